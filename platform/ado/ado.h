@@ -1,0 +1,121 @@
+#pragma once
+// Data access over ODBC in the shape of ADO: Connection, Recordset, Field.
+// Every failure raises automation::Error: a driver failure carries
+// automation::err::kDatabase and the driver's diagnostics (with SQLSTATE).
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/automation/variant.h"
+
+namespace ado {
+
+using automation::Variant;
+
+// ADO data-type codes.
+enum class DataType : int {
+  adEmpty = 0, adSmallInt = 2, adInteger = 3, adSingle = 4, adDouble = 5, adBoolean = 11,
+  adUnsignedTinyInt = 17, adBigInt = 20, adChar = 129, adNumeric = 131, adDBDate = 133,
+  adDBTime = 134, adDBTimeStamp = 135, adVarChar = 200, adLongVarChar = 201,
+  adVarWChar = 202, adLongVarWChar = 203,
+};
+inline constexpr int adFldIsNullable = 0x20;
+
+class Recordset;
+
+// One column of the current row.
+class Field {
+ public:
+  const std::string& Name() const;
+  DataType Type() const;
+  long DefinedSize() const;
+  int Attributes() const;
+  // The value of the current row; no current row raises 3021.
+  const Variant& Value() const;
+
+ private:
+  friend class Recordset;
+  Field(const Recordset* rs, std::size_t index) : rs_(rs), index_(index) {}
+  const Recordset* rs_;
+  std::size_t index_;
+};
+
+class Recordset {
+ public:
+  ~Recordset();
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+
+  bool EOF_() const;  // "EOF" is a macro of <cstdio>
+  // Field by name (case-insensitive, the first of equal names wins; unknown raises 3265)
+  // or by position 0..count-1 (outside raises 3265).
+  Field Fields(std::string_view name) const;
+  Field Fields(std::size_t index) const;
+  std::size_t FieldCount() const;
+  void MoveNext();
+  void MoveFirst();
+  void Close();
+  bool IsOpen() const;
+
+  struct Impl;
+
+ private:
+  friend class Connection;
+  friend class Field;
+  explicit Recordset(std::unique_ptr<Impl> impl);
+  std::unique_ptr<Impl> impl_;
+};
+
+// Connection modes and options, as ADO.
+enum class ConnectMode : int { adModeUnknown = 0, adModeRead = 1, adModeWrite = 2, adModeReadWrite = 3 };
+
+class Connection : public automation::Object {
+ public:
+  Connection();
+  ~Connection() override;
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // Connection string "DSN=...;UID=..." or DSN-less "Driver=...;...".
+  void Open(std::string_view connection_string, std::string_view user = {}, std::string_view password = {},
+            long options = -1);
+  void SetMode(ConnectMode mode);
+  void SetConnectionTimeout(long seconds);
+  // The string the driver completed at connection.
+  const std::string& ConnectionString() const;
+  bool IsOpen() const;
+
+  // Runs a statement. A row-returning statement gives an open Recordset on its
+  // first row (EOF when empty); other statements give nullptr.
+  std::unique_ptr<Recordset> Execute(std::string_view statement, long options = -1);
+
+  void BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+  void Close();
+
+  struct Impl;
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+// Statement trace: every statement text sent by any Connection, in order.
+// Tests install a hook for their lifetime.
+using TraceHook = std::function<void(std::string_view statement)>;
+class ScopedTrace {
+ public:
+  explicit ScopedTrace(TraceHook hook);
+  ~ScopedTrace();
+  ScopedTrace(const ScopedTrace&) = delete;
+  ScopedTrace& operator=(const ScopedTrace&) = delete;
+
+ private:
+  TraceHook previous_;
+};
+
+}  // namespace ado

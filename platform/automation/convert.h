@@ -1,0 +1,45 @@
+#pragma once
+// VB-style conversions of Variants, with the runtime's errors:
+// Null into a typed value raises 94, text that is no number 13, a value out
+// of the target's range 6. Integer conversions round half to even.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/automation/variant.h"
+
+namespace automation {
+
+std::int16_t CInt(const Variant& v);
+std::int32_t CLng(const Variant& v);
+std::uint8_t CByte(const Variant& v);
+float CSng(const Variant& v);
+double CDbl(const Variant& v);
+bool CBool(const Variant& v);
+Decimal CDec(const Variant& v);
+Date CDate(const Variant& v);
+// Text form under the regional settings; Empty gives "", Null raises 94.
+std::string CStr(const Variant& v);
+
+// Number of a text as VB's Val: blanks skipped, the leading number read with
+// '.' as decimal point, 0 when there is none ("34,9" gives 34).
+double Val(std::string_view text);
+// Largest whole number not above x.
+double Int(double x);
+// x rounded to `decimals` places, half to even.
+double Round(double x, int decimals = 0);
+
+// Format of a date ("yyyy/mm/dd", "hh:mm", "dd/mm/yyyy", "hh:mm:ss") or of a
+// number ("0.00", "0"): the pattern's '/' and ':' are the regional separators,
+// its '.' the regional decimal separator.
+std::string Format(const Variant& v, std::string_view pattern);
+// Month name (1 to 12) in the regional language; abbreviated gives 3 letters.
+std::string MonthName(int month, bool abbreviated = false);
+
+// Text of a double with up to 15 significant digits (a single with 7),
+// the regional decimal separator, no grouping, E notation where VB uses it.
+std::string DoubleToString(double x);
+std::string SingleToString(float x);
+
+}  // namespace automation

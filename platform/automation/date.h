@@ -1,0 +1,24 @@
+#pragma once
+// Automation dates: days from 1899-12-30, the fraction being the time of day.
+// Before 1899-12-30 the integer part (toward zero) is the day and the absolute
+// value of the fraction the time: -1.25 is 1899-12-29 06:00.
+
+#include "platform/automation/variant.h"
+
+namespace automation {
+
+struct DateParts {
+  int year = 1899, month = 12, day = 30;
+  int hour = 0, minute = 0, second = 0;
+  friend bool operator==(const DateParts&, const DateParts&) = default;
+};
+
+// Whole seconds are rounded to the nearest second, as the runtime does.
+DateParts SplitDate(Date d);
+// A date that is no calendar date (month 13, 31 February) raises 13.
+Date MakeDate(const DateParts& parts);
+Date DateSerial(int year, int month, int day);
+Date TimeSerial(int hour, int minute, int second);
+bool IsLeapYear(int year);
+
+}  // namespace automation

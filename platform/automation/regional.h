@@ -1,0 +1,36 @@
+#pragma once
+// Regional settings in one place, defaulting to the Brazilian setting.
+
+#include <array>
+#include <string>
+
+namespace automation {
+
+struct RegionalSettings {
+  std::string decimal_separator = ",";
+  std::string thousands_separator = ".";
+  std::string date_separator = "/";
+  std::string time_separator = ":";
+  // Order of the short date: 'd','m','y' (Brazil: dd/mm/yyyy).
+  std::string short_date_order = "dmy";
+  std::array<std::string, 12> month_names{"janeiro", "fevereiro", "março", "abril", "maio", "junho",
+                                          "julho", "agosto", "setembro", "outubro", "novembro", "dezembro"};
+
+  static RegionalSettings brazil() { return {}; }
+};
+
+// The settings in force. Tests may replace them with ScopedRegionalSettings.
+const RegionalSettings& regional();
+
+class ScopedRegionalSettings {
+ public:
+  explicit ScopedRegionalSettings(RegionalSettings s);
+  ~ScopedRegionalSettings();
+  ScopedRegionalSettings(const ScopedRegionalSettings&) = delete;
+  ScopedRegionalSettings& operator=(const ScopedRegionalSettings&) = delete;
+
+ private:
+  RegionalSettings previous_;
+};
+
+}  // namespace automation
