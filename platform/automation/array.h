@@ -40,6 +40,7 @@ class VariantArray {
 
   // ReDim: new bounds, contents dropped.
   void redim(std::initializer_list<Bounds> dims);
+  void redim(std::span<const Bounds> dims);
   // ReDim Preserve: only the last dimension may change; contents kept.
   void redim_preserve_last(Bounds last);
   // Adds one element (1-D) or one row (2-D: last dimension) at the end.
@@ -51,6 +52,7 @@ class VariantArray {
  private:
   std::size_t offset(long i) const;
   std::size_t offset(long i, long j) const;
+  void resize_last(Bounds last);
 
   std::vector<Bounds> dims_{Bounds{}};
   std::vector<Variant> data_;

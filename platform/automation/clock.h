@@ -1,7 +1,7 @@
 #pragma once
 // The clock: today and now, injectable for tests.
 
-#include <functional>
+#include <optional>
 
 #include "platform/automation/variant.h"
 
@@ -17,6 +17,9 @@ class ScopedClock {
   ~ScopedClock();
   ScopedClock(const ScopedClock&) = delete;
   ScopedClock& operator=(const ScopedClock&) = delete;
+
+ private:
+  std::optional<Date> previous_;
 };
 
 }  // namespace automation

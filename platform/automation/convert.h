@@ -13,6 +13,7 @@ namespace automation {
 
 std::int16_t CInt(const Variant& v);
 std::int32_t CLng(const Variant& v);
+std::int64_t CLngLng(const Variant& v);
 std::uint8_t CByte(const Variant& v);
 float CSng(const Variant& v);
 double CDbl(const Variant& v);
@@ -27,6 +28,8 @@ std::string CStr(const Variant& v);
 double Val(std::string_view text);
 // Largest whole number not above x.
 double Int(double x);
+// x without its fraction (toward zero).
+double Fix(double x);
 // x rounded to `decimals` places, half to even.
 double Round(double x, int decimals = 0);
 
@@ -36,6 +39,10 @@ double Round(double x, int decimals = 0);
 std::string Format(const Variant& v, std::string_view pattern);
 // Month name (1 to 12) in the regional language; abbreviated gives 3 letters.
 std::string MonthName(int month, bool abbreviated = false);
+
+// VB's IsNumeric / IsDate: whether CDbl / CDate would succeed.
+bool IsNumeric(const Variant& v);
+bool IsDate(const Variant& v);
 
 // Text of a double with up to 15 significant digits (a single with 7),
 // the regional decimal separator, no grouping, E notation where VB uses it.

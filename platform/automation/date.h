@@ -3,6 +3,9 @@
 // Before 1899-12-30 the integer part (toward zero) is the day and the absolute
 // value of the fraction the time: -1.25 is 1899-12-29 06:00.
 
+#include <optional>
+#include <string_view>
+
 #include "platform/automation/variant.h"
 
 namespace automation {
@@ -20,5 +23,12 @@ Date MakeDate(const DateParts& parts);
 Date DateSerial(int year, int month, int day);
 Date TimeSerial(int hour, int minute, int second);
 bool IsLeapYear(int year);
+
+// A number as a date; outside 0100-01-01 .. 9999-12-31 raises 6.
+Date ToDate(double value);
+// Date of a text: "yyyy/mm/dd" or "yyyy-mm-dd", the regional short date
+// ("dd/mm/yyyy"), either optionally followed by a time "hh:mm[:ss]", or a time
+// alone. Blanks around are ignored. Anything else gives nothing.
+std::optional<Date> ParseDate(std::string_view text);
 
 }  // namespace automation

@@ -15,6 +15,12 @@ struct RegionalSettings {
   std::string short_date_order = "dmy";
   std::array<std::string, 12> month_names{"janeiro", "fevereiro", "março", "abril", "maio", "junho",
                                           "julho", "agosto", "setembro", "outubro", "novembro", "dezembro"};
+  // Sunday first, as the runtime numbers weekdays.
+  std::array<std::string, 7> day_names{"domingo", "segunda-feira", "terça-feira", "quarta-feira",
+                                       "quinta-feira", "sexta-feira", "sábado"};
+  // Texts of the booleans in CStr (the English runtime's).
+  std::string true_text = "True";
+  std::string false_text = "False";
 
   static RegionalSettings brazil() { return {}; }
 };

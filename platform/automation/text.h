@@ -9,8 +9,10 @@ namespace automation {
 // Upper case of UTF-8 text, the Portuguese letters included (ç -> Ç, ã -> Ã ...).
 std::string UCase(std::string_view text);
 std::string LCase(std::string_view text);
-// Blanks trimmed at both ends.
+// Spaces trimmed at both ends (as VB's Trim, tabs are kept); at the start; at the end.
 std::string Trim(std::string_view text);
+std::string LTrim(std::string_view text);
+std::string RTrim(std::string_view text);
 // Windows-1252 bytes to UTF-8 and back (unmappable characters become '?').
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view text);

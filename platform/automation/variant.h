@@ -7,11 +7,19 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 namespace automation {
 
 class VariantArray;
+
+// Owner of an array held by a Variant. The deleter is defined where
+// VariantArray is complete, so this header can stay light.
+struct VariantArrayDelete {
+  void operator()(VariantArray* a) const noexcept;
+};
+using VariantArrayPtr = std::unique_ptr<VariantArray, VariantArrayDelete>;
 
 // Automation date: days from 1899-12-30, the fraction being the time of day.
 struct Date {
@@ -64,6 +72,12 @@ class Variant {
   Variant(std::int16_t x) : v_(x) {}
   Variant(std::int32_t x) : v_(x) {}
   Variant(std::int64_t x) : v_(x) {}
+  // Other wide integers (long long, unsigned, std::size_t) become 64-bit;
+  // an unsigned value above the 64-bit range raises overflow (6).
+  template <class T>
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && sizeof(T) >= sizeof(int) &&
+             !std::is_same_v<T, std::int32_t> && !std::is_same_v<T, std::int64_t>)
+  Variant(T x) : v_(wide(x)) {}
   Variant(std::uint8_t x) : v_(x) {}
   Variant(float x) : v_(x) {}
   Variant(double x) : v_(x) {}
@@ -85,7 +99,10 @@ class Variant {
   VarType type() const noexcept;
   bool is_empty() const noexcept { return std::holds_alternative<EmptyT>(v_); }
   bool is_null() const noexcept { return std::holds_alternative<NullT>(v_); }
-  bool is_array() const noexcept { return std::holds_alternative<std::unique_ptr<VariantArray>>(v_); }
+  bool is_array() const noexcept {
+    const auto* a = std::get_if<VariantArrayPtr>(&v_);
+    return a && *a;
+  }
   bool is_string() const noexcept { return std::holds_alternative<std::string>(v_); }
   bool is_numeric() const noexcept;  // an integer kind, Single, Double, Decimal or Boolean
 
@@ -103,7 +120,16 @@ class Variant {
  private:
   using Storage = std::variant<EmptyT, NullT, std::int16_t, std::int32_t, std::int64_t, std::uint8_t,
                                float, double, Decimal, Date, std::string, bool,
-                               std::shared_ptr<Object>, std::unique_ptr<VariantArray>>;
+                               std::shared_ptr<Object>, VariantArrayPtr>;
+  template <class T>
+  static std::int64_t wide(T x) {
+    if constexpr (std::is_unsigned_v<T> && sizeof(T) >= sizeof(std::int64_t)) {
+      if (x > static_cast<T>(INT64_MAX)) overflow();
+    }
+    return static_cast<std::int64_t>(x);
+  }
+  [[noreturn]] static void overflow();
+
   Storage v_;
 };
 
