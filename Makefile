@@ -31,6 +31,10 @@ fuzz: deps
 
 ci: test test-sanitize fuzz
 
+# Builds Quorvel and hrapp, creates the SQLite demo database and runs a few calls.
+demo:
+	scripts/demo
+
 bench: build
 	scripts/run-bench $(BUILD)
 

@@ -16,18 +16,41 @@ function(qv_target_defaults target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# qv_add_test(name SOURCES... [LIBS ...] [LABELS ...] [FIXTURES ...]):
-# one test program, one CTest entry (GoogleTest main).
+# Folder of the private PostgreSQL clusters of the test runs (tests/support):
+# each ctest run has its own in a sub-folder named by the ctest process.
+set(QV_TESTDB_RUNS_DIR ${CMAKE_BINARY_DIR}/testdb-runs)
+
+# qv_add_test(name SOURCES... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENV ...]):
+# one test program, one CTest entry (GoogleTest main). FIXTURES testdb also
+# tells the program where the test run's cluster is (QV_TESTDB_RUNS).
 function(qv_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;FIXTURES;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   qv_target_defaults(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
+  qv_add_test_run(${name} PROGRAM ${name} LABELS ${T_LABELS} FIXTURES ${T_FIXTURES} ENV ${T_ENV})
+endfunction()
+
+# qv_add_test_run(name PROGRAM target [ARGS ...] [LABELS ...] [FIXTURES ...] [ENV ...]):
+# one more CTest entry for a test program of qv_add_test, e.g. the same tests
+# under another locale (ENV LC_ALL=C) or a subset of them (ARGS --gtest_filter=...).
+function(qv_add_test_run name)
+  cmake_parse_arguments(T "" "PROGRAM" "ARGS;LABELS;FIXTURES;ENV" ${ARGN})
+  add_test(NAME ${name} COMMAND ${T_PROGRAM} ${T_ARGS})
   set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
+  if("testdb" IN_LIST T_FIXTURES)
+    list(APPEND env "QV_TESTDB_RUNS=${QV_TESTDB_RUNS_DIR}")
+  endif()
   if(QV_SANITIZE)
+    set(asan "detect_leaks=1:abort_on_error=0:detect_odr_violation=0")
+    if("testdb" IN_LIST T_FIXTURES)
+      # Full malloc stacks: the drivers have no frame pointers, and a leak inside
+      # one (sqliteodbc's reading of a DSN) must keep the driver's frame to
+      # match its suppression.
+      string(APPEND asan ":fast_unwind_on_malloc=0")
+    endif()
     list(APPEND env
-      "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_odr_violation=0"
+      "ASAN_OPTIONS=${asan}"
       "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
       "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   endif()

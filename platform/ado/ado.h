@@ -1,7 +1,8 @@
 #pragma once
 // Data access over ODBC in the shape of ADO: Connection, Recordset, Field.
 // Every failure raises automation::Error: a driver failure carries
-// automation::err::kDatabase and the driver's diagnostics (with SQLSTATE).
+// automation::err::kDatabase and the driver's diagnostics, one "[SQLSTATE] text"
+// line per diagnostic record. See docs/data-access.md.
 
 #include <cstdint>
 #include <functional>
@@ -22,8 +23,13 @@ enum class DataType : int {
   adUnsignedTinyInt = 17, adBigInt = 20, adChar = 129, adNumeric = 131, adDBDate = 133,
   adDBTime = 134, adDBTimeStamp = 135, adVarChar = 200, adLongVarChar = 201,
   adVarWChar = 202, adLongVarWChar = 203,
+  adGUID = 72, adBinary = 128, adWChar = 130, adVarBinary = 204, adLongVarBinary = 205,
 };
 inline constexpr int adFldIsNullable = 0x20;
+
+// Errors of the objects themselves (ADO's numbers).
+inline constexpr int kObjectClosed = 3704;  // operation on a closed connection or record set
+inline constexpr int kObjectOpen = 3705;    // Open on a connection that is open
 
 class Recordset;
 
@@ -33,8 +39,8 @@ class Field {
   const std::string& Name() const;
   DataType Type() const;
   long DefinedSize() const;
-  int Attributes() const;
-  // The value of the current row; no current row raises 3021.
+  int Attributes() const;  // adFldIsNullable or 0
+  // The value of the current row, valid until the next move; no current row raises 3021.
   const Variant& Value() const;
 
  private:
@@ -56,17 +62,19 @@ class Recordset {
   Field Fields(std::string_view name) const;
   Field Fields(std::size_t index) const;
   std::size_t FieldCount() const;
-  void MoveNext();
+  void MoveNext();   // at EOF raises 3021
+  // Back to the first row: before any MoveNext a no-op (3021 when empty),
+  // after one the statement runs again (a forward-only cursor).
   void MoveFirst();
-  void Close();
+  void Close();      // closing twice is harmless
   bool IsOpen() const;
 
   struct Impl;
+  // Made by Connection::Execute.
+  explicit Recordset(std::unique_ptr<Impl> impl);
 
  private:
-  friend class Connection;
   friend class Field;
-  explicit Recordset(std::unique_ptr<Impl> impl);
   std::unique_ptr<Impl> impl_;
 };
 
@@ -80,9 +88,12 @@ class Connection : public automation::Object {
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
-  // Connection string "DSN=...;UID=..." or DSN-less "Driver=...;...".
+  // Connection string "DSN=...;UID=..." or DSN-less "Driver=...;..."; a user
+  // and password join it as UID and PWD. `options` (asynchronous opening) is ignored.
   void Open(std::string_view connection_string, std::string_view user = {}, std::string_view password = {},
             long options = -1);
+  // Before Open: adModeRead asks the driver for a read-only connection; the
+  // time-out (seconds, default 15) is the login time-out.
   void SetMode(ConnectMode mode);
   void SetConnectionTimeout(long seconds);
   // The string the driver completed at connection.
@@ -90,12 +101,18 @@ class Connection : public automation::Object {
   bool IsOpen() const;
 
   // Runs a statement. A row-returning statement gives an open Recordset on its
-  // first row (EOF when empty); other statements give nullptr.
+  // first row (EOF when empty); other statements, and any with option
+  // adExecuteNoRecords (0x80), give nullptr. Other record sets of the
+  // connection may stay open meanwhile.
   std::unique_ptr<Recordset> Execute(std::string_view statement, long options = -1);
 
+  // One transaction at a time: a nested BeginTrans, or a Commit/RollbackTrans
+  // without one, raises the database error.
   void BeginTrans();
   void CommitTrans();
   void RollbackTrans();
+  // Closes the open record sets of the connection first; a transaction still
+  // open is rolled back.
   void Close();
 
   struct Impl;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <mutex>
+#include <utility>
 
 namespace win {
 namespace {
@@ -82,9 +83,22 @@ std::string ProgramTitle() {
   return program_file_name();
 }
 
+namespace {
+int Show(MessageBoxRequest request);
+}  // namespace
+
 int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsigned style) {
   MessageBoxRequest request{owner, std::string(text), std::string(caption), style};
   if (request.caption.empty()) request.caption = ProgramTitle();
+  return Show(std::move(request));
+}
+
+int MessageBoxExactCaption(HWND owner, std::string_view text, std::string_view caption, unsigned style) {
+  return Show(MessageBoxRequest{owner, std::string(text), std::string(caption), style});
+}
+
+namespace {
+int Show(MessageBoxRequest request) {
   MessageBoxHook hook;
   MessageBoxImpl gui;
   {
@@ -96,6 +110,7 @@ int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsi
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return headless_box(request);
   return gui ? gui(request) : qt_box(request);
 }
+}  // namespace
 
 ScopedMessageBoxHook::ScopedMessageBoxHook(MessageBoxHook hook) {
   std::lock_guard lock(state().mutex);

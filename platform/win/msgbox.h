@@ -39,6 +39,8 @@ struct MessageBoxRequest {
 
 // Shows the box and returns the button that closed it.
 int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsigned style);
+// The same, but an empty caption stays empty instead of becoming the program's title.
+int MessageBoxExactCaption(HWND owner, std::string_view text, std::string_view caption, unsigned style);
 
 // The program's title, used when a box has no caption (default: the program's file name).
 void SetProgramTitle(std::string_view title);

@@ -46,6 +46,20 @@ TEST(MessageBox, HooksNestAndRestore) {
   EXPECT_EQ(outer, 1);
 }
 
+TEST(MessageBox, ExactCaptionKeepsAnEmptyCaption) {
+  SetProgramTitle("Programa");
+  std::vector<std::string> captions;
+  ScopedMessageBoxHook hook([&](const MessageBoxRequest& r) {
+    captions.push_back(r.caption);
+    return IDOK;
+  });
+  MessageBoxExactCaption(nullptr, "x", "", MB_OK);
+  MessageBoxExactCaption(nullptr, "x", "Título", MB_OK);
+  MessageBox(nullptr, "x", "", MB_OK);
+  EXPECT_EQ(captions, (std::vector<std::string>{"", "Título", "Programa"}));
+  SetProgramTitle("");
+}
+
 struct HeadlessCase {
   unsigned style;
   int answer;

@@ -1,0 +1,74 @@
+#pragma once
+// Dispatch by name: the interface every creatable object answers, the type
+// description of its methods, and the outcome of a call.
+
+#include <cstdint>
+#include <exception>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/automation/variant.h"
+
+namespace com {
+
+using automation::Variant;
+
+// Declared types of parameters and function values.
+enum class Type { Variant, Object, String, Long, Integer, Byte, Double, Single, Date, Boolean };
+std::string_view TypeName(Type type);
+
+struct ParamInfo {
+  std::string name;
+  Type type = Type::Variant;
+};
+
+struct MethodInfo {
+  std::string name;
+  std::vector<ParamInfo> params;  // every one by reference
+  bool returns_status = true;     // the result is the success status (True)
+  Type result = Type::Boolean;    // otherwise the function value's type
+};
+
+// The error of a failed call; number 0 means no error.
+struct ErrorInfo {
+  int number = 0;
+  std::string description;
+  std::string source;
+};
+
+// Maps any exception to its error: automation::Error keeps its number and
+// description, out of memory is 7, anything else 51 (internal error).
+ErrorInfo ErrorOf(std::exception_ptr failure);
+
+struct CallResult {
+  Variant value;    // the success status or the function value
+  ErrorInfo error;  // set on a failed call
+  bool failed() const noexcept { return error.number != 0; }
+};
+
+// Error numbers of the dispatch itself.
+namespace err {
+inline constexpr int kUnknownName = 438;     // no method of that name
+inline constexpr int kWrongArgCount = 450;   // wrong number of arguments
+inline constexpr int kCannotCreate = 429;    // class not registered or not creatable
+inline constexpr int kInternal = 51;
+}  // namespace err
+
+// Every object created through the component model answers this interface.
+class IDispatch : public automation::Object {
+ public:
+  virtual const std::string& ClassName() const = 0;
+  virtual std::span<const MethodInfo> Methods() const = 0;
+  // Calls a method by name (case-insensitive) with by-reference arguments:
+  // each is converted to its parameter's type, and written back after the call.
+  virtual CallResult Invoke(std::string_view method, std::span<Variant> args) = 0;
+
+  // The method of that name (case-insensitive), or nullptr.
+  const MethodInfo* FindMethod(std::string_view name) const;
+};
+
+bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
+
+}  // namespace com

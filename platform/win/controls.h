@@ -1,0 +1,63 @@
+#pragma once
+// Controls addressed by handle or by dialog and id. Text is UTF-8.
+
+#include "platform/win/types.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace win {
+
+// Show and enable.
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOW = 5;
+bool ShowWindow(HWND window, int command);  // returns whether it was visible before
+bool EnableWindow(HWND window, bool enable);  // returns whether it was disabled before
+bool IsWindowVisible(HWND window);  // shown itself (a control of a dialog not yet shown counts as shown)
+bool IsWindowEnabled(HWND window);
+bool IsWindow(HWND window);
+HWND SetFocus(HWND window);
+HWND GetFocus();
+
+// Text. Setting an edit's text sends EN_CHANGE to its dialog.
+bool SetWindowText(HWND window, std::string_view text);
+std::string GetWindowText(HWND window);
+bool SetDlgItemText(HWND dialog, int id, std::string_view text);
+std::string GetDlgItemText(HWND dialog, int id);
+// At most buffer.size() - 1 bytes and a terminator; returns the bytes copied.
+int GetDlgItemText(HWND dialog, int id, std::span<char> buffer);
+
+// Integers: written in decimal; read with leading blanks skipped, an optional
+// minus when signed, digits up to the first other character. No digits (or a
+// value out of range) gives 0 and *translated false.
+bool SetDlgItemInt(HWND dialog, int id, long value, bool is_signed);
+long GetDlgItemInt(HWND dialog, int id, bool* translated, bool is_signed);
+long ParseDialogInt(std::string_view text, bool* translated, bool is_signed);
+
+// Check boxes and radio buttons.
+inline constexpr int BST_UNCHECKED = 0;
+inline constexpr int BST_CHECKED = 1;
+bool CheckDlgButton(HWND dialog, int id, int state);
+int IsDlgButtonChecked(HWND dialog, int id);
+// Checks id and unchecks every other button from first to last.
+bool CheckRadioButton(HWND dialog, int first, int last, int id);
+
+// Drop-down list combo boxes. Indexes from 0; -1 (CB_ERR) when none.
+int ComboBox_AddString(HWND combo, std::string_view text);
+void ComboBox_ResetContent(HWND combo);
+int ComboBox_SetCurSel(HWND combo, int index);  // out of range: no selection, returns CB_ERR
+int ComboBox_GetCurSel(HWND combo);
+int ComboBox_GetCount(HWND combo);
+std::string ComboBox_GetText(HWND combo, int index);
+
+// Single-select list boxes. Indexes from 0; -1 (LB_ERR) when none.
+int ListBox_AddString(HWND list, std::string_view text);
+void ListBox_ResetContent(HWND list);
+int ListBox_SetCurSel(HWND list, int index);  // out of range: no selection, returns LB_ERR
+int ListBox_GetCurSel(HWND list);
+int ListBox_GetCount(HWND list);
+std::string ListBox_GetText(HWND list, int index);
+int ListBox_DeleteString(HWND list, int index);  // returns the count left, LB_ERR when out of range
+
+}  // namespace win

@@ -1,0 +1,152 @@
+#pragma once
+// Fonts, pens, brushes, bitmaps and the device context over QPainter.
+//
+// Every window that paints keeps a picture of its client area: BeginPaint
+// (inside WM_PAINT) and GetDC draw into that picture, and the window shows
+// it, so what a procedure draws stays until it draws again (the update
+// program's background needs exactly that). InvalidateRect asks for a
+// WM_PAINT; with erase, BeginPaint first fills the area with the window's
+// background colour. Drawing is not antialiased: pixels are exact.
+// The templates' face "MS Sans Serif" (and other faces) is drawn with
+// DejaVu Sans at a pixel size from a fixed table, the same on every machine.
+
+#include "platform/win/types.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace win {
+
+using COLORREF = std::uint32_t;
+constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) {
+  return (r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16);
+}
+constexpr unsigned GetRValue(COLORREF c) { return c & 0xFFu; }
+constexpr unsigned GetGValue(COLORREF c) { return (c >> 8) & 0xFFu; }
+constexpr unsigned GetBValue(COLORREF c) { return (c >> 16) & 0xFFu; }
+
+inline constexpr int FW_NORMAL = 400;
+inline constexpr int FW_BOLD = 700;
+
+// An owned font; its handle is valid while it lives.
+class Font {
+ public:
+  Font(std::string_view face, int point_size, int weight = FW_NORMAL, bool italic = false);
+  ~Font();
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+  HFONT get() const;
+
+ private:
+  std::unique_ptr<FontHandle> handle_;
+};
+
+// Pens and brushes, owned by their objects; stock ones live for ever.
+struct GdiObject;
+using HGDIOBJ = const GdiObject*;
+using HPEN = HGDIOBJ;
+using HBRUSH = HGDIOBJ;
+
+inline constexpr int PS_SOLID = 0;
+inline constexpr int PS_DOT = 2;
+inline constexpr int PS_NULL = 5;
+inline constexpr int PS_INSIDEFRAME = 6;
+
+class Pen {
+ public:
+  Pen(int style, int width, COLORREF color);
+  ~Pen();
+  Pen(const Pen&) = delete;
+  Pen& operator=(const Pen&) = delete;
+  HPEN get() const;
+
+ private:
+  std::unique_ptr<GdiObject> object_;
+};
+
+class Brush {
+ public:
+  explicit Brush(COLORREF color);  // solid
+  ~Brush();
+  Brush(const Brush&) = delete;
+  Brush& operator=(const Brush&) = delete;
+  HBRUSH get() const;
+
+ private:
+  std::unique_ptr<GdiObject> object_;
+};
+
+inline constexpr int WHITE_BRUSH = 0;
+inline constexpr int LTGRAY_BRUSH = 1;
+inline constexpr int BLACK_BRUSH = 4;
+inline constexpr int NULL_BRUSH = 5;
+inline constexpr int HOLLOW_BRUSH = NULL_BRUSH;
+inline constexpr int WHITE_PEN = 6;
+inline constexpr int BLACK_PEN = 7;
+inline constexpr int NULL_PEN = 8;
+HGDIOBJ GetStockObject(int which);
+
+// A picture (from a file, or pixels).
+class Bitmap {
+ public:
+  Bitmap();
+  Bitmap(int width, int height, COLORREF fill);
+  ~Bitmap();
+  Bitmap(Bitmap&&) noexcept;
+  Bitmap& operator=(Bitmap&&) noexcept;
+  static Bitmap Load(const std::string& path);  // empty when unreadable
+  bool empty() const;
+  int width() const;
+  int height() const;
+  void set_pixel(int x, int y, COLORREF color);
+
+  struct Impl;
+  const Impl* impl() const { return impl_.get(); }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+// The device context.
+struct DeviceContext;
+using HDC = DeviceContext*;
+
+struct PAINTSTRUCT {
+  HDC hdc = nullptr;
+  bool erase = false;
+  RECT paint;  // the area to paint
+};
+
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+bool EndPaint(HWND window, const PAINTSTRUCT* paint);
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+bool InvalidateRect(HWND window, const RECT* rect, bool erase);  // nullptr: the whole client area
+bool UpdateWindow(HWND window);  // paints now what is invalid
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);  // returns the previous pen or brush
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+COLORREF SetBkColor(HDC dc, COLORREF color);
+int SetBkMode(HDC dc, int mode);
+COLORREF SetTextColor(HDC dc, COLORREF color);
+HFONT SelectFont(HDC dc, HFONT font);
+
+// Shapes: right and bottom edges excluded, as the platform draws them; the
+// outline in the pen (inside-frame pens inside the rectangle), the inside in
+// the brush.
+int FillRect(HDC dc, const RECT& rect, HBRUSH brush);
+bool Rectangle(HDC dc, int left, int top, int right, int bottom);
+bool Ellipse(HDC dc, int left, int top, int right, int bottom);
+// A pie wedge of the ellipse, counterclockwise from the radial through
+// (x1, y1) to the radial through (x2, y2).
+bool Pie(HDC dc, int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+bool MoveToEx(HDC dc, int x, int y, POINT* previous);
+bool LineTo(HDC dc, int x, int y);  // the last point is not drawn
+bool TextOut(HDC dc, int x, int y, std::string_view text);
+bool StretchBitmap(HDC dc, int x, int y, int width, int height, const Bitmap& bitmap);
+COLORREF GetPixel(HDC dc, int x, int y);
+
+}  // namespace win

@@ -1,0 +1,216 @@
+#pragma once
+// Inside the layer: every window of the layer is a Qt widget that is also a
+// WindowHandle; HWND is the WindowHandle's address, valid while it is live.
+
+#include "platform/win/common_dialogs.h"
+#include "platform/win/resource.h"
+#include "platform/win/types.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace win {
+
+struct FontHandle {
+  QFont font;
+};
+
+struct GdiObject {
+  enum Kind { Pen, Brush } kind = Pen;
+  int style = 0;  // pens: PS_ styles; brushes: 0 solid, 1 hollow
+  int width = 1;
+  std::uint32_t color = 0;
+};
+
+struct DeviceContext;
+
+// The picture of a window's client area that its procedure paints into.
+struct Canvas {
+  Canvas();
+  ~Canvas();
+  QImage image;
+  QRegion invalid;
+  bool erase = false;
+  std::unique_ptr<DeviceContext> active;  // the one context drawing into it
+};
+
+enum class WindowKind { Dialog, TopLevel, Control };
+
+struct WindowHandle {
+  WindowHandle(QWidget* widget, WindowKind kind);
+  virtual ~WindowHandle();
+  WindowHandle(const WindowHandle&) = delete;
+  WindowHandle& operator=(const WindowHandle&) = delete;
+
+  QWidget* widget;
+  WindowKind kind;
+  ControlKind control = ControlKind::Static;  // for controls
+  ControlStyle styles;  // from the template
+  int id = 0;
+  WindowHandle* owner_window = nullptr;  // the dialog or window a control belongs to
+  HFONT font = nullptr;                  // the font last set with WM_SETFONT
+  WNDPROC subclass;                      // a control's procedure, when sub-classed
+  std::unique_ptr<Canvas> canvas;        // windows that paint themselves
+};
+
+namespace detail {
+
+// Lookup of live handles; nullptr when the handle is not (or no longer) a window.
+WindowHandle* Live(HWND hwnd);
+WindowHandle* HandleOf(QWidget* widget);
+WindowHandle* Child(HWND parent, int id);
+std::vector<WindowHandle*> Children(WindowHandle* parent);
+
+// Delivers a message to the window's procedure with the layer's default processing.
+LRESULT Deliver(WindowHandle* target, UINT msg, WPARAM wparam, LPARAM lparam);
+// WM_COMMAND from a control to the window it belongs to.
+void Notify(WindowHandle* control, unsigned code);
+
+bool HaveGuiApplication();
+void EnsureGuiMessageBox();  // installs the Qt message box behind win::MessageBox
+QObject* PostboxObject();
+// Paints a window's canvas: WM_PAINT when something is invalid, then the picture.
+void PaintCanvas(WindowHandle* window, QWidget* widget);
+void ResizeCanvas(WindowHandle* window, QSize size);
+LRESULT CallTopLevel(WindowHandle* window, UINT msg, WPARAM wparam, LPARAM lparam);
+long PostedDelivered();  // messages the postbox has delivered so far
+POINT& PinnedScreen();  // 0, 0: the real screen
+void SetControlText(WindowHandle* control, std::string_view text);
+std::string ControlText(WindowHandle* control);
+QFont TemplateFont(std::string_view face, int point_size);
+QString Q(std::string_view text);
+std::string S(const QString& text);
+
+// The dialog of the layer.
+class Dialog final : public QDialog, public WindowHandle {
+ public:
+  Dialog(QWidget* parent, const DialogTemplate& t, const ResourceModule& module, DLGPROC proc);
+  ~Dialog() override;
+  INT_PTR Run(LPARAM init);
+  void End(INT_PTR result);
+  bool ended() const { return ended_; }
+  const std::string& template_name() const { return template_name_; }
+  void PressEnter();
+  void PressEscape();
+  void PressHelp();
+  void UserClose() { close(); }
+  LRESULT CallProc(UINT msg, WPARAM wparam, LPARAM lparam);
+  QFont template_font;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+  void accept() override {}
+
+ private:
+  DLGPROC proc_;
+  INT_PTR result_ = 0;
+  bool ended_ = false;
+  bool running_ = false;
+  std::string template_name_;
+};
+
+// Creates one control of a template as a child of parent.
+WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlTemplate& t,
+                            const DialogFontMetrics& metrics, const ResourceModule* module,
+                            QButtonGroup** radio_run);
+
+class PushButton final : public QPushButton, public WindowHandle {
+ public:
+  explicit PushButton(QWidget* parent) : QPushButton(parent), WindowHandle(this, WindowKind::Control) {}
+};
+
+class CheckBox final : public QCheckBox, public WindowHandle {
+ public:
+  CheckBox(QWidget* parent, bool automatic)
+      : QCheckBox(parent), WindowHandle(this, WindowKind::Control), automatic_(automatic) {}
+
+ protected:
+  void nextCheckState() override {
+    if (automatic_) QCheckBox::nextCheckState();
+  }
+
+ private:
+  bool automatic_;
+};
+
+class RadioButton final : public QRadioButton, public WindowHandle {
+ public:
+  RadioButton(QWidget* parent, bool automatic)
+      : QRadioButton(parent), WindowHandle(this, WindowKind::Control), automatic_(automatic) {
+    setAutoExclusive(false);
+  }
+  bool automatic() const { return automatic_; }
+
+ protected:
+  void nextCheckState() override {
+    if (automatic_) QRadioButton::nextCheckState();
+  }
+
+ private:
+  bool automatic_;
+};
+
+class GroupBox final : public QGroupBox, public WindowHandle {
+ public:
+  explicit GroupBox(QWidget* parent) : QGroupBox(parent), WindowHandle(this, WindowKind::Control) {}
+};
+
+class StaticText final : public QLabel, public WindowHandle {
+ public:
+  explicit StaticText(QWidget* parent) : QLabel(parent), WindowHandle(this, WindowKind::Control) {}
+  std::string raw;  // the text as set, with its "&"
+};
+
+class Edit final : public QLineEdit, public WindowHandle {
+ public:
+  explicit Edit(QWidget* parent) : QLineEdit(parent), WindowHandle(this, WindowKind::Control) {}
+};
+
+class ComboBox final : public QComboBox, public WindowHandle {
+ public:
+  explicit ComboBox(QWidget* parent) : QComboBox(parent), WindowHandle(this, WindowKind::Control) {}
+};
+
+class ListBox final : public QListWidget, public WindowHandle {
+ public:
+  explicit ListBox(QWidget* parent) : QListWidget(parent), WindowHandle(this, WindowKind::Control) {}
+  bool programmatic = false;  // set while the layer changes the selection
+};
+
+class Image final : public QLabel, public WindowHandle {
+ public:
+  explicit Image(QWidget* parent) : QLabel(parent), WindowHandle(this, WindowKind::Control) {}
+};
+
+// Automation hooks, set by win::testing.
+struct AutomationHooks {
+  std::function<void(Dialog*)> dialog_opened;    // runs inside the dialog's modal loop
+  std::function<bool(unsigned)> beep;            // true: recorded, no sound
+  std::function<int(std::string_view, std::string_view)> shell;  // verb, file -> result
+  std::function<std::optional<std::string>(const OpenFileName&)> open_file;  // nullopt: cancelled
+};
+AutomationHooks& Automation();
+
+}  // namespace detail
+}  // namespace win

@@ -1,0 +1,55 @@
+// The Qt message box behind win::MessageBox: owned by the caller's window,
+// drawn in the layer's font.
+
+#include "platform/win/internal.h"
+#include "platform/win/msgbox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace win::detail {
+namespace {
+
+int QtMessageBox(const MessageBoxRequest& r) {
+  QWidget* parent = nullptr;
+  if (WindowHandle* owner = Live(r.owner)) parent = owner->widget->window();
+  QMessageBox box(parent);
+  box.setFont(TemplateFont("MS Sans Serif", 8));
+  box.setWindowTitle(Q(r.caption));
+  box.setText(Q(r.text));
+  switch (r.style & MB_ICONMASK) {
+    case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+    case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
+    case MB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (r.style & MB_TYPEMASK) {
+    case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: return IDOK;
+  }
+}
+
+}  // namespace
+
+void EnsureGuiMessageBox() {
+  static const bool installed = [] {
+    SetGuiMessageBox(QtMessageBox);
+    return true;
+  }();
+  (void)installed;
+}
+
+}  // namespace win::detail
+
+namespace {
+// Installed when the layer is loaded, so that every box of a Qt program is the Qt one.
+[[maybe_unused]] const bool kGuiBoxInstalled = (win::detail::EnsureGuiMessageBox(), true);
+}  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+// The library's shared procedures: literal formatting, the dialect
+// adjustment and the error procedure.
+
+#include <string>
+#include <string_view>
+
+#include "platform/ado/ado.h"
+#include "platform/automation/variant.h"
+#include "platform/com/dispatch.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+// The text that follows the error number and four blanks in DescErr, and the
+// caption of the library's message box.
+inline constexpr std::string_view kIdentification = "Quorvel";
+
+// Off PostgreSQL (the connection string holds no "postgres"), removes
+// "UPPER", then "csng", then "cstr" from the statement, case-sensitively and
+// outside quoted literals only.
+void fAjustaSql(ado::Connection& ConnRH, std::string& statement);
+// Whether a connection string names PostgreSQL: it holds "postgres" (case-sensitive).
+bool NamesPostgres(std::string_view connection_string) noexcept;
+// The word removal itself.
+void RemoveDialectWords(std::string& statement);
+
+// Null gives ""; otherwise the value's text with every "," replaced by ".".
+std::string fFormataNumeroSql(const Variant& value);
+// Null gives ""; otherwise "yyyy/mm/dd" with the regional date separator.
+std::string fFormataDataSql(const Variant& value);
+// Null gives ""; otherwise "hh:mm" with the regional time separator.
+std::string fFormataHoraSql(const Variant& value);
+
+// The error pending in a trap: number 0 means none.
+using ErrObject = com::ErrorInfo;
+
+// With an error pending, DescErr becomes its number, four blanks and the
+// identification text; with none (number 0), DescErr is left as it was.
+void pTrataErro(std::string& DescErr, const ErrObject& err);
+
+}  // namespace quorvel

@@ -1,0 +1,59 @@
+#pragma once
+// Statement building: the literal of each kind of value, and the filter
+// clause of the list methods. Text literals double every embedded quote, and
+// numbers taken from Variants are converted to numbers first, so that no
+// value can change the statement it goes into.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/automation/variant.h"
+
+namespace quorvel::sql {
+
+using automation::Variant;
+
+// 'text' with every embedded ' doubled.
+std::string Quote(std::string_view text);
+// Quote of the upper-cased text (Portuguese letters included).
+std::string QuoteUpper(std::string_view text);
+
+// The same for a Variant, by its text (Null raises 94).
+std::string Text(const Variant& value);
+std::string UpperText(const Variant& value);
+
+// A number from a Variant, unquoted, written through fFormataNumeroSql:
+// integers as they are, Decimal as its digits, Single and Double with a
+// decimal point, text converted by the regional rules. Empty, "" and text
+// that is no number raise 13.
+std::string Number(const Variant& value);
+// "Null" for Null, otherwise Number.
+std::string OptionalNumber(const Variant& value);
+
+// 'yyyy/mm/dd' of a date.
+std::string Date(const Variant& value);
+// "Null" for Null, otherwise Date.
+std::string OptionalDate(const Variant& value);
+
+// csng('1.5'): a single-precision value as the text of the database's csng,
+// always with a decimal point.
+std::string Single(float value);
+
+// The filter clause of a list: "WHERE " before the first condition,
+// " AND " before each further one; a Null filter adds nothing.
+class Filter {
+ public:
+  using Literal = std::string (*)(const Variant&);
+
+  // Adds fragment + literal(value) when value is not Null.
+  void Add(const Variant& value, std::string_view fragment, Literal literal);
+  // Adds a condition as it stands.
+  void Add(std::string_view condition);
+  const std::string& Clause() const noexcept { return clause_; }
+
+ private:
+  std::string clause_;
+};
+
+}  // namespace quorvel::sql

@@ -1,0 +1,557 @@
+#include "quorvel/personnel/classDadosPessoais.h"
+
+#include "platform/automation/array.h"
+#include "platform/automation/clock.h"
+#include "platform/automation/convert.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+namespace {
+
+// The empty masks of the postal code and of the height.
+constexpr std::string_view kEmptyCep = "     -   ";
+constexpr std::string_view kEmptyAltura = " ,  ";
+
+// Altura: Null or the empty mask give Null; any other value must be a number,
+// written quoted with a decimal point.
+std::string Altura(const Variant& value) {
+  if (value.is_null() || (value.is_string() && value.as_string() == kEmptyAltura)) return "Null";
+  return "'" + sql::Number(value) + "'";
+}
+
+// The texts that the whole-record insert and update carry in pnArray.
+struct Extra {
+  std::string observacoes;
+  std::int32_t pais = 0;
+};
+
+Extra ReadInsertArray(const Variant& pnArray) {
+  const automation::VariantArray& a = pnArray.as_array();
+  Extra e{automation::CStr(a.at(0, 1)), automation::CInt(a.at(0, 2))};
+  automation::CStr(a.at(0, 3));
+  automation::CStr(a.at(0, 4));
+  return e;
+}
+
+Extra ReadUpdateArray(const Variant& pnArray) {
+  const automation::VariantArray& a = pnArray.as_array();
+  const Variant& pais = a.at(0, 2);
+  Extra e{automation::CStr(a.at(0, 1)),
+          pais.is_string() && pais.as_string().empty() ? 0 : automation::CLng(pais)};
+  automation::CStr(a.at(0, 3));
+  automation::CStr(a.at(0, 4));
+  return e;
+}
+
+// "(Idade)": whole days since DataNasc over 365.25, read back from its
+// regional text as Val does (the Brazilian decimal comma stops the reading).
+Variant Idade(Record& record) {
+  const double days = automation::Today().value - automation::CDate(record.Field("DataNasc")).value;
+  const double years = automation::CLng(Variant(days)) / 365.25;
+  return Variant(automation::Val(automation::CStr(Variant(years))));
+}
+
+}  // namespace
+
+void classDadosPessoais::BusStatus(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodIndividual,
+                                   std::string& pnStatus) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT Status " "FROM RhsDadosPessoais "
+                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+    if (!rs->EOF_()) Copy(*rs, "Status", pnStatus);
+    rs->Close();
+  });
+}
+
+void classDadosPessoais::AltSituacao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                     std::int32_t& pkCodIndividual, std::string& pnSituacao) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsDadosPessoais " "SET Situacao = " + sql::Quote(pnSituacao) +
+                    "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+  });
+}
+
+void classDadosPessoais::CarComboHabProfissional(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray) {
+  Trapped(DescErr, [&] {
+    LoadCombo(ConnRH, "SELECT DISTINCT HabProfissional " "FROM RhsDadosPessoais " "WHERE HabProfissional <> ''",
+              vlArray, "HabProfissional");
+  });
+}
+
+void classDadosPessoais::CarComboBairro(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray) {
+  Trapped(DescErr, [&] {
+    LoadCombo(ConnRH, "SELECT DISTINCT Bairro " "FROM RhsDadosPessoais " "WHERE Bairro <> ''", vlArray, "Bairro");
+  });
+}
+
+void classDadosPessoais::CarComboLogradouro(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray) {
+  Trapped(DescErr, [&] {
+    LoadCombo(ConnRH, "SELECT DISTINCT Logradouro " "FROM RhsDadosPessoais " "WHERE Logradouro <> ''", vlArray,
+              "Logradouro");
+  });
+}
+
+void classDadosPessoais::CarComboEndereco(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray) {
+  Trapped(DescErr, [&] {
+    LoadCombo(ConnRH, "SELECT DISTINCT Endereco " "FROM RhsDadosPessoais " "WHERE Endereco <> ''", vlArray,
+              "Endereco");
+  });
+}
+
+void classDadosPessoais::CarComboFilhosFicamCom(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray) {
+  Trapped(DescErr, [&] {
+    LoadCombo(ConnRH, "SELECT DISTINCT FilhosFicamCom " "FROM RhsDadosPessoais " "WHERE FilhosFicamCom <> '' "
+              "ORDER BY FilhosFicamCom ", vlArray, "FilhosFicamCom");
+  });
+}
+
+void classDadosPessoais::AltStatus(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                   std::int32_t& pkCodIndividual, std::string& pnStatus) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsDadosPessoais SET " "Status = " + sql::Quote(pnStatus) + ", "
+                    "DataUltimaAtualizacao = " + sql::Date(automation::Today()) + " "
+                    "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+  });
+}
+
+void classDadosPessoais::AltDadosPessoais(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodIndividual,
+    std::string& pnNome,
+    std::string& pnNomePai,
+    std::string& pnNomeMae,
+    std::string& pnLogradouro,
+    std::string& pnEndereco,
+    std::string& pnNrEndereco,
+    std::string& pnComplEndereco,
+    std::string& pnBairro,
+    std::int32_t& pkCodCidade,
+    std::string& pnUF,
+    std::string& pnCEP,
+    std::string& pnTelResidencial,
+    std::string& pnTelCelular,
+    std::string& pnTelRecados,
+    std::string& pnEMail,
+    std::int32_t& pkCodEstadoCivil,
+    std::string& pnNomeConjuge,
+    Variant& pnNrFilhos,
+    std::string& pnFilhosFicamCom,
+    std::string& pnSexo,
+    Variant& pnAltura,
+    Variant& pnPeso,
+    std::int32_t& pkNaturalidade,
+    std::int16_t& pkCodNacionalidade,
+    Variant& pnDataChegadaBrasil,
+    automation::Date& pnDataNasc,
+    std::uint8_t& pkCodGrauInstrucao,
+    std::string& pnNrIdentidade,
+    Variant& pnDataExpIdentidade,
+    std::string& pnOrgaoExpIdentidade,
+    std::string& pnNrCPF,
+    std::string& pnNrPIS,
+    Variant& pnDataCTPS,
+    Variant& pnNrCTPS,
+    std::string& pnSerieCTPS,
+    std::string& pnNrReservista,
+    std::string& pnCatReservista,
+    std::string& pnNrCNH,
+    std::string& pnCatCNH,
+    Variant& pnValidadeCNH,
+    std::string& pnNrTituloEleitor,
+    std::string& pnZonaTituloEleitor,
+    std::string& pnSecaoTituloEleitor,
+    std::string& pnHabProfissional,
+    std::string& pnNrHabilitacao,
+    std::int32_t& pkCodConselho,
+    Variant& pnDataAposentadoria,
+    std::string& pnDefFisico,
+    std::string& pnTipoDeficiencia,
+    std::uint8_t& pkCodCorPele,
+    std::string& pnFumante,
+    automation::Date& pnDataUltimaAtualizacao,
+    std::string& pnStatus,
+    std::string& pnSituacao,
+    std::string& pnCaminhoFoto,
+    Variant& pnArray) {
+  const Extra extra = ReadUpdateArray(pnArray);
+  Trapped(DescErr, [&] {
+    std::string s = "UPDATE RhsDadosPessoais SET ";
+    s += "Nome = " + sql::Quote(pnNome) + ", ";
+    s += "NomePai = " + sql::Quote(pnNomePai) + ", ";
+    s += "NomeMae = " + sql::Quote(pnNomeMae) + ", ";
+    s += "Logradouro = " + sql::Quote(pnLogradouro) + ", ";
+    s += "Endereco = " + sql::Quote(pnEndereco) + ", ";
+    s += "NrEndereco = " + sql::Quote(pnNrEndereco) + ", ";
+    s += "ComplEndereco = " + sql::Quote(pnComplEndereco) + ", ";
+    s += "Bairro = " + sql::Quote(pnBairro) + ", ";
+    s += "CodCidade = " + std::to_string(pkCodCidade) + ", ";
+    s += "UF = " + sql::Quote(pnUF) + ", ";
+    s += "CEP = " + (pnCEP == kEmptyCep ? std::string("Null") : sql::Quote(pnCEP)) + ", ";
+    s += "TelResidencial = " + sql::Quote(pnTelResidencial) + ", ";
+    s += "TelCelular = " + sql::Quote(pnTelCelular) + ", ";
+    s += "TelRecados = " + sql::Quote(pnTelRecados) + ", ";
+    s += "EMail = " + sql::Quote(pnEMail) + ", ";
+    s += "CodEstadoCivil = " + std::to_string(pkCodEstadoCivil) + ", ";
+    s += "NomeConjuge = " + sql::Quote(pnNomeConjuge) + ", ";
+    s += "NrFilhos = " + sql::OptionalNumber(pnNrFilhos) + ", ";
+    s += "FilhosFicamCom = " + sql::Quote(pnFilhosFicamCom) + ", ";
+    s += "Sexo = " + sql::Quote(pnSexo) + ", ";
+    s += "Altura = " + Altura(pnAltura) + ", ";
+    s += "Peso = " + sql::OptionalNumber(pnPeso) + ", ";
+    s += "Naturalidade = " + std::to_string(pkNaturalidade) + ", ";
+    s += "CodNacionalidade = " + std::to_string(pkCodNacionalidade) + ", ";
+    s += "DataChegadaBrasil = " + sql::OptionalDate(pnDataChegadaBrasil) + ", ";
+    s += "DataNasc = " + sql::Date(pnDataNasc) + ", ";
+    s += "CodGrauInstrucao = " + std::to_string(pkCodGrauInstrucao) + ", ";
+    s += "NrIdentidade = " + sql::Quote(pnNrIdentidade) + ", ";
+    s += "DataExpIdentidade = " + sql::OptionalDate(pnDataExpIdentidade) + ", ";
+    s += "OrgaoExpIdentidade = " + sql::Quote(pnOrgaoExpIdentidade) + ", ";
+    s += "NrCPF = " + sql::Quote(pnNrCPF) + ", ";
+    s += "NrPIS = " + sql::Quote(pnNrPIS) + ", ";
+    s += "DataCTPS = " + sql::OptionalDate(pnDataCTPS) + ", ";
+    s += "NrCTPS = " + sql::OptionalNumber(pnNrCTPS) + ", ";
+    s += "SerieCTPS = " + sql::Quote(pnSerieCTPS) + ", ";
+    s += "NrReservista = " + sql::Quote(pnNrReservista) + ", ";
+    s += "CatReservista = " + sql::Quote(pnCatReservista) + ", ";
+    s += "NrCNH = " + sql::Quote(pnNrCNH) + ", ";
+    s += "CatCNH = " + sql::Quote(pnCatCNH) + ", ";
+    s += "ValidadeCNH = " + sql::OptionalDate(pnValidadeCNH) + ", ";
+    s += "NrTituloEleitor = " + sql::Quote(pnNrTituloEleitor) + ", ";
+    s += "ZonaTituloEleitor = " + sql::Quote(pnZonaTituloEleitor) + ", ";
+    s += "SecaoTituloEleitor = " + sql::Quote(pnSecaoTituloEleitor) + ", ";
+    s += "HabProfissional = " + sql::Quote(pnHabProfissional) + ", ";
+    s += "NrHabilitacao = " + sql::Quote(pnNrHabilitacao) + ", ";
+    s += "CodConselho = " + std::to_string(pkCodConselho) + ", ";
+    s += "DataAposentadoria = " + sql::OptionalDate(pnDataAposentadoria) + ", ";
+    s += "DefFisico = " + sql::Quote(pnDefFisico) + ", ";
+    s += "TipoDeficiencia = " + sql::Quote(pnTipoDeficiencia) + ", ";
+    s += "CodCorPele = " + std::to_string(pkCodCorPele) + ", ";
+    s += "Fumante = " + sql::Quote(pnFumante) + ", ";
+    s += "DataUltimaAtualizacao = " + sql::Date(pnDataUltimaAtualizacao) + ", ";
+    s += "Status = " + sql::Quote(pnStatus) + ", ";
+    s += "Situacao = " + sql::Quote(pnSituacao) + ", ";
+    s += "CaminhoFoto = " + sql::Quote(pnCaminhoFoto) + ", ";
+    s += "Observacoes = " + sql::Quote(extra.observacoes) + ", ";
+    s += "CodPais = " + std::to_string(extra.pais) + " ";
+    s += "WHERE CodIndividual = " + std::to_string(pkCodIndividual);
+    fAjustaSql(ConnRH, s);
+    Execute(ConnRH, s);
+  });
+}
+
+void classDadosPessoais::IncDadosPessoais(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodIndividual,
+    std::string& pnNome,
+    std::string& pnNomePai,
+    std::string& pnNomeMae,
+    std::string& pnLogradouro,
+    std::string& pnEndereco,
+    std::string& pnNrEndereco,
+    std::string& pnComplEndereco,
+    std::string& pnBairro,
+    std::int32_t& pkCodCidade,
+    std::string& pnUF,
+    std::string& pnCEP,
+    std::string& pnTelResidencial,
+    std::string& pnTelCelular,
+    std::string& pnTelRecados,
+    std::string& pnEMail,
+    std::int32_t& pkCodEstadoCivil,
+    std::string& pnNomeConjuge,
+    Variant& pnNrFilhos,
+    std::string& pnFilhosFicamCom,
+    std::string& pnSexo,
+    Variant& pnAltura,
+    Variant& pnPeso,
+    std::int32_t& pkNaturalidade,
+    std::int16_t& pkCodNacionalidade,
+    Variant& pnDataChegadaBrasil,
+    automation::Date& pnDataNasc,
+    std::uint8_t& pkCodGrauInstrucao,
+    std::string& pnNrIdentidade,
+    Variant& pnDataExpIdentidade,
+    std::string& pnOrgaoExpIdentidade,
+    std::string& pnNrCPF,
+    std::string& pnNrPIS,
+    Variant& pnDataCTPS,
+    Variant& pnNrCTPS,
+    std::string& pnSerieCTPS,
+    std::string& pnNrReservista,
+    std::string& pnCatReservista,
+    std::string& pnNrCNH,
+    std::string& pnCatCNH,
+    Variant& pnValidadeCNH,
+    std::string& pnNrTituloEleitor,
+    std::string& pnZonaTituloEleitor,
+    std::string& pnSecaoTituloEleitor,
+    std::string& pnHabProfissional,
+    std::string& pnNrHabilitacao,
+    std::int32_t& pkCodConselho,
+    Variant& pnDataAposentadoria,
+    std::string& pnDefFisico,
+    std::string& pnTipoDeficiencia,
+    std::uint8_t& pkCodCorPele,
+    std::string& pnFumante,
+    automation::Date& pnDataUltimaAtualizacao,
+    std::string& pnStatus,
+    std::string& pnSituacao,
+    std::string& pnCaminhoFoto,
+    Variant& pnArray) {
+  const Extra extra = ReadInsertArray(pnArray);
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodIndividual = key.value_or(0);
+    if (!key) return;
+    std::string s = "INSERT INTO RhsDadosPessoais ("
+        "CodIndividual, Nome, NomePai, NomeMae, "
+        "Logradouro, Endereco, NrEndereco, ComplEndereco, Bairro, CodCidade, "
+        "UF, CEP, TelResidencial, TelCelular, TelRecados, EMail, CodEstadoCivil, "
+        "NomeConjuge, NrFilhos, FilhosFicamCom, Sexo, Altura, Peso, Naturalidade,  "
+        "CodNacionalidade, DataChegadaBrasil, DataNasc, CodGrauInstrucao, NrIdentidade, "
+        "DataExpIdentidade, OrgaoExpIdentidade, NrCPF, NrPIS, DataCTPS, "
+        "NrCTPS, SerieCTPS, NrReservista, CatReservista, NrCNH, CatCNH, ValidadeCNH, "
+        "NrTituloEleitor, ZonaTituloEleitor, SecaoTituloEleitor, HabProfissional, "
+        "NrHabilitacao, CodConselho, DataAposentadoria, DefFisico, TipoDeficiencia, "
+        "CodCorPele, Fumante, DataUltimaAtualizacao, Status, Situacao, CaminhoFoto, "
+        "Observacoes, codPais) ";
+    std::string v = "VALUES (";
+    v += " " + std::to_string(*key) + ", ";
+    v += sql::Quote(pnNome) + ", ";
+    v += sql::Quote(pnNomePai) + ", ";
+    v += sql::Quote(pnNomeMae) + ", ";
+    v += sql::Quote(pnLogradouro) + ", ";
+    v += sql::Quote(pnEndereco) + ", ";
+    v += sql::Quote(pnNrEndereco) + ", ";
+    v += sql::Quote(pnComplEndereco) + ", ";
+    v += sql::Quote(pnBairro) + ", ";
+    v += " " + std::to_string(pkCodCidade) + ", ";
+    v += sql::Quote(pnUF) + ", ";
+    v += sql::Quote(pnCEP) + ", ";
+    v += sql::Quote(pnTelResidencial) + ", ";
+    v += sql::Quote(pnTelCelular) + ", ";
+    v += sql::Quote(pnTelRecados) + ", ";
+    v += sql::Quote(pnEMail) + ", ";
+    v += " " + std::to_string(pkCodEstadoCivil) + ", ";
+    v += sql::Quote(pnNomeConjuge) + ", ";
+    v += " " + sql::OptionalNumber(pnNrFilhos) + ", ";
+    v += sql::Quote(pnFilhosFicamCom) + ", ";
+    v += sql::Quote(pnSexo) + ", ";
+    v += " " + Altura(pnAltura) + ", ";
+    v += " " + sql::OptionalNumber(pnPeso) + ", ";
+    v += " " + std::to_string(pkNaturalidade) + ", ";
+    v += " " + std::to_string(pkCodNacionalidade) + ", ";
+    v += " " + sql::OptionalDate(pnDataChegadaBrasil) + ", ";
+    v += sql::Date(pnDataNasc) + ", ";
+    v += " " + std::to_string(pkCodGrauInstrucao) + ", ";
+    v += sql::Quote(pnNrIdentidade) + ", ";
+    v += " " + sql::OptionalDate(pnDataExpIdentidade) + ", ";
+    v += sql::Quote(pnOrgaoExpIdentidade) + ", ";
+    v += sql::Quote(pnNrCPF) + ", ";
+    v += sql::Quote(pnNrPIS) + ", ";
+    v += " " + sql::OptionalDate(pnDataCTPS) + ", ";
+    v += " " + sql::OptionalNumber(pnNrCTPS) + ", ";
+    v += sql::Quote(pnSerieCTPS) + ", ";
+    v += sql::Quote(pnNrReservista) + ", ";
+    v += sql::Quote(pnCatReservista) + ", ";
+    v += sql::Quote(pnNrCNH) + ", ";
+    v += sql::Quote(pnCatCNH) + ", ";
+    v += " " + sql::OptionalDate(pnValidadeCNH) + ", ";
+    v += sql::Quote(pnNrTituloEleitor) + ", ";
+    v += sql::Quote(pnZonaTituloEleitor) + ", ";
+    v += sql::Quote(pnSecaoTituloEleitor) + ", ";
+    v += sql::Quote(pnHabProfissional) + ", ";
+    v += sql::Quote(pnNrHabilitacao) + ", ";
+    v += " " + std::to_string(pkCodConselho) + ", ";
+    v += " " + sql::OptionalDate(pnDataAposentadoria) + ", ";
+    v += sql::Quote(pnDefFisico) + ", ";
+    v += sql::Quote(pnTipoDeficiencia) + ", ";
+    v += " " + std::to_string(pkCodCorPele) + ", ";
+    v += sql::Quote(pnFumante) + ", ";
+    v += sql::Date(pnDataUltimaAtualizacao) + ", ";
+    v += sql::Quote(pnStatus) + ", ";
+    v += sql::Quote(pnSituacao) + ", ";
+    v += sql::Quote(pnCaminhoFoto) + ", ";
+    v += sql::Quote(extra.observacoes) + ", ";
+    v += " " + std::to_string(extra.pais) + ") ";
+    s += v;
+    fAjustaSql(ConnRH, s);
+    Execute(ConnRH, s);
+  });
+}
+
+void classDadosPessoais::BusDadosPessoais(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                          std::int32_t& pkCodIndividual) {
+  static constexpr Column kColumns[] = {
+      {"CodIndividual"}, {"Nome"}, {"NomePai"}, {"NomeMae"}, {"Logradouro"}, {"Endereco"}, {"NrEndereco"},
+      {"ComplEndereco"}, {"Bairro"}, {"CodCidadeRes", "CodCidade"}, {"DescrCidadeRes"}, {"UF"}, {"CEP"},
+      {"TelResidencial"}, {"TelCelular"}, {"TelRecados"}, {"EMail"}, {"CodEstadoCivil"},
+      {"DescrEstadoCivil", "EstadoCivil"}, {"NomeConjuge"}, {"NrFilhos"}, {"FilhosFicamCom"}, {"Sexo"}, {"Altura"},
+      {"Peso"}, {"CodCidadeNat", "Naturalidade"}, {"DescrCidadeNat"}, {"CodNacionalidade"},
+      {"DescrNacionalidade", "Nacionalidade"}, {"DataChegadaBrasil"}, {"DataNasc"}, {"CodGrauInstrucao"},
+      {"GrauInstrucao"}, {"NrIdentidade"}, {"DataExpIdentidade"}, {"OrgaoExpIdentidade"}, {"NrCPF"}, {"NrPIS"},
+      {"DataCTPS"}, {"NrCTPS"}, {"SerieCTPS"}, {"NrReservista"}, {"CatReservista"}, {"NrCNH"}, {"CatCNH"},
+      {"ValidadeCNH"}, {"NrTituloEleitor"}, {"ZonaTituloEleitor"}, {"SecaoTituloEleitor"}, {"HabProfissional"},
+      {"NrHabilitacao"}, {"CodConselho"}, {"NomeConselho"}, {"DataAposentadoria"}, {"DefFisico"},
+      {"TipoDeficiencia"}, {"CodCorPele"}, {"CorPele"}, {"Fumante"}, {"DataUltimaAtualizacao"}, {"Status"},
+      {"Situacao"}, {"CaminhoFoto"}, {"Observacoes"}, {"CopPais", "CodPais"}};
+  static_assert(std::size(kColumns) == 65);
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH,
+        "SELECT RhsDadosPessoais.*, CadCidade.Cidade AS DescrCidadeRes, "
+        "RhsEstadoCivil.EstadoCivil, RhsCidadeNat.Cidade AS DescrCidadeNat, "
+        "RhsNacionalidade.Nacionalidade, RhsGrauInstrucao.GrauInstrucao, "
+        "RhsConselho.NomeConselho, RhsCorPele.CorPele "
+        "FROM ((((((( RhsDadosPessoais "
+        "LEFT JOIN CadEndCidades as CadCidade on CadCidade.CodCidade =  RhsDadosPessoais.CodCidade) "
+        "LEFT JOIN RhsEstadoCivil ON RhsEstadoCivil.CodEstadoCivil = RhsDadosPessoais.CodEstadoCivil) "
+        "LEFT JOIN CadEndCidades AS RhsCidadeNat ON RhsCidadeNat.CodCidade = RhsDadosPessoais.Naturalidade) "
+        "LEFT JOIN RhsNacionalidade ON RhsNacionalidade.CodNacionalidade = RhsDadosPessoais.CodNacionalidade) "
+        "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsDadosPessoais.CodGrauInstrucao) "
+        "LEFT JOIN RhsConselho ON RhsConselho.CodConselho = RhsDadosPessoais.CodConselho) "
+        "LEFT JOIN RhsCorPele ON RhsCorPele.CodCorPele = RhsDadosPessoais.CodCorPele) "
+        "WHERE RhsDadosPessoais.CodIndividual = " + std::to_string(pkCodIndividual));
+    FillRecord(*rs, vlArray, kColumns);
+    rs->Close();
+  });
+}
+
+void classDadosPessoais::BusNome(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodIndividual,
+                                 std::string& pnNome) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT Nome " "FROM RhsDadosPessoais "
+                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+    if (!rs->EOF_()) Copy(*rs, "Nome", pnNome);
+    rs->Close();
+  });
+}
+
+void classDadosPessoais::fExisteCPF(ado::Connection& ConnRH, std::string& DescErr, std::string& pnNrCPF,
+                                    std::int32_t& result) {
+  result = 0;
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT DISTINCT CodIndividual, NrCPF " "FROM RhsDadosPessoais "
+                                   "WHERE NrCPF = " + sql::Quote(pnNrCPF));
+    std::int32_t key = -1;
+    if (!rs->EOF_()) Copy(*rs, "CodIndividual", key);
+    result = key;
+    rs->Close();
+  });
+}
+
+void classDadosPessoais::fExisteNrIdentidade(ado::Connection& ConnRH, std::string& DescErr,
+                                             std::string& pnNrIdentidade, std::int32_t& result) {
+  result = 0;
+  Trapped(DescErr, [&] {
+    std::string s = "SELECT DISTINCT CodIndividual, NrIdentidade " "FROM RhsDadosPessoais "
+                    "WHERE UPPER(NrIdentidade) = " + sql::QuoteUpper(pnNrIdentidade);
+    fAjustaSql(ConnRH, s);
+    RecordsetPtr rs = Open(ConnRH, s);
+    std::int32_t key = -1;
+    if (!rs->EOF_()) Copy(*rs, "CodIndividual", key);
+    result = key;
+    rs->Close();
+  });
+}
+
+void classDadosPessoais::fExisteNome(ado::Connection& ConnRH, std::string& DescErr, std::string& pnNome,
+                                     bool& result) {
+  result = false;
+  Trapped(DescErr, [&] {
+    std::string s = "SELECT DISTINCT Nome " "FROM RhsDadosPessoais " "WHERE UPPER(Nome) = " + sql::QuoteUpper(pnNome);
+    fAjustaSql(ConnRH, s);
+    RecordsetPtr rs = Open(ConnRH, s);
+    result = !rs->EOF_();
+    rs->Close();
+  });
+}
+
+void classDadosPessoais::CarDadosPessoais(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                          Variant& pkCodIndividual, Variant& pnNome, Variant& pkCodCidade,
+                                          Variant& pnUF, Variant& pnSexo, Variant& pkCodNacionalidade,
+                                          Variant& pnNrIdentidade, Variant& pnNrCPF, Variant& pnDefFisico,
+                                          Variant& pnArrayStatus, Variant& pnSituacao) {
+  static constexpr Column kColumns[] = {{"CodIndividual"}, {"Nome"},  {"Status"},       {"(Idade)", {}, &Idade},
+                                        {"DataNasc"},      {"Sexo"},  {"NrIdentidade"}, {"NrCPF"},
+                                        {"Situacao"},      {"NomePai"}, {"NomeMae"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodIndividual, "cstr(CodIndividual) LIKE ", sql::Text);
+    where.Add(pnNome, "UPPER(Nome) LIKE ", sql::UpperText);
+    where.Add(pkCodCidade, "CodCidade = ", sql::Number);
+    where.Add(pnUF, "UF = ", sql::Text);
+    where.Add(pnSexo, "Sexo = ", sql::Text);
+    where.Add(pkCodNacionalidade, "CodNacionalidade = ", sql::Number);
+    where.Add(pnNrIdentidade, "UPPER(NrIdentidade) LIKE ", sql::UpperText);
+    where.Add(pnNrCPF, "UPPER(NrCPF) LIKE ", sql::UpperText);
+    where.Add(pnDefFisico, "DefFisico = ", sql::Text);
+    if (!pnArrayStatus.is_null()) {
+      const automation::VariantArray& statuses = pnArrayStatus.as_array();
+      std::string group;
+      for (long i = 0; i <= statuses.ubound(1); ++i) group += (i == 0 ? "(" : " OR ") + ("Status = " + sql::Text(statuses.at(i)));
+      where.Add(group + ")");
+    }
+    where.Add(pnSituacao, "Situacao = ", sql::Text);
+    std::string s = "SELECT CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade, "
+                    "NrCPF, Status, Situacao "
+                    "FROM RhsDadosPessoais " + where.Clause() + " ORDER BY Nome";
+    fAjustaSql(ConnRH, s);
+    LoadList(ConnRH, s, vlArray, kColumns);
+  });
+}
+
+std::optional<std::int32_t> classDadosPessoais::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr, "SELECT MAX(CodIndividual) AS MaxCod " "FROM RhsDadosPessoais");
+}
+
+const com::ClassDescription<classDadosPessoais>& classDadosPessoais::Description() {
+  using C = classDadosPessoais;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classDadosPessoais",
+      {
+          com::Method<&C::BusStatus>("BusStatus", {"ConnRH", "DescErr", "pkCodIndividual", "pnStatus"}),
+          com::Method<&C::AltSituacao>("AltSituacao", {"ConnRH", "DescErr", "User", "SourceMachine",
+                                                       "pkCodIndividual", "pnSituacao"}),
+          com::Method<&C::CarComboHabProfissional>("CarComboHabProfissional", {"ConnRH", "DescErr", "vlArray"}),
+          com::Method<&C::CarComboBairro>("CarComboBairro", {"ConnRH", "DescErr", "vlArray"}),
+          com::Method<&C::CarComboLogradouro>("CarComboLogradouro", {"ConnRH", "DescErr", "vlArray"}),
+          com::Method<&C::CarComboEndereco>("CarComboEndereco", {"ConnRH", "DescErr", "vlArray"}),
+          com::Method<&C::CarComboFilhosFicamCom>("CarComboFilhosFicamCom", {"ConnRH", "DescErr", "vlArray"}),
+          com::Method<&C::AltStatus>("AltStatus", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodIndividual",
+                                                   "pnStatus"}),
+          com::Method<&C::AltDadosPessoais>("AltDadosPessoais", {"ConnRH", "DescErr", "pkCodIndividual",
+              "pnNome", "pnNomePai", "pnNomeMae", "pnLogradouro", "pnEndereco", "pnNrEndereco", "pnComplEndereco",
+              "pnBairro", "pkCodCidade", "pnUF", "pnCEP", "pnTelResidencial", "pnTelCelular", "pnTelRecados",
+              "pnEMail", "pkCodEstadoCivil", "pnNomeConjuge", "pnNrFilhos", "pnFilhosFicamCom", "pnSexo",
+              "pnAltura", "pnPeso", "pkNaturalidade", "pkCodNacionalidade", "pnDataChegadaBrasil", "pnDataNasc",
+              "pkCodGrauInstrucao", "pnNrIdentidade", "pnDataExpIdentidade", "pnOrgaoExpIdentidade", "pnNrCPF",
+              "pnNrPIS", "pnDataCTPS", "pnNrCTPS", "pnSerieCTPS", "pnNrReservista", "pnCatReservista", "pnNrCNH",
+              "pnCatCNH", "pnValidadeCNH", "pnNrTituloEleitor", "pnZonaTituloEleitor", "pnSecaoTituloEleitor",
+              "pnHabProfissional", "pnNrHabilitacao", "pkCodConselho", "pnDataAposentadoria", "pnDefFisico",
+              "pnTipoDeficiencia", "pkCodCorPele", "pnFumante", "pnDataUltimaAtualizacao", "pnStatus",
+              "pnSituacao", "pnCaminhoFoto", "pnArray"}),
+          com::Method<&C::IncDadosPessoais>("IncDadosPessoais", {"ConnRH", "DescErr", "pkCodIndividual",
+              "pnNome", "pnNomePai", "pnNomeMae", "pnLogradouro", "pnEndereco", "pnNrEndereco", "pnComplEndereco",
+              "pnBairro", "pkCodCidade", "pnUF", "pnCEP", "pnTelResidencial", "pnTelCelular", "pnTelRecados",
+              "pnEMail", "pkCodEstadoCivil", "pnNomeConjuge", "pnNrFilhos", "pnFilhosFicamCom", "pnSexo",
+              "pnAltura", "pnPeso", "pkNaturalidade", "pkCodNacionalidade", "pnDataChegadaBrasil", "pnDataNasc",
+              "pkCodGrauInstrucao", "pnNrIdentidade", "pnDataExpIdentidade", "pnOrgaoExpIdentidade", "pnNrCPF",
+              "pnNrPIS", "pnDataCTPS", "pnNrCTPS", "pnSerieCTPS", "pnNrReservista", "pnCatReservista", "pnNrCNH",
+              "pnCatCNH", "pnValidadeCNH", "pnNrTituloEleitor", "pnZonaTituloEleitor", "pnSecaoTituloEleitor",
+              "pnHabProfissional", "pnNrHabilitacao", "pkCodConselho", "pnDataAposentadoria", "pnDefFisico",
+              "pnTipoDeficiencia", "pkCodCorPele", "pnFumante", "pnDataUltimaAtualizacao", "pnStatus",
+              "pnSituacao", "pnCaminhoFoto", "pnArray"}),
+          com::Method<&C::BusDadosPessoais>("BusDadosPessoais", {"ConnRH", "DescErr", "vlArray", "pkCodIndividual"}),
+          com::Method<&C::BusNome>("BusNome", {"ConnRH", "DescErr", "pkCodIndividual", "pnNome"}),
+          com::Method<&C::fExisteCPF>("fExisteCPF", {"ConnRH", "DescErr", "pnNrCPF", "result"}),
+          com::Method<&C::fExisteNrIdentidade>("fExisteNrIdentidade", {"ConnRH", "DescErr", "pnNrIdentidade", "result"}),
+          com::Method<&C::fExisteNome>("fExisteNome", {"ConnRH", "DescErr", "pnNome", "result"}),
+          com::Method<&C::CarDadosPessoais>("CarDadosPessoais", {"ConnRH", "DescErr", "vlArray", "pkCodIndividual",
+              "pnNome", "pkCodCidade", "pnUF", "pnSexo", "pkCodNacionalidade", "pnNrIdentidade", "pnNrCPF",
+              "pnDefFisico", "pnArrayStatus", "pnSituacao"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,46 @@
+#pragma once
+// A host, the chart host's resource module and the library initialised with them.
+
+#include "kestrin/kestrin.h"
+#include "platform/win/resource.h"
+#include "platform/win/testing.h"
+#include "tests/win/gui_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qvtest {
+
+class RecordingHost final : public kestrin::Host {
+ public:
+  void Help(int context_id, int command) override { help.emplace_back(context_id, command); }
+  win::HFONT DialogFont() const override { return font; }
+  std::vector<std::pair<int, int>> help;
+  win::HFONT font = nullptr;
+};
+
+class KestrinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    module_ = win::ResourceModule::Load(QV_KESTRIN_MODULE, &error);
+    ASSERT_NE(module_, nullptr) << error;
+    win::testing::PinScreenSize(kScreenWidth, kScreenHeight);
+    InitDialogsDLL(&host_, module_->handle(), 1);
+    SetDialogsDLLFrameWnd(nullptr);
+    kestrin::SetApplicationMainWindow(nullptr);
+  }
+  void TearDown() override {
+    InitDialogsDLL(nullptr, nullptr, 0);
+    win::testing::PinScreenSize(kScreenWidth, kScreenHeight);
+  }
+
+  RecordingHost host_;
+  std::unique_ptr<win::ResourceModule> module_;
+};
+
+}  // namespace qvtest

@@ -1,0 +1,195 @@
+// The shared procedures and statement building, without a database.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/automation/date.h"
+#include "platform/automation/error.h"
+#include "platform/automation/regional.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/sql.h"
+
+namespace {
+
+using automation::Variant;
+using namespace quorvel;
+
+struct Adjust {
+  const char* before;
+  const char* after;
+};
+
+class DialectWordsTest : public ::testing::TestWithParam<Adjust> {};
+
+TEST_P(DialectWordsTest, RemovedOutsideLiteralsOnly) {
+  std::string s = GetParam().before;
+  RemoveDialectWords(s);
+  EXPECT_EQ(s, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, DialectWordsTest,
+    ::testing::Values(Adjust{"UPPER(Nome) LIKE 'A%'", "(Nome) LIKE 'A%'"},
+                      Adjust{"cstr(CodIndividual) LIKE '1%'", "(CodIndividual) LIKE '1%'"},
+                      Adjust{"VALUES (csng('0.5'))", "VALUES (('0.5'))"},
+                      Adjust{"CStr(x), Upper(y), CSng(z), upper(w)", "CStr(x), Upper(y), CSng(z), upper(w)"},
+                      Adjust{"Nome = 'UPPER cstr csng'", "Nome = 'UPPER cstr csng'"},
+                      Adjust{"Nome = 'O''Brien cstr' AND UPPER(x) = 'UPPER'", "Nome = 'O''Brien cstr' AND (x) = 'UPPER'"},
+                      Adjust{"UPPERUPPER(a) cstrcstr", "(a) "},
+                      // One word after the other, as the words are removed in turn.
+                      Adjust{"UPcsngPER(a)", "UPPER(a)"}, Adjust{"cscsngtr(a)", "(a)"},
+                      Adjust{"", ""}, Adjust{"'unterminated UPPER", "'unterminated UPPER"}));
+
+TEST(DialectTest, ConnectionStringNamesPostgres) {
+  struct Case {
+    const char* connection_string;
+    bool postgres;
+  };
+  const Case cases[] = {
+      {"DSN=hr;UID=postgres;PWD=x", true},
+      {"Driver=postgres;Servername=/tmp/s;Database=hr", true},
+      {"Driver={PostgreSQL};Server=db;Database=hr", false},  // no lower-case "postgres"
+      {"DSN=quorvel_sqlite", false},
+      {"", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NamesPostgres(c.connection_string), c.postgres) << c.connection_string;
+}
+
+struct ErrCase {
+  const char* before;
+  int number;
+  const char* after;
+};
+
+class TrataErroTest : public ::testing::TestWithParam<ErrCase> {};
+
+TEST_P(TrataErroTest, WritesOnlyWhenAnErrorIsPending) {
+  std::string desc = GetParam().before;
+  pTrataErro(desc, ErrObject{GetParam().number, "ignored description", {}});
+  EXPECT_EQ(desc, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, TrataErroTest,
+                         ::testing::Values(ErrCase{"", 0, ""}, ErrCase{"earlier text", 0, "earlier text"},
+                                           ErrCase{"", 94, "94    Quorvel"},
+                                           ErrCase{"earlier text", 3021, "3021    Quorvel"},
+                                           ErrCase{"", -2147217900, "-2147217900    Quorvel"}));
+
+TEST(FormataTest, NumbersDatesAndTimes) {
+  automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
+  const automation::Date when = automation::MakeDate({2024, 3, 5, 14, 5, 59});
+  struct Case {
+    std::string got;
+    const char* want;
+  };
+  const Case cases[] = {
+      {fFormataNumeroSql(Variant(automation::Null)), ""},
+      {fFormataNumeroSql(Variant(1.5)), "1.5"},
+      {fFormataNumeroSql(Variant(std::int32_t{7})), "7"},
+      {fFormataNumeroSql(Variant(1234567.25)), "1234567.25"},
+      {fFormataNumeroSql(Variant("12,5")), "12.5"},
+      {fFormataDataSql(Variant(automation::Null)), ""},
+      {fFormataDataSql(Variant(when)), "2024/03/05"},
+      {fFormataHoraSql(Variant(automation::Null)), ""},
+      {fFormataHoraSql(Variant(when)), "14:05"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.want);
+}
+
+TEST(LiteralTest, TextsDoubleEveryQuote) {
+  struct Case {
+    std::string got;
+    const char* want;
+  };
+  const Case cases[] = {
+      {sql::Quote("Maria"), "'Maria'"},
+      {sql::Quote(""), "''"},
+      {sql::Quote("O'Brien"), "'O''Brien'"},
+      {sql::Quote("x' OR '1'='1"), "'x'' OR ''1''=''1'"},
+      {sql::Quote("''"), "''''''"},
+      {sql::Text(Variant("ana%")), "'ana%'"},
+      {sql::Text(Variant(std::int32_t{12})), "'12'"},
+      {sql::UpperText(Variant("ana%")), "'ANA%'"},
+      {sql::UpperText(Variant("joão d'ávila")), "'JOÃO D''ÁVILA'"},
+      {sql::QuoteUpper("conceição"), "'CONCEIÇÃO'"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.want);
+}
+
+struct NumberCase {
+  const char* name;
+  Variant value;
+  const char* want;  // nullptr: error 13
+};
+
+class NumberTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberTest, ConvertedFirst) {
+  automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
+  if (GetParam().want) {
+    EXPECT_EQ(sql::Number(GetParam().value), GetParam().want);
+  } else {
+    try {
+      const std::string got = sql::Number(GetParam().value);
+      ADD_FAILURE() << "gave " << got;
+    } catch (const automation::Error& e) {
+      EXPECT_EQ(e.number(), automation::err::kTypeMismatch);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, NumberTest,
+    ::testing::Values(NumberCase{"Long", Variant(std::int32_t{12}), "12"},
+                      NumberCase{"Integer", Variant(std::int16_t{-3}), "-3"},
+                      NumberCase{"Byte", Variant(std::uint8_t{200}), "200"},
+                      NumberCase{"LongLong", Variant(std::int64_t{3000000000}), "3000000000"},
+                      NumberCase{"Double", Variant(1.75), "1.75"},
+                      NumberCase{"Decimal", Variant(automation::Decimal{"70.50"}), "70.50"},
+                      NumberCase{"TextWithComma", Variant("1,75"), "1.75"},
+                      NumberCase{"TextLarge", Variant("3000000000"), "3000000000"},
+                      NumberCase{"Text", Variant("12"), "12"},
+                      NumberCase{"Injection", Variant("1 OR 1=1"), nullptr},
+                      NumberCase{"Quote", Variant("1'75"), nullptr},
+                      NumberCase{"EmptyText", Variant(""), nullptr},
+                      NumberCase{"Empty", Variant(), nullptr},
+                      NumberCase{"Null", Variant(automation::Null), nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LiteralTest, OptionalValuesAndSingles) {
+  automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
+  EXPECT_EQ(sql::OptionalNumber(Variant(automation::Null)), "Null");
+  EXPECT_EQ(sql::OptionalNumber(Variant(std::int32_t{2})), "2");
+  EXPECT_EQ(sql::OptionalDate(Variant(automation::Null)), "Null");
+  EXPECT_EQ(sql::OptionalDate(Variant(automation::DateSerial(2001, 12, 31))), "'2001/12/31'");
+  EXPECT_EQ(sql::Single(1.5f), "csng('1.5')");
+  EXPECT_EQ(sql::Single(-0.25f), "csng('-0.25')");
+  automation::RegionalSettings point;
+  point.decimal_separator = ".";
+  point.thousands_separator = ",";
+  automation::ScopedRegionalSettings us(point);
+  EXPECT_EQ(sql::Single(1.5f), "csng('1.5')");
+}
+
+TEST(FilterTest, WhereFirstAndAfter) {
+  struct Case {
+    Variant a, b, c;
+    const char* want;
+  };
+  const Variant null(automation::Null);
+  const Case cases[] = {
+      {null, null, null, ""},
+      {null, null, Variant("z%"), "WHERE C LIKE 'Z%'"},
+      {Variant("1%"), null, Variant("z"), "WHERE cstr(A) LIKE '1%' AND C LIKE 'Z'"},
+      {Variant("1"), Variant(std::int32_t{5}), Variant("z"), "WHERE cstr(A) LIKE '1' AND B = 5 AND C LIKE 'Z'"},
+  };
+  for (const Case& c : cases) {
+    sql::Filter f;
+    f.Add(c.a, "cstr(A) LIKE ", sql::Text);
+    f.Add(c.b, "B = ", sql::Number);
+    f.Add(c.c, "C LIKE ", sql::UpperText);
+    EXPECT_EQ(f.Clause(), c.want);
+  }
+}
+
+}  // namespace

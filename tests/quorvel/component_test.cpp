@@ -1,0 +1,160 @@
+// libquorvel.so through the component model: registration, creation by
+// class name, dispatch by method name on both databases.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/automation/array.h"
+#include "platform/automation/convert.h"
+#include "platform/automation/error.h"
+#include "platform/com/client.h"
+#include "platform/com/registry.h"
+#include "tests/quorvel/fixture.h"
+
+namespace {
+
+using automation::Null;
+using automation::Variant;
+namespace fs = std::filesystem;
+
+const char* const kClasses[] = {"Quorvel.classConselho", "Quorvel.classBanco", "Quorvel.classDadosPessoais"};
+
+class ComponentTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = fs::temp_directory_path() / ("quorvel-component-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    ::setenv("QV_COM_REGISTRY", (dir_ / "registry").c_str(), 1);
+    com::RegisterServer(QUORVEL_LIBRARY);
+  }
+  static void TearDownTestSuite() {
+    ::unsetenv("QV_COM_REGISTRY");
+    fs::remove_all(dir_);
+  }
+  static fs::path dir_;
+};
+
+fs::path ComponentTest::dir_;
+
+TEST_F(ComponentTest, RegisterAndUnregister) {
+  const auto file = com::RegistryPath();
+  for (const char* name : kClasses)
+    EXPECT_EQ(com::Registry::Load(file).Find(name), fs::canonical(QUORVEL_LIBRARY).string()) << name;
+  com::RegisterServer(QUORVEL_LIBRARY, /*unregister=*/true);
+  for (const char* name : kClasses) EXPECT_FALSE(com::Registry::Load(file).Find(name)) << name;
+  EXPECT_THROW(com::CreateObject("Quorvel.classBanco"), automation::Error);
+  com::RegisterServer(QUORVEL_LIBRARY);
+  EXPECT_TRUE(com::CreateObject("Quorvel.classBanco"));
+}
+
+class ComponentCallTest : public ComponentTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  std::shared_ptr<ado::Connection> conn() const {
+    return GetParam() ? qvtest::PostgresConnection() : qvtest::SqliteConnection();
+  }
+  Variant ConnRH() const { return Variant(std::shared_ptr<automation::Object>(conn())); }
+};
+
+TEST_P(ComponentCallTest, ByReferenceResults) {
+  qvtest::Exec(*conn(), "DELETE FROM RhsConselho");
+  auto conselho = com::CreateObject("quorvel.CLASSCONSELHO");
+  std::vector<Variant> inc{ConnRH(), Variant(""), Variant("ana"), Variant("pc1"), Variant(), Variant("CRM"),
+                           Variant("Medicina")};
+  com::CallResult r = conselho->Invoke("incconselho", inc);
+  ASSERT_FALSE(r.failed()) << r.error.description;
+  EXPECT_EQ(r.value, Variant(true));
+  EXPECT_EQ(inc[1], Variant(""));
+  EXPECT_EQ(inc[4], Variant(std::int32_t{1}));  // the new key, back in the caller's Variant
+
+  std::vector<Variant> bus{ConnRH(), Variant("texto"), Variant("1"), Variant(), Variant()};
+  r = conselho->Invoke("BusConselho", bus);
+  ASSERT_FALSE(r.failed());
+  EXPECT_EQ(bus[1], Variant("texto")) << "DescErr untouched by a successful call";
+  EXPECT_EQ(bus[2], Variant(std::int32_t{1}));
+  EXPECT_EQ(bus[3], Variant("CRM"));
+  EXPECT_EQ(bus[4], Variant("Medicina"));
+
+  std::vector<Variant> car{ConnRH(), Variant(""), Variant(), Variant(Null), Variant("c%"), Variant(Null)};
+  r = conselho->Invoke("CarConselho", car);
+  ASSERT_FALSE(r.failed());
+  ASSERT_TRUE(car[2].is_array());
+  EXPECT_EQ(car[2].as_array().ubound(2), 1);
+  EXPECT_EQ(car[2].as_array().at(1, 1), Variant("CRM"));
+
+  // A trapped failure: the call succeeds, DescErr holds the error.
+  std::vector<Variant> missing{ConnRH(), Variant(""), Variant(std::int32_t{99}), Variant(""), Variant("")};
+  r = conselho->Invoke("BusConselho", missing);
+  ASSERT_FALSE(r.failed());
+  EXPECT_EQ(missing[1], Variant("3021    Quorvel"));
+}
+
+TEST_P(ComponentCallTest, FailedCalls) {
+  auto pessoa = com::CreateObject("Quorvel.classDadosPessoais");
+  struct Case {
+    const char* method;
+    std::vector<Variant> args;
+    int number;
+  };
+  std::vector<Case> cases;
+  cases.push_back({"BusNome", {ConnRH(), Variant("x"), Variant("abc"), Variant("")}, automation::err::kTypeMismatch});
+  cases.push_back({"BusNome", {Variant("no connection"), Variant("x"), Variant(1), Variant("")},
+                   automation::err::kTypeMismatch});
+  cases.push_back({"BusNome", {ConnRH(), Variant("x")}, com::err::kWrongArgCount});
+  cases.push_back({"BusNomes", {ConnRH(), Variant("x")}, com::err::kUnknownName});
+  // The whole-record update reads pnArray before its trap: a malformed one fails the call.
+  const com::MethodInfo* alt = pessoa->FindMethod("AltDadosPessoais");
+  ASSERT_NE(alt, nullptr);
+  ASSERT_EQ(alt->params.size(), 59u);
+  std::vector<Variant> args{ConnRH(), Variant("x")};
+  for (std::size_t i = 2; i < alt->params.size(); ++i) {
+    switch (alt->params[i].type) {
+      case com::Type::String: args.emplace_back(""); break;
+      case com::Type::Variant: args.emplace_back(Null); break;
+      default: args.emplace_back(std::int32_t{1});
+    }
+  }
+  cases.push_back({"AltDadosPessoais", args, automation::err::kTypeMismatch});  // pnArray Null is no array
+  for (Case& c : cases) {
+    const com::CallResult r = pessoa->Invoke(c.method, c.args);
+    EXPECT_TRUE(r.failed()) << c.method;
+    EXPECT_EQ(r.error.number, c.number) << c.method;
+    EXPECT_FALSE(r.error.description.empty());
+    if (c.args.size() > 1) {
+      EXPECT_EQ(c.args[1], Variant("x")) << "DescErr untouched";
+    }
+  }
+}
+
+TEST_P(ComponentCallTest, MethodTablesInInterfaceOrder) {
+  struct Case {
+    const char* cls;
+    std::vector<const char*> methods;
+  };
+  const Case cases[] = {
+      {"Quorvel.classConselho", {"ExcConselho", "CarConselho", "BusConselho", "AltConselho", "IncConselho"}},
+      {"Quorvel.classBanco", {"BusBanco", "CarBanco"}},
+      {"Quorvel.classDadosPessoais",
+       {"BusStatus", "AltSituacao", "CarComboHabProfissional", "CarComboBairro", "CarComboLogradouro",
+        "CarComboEndereco", "CarComboFilhosFicamCom", "AltStatus", "AltDadosPessoais", "IncDadosPessoais",
+        "BusDadosPessoais", "BusNome", "fExisteCPF", "fExisteNrIdentidade", "fExisteNome", "CarDadosPessoais"}},
+  };
+  for (const Case& c : cases) {
+    auto object = com::CreateObject(c.cls);
+    const auto methods = object->Methods();
+    ASSERT_EQ(methods.size(), c.methods.size()) << c.cls;
+    for (std::size_t i = 0; i < methods.size(); ++i) {
+      EXPECT_EQ(methods[i].name, c.methods[i]);
+      EXPECT_EQ(methods[i].params[0].name, "ConnRH");
+      EXPECT_EQ(methods[i].params[0].type, com::Type::Object);
+      EXPECT_EQ(methods[i].params[1].name, "DescErr");
+      EXPECT_TRUE(methods[i].returns_status);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, ComponentCallTest, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+
+}  // namespace

@@ -1,0 +1,73 @@
+// The dialect adjustment on both databases: SQLite loses the three words
+// outside literals, PostgreSQL keeps them; csng's text reads back the same.
+#include <gtest/gtest.h>
+
+#include "platform/automation/convert.h"
+#include "platform/automation/regional.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/sql.h"
+#include "quorvel/personnel/classConselho.h"
+#include "tests/quorvel/fixture.h"
+
+namespace {
+
+using automation::Null;
+using automation::Variant;
+
+TEST(DialectTest, AdjustmentFollowsTheConnection) {
+  struct Case {
+    ado::Connection& conn;
+    const char* after;
+  };
+  const Case cases[] = {
+      {qvtest::Postgres(), "SELECT cstr(a), csng('1.5') FROM t WHERE UPPER(b) = 'UPPER cstr'"},
+      {qvtest::Sqlite(), "SELECT (a), ('1.5') FROM t WHERE (b) = 'UPPER cstr'"},
+  };
+  for (const Case& c : cases) {
+    std::string s = "SELECT cstr(a), csng('1.5') FROM t WHERE UPPER(b) = 'UPPER cstr'";
+    quorvel::fAjustaSql(c.conn, s);
+    EXPECT_EQ(s, c.after) << c.conn.ConnectionString();
+  }
+}
+
+TEST(DialectTest, ListStatementOnEachDatabase) {
+  struct Case {
+    ado::Connection& conn;
+    const char* statement;
+  };
+  const Case cases[] = {
+      {qvtest::Postgres(),
+       "SELECT * FROM RhsConselho WHERE cstr(CodConselho) LIKE '1%' AND UPPER(SiglaConselho) LIKE 'CR%' "
+       "ORDER BY SiglaConselho"},
+      {qvtest::Sqlite(),
+       "SELECT * FROM RhsConselho WHERE (CodConselho) LIKE '1%' AND (SiglaConselho) LIKE 'CR%' "
+       "ORDER BY SiglaConselho"},
+  };
+  for (const Case& c : cases) {
+    qvtest::Exec(c.conn, "DELETE FROM RhsConselho; INSERT INTO RhsConselho VALUES (1, 'CRM', 'Medicina'),"
+                         " (10, 'CRO', 'Odontologia'), (2, 'CREA', 'Engenharia')");
+    quorvel::classConselho conselho;
+    std::string desc;
+    Variant list, cod("1%"), sigla("cr%"), null(Null);
+    qvtest::Trace trace;
+    conselho.CarConselho(c.conn, desc, list, cod, sigla, null);
+    EXPECT_EQ(desc, "");
+    ASSERT_EQ(trace.statements().size(), 1u);
+    EXPECT_EQ(trace.statements()[0], c.statement);
+    EXPECT_EQ(qvtest::Column(list, 1), (std::vector<Variant>{Variant("CRM"), Variant("CRO")}));
+  }
+}
+
+TEST(DialectTest, SingleValueReadsBackWithItsFraction) {
+  automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
+  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
+    qvtest::Exec(*conn, "DROP TABLE IF EXISTS QvTesteSingle; CREATE TABLE QvTesteSingle (Cod integer, Valor real)");
+    std::string s = "INSERT INTO QvTesteSingle (Cod, Valor) VALUES (1, " + quorvel::sql::Single(1.5f) + ")";
+    quorvel::fAjustaSql(*conn, s);
+    conn->Execute(s);
+    EXPECT_EQ(automation::CDbl(qvtest::Scalar(*conn, "SELECT Valor FROM QvTesteSingle")), 1.5)
+        << conn->ConnectionString();
+  }
+}
+
+}  // namespace

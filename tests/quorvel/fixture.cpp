@@ -1,0 +1,80 @@
+#include "tests/quorvel/fixture.h"
+
+#include "tests/support/testdb.h"
+
+namespace qvtest {
+
+namespace {
+
+std::shared_ptr<ado::Connection> Open(const std::string& connection_string) {
+  auto conn = std::make_shared<ado::Connection>();
+  conn->Open(connection_string);
+  return conn;
+}
+
+}  // namespace
+
+std::shared_ptr<ado::Connection> PostgresConnection() {
+  static const std::shared_ptr<ado::Connection> conn = Open(testdb::Get().postgres);
+  return conn;
+}
+
+std::shared_ptr<ado::Connection> SqliteConnection() {
+  static const std::shared_ptr<ado::Connection> conn = Open(testdb::Get().sqlite);
+  return conn;
+}
+
+void Exec(ado::Connection& conn, std::string_view sql) {
+  if (&conn == PostgresConnection().get()) testdb::ExecPostgres(sql);
+  else testdb::ExecSqlite(sql);
+}
+
+Variant Scalar(ado::Connection& conn, std::string_view sql) {
+  auto rs = conn.Execute(sql);
+  if (!rs || rs->EOF_()) return Variant();
+  Variant v = rs->Fields(std::size_t{0}).Value();
+  rs->Close();
+  return v;
+}
+
+long Count(ado::Connection& conn, std::string_view table_and_condition) {
+  const Variant v = Scalar(conn, "SELECT COUNT(*) AS n FROM " + std::string(table_and_condition));
+  if (const auto* p = v.get_if<std::int64_t>()) return static_cast<long>(*p);
+  if (const auto* p = v.get_if<std::int32_t>()) return *p;
+  if (const auto* p = v.get_if<automation::Decimal>()) return std::stol(p->text);
+  return -1;
+}
+
+Trace::Trace() : scope_([this](std::string_view s) { statements_.emplace_back(s); }) {}
+
+bool Trace::Sent(std::string_view prefix) const {
+  for (const auto& s : statements_) {
+    if (s.starts_with(prefix)) return true;
+  }
+  return false;
+}
+
+std::vector<std::vector<Variant>> Rows(const Variant& array) {
+  const auto& a = array.as_array();
+  std::vector<std::vector<Variant>> rows;
+  for (long r = a.lbound(2); r <= a.ubound(2); ++r) {
+    std::vector<Variant> row;
+    for (long c = a.lbound(1); c <= a.ubound(1); ++c) row.push_back(a.at(c, r));
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::vector<Variant> Column(const Variant& array, long c) {
+  const auto& a = array.as_array();
+  std::vector<Variant> out;
+  for (long r = 1; r <= a.ubound(2); ++r) out.push_back(a.at(c, r));
+  return out;
+}
+
+std::vector<Variant> Elements(const Variant& array) {
+  const auto& a = array.as_array();
+  return {a.elements().begin(), a.elements().end()};
+}
+
+}  // namespace qvtest

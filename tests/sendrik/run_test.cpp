@@ -1,0 +1,432 @@
+// Script runs of the update program against a real PostgreSQL data source.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/automation/clock.h"
+#include "platform/automation/date.h"
+#include "sendrik/script_file.h"
+#include "sendrik/updater.h"
+#include "sendrik/version_check.h"
+#include "tests/sendrik/run_fixture.h"
+#include "tests/sendrik/temp_folder.h"
+
+namespace sendrik_test {
+namespace {
+
+using sendrik::Updater;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr std::string_view kSuccess = "Atualização concluída com sucesso!";
+constexpr std::string_view kSomeFailed = "Alguns comandos de Atualização não puderam ser Executados!";
+constexpr unsigned kInfo = win::MB_ICONINFORMATION;
+constexpr unsigned kExclamation = win::MB_ICONEXCLAMATION;
+
+TestDatabase& Db() {
+  static TestDatabase db("DsnKelSendrikRun");
+  return db;
+}
+
+std::vector<std::string> Lines(const std::string& text) { return sendrik::SplitLines(text); }
+
+class Run : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Db().Exec("DROP TABLE IF EXISTS sendrik_itens");
+    Db().Exec("CREATE TABLE sendrik_itens (n integer, texto text)");
+    Db().Exec("DROP TABLE IF EXISTS fauversaodb");
+    Db().Exec("CREATE TABLE fauversaodb (versaopd text, versaoct text)");
+    view.data_source = Db().dsn();
+  }
+
+  // Writes the script, puts it in the script field and runs it.
+  bool RunText(std::string_view text, bool show_message = true) {
+    view.script = folder.Write("Atualiza.spt", text).string();
+    return updater.RunScript(show_message);
+  }
+
+  std::vector<std::string> Items() { return Db().Column("SELECT n || ':' || coalesce(texto, '') FROM sendrik_itens"); }
+
+  TempFolder folder;
+  FakeView view;
+  BoxRecorder boxes;
+  automation::ScopedClock clock{automation::DateSerial(2026, 12, 10)};
+  Updater updater{view, folder.path() / "SendrikLog.txt"};
+};
+
+TEST_F(Run, SendsEveryLineButEmptyAndCommentLinesWhole) {
+  StatementRecorder sent;
+  const bool ok = RunText(
+      "-- cabeçalho do script\r\n"
+      "INSERT INTO sendrik_itens VALUES (1, |Conceição|)\r\n"
+      "\r\n"
+      "--INSERT INTO sendrik_itens VALUES (9, |comentado|)\r\n"
+      "  -- recuado\r\n"
+      "INSERT INTO sendrik_itens VALUES (2, |a;b|); \r\n");
+  EXPECT_THAT(sent.statements, ElementsAre("INSERT INTO sendrik_itens VALUES (1, 'Conceição')", "  -- recuado",
+                                           "INSERT INTO sendrik_itens VALUES (2, 'a;b'); "));
+  EXPECT_TRUE(ok);
+  EXPECT_THAT(boxes.boxes, ElementsAre(Box{std::string(kSuccess), kInfo}));
+  EXPECT_THAT(Items(), ElementsAre("1:Conceição", "2:a;b"));
+  EXPECT_THAT(view.statuses, ElementsAre("Aguarde enquanto o Sendrik executa o Script..."));
+  EXPECT_EQ(view.ends, 1);
+  EXPECT_FALSE(std::filesystem::exists(updater.log_path()));
+}
+
+TEST_F(Run, LineOfBlanksIsSentUnchanged) {
+  StatementRecorder sent;
+  RunText("   \n");
+  EXPECT_THAT(sent.statements, ElementsAre("   "));
+}
+
+TEST_F(Run, OnlyCommentsAndEmptyLinesRunNothingAndSucceed) {
+  StatementRecorder sent;
+  EXPECT_TRUE(RunText("-- a\n\n--b\n\n", false));
+  EXPECT_THAT(sent.statements, IsEmpty());
+  EXPECT_THAT(boxes.boxes, IsEmpty());
+}
+
+TEST_F(Run, FailingCommandsAreLoggedAndTheRunGoesOn) {
+  std::string script;
+  for (int i = 1; i <= 40; ++i) {
+    if (i == 7) {
+      script += "INSERT INTO tabela_inexistente VALUES (1)\n";
+    } else if (i == 30) {
+      script += "SELEC |x|\n";
+    } else if (i % 3 == 0) {
+      script += "-- linha " + std::to_string(i) + "\n";
+    } else if (i % 5 == 0) {
+      script += "\n";
+    } else {
+      script += "INSERT INTO sendrik_itens VALUES (" + std::to_string(i) + ", NULL)\n";
+    }
+  }
+  EXPECT_FALSE(RunText(script));
+  EXPECT_THAT(boxes.boxes, ElementsAre(Box{std::string(kSomeFailed), kExclamation}));
+  EXPECT_THAT(view.opened, ElementsAre(updater.log_path()));
+  EXPECT_EQ(Items().size(), 20u);  // the lines after the failures ran too
+
+  const std::vector<std::string> log = Lines(ReadAll(updater.log_path()));
+  ASSERT_EQ(log.size(), 14u);
+  const std::vector<std::string> head(log.begin(), log.begin() + 8);
+  EXPECT_THAT(head,
+              ElementsAre("Comandos de atualização que não puderam ser Executados",
+                          "------------------------------------------------------", "", "Conexão: DsnKelSendrikRun",
+                          "Script: " + view.script, "Data: 10/12/2026", "Total de Camandos: 2 de 40", ""));
+  EXPECT_EQ(log[8], "Comando: INSERT INTO tabela_inexistente VALUES (1)");
+  EXPECT_TRUE(log[9].starts_with("Erro: ") && log[9].find("tabela_inexistente") != std::string::npos) << log[9];
+  EXPECT_EQ(log[10], "Número: -2147217900");
+  EXPECT_EQ(log[11], "Comando: SELEC 'x'");
+  EXPECT_TRUE(log[12].starts_with("Erro: ") && log[12].size() > 6) << log[12];
+  EXPECT_EQ(log[13], "Número: -2147217900");
+}
+
+TEST_F(Run, AnUnwritableLogIsReportedAndTheRunFails) {
+  Updater elsewhere(view, folder.path() / "sem-pasta" / "SendrikLog.txt");
+  view.script = folder.Write("Falha.spt", "SELEC 1\n").string();
+  EXPECT_FALSE(elsewhere.RunScript(true));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_TRUE(boxes.boxes[0].text.starts_with(std::string(kSomeFailed) + "\nNão foi possível gravar o log"))
+      << boxes.boxes[0].text;
+  EXPECT_THAT(view.opened, IsEmpty());
+}
+
+// --- The version check ----------------------------------------------------------
+
+struct VersionCase {
+  const char* name;
+  std::vector<std::pair<const char*, const char*>> stored;  // versaopd, versaoct; nullptr for Null
+  const char* line;
+  int warnings;
+  int queries;
+  bool fails;  // recorded as a failure, the line not executed
+};
+
+class VersionCheck : public Run, public ::testing::WithParamInterface<VersionCase> {};
+
+std::string Sql(const char* value) { return value == nullptr ? "NULL" : "'" + std::string(value) + "'"; }
+
+TEST_P(VersionCheck, WarnsOrFailsAsTheLineSays) {
+  const VersionCase& c = GetParam();
+  for (const auto& [pd, ct] : c.stored) {
+    Db().Exec("INSERT INTO fauversaodb VALUES (" + Sql(pd) + ", " + Sql(ct) + ")");
+  }
+  StatementRecorder sent;
+  const bool ok = RunText(std::string(c.line) + "\n", false);
+
+  int warnings = 0;
+  for (const Box& b : boxes.boxes) {
+    if (b.text == sendrik::kVersionWarning) {
+      EXPECT_EQ(b.style, kInfo);
+      ++warnings;
+    }
+  }
+  EXPECT_EQ(warnings, c.warnings);
+  int queries = 0;
+  for (const std::string& s : sent.statements) {
+    queries += s == sendrik::kFirstVersionQuery || s == sendrik::kSecondVersionQuery;
+  }
+  EXPECT_EQ(queries, c.queries);
+  const auto rows = Db().Column("SELECT count(*) FROM fauversaodb");
+  EXPECT_EQ(rows, std::vector<std::string>{std::to_string(c.stored.size() + (c.fails ? 0 : 1))});
+  EXPECT_EQ(ok, !c.fails);
+  if (c.fails) {
+    const std::vector<std::string> log = Lines(ReadAll(updater.log_path()));
+    ASSERT_EQ(log.size(), 11u);
+    EXPECT_EQ(log[8], "Comando: " + sendrik::ToCommand(c.line));
+    EXPECT_EQ(log[9], "Erro: Invalid procedure call or argument");
+    EXPECT_EQ(log[10], "Número: 5");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VersionCheck,
+    ::testing::Values(VersionCase{"Expected",
+                                  {{"3.00.0009", "2.00.0004"}, {"3.00.0012", "2.00.0003"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0013|, |2.00.0005|)",
+                                  0,
+                                  2,
+                                  false},
+                      VersionCase{"FirstAhead",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0015|, |2.00.0005|)",
+                                  1,
+                                  2,
+                                  false},
+                      VersionCase{"BothAhead",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0015|, |2.00.0009|)",
+                                  2,
+                                  2,
+                                  false},
+                      VersionCase{"SecondBehind",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0013|, |2.00.0004|)",
+                                  1,
+                                  2,
+                                  false},
+                      VersionCase{"Zero",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0000|, |2.00.0000|)",
+                                  0,
+                                  0,
+                                  false},
+                      VersionCase{"NotNumeric",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.abcd|, |2.00.0005|)",
+                                  0,
+                                  1,
+                                  false},
+                      VersionCase{"OtherLetterCase",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO FauVersaoDB (versaopd, versaoct) VALUES(|3.00.0015|, |2.00.0005|)",
+                                  1,
+                                  2,
+                                  false},
+                      VersionCase{"NoBlankAfterComma",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0013|,|2.00.0005|)",
+                                  0,
+                                  2,
+                                  false},
+                      VersionCase{"EmptyTable",
+                                  {},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0013|, |2.00.0005|)",
+                                  2,
+                                  2,
+                                  false},
+                      VersionCase{"NullStored",
+                                  {{nullptr, nullptr}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0001|, |2.00.0001|)",
+                                  0,
+                                  2,
+                                  false},
+                      VersionCase{"NoComma",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd) values(|3.00.0013|)",
+                                  0,
+                                  0,
+                                  true},
+                      VersionCase{"NoParenthesis",
+                                  {{"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0015|, |2.00.0005|",
+                                  1,
+                                  1,
+                                  true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Run, AFailingVersionQueryIsAFailureOfItsLine) {
+  Db().Exec("DROP TABLE fauversaodb");
+  StatementRecorder sent;
+  EXPECT_FALSE(RunText(
+      "INSERT INTO fauversaodb VALUES (|3.00.0013|, |2.00.0005|)\nINSERT INTO sendrik_itens VALUES (1, NULL)\n"));
+  EXPECT_THAT(sent.statements,
+              ElementsAre(std::string(sendrik::kFirstVersionQuery), "INSERT INTO sendrik_itens VALUES (1, NULL)"));
+  const std::vector<std::string> log = Lines(ReadAll(updater.log_path()));
+  ASSERT_EQ(log.size(), 11u);
+  EXPECT_EQ(log[6], "Total de Camandos: 1 de 2");
+  EXPECT_EQ(log[8], "Comando: INSERT INTO fauversaodb VALUES ('3.00.0013', '2.00.0005')");
+  EXPECT_NE(log[9].find("fauversaodb"), std::string::npos) << log[9];
+  EXPECT_EQ(log[10], "Número: -2147217900");
+}
+
+// --- Runs that cannot start or go on --------------------------------------------
+
+TEST_F(Run, FieldsMustBeFilled) {
+  view.data_source.clear();
+  view.script = "/x/Script1.spt";
+  EXPECT_FALSE(updater.RunScript(true));
+  view.data_source = Db().dsn();
+  view.script.clear();
+  EXPECT_FALSE(updater.RunScript(true));
+  EXPECT_THAT(boxes.boxes,
+              ElementsAre(Box{"Informe a Conexão!", kExclamation}, Box{"Informe o Script!", kExclamation}));
+  EXPECT_EQ(view.waits, 0);
+}
+
+struct OpenFailure {
+  const char* name;
+  const char* data_source;  // nullptr: the test's own
+  bool script_exists;
+  const char* message;
+};
+
+class RunsEndCleanly : public Run, public ::testing::WithParamInterface<OpenFailure> {};
+
+TEST_P(RunsEndCleanly, WithAMessageAndNoLog) {
+  const OpenFailure& c = GetParam();
+  if (c.data_source != nullptr) view.data_source = c.data_source;
+  view.script = c.script_exists ? folder.Write("Atualiza.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n").string()
+                                : (folder.path() / "Inexistente.spt").string();
+  EXPECT_FALSE(updater.RunScript(true));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_TRUE(boxes.boxes[0].text.starts_with(c.message)) << boxes.boxes[0].text;
+  EXPECT_GT(boxes.boxes[0].text.size(), std::string_view(c.message).size() + 2);
+  EXPECT_EQ(boxes.boxes[0].style, win::MB_ICONSTOP);
+  EXPECT_EQ(view.waits, 1);
+  EXPECT_EQ(view.ends, 1);
+  EXPECT_FALSE(std::filesystem::exists(updater.log_path()));
+
+  // The connection was left closed: the next run opens it again.
+  boxes.boxes.clear();
+  view.data_source = Db().dsn();
+  EXPECT_TRUE(RunText("INSERT INTO sendrik_itens VALUES (2, NULL)\n"));
+  EXPECT_THAT(Items(), ElementsAre("2:"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RunsEndCleanly,
+                         ::testing::Values(OpenFailure{"MissingDataSource", "DsnKelNaoExiste", true,
+                                                       "Não foi possível abrir a Conexão 'DsnKelNaoExiste':\n"},
+                                           OpenFailure{"MissingScript", nullptr, false,
+                                                       "Não foi possível ler o Script '"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Run, ButtonsAreIgnoredWhileARunIsInProgress) {
+  view.script = folder.Write("Atualiza.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n").string();
+  updater.ScriptChosen(view.script);
+  view.on_wait = [this] {
+    updater.Run(false);
+    updater.Run(true);
+    updater.ScriptChosen("/outra/Script9.spt");
+    EXPECT_FALSE(updater.RunScript(true));
+  };
+  updater.Run(false);
+  EXPECT_EQ(view.waits, 1);
+  EXPECT_THAT(Items(), ElementsAre("1:"));
+  EXPECT_EQ(updater.file_name(), "Atualiza.spt");
+  EXPECT_THAT(boxes.boxes, ElementsAre(Box{std::string(kSuccess), kInfo}));
+  EXPECT_FALSE(updater.busy());
+}
+
+// --- The all-scripts run ----------------------------------------------------------
+
+struct SeriesCase {
+  const char* name;
+  std::vector<std::pair<const char*, const char*>> files;  // name, text
+  const char* chosen;                                      // nullptr: none chosen
+  std::vector<std::string> boxes;
+  std::vector<std::string> items;
+  const char* last_file;  // sArquivoScript after the run
+};
+
+class AllScripts : public Run, public ::testing::WithParamInterface<SeriesCase> {};
+
+TEST_P(AllScripts, RunTheNumberedSeries) {
+  const SeriesCase& c = GetParam();
+  for (const auto& [name, text] : c.files) folder.Write(name, text);
+  if (c.chosen != nullptr) updater.ScriptChosen(folder.folder() + c.chosen);
+  updater.Run(true);
+  EXPECT_EQ(boxes.Texts(), c.boxes);
+  EXPECT_EQ(Items(), c.items);
+  EXPECT_EQ(updater.file_name(), c.last_file);
+  if (c.chosen != nullptr) {
+    EXPECT_EQ(view.script, folder.folder() + c.last_file);
+  }
+}
+
+std::string Missing(const char* name) { return "O Script ''" + std::string(name) + "'', não existe na pasta!"; }
+std::string Summary(int count) {
+  return "Atualização concluída com sucesso. \r\n" + std::to_string(count) + " Script foram passados!";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AllScripts,
+    ::testing::Values(
+        SeriesCase{"Series",
+                   {{"Script0012.spt", "INSERT INTO sendrik_itens VALUES (12, NULL)\n"},
+                    {"Script13.spt", "INSERT INTO sendrik_itens VALUES (13, NULL)\n"},
+                    {"script14.SPT", "INSERT INTO sendrik_itens VALUES (14, NULL)\n"},
+                    {"Script16.spt", "INSERT INTO sendrik_itens VALUES (16, NULL)\n"}},
+                   "Script0012.spt",
+                   {Missing("Script15.spt"), Summary(3)},
+                   {"12:", "13:", "14:"},
+                   "Script15.spt"},
+        SeriesCase{"FirstMissing", {}, "Script0012.spt", {Missing("Script0012.spt"), Summary(0)}, {}, "Script0012.spt"},
+        SeriesCase{"NotNumbered",
+                   {{"Final.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n"},
+                    {"Final1.spt", "INSERT INTO sendrik_itens VALUES (2, NULL)\n"}},
+                   "Final.spt",
+                   {"Script Personalizado, é passado um por vez!", std::string(kSuccess)},
+                   {"1:"},
+                   "Final.spt"},
+        SeriesCase{"ShortName",
+                   {{"1.sp", "INSERT INTO sendrik_itens VALUES (1, NULL)\n"}},
+                   "1.sp",
+                   {"Script Personalizado, é passado um por vez!", std::string(kSuccess)},
+                   {"1:"},
+                   "1.sp"},
+        SeriesCase{"DigitsApart",
+                   {{"V2Script12.spt", "INSERT INTO sendrik_itens VALUES (12, NULL)\n"},
+                    {"Script213.spt", "INSERT INTO sendrik_itens VALUES (213, NULL)\n"}},
+                   "V2Script12.spt",
+                   {Missing("Script214.spt"), Summary(2)},
+                   {"12:", "213:"},
+                   "Script214.spt"},
+        SeriesCase{"StopsAtAFailingScript",
+                   {{"Script1.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n"},
+                    {"Script2.spt", "SELEC 1\nINSERT INTO sendrik_itens VALUES (2, NULL)\n"},
+                    {"Script3.spt", "INSERT INTO sendrik_itens VALUES (3, NULL)\n"}},
+                   "Script1.spt",
+                   {std::string(kSomeFailed)},
+                   {"1:", "2:"},
+                   "Script2.spt"},
+        SeriesCase{"NothingChosen", {}, nullptr, {"Informe o Script!"}, {}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Run, SeriesShowsEachNameInTheScriptField) {
+  folder.Write("Script0012.spt", "");
+  folder.Write("SCRIPT13.SPT", "");
+  updater.ScriptChosen(folder.folder() + "Script0012.spt");
+  updater.Run(true);
+  EXPECT_EQ(view.script_history,
+            (std::vector<std::string>{folder.folder() + "Script0012.spt", folder.folder() + "Script0012.spt",
+                                      folder.folder() + "Script13.spt", folder.folder() + "SCRIPT13.SPT",
+                                      folder.folder() + "Script14.spt"}));
+}
+
+}  // namespace
+}  // namespace sendrik_test

@@ -1,0 +1,262 @@
+#include "tests/support/testdb.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace testdb {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kTemplateDatabase = "quorvel_template";
+
+[[noreturn]] void Fail(const std::string& what) { throw std::runtime_error("testdb: " + what); }
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const fs::path& path, std::string_view text, bool append = false) {
+  std::ofstream out(path, append ? std::ios::app : std::ios::trunc);
+  out << text;
+  if (!out.flush()) Fail("cannot write " + path.string());
+}
+
+std::string Trimmed(std::string s) {
+  while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.pop_back();
+  return s;
+}
+
+// Runs a shell command; a failure throws with the command's error output.
+void Run(const std::string& command, const fs::path& err_file) {
+  std::string full = command + " >/dev/null 2>'" + err_file.string() + "'";
+  int status = std::system(full.c_str());
+  std::string err = Trimmed(ReadFile(err_file));
+  fs::remove(err_file);
+  if (status != 0) Fail(command + " failed: " + err);
+}
+
+bool HasCluster(const fs::path& state) { return fs::exists(state / "socket_dir"); }
+
+// The cluster of this run: the one named by QV_TESTDB_STATE (scripts), the one
+// the CTest fixture started for our ctest (QV_TESTDB_RUNS/<parent pid>), or
+// one of our own.
+class Cluster {
+ public:
+  Cluster() {
+    const char* state = std::getenv("QV_TESTDB_STATE");
+    const char* runs = std::getenv("QV_TESTDB_RUNS");
+    if (state && *state && HasCluster(state)) {
+      state_ = state;
+    } else if (runs && *runs && HasCluster(fs::path(runs) / std::to_string(getppid()))) {
+      state_ = fs::path(runs) / std::to_string(getppid());
+    } else {
+      char tmpl[] = "/tmp/qvstateXXXXXX";
+      if (!mkdtemp(tmpl)) Fail("cannot create a state folder");
+      state_ = tmpl;
+      own_ = true;
+      Run(std::string("'") + QV_TESTDB_SCRIPT + "' start '" + state_.string() + "'",
+          fs::temp_directory_path() / ("qvtestdb-" + std::to_string(getpid()) + ".err"));
+    }
+    socket_dir_ = Trimmed(ReadFile(state_ / "socket_dir"));
+    if (socket_dir_.empty()) Fail("no cluster in " + state_.string());
+  }
+  ~Cluster() {
+    if (own_) {
+      std::string cmd = std::string("'") + QV_TESTDB_SCRIPT + "' stop '" + state_.string() + "' >/dev/null 2>&1";
+      if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "testdb: could not stop the cluster\n");
+    }
+  }
+  Cluster(const Cluster&) = delete;
+  Cluster& operator=(const Cluster&) = delete;
+
+  const fs::path& state() const { return state_; }
+  const std::string& socket_dir() const { return socket_dir_; }
+
+ private:
+  fs::path state_;
+  std::string socket_dir_;
+  bool own_ = false;
+};
+
+std::string PsqlCommand(const std::string& socket_dir, std::string_view database) {
+  return "PGCLIENTENCODING=UTF8 psql -X -q -v ON_ERROR_STOP=1 -h '" + socket_dir + "' -U postgres -d '" +
+         std::string(database) + "'";
+}
+
+std::string PostgresSection(const std::string& name, const std::string& socket_dir, const std::string& database) {
+  return "[" + name + "]\n"
+         "Driver=postgres\n"
+         "Servername=" + socket_dir + "\n"
+         "Port=5432\n"
+         "Database=" + database + "\n"
+         "Username=postgres\n"
+         "Password=\n"
+         "CommLog=0\n"
+         "Debug=0\n"
+         "UseDeclareFetch=0\n"
+         "BoolsAsChar=0\n\n";
+}
+
+std::string SqliteSection(const std::string& name, const std::string& path) {
+  return "[" + name + "]\n"
+         "Driver=sqlite\n"
+         "Database=" + path + "\n"
+         "LoadExt=" QV_SQLITE_EXT "\n"
+         "Timeout=10000\n"
+         "SyncPragma=OFF\n\n";
+}
+
+// The process's databases and ODBC files; torn down at exit.
+class Session {
+ public:
+  Session() {
+    std::string tmpl = cluster_.socket_dir() + "/qvXXXXXX";
+    if (!mkdtemp(tmpl.data())) Fail("cannot create a folder in " + cluster_.socket_dir());
+    folder_ = tmpl;
+
+    fs::path sys = folder_ / "sys";
+    fs::create_directories(sys);
+    WriteFile(sys / "odbcinst.ini",
+              "[postgres]\n"
+              "Description=PostgreSQL Unicode (psqlODBC)\n"
+              "Driver=" QV_PSQLODBC_DRIVER "\n"
+              "Debug=0\n"
+              "CommLog=0\n"
+              "DontDLClose=1\n\n"
+              "[sqlite]\n"
+              "Description=SQLite 3 (sqliteodbc)\n"
+              "Driver=" QV_SQLITEODBC_DRIVER "\n"
+              "DontDLClose=1\n\n");
+    WriteFile(sys / "odbc.ini", "");
+    odbcini_ = folder_ / "odbc.ini";
+    WriteFile(odbcini_, "");
+    setenv("ODBCSYSINI", sys.c_str(), 1);
+    setenv("ODBCINSTINI", "odbcinst.ini", 1);
+    setenv("ODBCINI", odbcini_.c_str(), 1);
+
+    db_.socket_dir = cluster_.socket_dir();
+    db_.postgres_database = CreateDatabase();
+    db_.sqlite_path = (folder_ / "hr.sqlite").string();
+    fs::copy_file(cluster_.state() / "template.sqlite", db_.sqlite_path);
+
+    AddSection(PostgresSection(db_.postgres_dsn, db_.socket_dir, db_.postgres_database));
+    AddSection(SqliteSection(db_.sqlite_dsn, db_.sqlite_path));
+    db_.postgres = "DSN=" + db_.postgres_dsn;
+    db_.sqlite = "DSN=" + db_.sqlite_dsn;
+    db_.postgres_dsnless = "Driver=postgres;Servername=" + db_.socket_dir + ";Port=5432;Database=" +
+                           db_.postgres_database + ";Username=postgres;CommLog=0;Debug=0;BoolsAsChar=0";
+    db_.sqlite_dsnless = "Driver=sqlite;Database=" + db_.sqlite_path + ";LoadExt=" QV_SQLITE_EXT;
+  }
+
+  ~Session() {
+    for (const auto& name : databases_) {
+      try {
+        Psql("postgres", "DROP DATABASE IF EXISTS \"" + name + "\" WITH (FORCE);");
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+      }
+    }
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  const Databases& databases() const { return db_; }
+
+  std::string CreateDatabase() {
+    std::lock_guard lock(mutex_);
+    std::string name = "qv_" + std::to_string(getpid()) + "_" + std::to_string(databases_.size());
+    Psql("postgres", "CREATE DATABASE \"" + name + "\" TEMPLATE " + std::string(kTemplateDatabase) + ";");
+    databases_.push_back(name);
+    return name;
+  }
+
+  void AddSection(const std::string& section) {
+    std::lock_guard lock(mutex_);
+    WriteFile(odbcini_, section, /*append=*/true);
+  }
+
+  // The SQL goes through a file: psql stops reading at the first error.
+  void Psql(std::string_view database, std::string_view sql) {
+    const fs::path file = folder_ / ("psql-" + std::to_string(++runs_) + ".sql");
+    WriteFile(file, sql);
+    Run(PsqlCommand(cluster_.socket_dir(), database) + " -f '" + file.string() + "'", fs::path(file) += ".err");
+    fs::remove(file);
+  }
+
+ private:
+  Cluster cluster_;
+  fs::path folder_;
+  fs::path odbcini_;
+  Databases db_;
+  std::vector<std::string> databases_;
+  std::mutex mutex_;
+  std::atomic<int> runs_ = 0;
+};
+
+Session& TheSession() {
+  static Session session;
+  return session;
+}
+
+struct SqliteCloser {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+
+}  // namespace
+
+const Databases& Get() { return TheSession().databases(); }
+
+void AddDataSource(const std::string& name, bool postgres, const std::string& database_or_path) {
+  Session& s = TheSession();
+  const Databases& db = s.databases();
+  s.AddSection(postgres ? PostgresSection(name, db.socket_dir, database_or_path)
+                        : SqliteSection(name, database_or_path));
+}
+
+void ExecPostgres(std::string_view sql) {
+  Session& s = TheSession();
+  s.Psql(s.databases().postgres_database, sql);
+}
+
+void ExecSqlite(std::string_view sql) {
+  const Databases& db = Get();
+  sqlite3* raw = nullptr;
+  int rc = sqlite3_open(db.sqlite_path.c_str(), &raw);
+  std::unique_ptr<sqlite3, SqliteCloser> handle(raw);
+  if (rc != SQLITE_OK) Fail("cannot open " + db.sqlite_path);
+  sqlite3_busy_timeout(raw, 10000);
+  sqlite3_enable_load_extension(raw, 1);
+  char* message = nullptr;
+  if (sqlite3_load_extension(raw, QV_SQLITE_EXT, nullptr, &message) != SQLITE_OK) {
+    std::string text = message ? message : "";
+    sqlite3_free(message);
+    Fail("cannot load the SQLite extension: " + text);
+  }
+  std::string statements(sql);
+  if (sqlite3_exec(raw, statements.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    std::string text = message ? message : sqlite3_errmsg(raw);
+    sqlite3_free(message);
+    Fail("SQLite: " + text);
+  }
+}
+
+std::string CreatePostgresDatabase() { return TheSession().CreateDatabase(); }
+
+}  // namespace testdb
