@@ -27,6 +27,16 @@ void SetApplicationMainWindow(win::HWND window);
 
 }  // namespace kestrin
 
+// The scale-range record of an axis, 18 bytes without padding.
+#pragma pack(push, 1)
+struct ScaleRange {
+  short manual;   // 0 automatic, 1 the range below
+  double first;
+  double second;
+};
+#pragma pack(pop)
+static_assert(sizeof(ScaleRange) == 18);
+
 extern "C" {
 
 // Set-up. Each stores its arguments and returns its (first) argument.
@@ -49,5 +59,49 @@ int DLOG_LineOpt(short* flags, short* position, short* format, int notRead, int 
 int DLOG_AreaOpt(short* flags, short* position, short* format);
 int DLOG_HiloOpt(short* flags, short* position, short* format, short* style, int hideBox8003,
                  int allowRadio8010, int allowRadio8011);
+
+// Display options: the caller's flag array (the flags each dialog's boxes
+// show), label position and number format (1-based) where the chart has them.
+int DLOG_SpecDisp(short* flags, short* position, short* format);
+int DLOG_HiloDisp(short* flags, short* position, short* format, short* style, int showBoxes, int allow1,
+                  int allow2);
+int DLOG_ScatDisp(short* flags, short* offset1, short* offset2, short* format, int allowBox8016, int showBoxes);
+int DLOG_HistDisp(short* flags, short* position, short* format);
+int DLOG_BarDisp(short* flags, short* position, short* format, int showBoxes, int allowPair);
+int DLOG_PieDisp(short* flags, int allowBox8007);
+int DLOG_3DDisp(short* flags);
+int DLOG_3DScDisp(short* flags, int showBox8010);
+int DLOG_DisplayOptions2D(short* flags);
+// record: switches at 16-bit fields 0, 5, 2 and 4; format 0-based here.
+int DLOG_BarDisplayOptions(short* record, short* position, short* format);
+
+// Grid lines and 3D text. record: reserved, line kind, second-group flag,
+// first style, second style, first count, second count.
+int DLOG_2DGridLines(short* record);
+int DLOG_3DGridLines(short* boxes, short* mode, short* count);
+int DLOG_3DSCGridLines(short* boxes, short* mode, short* count1, short* count2, short* count3);
+int DLOG_3DText(short* box1, short* choice1, short* box2, short* choice2, int variant);
+
+// Axes: scale range, number format (1-based), series on the second axis
+// (one byte per series, at most 256 series).
+int DLOG_ScaleRange(ScaleRange* range, short* choice, short* box8010, short* box8009, int hideModeRadios, int swap);
+int DLOG_NumberFormat(short* format);
+int DLOG_AxisSplit(int chart, int seriesCount, char* axisOfSeries);
+
+// Histogram intervals (record: mode at 16-bit field 1, count at field 5) and
+// table charts (division: mode, three values, flag; statistics: three
+// switches; lines: 16 flags).
+int DLOG_HistIntv(short* record);
+int DLOG_TablDiv(short* record);
+int DLOG_TablStat(short* record);
+int DLOG_TablLine(short* flags);
+// Sets every table-line flag whose zero-ness differs from value's to value
+// and repaints its samples on the table-line dialog.
+int RedrawUpdateAllBars(win::HWND tableLineDialog, short value);
+
+// Curve fitting (flags: 19) and the legend.
+int DLOG_CurveFit(short* flags, short* kept, short* value1, short* value2, short* value3, int hideBox8004,
+                  int hideBox8005, int pointCount, int notRead, short* extraBox);
+int DLOG_Legend(short* showBox, short* secondBox, short* placement, short* mode, short* count, int maxCount);
 
 }  // extern "C"

@@ -1,8 +1,13 @@
 // libquorvel.so: the component's classes and its four entry points.
 #include "platform/com/server.h"
 #include "quorvel/personnel/classBanco.h"
+#include "quorvel/personnel/classCargo.h"
 #include "quorvel/personnel/classConselho.h"
 #include "quorvel/personnel/classDadosPessoais.h"
+#include "quorvel/personnel/classInfTabelas.h"
+#include "quorvel/personnel/classRelatorios.h"
+#include "quorvel/personnel/classTipoContrato.h"
+#include "quorvel/personnel/classTipoGrauParentesco.h"
 
 namespace {
 
@@ -12,6 +17,11 @@ com::Server& Component() {
       com::Creatable<quorvel::classDadosPessoais>(),
       com::Creatable<quorvel::classBanco>(),
       com::Creatable<quorvel::classConselho>(),
+      com::Creatable<quorvel::classTipoGrauParentesco>(),
+      com::Creatable<quorvel::classTipoContrato>(),
+      com::Creatable<quorvel::classCargo>(),
+      com::Creatable<quorvel::classInfTabelas>(),
+      com::Creatable<quorvel::classRelatorios>(),
   };
   static com::Server server(classes);
   return server;

@@ -11,7 +11,6 @@
 #include "sendrik/centre.h"
 #include "sendrik/data_sources.h"
 #include "sendrik/resource_ids.h"
-#include "sendrik/window_extras.h"
 
 namespace sendrik {
 namespace {
@@ -26,7 +25,8 @@ class ConnectionsDialog {
         CentreOnScreen(dialog);
         win::SetToolTip(win::GetDlgItem(dialog, ids::kCmdOk), "Salvar Configurações");
         win::SetToolTip(win::GetDlgItem(dialog, ids::kConexoesSair), "Sair");
-        ClipListEntries(win::GetDlgItem(dialog, ids::kLstOdbc));
+        // Entries are cut at the list's edge, so the prefix beyond it stays hidden.
+        win::ListBox_SetEllipsis(win::GetDlgItem(dialog, ids::kLstOdbc), false);
         Fill(dialog);
         return 1;
       case win::WM_COMMAND: {

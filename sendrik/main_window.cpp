@@ -1,8 +1,6 @@
 #include "sendrik/main_window.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 #include "platform/win/common_dialogs.h"
@@ -68,7 +66,7 @@ win::HWND MainWindow::Create() {
   return window;
 }
 
-win::LRESULT MainWindow::Procedure(win::HWND window, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
+win::LRESULT MainWindow::Procedure(win::HWND window, win::UINT msg, win::WPARAM wparam, win::LPARAM) {
   switch (msg) {
     case win::WM_CREATE:
       Start(window);
@@ -85,11 +83,8 @@ win::LRESULT MainWindow::Procedure(win::HWND window, win::UINT msg, win::WPARAM 
     case win::WM_SETCURSOR:
       Hover(reinterpret_cast<win::HWND>(wparam));
       return 0;
-    case win::WM_MOUSEMOVE:
-      if (!OverControl(static_cast<int>(win::LOWORD(static_cast<std::uintptr_t>(lparam))),
-                       static_cast<int>(win::HIWORD(static_cast<std::uintptr_t>(lparam))))) {
-        SetStatus({});
-      }
+    case win::WM_MOUSEMOVE:  // over the window's own background
+      SetStatus({});
       return 0;
     case win::WM_CLOSE:
       if (!updater_.busy()) return 0;  // destroyed
@@ -143,18 +138,6 @@ void MainWindow::Hover(win::HWND control) {
   for (const int part : kBackground) {
     if (part == id) return SetStatus({});
   }
-}
-
-bool MainWindow::OverControl(int x, int y) const {
-  bool over = false;
-  win::EnumChildWindows(window_, [&](win::HWND control) {
-    const int id = win::GetDlgCtrlID(control);
-    if (std::find(kBackground.begin(), kBackground.end(), id) != kBackground.end()) return true;
-    const win::RECT r = ClientRectOf(window_, id);
-    over = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-    return !over;
-  });
-  return over;
 }
 
 void MainWindow::SetStatus(std::string_view text) {

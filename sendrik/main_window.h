@@ -40,9 +40,6 @@ class MainWindow final : public RunView {
   void Start(win::HWND window);
   void Command(int id);
   void Hover(win::HWND control);
-  // True when the point (client coordinates) lies on a control that is not
-  // part of the background: a mouse move there is the control's.
-  bool OverControl(int x, int y) const;
   void Paint();
   void SetStatus(std::string_view text);
   void ChooseScript();

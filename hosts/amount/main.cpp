@@ -5,12 +5,13 @@
 // library reports in its message box, or an amount of zero) makes the exit
 // status 1; a missing argument makes it 2.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
-#include "verbanum/cp1252.h"
+#include "platform/automation/text.h"
 #include "verbanum/extenso.h"
 
 namespace {
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
       status = 1;
       continue;
     }
-    const std::string words = verbanum::Cp1252ToUtf8(std::string_view(buffer).substr(0, static_cast<std::size_t>(length)));
+    const std::string words = automation::Cp1252ToUtf8(std::string_view(buffer).substr(0, static_cast<std::size_t>(length)));
     std::printf("%s\n", words.c_str());
   }
   return status;

@@ -1,4 +1,5 @@
 #include "hosts/charthost/dialogs.h"
+#include "hosts/charthost/option_dialogs.h"
 
 #include "kestrin/kestrin.h"
 
@@ -123,7 +124,7 @@ bool HiloOpt(std::span<const std::string> args, std::ostream& out, std::ostream&
       args, out, err, 2,
       [&](Args& a, short* f, short* p, short* fm) {
         style = static_cast<short>(a.Int(3, 0));
-        return DLOG_HiloOpt(f, p, fm, &style, Switch(a, 4), Switch(a, 5, 1), Switch(a, 6, 1));
+        return DLOG_HiloOpt(f, p, fm, &style, Switch(a, 4), Switch(a, 5), Switch(a, 6));
       },
       &style);
 }
@@ -151,11 +152,17 @@ constexpr std::array<DialogEntry, 8> kDialogs{{
 }  // namespace
 
 std::span<const DialogEntry> Dialogs() {
-  return kDialogs;
+  static const std::vector<DialogEntry> all = [] {
+    std::vector<DialogEntry> entries(kDialogs.begin(), kDialogs.end());
+    std::span<const DialogEntry> more = OptionDialogs();
+    entries.insert(entries.end(), more.begin(), more.end());
+    return entries;
+  }();
+  return all;
 }
 
 const DialogEntry* FindDialog(std::string_view name) {
-  for (const DialogEntry& e : kDialogs) {
+  for (const DialogEntry& e : Dialogs()) {
     std::string_view n = e.name;
     if (n.size() == name.size() && std::equal(n.begin(), n.end(), name.begin(), [](char a, char b) {
           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));

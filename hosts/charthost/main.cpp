@@ -6,6 +6,7 @@
 
 #include "hosts/charthost/dialogs.h"
 #include "hosts/charthost/host.h"
+#include "hosts/charthost/new_chart.h"
 #include "kestrin/kestrin.h"
 #include "platform/win/controls.h"
 #include "platform/win/resource.h"
@@ -29,6 +30,7 @@ void Usage(std::ostream& out) {
          "  (FORMAT 1). With --screenshot the dialog opens offscreen, is saved as PNG and cancelled.\n"
          "dialogs:\n";
   for (const charthost::DialogEntry& e : charthost::Dialogs()) out << "  " << e.name << " " << e.arguments << "\n";
+  out << "  " << charthost::NewChartDialog().name << " " << charthost::NewChartDialog().arguments << "\n";
 }
 
 std::string DefaultModule() {
@@ -67,6 +69,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const charthost::DialogEntry* dialog = charthost::FindDialog(rest[0]);
+  if (!dialog) dialog = charthost::FindNewChartDialog(rest[0]);
   if (!dialog) {
     std::cerr << "charthost: unknown dialog " << rest[0] << "\n";
     Usage(std::cerr);
@@ -88,14 +91,16 @@ int main(int argc, char** argv) {
   win::HWND frame = win::CreateMainWindow("Chart host", 480, 320, {});
   if (screenshot.empty()) win::ShowWindow(frame, win::SW_SHOW);
   InitDialogsDLL(&host, module->handle(), help_flag);
+  charthost::NewChartModule new_chart(module_path);
   SetDialogsDLLFrameWnd(frame);
   kestrin::SetApplicationMainWindow(frame);
 
   std::unique_ptr<win::testing::User> user;
-  bool saved = true;
+  bool opened = false, saved = false;
   if (!screenshot.empty()) {
     user = std::make_unique<win::testing::User>();
     user->OnDialog([&](win::HWND dlg) {
+      opened = true;
       saved = win::testing::GrabPng(dlg, screenshot);
       win::testing::PressKey(dlg, win::testing::Key::Escape);
     });
@@ -107,6 +112,9 @@ int main(int argc, char** argv) {
   SetDialogsDLLFrameWnd(nullptr);
   kestrin::SetApplicationMainWindow(nullptr);
   win::DestroyWindow(frame);
-  if (!saved) std::cerr << "charthost: cannot write " << screenshot << "\n";
+  if (screenshot.empty()) return ok ? 0 : 1;
+  // A screenshot needs a dialog that opened (a message box or a failed dialog has none).
+  if (!opened) std::cerr << "charthost: no dialog opened, cannot write " << screenshot << "\n";
+  else if (!saved) std::cerr << "charthost: cannot write " << screenshot << "\n";
   return ok && saved ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #include "hosts/hrapp/arguments.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <regex>
@@ -28,10 +30,15 @@ std::optional<std::int64_t> Integer(std::string_view t) {
   return v;
 }
 
+// A decimal with a point; one beyond the double range is none.
 std::optional<double> Decimal(std::string_view t) {
   static const std::regex number(R"([-+]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][-+]?[0-9]+)?)");
   if (!std::regex_match(t.begin(), t.end(), number)) return std::nullopt;
-  return std::stod(std::string(t));
+  if (t.starts_with('+')) t.remove_prefix(1);
+  double v = 0;
+  const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (ec != std::errc() || p != t.data() + t.size()) return std::nullopt;
+  return v;
 }
 
 std::optional<automation::Date> DateText(std::string_view t) {
@@ -93,6 +100,16 @@ class Json {
     Fail("not a JSON value", t_.substr(start));
   }
 
+  // The four hex digits of a \u escape.
+  unsigned Hex4() {
+    unsigned code = 0;
+    const char* end = t_.data() + std::min(i_ + 4, t_.size());
+    const auto [p, ec] = std::from_chars(t_.data() + i_, end, code, 16);
+    if (i_ + 4 > t_.size() || ec != std::errc() || p != end) Fail("bad \\u escape", t_);
+    i_ += 4;
+    return code;
+  }
+
   std::string String() {
     ++i_;  // opening quote
     std::string out;
@@ -111,17 +128,26 @@ class Json {
         case 'b': out += '\b'; break;
         case 'f': out += '\f'; break;
         case 'u': {
-          unsigned code = 0;
-          if (i_ + 4 > t_.size() || std::from_chars(t_.data() + i_, t_.data() + i_ + 4, code, 16).ec != std::errc())
-            Fail("bad \\u escape", t_);
-          i_ += 4;
+          unsigned code = Hex4();
+          if (code >= 0xDC00 && code <= 0xDFFF) Fail("bad \\u escape", t_);
+          if (code >= 0xD800 && code <= 0xDBFF) {  // a surrogate pair
+            if (!Take("\\u")) Fail("bad \\u escape", t_);
+            const unsigned low = Hex4();
+            if (low < 0xDC00 || low > 0xDFFF) Fail("bad \\u escape", t_);
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+          }
           if (code < 0x80) {
             out += static_cast<char>(code);
           } else if (code < 0x800) {
             out += static_cast<char>(0xC0 | (code >> 6));
             out += static_cast<char>(0x80 | (code & 0x3F));
-          } else {
+          } else if (code < 0x10000) {
             out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+          } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
             out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
             out += static_cast<char>(0x80 | (code & 0x3F));
           }
@@ -195,7 +221,9 @@ Variant ParseArgument(std::string_view text, com::Type type) {
     case Type::Single: {
       const auto d = Decimal(text);
       if (!d) Fail("not a decimal number", text);
-      return type == Type::Double ? Variant(*d) : Variant(static_cast<float>(*d));
+      if (type == Type::Double) return Variant(*d);
+      if (std::fabs(*d) > std::numeric_limits<float>::max()) Fail("out of the Single range", text);
+      return Variant(static_cast<float>(*d));
     }
     case Type::Date: {
       const auto d = DateText(text);

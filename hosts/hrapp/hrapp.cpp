@@ -64,9 +64,7 @@ std::string Signature(const com::MethodInfo& m) {
 // The parameters hrapp fills itself: the connection and DescErr.
 bool ByHost(const com::ParamInfo& p) { return p.type == com::Type::Object || com::EqualsNoCase(p.name, "DescErr"); }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string connection;
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) return Usage(""), 0;
@@ -165,4 +163,18 @@ int main(int argc, char** argv) {
   conn->Close();
   if (result.failed()) return kFailedCall;
   return desc_err.empty() || desc_err.starts_with("9999 ") ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Whatever escapes (an unreadable class registry, for one) is a failed run, not a crash.
+  try {
+    return Run(argc, argv);
+  } catch (const automation::Error& e) {
+    std::cerr << "hrapp: error " << e.number() << ": " << e.description() << "\n";
+  } catch (const std::exception& e) {
+    std::cerr << "hrapp: " << e.what() << "\n";
+  }
+  return kFailedCall;
 }

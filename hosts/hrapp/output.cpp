@@ -14,9 +14,10 @@ using automation::VarType;
 
 namespace {
 
-std::string Number(double x) {
+// A Double with 15 significant digits, a Single with 7, as automation shows them.
+std::string Number(double x, int digits = 15) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.15g", x);
+  std::snprintf(text, sizeof text, "%.*g", digits, x);
   return text;
 }
 
@@ -58,7 +59,7 @@ std::string Cell(const Variant& v) {
     case VarType::Long: return std::to_string(*v.get_if<std::int32_t>());
     case VarType::LongLong: return std::to_string(*v.get_if<std::int64_t>());
     case VarType::Byte: return std::to_string(*v.get_if<std::uint8_t>());
-    case VarType::Single: return Number(*v.get_if<float>());
+    case VarType::Single: return Number(*v.get_if<float>(), 7);
     case VarType::Double: return Number(*v.get_if<double>());
     case VarType::Decimal: return v.get_if<automation::Decimal>()->text;
     case VarType::Date: return DateText(*v.get_if<automation::Date>());

@@ -1,6 +1,7 @@
 #include "platform/automation/array.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/automation/error.h"
 
@@ -10,13 +11,33 @@ namespace {
 
 // VB refuses a dimension whose upper bound lies below lower - 1.
 void check(Bounds b) {
-  if (b.upper < b.lower - 1) raise(err::kSubscriptOutOfRange);
+  if (b.upper < b.lower && b.upper != b.lower - 1) raise(err::kSubscriptOutOfRange);
 }
 
+// More elements than an automation array can hold raise out of memory (7).
+constexpr std::size_t kMaxElements = 0x7FFFFFFF;
+
+// Elements of checked bounds, computed without overflow.
 std::size_t element_count(std::span<const Bounds> dims) {
   std::size_t n = 1;
-  for (Bounds b : dims) n *= static_cast<std::size_t>(b.count());
+  for (Bounds b : dims) {
+    if (b.upper < b.lower) return 0;
+    const auto span = static_cast<unsigned long>(b.upper) - static_cast<unsigned long>(b.lower);
+    if (span >= kMaxElements) raise(err::kOutOfMemory);
+    n *= span + 1;
+    if (n > kMaxElements) raise(err::kOutOfMemory);
+  }
   return n;
+}
+
+// Storage that cannot be had raises out of memory, as the runtime's ReDim.
+template <class F>
+void allocating(F&& f) {
+  try {
+    f();
+  } catch (const std::bad_alloc&) {
+    raise(err::kOutOfMemory);
+  }
 }
 
 }  // namespace
@@ -25,6 +46,14 @@ VariantArray::VariantArray(std::initializer_list<Bounds> dims)
     : VariantArray(std::span<const Bounds>(dims.begin(), dims.size())) {}
 
 VariantArray::VariantArray(std::span<const Bounds> dims) { redim(dims); }
+
+VariantArray::VariantArray(std::span<const Bounds> dims, std::vector<Variant> elements) {
+  if (dims.empty()) raise(err::kSubscriptOutOfRange);
+  for (Bounds b : dims) check(b);
+  if (elements.size() != element_count(dims)) raise(err::kSubscriptOutOfRange);
+  dims_.assign(dims.begin(), dims.end());
+  data_ = std::move(elements);
+}
 
 long VariantArray::lbound(int dimension) const {
   if (dimension < 1 || dimension > dimensions()) raise(err::kSubscriptOutOfRange);
@@ -64,7 +93,8 @@ void VariantArray::redim(std::initializer_list<Bounds> dims) {
 void VariantArray::redim(std::span<const Bounds> dims) {
   if (dims.empty()) raise(err::kSubscriptOutOfRange);
   for (Bounds b : dims) check(b);
-  std::vector<Variant> data(element_count(dims));
+  std::vector<Variant> data;
+  allocating([&] { data.resize(element_count(dims)); });
   dims_.assign(dims.begin(), dims.end());
   data_ = std::move(data);
 }
@@ -74,8 +104,10 @@ void VariantArray::resize_last(Bounds last) {
   dims.back() = last;
   const std::size_t n = element_count(dims);
   // Geometric growth of the storage keeps repeated one-row growth amortised O(1).
-  if (n > data_.capacity()) data_.reserve(std::max(n, data_.capacity() * 2));
-  data_.resize(n);
+  allocating([&] {
+    if (n > data_.capacity()) data_.reserve(std::max(n, data_.capacity() * 2));
+    data_.resize(n);
+  });
   dims_ = std::move(dims);
 }
 

@@ -25,6 +25,9 @@ class VariantArray {
   VariantArray() = default;                        // 1-D, no element
   explicit VariantArray(std::initializer_list<Bounds> dims);
   explicit VariantArray(std::span<const Bounds> dims);
+  // An array of these bounds that takes over `elements`, given in storage order
+  // (the first index varying fastest); a count other than the bounds' raises 9.
+  VariantArray(std::span<const Bounds> dims, std::vector<Variant> elements);
 
   int dimensions() const noexcept { return static_cast<int>(dims_.size()); }
   // 1-based dimension number, as UBound(a, n); a wrong dimension raises 9.

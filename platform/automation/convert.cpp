@@ -159,7 +159,13 @@ bool IsNumeric(const Variant& v) {
     case VarType::Decimal:
       return true;
     case VarType::String:
-      return detail::parse_number(v.as_string(), regional()).has_value();
+      // A text whose number lies beyond the double range fails in CDbl too.
+      try {
+        const auto number = detail::parse_number(v.as_string(), regional());
+        return number && (detail::to_double(*number), true);
+      } catch (const Error&) {
+        return false;
+      }
     default:
       return false;
   }

@@ -16,6 +16,10 @@ constexpr double kFirstDay = -657434.0;   // 0100-01-01
 constexpr double kLastDay = 2958466.0;    // 10000-01-01, excluded
 constexpr int kSecondsPerDay = 86400;
 
+// Within 0100-01-01 00:00 .. 9999-12-31 23:59:59. Days before day 0 count
+// their time away from zero, so the first day reaches down to kFirstDay - 1.
+bool in_range(double value) { return value > kFirstDay - 1 && value < kLastDay; }
+
 // Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
 long long days_from_civil(long long y, unsigned m, unsigned d) {
   y -= m <= 2;
@@ -48,7 +52,7 @@ Date compose(long long day, long long seconds) {
   const double time = static_cast<double>(seconds) / kSecondsPerDay;
   const double serial = static_cast<double>(day);
   const double value = day >= 0 ? serial + time : serial - time;
-  if (!(value >= kFirstDay && value < kLastDay)) raise(err::kOverflow);
+  if (!in_range(value)) raise(err::kOverflow);
   return Date{value};
 }
 
@@ -57,7 +61,7 @@ Date compose(long long day, long long seconds) {
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 DateParts SplitDate(Date d) {
-  if (!(d.value > kFirstDay - 1 && d.value < kLastDay)) raise(err::kOverflow);
+  if (!in_range(d.value)) raise(err::kOverflow);
   double whole = 0;
   const double fraction = std::modf(d.value, &whole);
   long long day = static_cast<long long>(whole);
@@ -89,8 +93,9 @@ Date DateSerial(int year, int month, int day) {
   if (year >= 0 && year < 30) year += 2000;
   else if (year >= 30 && year < 100) year += 1900;
   // Months and days out of their range carry over, as DateSerial(2024, 13, 0) = 2024-12-31.
-  long long y = year + (month - 1) / 12;
-  int m = (month - 1) % 12;
+  const long long months = static_cast<long long>(month) - 1;  // any int, without wrapping
+  long long y = year + months / 12;
+  int m = static_cast<int>(months % 12);
   if (m < 0) {
     m += 12;
     --y;
@@ -100,7 +105,7 @@ Date DateSerial(int year, int month, int day) {
 }
 
 Date ToDate(double value) {
-  if (!(value > kFirstDay - 1 && value < kLastDay)) raise(err::kOverflow);
+  if (!in_range(value)) raise(err::kOverflow);
   return Date{value};
 }
 

@@ -13,7 +13,7 @@ std::string_view standard_description(int number) {
     case 3: return "Return without GoSub";
     case err::kInvalidArgument: return "Invalid procedure call or argument";
     case err::kOverflow: return "Overflow";
-    case 7: return "Out of memory";
+    case err::kOutOfMemory: return "Out of memory";
     case err::kSubscriptOutOfRange: return "Subscript out of range";
     case 10: return "This array is fixed or temporarily locked";
     case 11: return "Division by zero";

@@ -11,6 +11,7 @@ namespace automation {
 // Error numbers of the automation runtime that the system relies on.
 namespace err {
 inline constexpr int kOverflow = 6;            // a number does not fit its type
+inline constexpr int kOutOfMemory = 7;         // an array larger than can be held
 inline constexpr int kSubscriptOutOfRange = 9; // array index outside its bounds
 inline constexpr int kTypeMismatch = 13;       // a value that is no number, no date
 inline constexpr int kInvalidUseOfNull = 94;   // Null read into a typed value

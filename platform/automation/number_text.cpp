@@ -109,6 +109,20 @@ std::size_t parse_exponent(std::string_view s, std::size_t i, long& exponent, bo
   return j;
 }
 
+// A sign, then digits with '.' as the decimal point, from the start of s;
+// returns the position after them.
+std::size_t read_point_number(std::string_view s, MantissaBuilder& m) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) m.d.negative = s[i++] == '-';
+  bool fraction = false;
+  for (; i < s.size(); ++i) {
+    if (is_digit(s[i])) m.add(s[i], fraction);
+    else if (s[i] == '.' && !fraction) fraction = true;
+    else break;
+  }
+  return i;
+}
+
 }  // namespace
 
 void normalise(DecimalDigits& d) {
@@ -298,21 +312,12 @@ std::optional<DecimalDigits> parse_number(std::string_view s, const RegionalSett
 }
 
 std::optional<DecimalDigits> parse_plain(std::string_view s) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
   MantissaBuilder m;
-  bool fraction = false;
-  for (; i < s.size(); ++i) {
-    if (is_digit(s[i])) m.add(s[i], fraction);
-    else if (s[i] == '.' && !fraction) fraction = true;
-    else break;
-  }
+  std::size_t i = read_point_number(s, m);
   if (!m.any_digit) return std::nullopt;
   long exponent = 0;
   i = parse_exponent(s, i, exponent, false);
   if (i != s.size()) return std::nullopt;
-  m.d.negative = negative;
   return m.finish(exponent);
 }
 
@@ -327,20 +332,11 @@ double val(std::string_view text) {
     if (const auto value = parse_radix(s, used, any_digit)) return static_cast<double>(*value);
     return 0.0;
   }
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
   MantissaBuilder m;
-  bool fraction = false;
-  for (; i < s.size(); ++i) {
-    if (is_digit(s[i])) m.add(s[i], fraction);
-    else if (s[i] == '.' && !fraction) fraction = true;
-    else break;
-  }
+  const std::size_t i = read_point_number(s, m);
   if (!m.any_digit) return 0.0;
   long exponent = 0;
   parse_exponent(s, i, exponent, true);
-  m.d.negative = negative;
   return to_double(m.finish(exponent));
 }
 

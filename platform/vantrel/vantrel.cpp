@@ -33,7 +33,8 @@ constexpr std::array<Format, 10> kFormats{{
     {"0.00E+00", Style::Scientific, 2},
 }};
 
-std::string Printf(const char* pattern, int decimals, double value) {
+template <class Number>
+std::string Printf(const char* pattern, int decimals, Number value) {
   char buffer[512];
   std::snprintf(buffer, sizeof buffer, pattern, decimals, value);
   return buffer;
@@ -61,6 +62,9 @@ std::string Group(const std::string& fixed) {
   return out + fixed.substr(end);
 }
 
+// In long double, so that the largest values still scale.
+long double Percent(double value) { return static_cast<long double>(value) * 100; }
+
 std::string Styled(double value, const Format& f) {
   switch (f.style) {
     case Style::General: return General(value, kFormatTextSize - 1);
@@ -71,7 +75,7 @@ std::string Styled(double value, const Format& f) {
       bool negative = value < 0 && digits.find_first_not_of("0.,") != std::string::npos;
       return negative ? "($" + digits + ")" : "$" + digits;
     }
-    case Style::Percent: return Printf("%.*f", f.decimals, value * 100.0) + "%";
+    case Style::Percent: return Printf("%.*Lf", f.decimals, Percent(value)) + "%";
     case Style::Scientific: return Printf("%.*E", f.decimals, value);
   }
   return {};
@@ -99,9 +103,12 @@ std::string FormatNumber(double value, int format) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
   if (format < 1 || format > static_cast<int>(kFormats.size())) return General(value, kShortFormatTextSize - 2);
-  std::string text = Styled(value, kFormats[static_cast<std::size_t>(format - 1)]);
-  // A number too long for the caller's buffer is written in scientific form instead.
-  if (text.size() > kFormatTextSize - 1) text = Printf("%.*E", 6, value);
+  const Format& f = kFormats[static_cast<std::size_t>(format - 1)];
+  std::string text = Styled(value, f);
+  // A number too long for the caller's buffer is written in scientific form
+  // instead (a percentage still as a percentage).
+  if (text.size() > kFormatTextSize - 1)
+    text = f.style == Style::Percent ? Printf("%.*LE", 6, Percent(value)) + "%" : Printf("%.*E", 6, value);
   return text;
 }
 

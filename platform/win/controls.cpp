@@ -279,6 +279,13 @@ std::string ListBox_GetText(HWND list, int index) {
   return detail::S(l->item(index)->text());
 }
 
+bool ListBox_SetEllipsis(HWND list, bool ellipsis) {
+  auto* l = List(list);
+  if (!l) return false;
+  l->setTextElideMode(ellipsis ? Qt::ElideRight : Qt::ElideNone);
+  return true;
+}
+
 int ListBox_DeleteString(HWND list, int index) {
   auto* l = List(list);
   if (!l || index < 0 || index >= l->count()) return LB_ERR;

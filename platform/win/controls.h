@@ -59,5 +59,8 @@ int ListBox_GetCurSel(HWND list);
 int ListBox_GetCount(HWND list);
 std::string ListBox_GetText(HWND list, int index);
 int ListBox_DeleteString(HWND list, int index);  // returns the count left, LB_ERR when out of range
+// Entries wider than the list end in an ellipsis (the default) or, with false,
+// are cut at its edge; false when the handle is not a list box.
+bool ListBox_SetEllipsis(HWND list, bool ellipsis);
 
 }  // namespace win

@@ -1,5 +1,6 @@
 #include "platform/win/dialog.h"
 
+#include "platform/win/owner_button.h"
 #include "platform/win/internal.h"
 #include "platform/win/window.h"
 
@@ -236,6 +237,7 @@ WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlT
       b->setAutoDefault(false);
       b->setDefault(false);
       QObject::connect(b, &QPushButton::clicked, b, [b] { Notify(b, BN_CLICKED); });
+      if (t.style.owner_draw) MakeOwnerDrawButton(b);
       h = b;
       break;
     }
@@ -288,7 +290,8 @@ WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlT
     }
     case ControlKind::ListBox: {
       auto* l = new ListBox(parent);
-      l->setSelectionMode(QAbstractItemView::SingleSelection);
+      l->setSelectionMode(t.style.multi_select ? QAbstractItemView::MultiSelection
+                                               : QAbstractItemView::SingleSelection);
       l->setVerticalScrollBarPolicy(t.style.vscroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
       l->setHorizontalScrollBarPolicy(t.style.hscroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
       if (t.style.notify) {

@@ -42,8 +42,11 @@ class TopWindow final : public QWidget, public WindowHandle {
     return false;
   }
 
+  // A control's mouse messages are its own: what it does not handle stays with
+  // it instead of reaching the window's background.
   void Watch(WindowHandle* control) {
     control->widget->setMouseTracking(true);
+    control->widget->setAttribute(Qt::WA_NoMousePropagation);
     control->widget->installEventFilter(this);
   }
 

@@ -14,7 +14,8 @@ namespace win {
 // controls, WM_SIZE, WM_PAINT, WM_MOUSEMOVE and the left-button messages over
 // the background (client coordinates in lParam), WM_SETCURSOR with the
 // control under the mouse as wParam whenever the mouse moves over a control
-// (status hints), WM_CLOSE (not processed: the window is destroyed) and
+// (status hints; the mouse messages over a control never reach the window's
+// background), WM_CLOSE (not processed: the window is destroyed) and
 // WM_DESTROY. A template gives the controls and the client size (dialog
 // units) exactly as for a dialog; without one the window is empty. Windows
 // are created hidden: ShowWindow(window, SW_SHOW).

@@ -1,10 +1,13 @@
 #include "quorvel/common/records.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "platform/automation/array.h"
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
+#include "platform/automation/regional.h"
 
 namespace quorvel {
 
@@ -12,12 +15,18 @@ using automation::Bounds;
 using automation::VariantArray;
 
 const Variant& Record::Field(std::string_view name) {
-  for (const Known& k : known_) {
-    if (k.name == name) return rs_.Fields(k.position).Value();
+  if (next_ == known_.size()) next_ = 0;
+  if (next_ < known_.size() && known_[next_].name == name) return rs_.Fields(known_[next_++].position).Value();
+  for (std::size_t k = 0; k < known_.size(); ++k) {
+    if (known_[k].name == name) {
+      next_ = k + 1;
+      return rs_.Fields(known_[k].position).Value();
+    }
   }
   for (std::size_t i = 0, n = rs_.FieldCount(); i < n; ++i) {
     if (com::EqualsNoCase(rs_.Fields(i).Name(), name)) {
       known_.push_back({name, i});
+      next_ = known_.size();
       return rs_.Fields(i).Value();
     }
   }
@@ -33,6 +42,50 @@ RecordsetPtr Open(ado::Connection& ConnRH, std::string_view statement) {
 void Execute(ado::Connection& ConnRH, std::string_view statement) { ConnRH.Execute(statement, -1); }
 
 namespace {
+
+// The rows of a list as they are read, in blocks of a fixed size; the array
+// is made once at the end, at its final size, so that growing the list moves
+// no element and asks for no storage larger than a block.
+class Rows {
+ public:
+  explicit Rows(std::size_t columns)
+      : columns_(columns), per_block_(std::max<std::size_t>(kBlock / std::max<std::size_t>(columns, 1), 1) * columns) {}
+
+  // Makes room for one more row.
+  void Begin() {
+    if (blocks_.empty() || blocks_.back().size() + columns_ > per_block_) {
+      blocks_.emplace_back();
+      blocks_.back().reserve(per_block_);
+    }
+    ++rows_;
+  }
+  // The next cell of the current row.
+  void Put(const Variant& v) { blocks_.back().push_back(v); }
+  void Put(Variant&& v) { blocks_.back().push_back(std::move(v)); }
+
+  // vlArray becomes (0 To n-1, 0 To rows): the captions in row 0, the rows
+  // read after them; a row left unfinished by a failure is completed with Empty.
+  void Store(Variant& vlArray, std::span<const Column> columns) {
+    std::vector<Variant> data;
+    data.reserve(columns_ * (rows_ + 1));
+    for (const Column& c : columns) data.emplace_back(c.caption);
+    for (std::vector<Variant>& b : blocks_) {
+      for (Variant& v : b) data.push_back(std::move(v));
+      std::vector<Variant>().swap(b);
+    }
+    blocks_.clear();
+    data.resize(columns_ * (rows_ + 1));
+    const Bounds dims[] = {{0, static_cast<long>(columns_) - 1}, {0, static_cast<long>(rows_)}};
+    vlArray = VariantArray(dims, std::move(data));
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 2048;  // cells of a block, about 80 KB
+  std::size_t columns_;
+  std::size_t per_block_;
+  std::size_t rows_ = 0;
+  std::vector<std::vector<Variant>> blocks_;
+};
 
 Variant Cell(Record& record, const Column& c) {
   if (c.compute) return c.compute(record);
@@ -56,14 +109,26 @@ void FillRow(Record& record, VariantArray& a, long row, std::span<const Column> 
 void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
               std::span<const Column> columns) {
   RecordsetPtr rs = Open(ConnRH, statement);
-  VariantArray& a = Captions(vlArray, columns, 1);
+  Rows rows(columns.size());
   Record record(*rs);
-  for (long row = 1; !rs->EOF_(); ++row) {
-    a.push_back_last();
-    FillRow(record, a, row, columns);
-    rs->MoveNext();
+  try {
+    while (!rs->EOF_()) {
+      rows.Begin();
+      for (const Column& c : columns) {
+        if (c.compute) {
+          rows.Put(c.compute(record));
+        } else {
+          rows.Put(record.Field(c.field.empty() ? c.caption : c.field));
+        }
+      }
+      rs->MoveNext();
+    }
+    rs->Close();
+  } catch (...) {
+    rows.Store(vlArray, columns);  // the captions and the rows read so far stay
+    throw;
   }
-  rs->Close();
+  rows.Store(vlArray, columns);
 }
 
 void LoadCombo(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray, std::string_view field) {
@@ -106,6 +171,15 @@ void Copy(const ado::Recordset& rs, std::string_view field, bool& out) {
   out = automation::CBool(rs.Fields(field).Value());
 }
 void Copy(const ado::Recordset& rs, std::string_view field, Variant& out) { out = rs.Fields(field).Value(); }
+
+double ReadBackAsText(double x) {
+  // From 1 to 1e9 the text is the whole part, the comma and the fraction
+  // rounded to 15 digits in all, which reaches the whole part only for a
+  // fraction above 0.999999: the reading gives the whole part, without the text.
+  if (x >= 1 && x < 1e9 && x - std::trunc(x) < 0.999 && automation::regional().decimal_separator == ",")
+    return std::trunc(x);
+  return automation::Val(automation::CStr(Variant(x)));
+}
 
 std::optional<std::int32_t> NextKey(ado::Connection& ConnRH, std::string& DescErr, std::string_view statement) {
   std::optional<std::int32_t> key;

@@ -63,6 +63,7 @@ class Record {
   };
   const ado::Recordset& rs_;
   std::vector<Known> known_;
+  std::size_t next_ = 0;  // rows read their fields in the same order: the likely next look-up
 };
 
 // One column of a result array: its caption, the field read under it (the
@@ -95,6 +96,10 @@ void Copy(const ado::Recordset& rs, std::string_view field, double& out);
 void Copy(const ado::Recordset& rs, std::string_view field, automation::Date& out);
 void Copy(const ado::Recordset& rs, std::string_view field, bool& out);
 void Copy(const ado::Recordset& rs, std::string_view field, Variant& out);  // raw, Null included
+
+// Val(CStr(x)): x written in the regional number format and read back as Val
+// does, so that under a decimal comma the reading stops at the comma.
+double ReadBackAsText(double x);
 
 // fProxCodigo: runs "SELECT MAX(key) AS MaxCod FROM table" and gives 1 on an
 // empty table, else MaxCod + 1 as a 32-bit integer. A failure (overflow

@@ -25,8 +25,10 @@ std::string UpperText(const Variant& value);
 
 // A number from a Variant, unquoted, written through fFormataNumeroSql:
 // integers as they are, Decimal as its digits, Single and Double with a
-// decimal point, text converted by the regional rules. Empty, "" and text
-// that is no number raise 13.
+// decimal point, text converted by the regional rules to a Decimal (every
+// digit kept, a point, no exponent). Empty, "", text that
+// is no number, a Decimal whose text is not plain digits and an infinite or
+// NaN value raise 13.
 std::string Number(const Variant& value);
 // "Null" for Null, otherwise Number.
 std::string OptionalNumber(const Variant& value);
@@ -39,6 +41,22 @@ std::string OptionalDate(const Variant& value);
 // csng('1.5'): a single-precision value as the text of the database's csng,
 // always with a decimal point.
 std::string Single(float value);
+
+// Text that is one complete quoted literal: 'x', its inner quotes doubled.
+bool IsQuoted(std::string_view text) noexcept;
+// One literal as a caller writes it for a statement: Null, True, False, a
+// number (digits, an optional point and exponent), a quoted literal, or
+// csng of a quoted literal. Blanks around it are allowed.
+bool IsLiteral(std::string_view text) noexcept;
+// A table or column name: identifiers joined by dots, each of letters,
+// digits and _ (not beginning with a digit; letters outside ASCII count) or
+// within double quotes.
+bool IsName(std::string_view text) noexcept;
+
+// A value the statement takes unquoted where a caller may also give a
+// literal of its own: a number as Number writes it, or text that IsQuoted
+// as it stands; anything else raises 13.
+std::string NumberOrQuoted(const Variant& value);
 
 // The filter clause of a list: "WHERE " before the first condition,
 // " AND " before each further one; a Null filter adds nothing.

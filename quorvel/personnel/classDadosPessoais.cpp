@@ -53,7 +53,7 @@ Extra ReadUpdateArray(const Variant& pnArray) {
 Variant Idade(Record& record) {
   const double days = automation::Today().value - automation::CDate(record.Field("DataNasc")).value;
   const double years = automation::CLng(Variant(days)) / 365.25;
-  return Variant(automation::Val(automation::CStr(Variant(years))));
+  return Variant(ReadBackAsText(years));
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <span>
+#include <vector>
+
 #include "platform/automation/array.h"
 #include "platform/automation/error.h"
 #include "tests/automation/expect_error.h"
@@ -40,6 +44,43 @@ TEST(VariantArray, OutOfRangeRaisesSubscriptError) {
   EXPECT_AUTOMATION_ERROR(two.ubound(3), err::kSubscriptOutOfRange);
   EXPECT_AUTOMATION_ERROR(two.lbound(0), err::kSubscriptOutOfRange);
   EXPECT_AUTOMATION_ERROR(VariantArray({{5, 2}}), err::kSubscriptOutOfRange);
+}
+
+TEST(VariantArray, BoundsAtTheEndsOfTheRange) {
+  constexpr long kMin = std::numeric_limits<long>::min();
+  constexpr long kMax = std::numeric_limits<long>::max();
+  struct Case {
+    std::vector<Bounds> dims;
+    int error;  // 0: accepted
+  };
+  const Case cases[] = {
+      {{{kMin, kMin + 3}}, 0},
+      {{{kMax - 2, kMax}}, 0},
+      {{{kMin + 5, kMin}}, err::kSubscriptOutOfRange},
+      {{{kMax, kMax - 1}}, 0},                             // no element
+      {{{kMax, kMin}}, err::kSubscriptOutOfRange},
+      {{{0, kMax}}, err::kOutOfMemory},
+      {{{kMin, kMax}}, err::kOutOfMemory},
+      {{{kMin, 0}}, err::kOutOfMemory},
+      {{{0, 70000}, {0, 70000}}, err::kOutOfMemory},     // each fits, not the product
+      {{{1, 1L << 40}, {1, 1L << 40}}, err::kOutOfMemory},
+      {{{0, 2}, {5, 3}}, err::kSubscriptOutOfRange},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    if (c.error) {
+      EXPECT_AUTOMATION_ERROR(VariantArray{std::span<const Bounds>(c.dims)}, c.error);
+    } else {
+      const VariantArray a{std::span<const Bounds>(c.dims)};
+      EXPECT_EQ(a.lbound(), c.dims[0].lower);
+      EXPECT_EQ(a.ubound(), c.dims[0].upper);
+    }
+  }
+  VariantArray a({{0, 1}, {0, 1}});
+  a.at(1, 1) = 4;
+  EXPECT_AUTOMATION_ERROR(a.redim_preserve_last({0, kMax}), err::kOutOfMemory);
+  EXPECT_EQ(a.ubound(2), 1);  // a refused growth changes nothing
+  EXPECT_EQ(a.at(1, 1), Variant(4));
 }
 
 TEST(VariantArray, ColumnMajorElements) {
@@ -120,6 +161,17 @@ TEST(VariantArray, GrowthIsGeometric) {
     }
   }
   EXPECT_LT(reallocations, 40);
+}
+
+TEST(VariantArray, TakesOverElementsInStorageOrder) {
+  const Bounds dims[] = {{0, 1}, {0, 2}};
+  const VariantArray a(dims, std::vector<Variant>{0, 1, 10, 11, 20, 21});
+  EXPECT_EQ(a.ubound(1), 1);
+  EXPECT_EQ(a.ubound(2), 2);
+  EXPECT_EQ(a.at(1, 0), Variant(1));
+  EXPECT_EQ(a.at(0, 2), Variant(20));
+  EXPECT_AUTOMATION_ERROR(VariantArray(dims, std::vector<Variant>(5)), err::kSubscriptOutOfRange);
+  EXPECT_AUTOMATION_ERROR(VariantArray(dims, std::vector<Variant>(7)), err::kSubscriptOutOfRange);
 }
 
 TEST(VariantArray, EqualityComparesBoundsAndElements) {

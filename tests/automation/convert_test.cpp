@@ -176,6 +176,12 @@ TEST(Predicates, IsNumericAndIsDate) {
   EXPECT_TRUE(IsNumeric("1,5"));
   EXPECT_TRUE(IsNumeric(Variant()));
   EXPECT_FALSE(IsNumeric("1,5a"));
+  // Beyond the range of CDbl: false, not an error.
+  for (const char* text : {"1E400", "&H1FFFFFFFF", "-1e99999999"}) {
+    EXPECT_FALSE(IsNumeric(text)) << text;
+    EXPECT_AUTOMATION_ERROR(CDbl(text), err::kOverflow);
+  }
+  EXPECT_TRUE(IsNumeric("1E-400"));
   EXPECT_FALSE(IsNumeric(Null));
   EXPECT_FALSE(IsNumeric(Date{1}));
   EXPECT_TRUE(IsDate("2024-02-29"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <ostream>
 
 #include "platform/automation/clock.h"
@@ -43,11 +45,15 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{2958465.0, {9999, 12, 31, 0, 0, 0}},      //
                       DateCase{2958465.0 + 86399 / 86400.0, {9999, 12, 31, 23, 59, 59}},
                       DateCase{-657434.0, {100, 1, 1, 0, 0, 0}},         //
+                      DateCase{-657434.5, {100, 1, 1, 12, 0, 0}},        // the first day's time, away from zero
                       DateCase{0.5, {1899, 12, 30, 12, 0, 0}}));
 
 TEST(Dates, SplitRoundsToTheNearestSecond) {
   EXPECT_EQ(SplitDate(Date{45351.0 + 59.6 / 86400.0}), (DateParts{2024, 2, 29, 0, 1, 0}));
   EXPECT_EQ(SplitDate(Date{45351.0 + 86399.7 / 86400.0}), (DateParts{2024, 3, 1, 0, 0, 0}));
+  // Before day 0 the time counts forward too: 23:59:59.7 of 1899-12-29 is the next midnight.
+  EXPECT_EQ(SplitDate(Date{-1.0 - 86399.7 / 86400.0}), (DateParts{1899, 12, 30, 0, 0, 0}));
+  EXPECT_EQ(SplitDate(Date{-2.0 - 59.6 / 86400.0}), (DateParts{1899, 12, 28, 0, 1, 0}));
 }
 
 TEST(Dates, InvalidPartsRaiseTypeMismatch) {
@@ -62,6 +68,10 @@ TEST(Dates, OutOfRangeValuesOverflow) {
   EXPECT_AUTOMATION_ERROR(SplitDate(Date{-657435.0}), err::kOverflow);
   EXPECT_AUTOMATION_ERROR(ToDate(1e10), err::kOverflow);
   EXPECT_AUTOMATION_ERROR(CDate(1e10), err::kOverflow);
+  EXPECT_AUTOMATION_ERROR(CDate(std::nan("")), err::kOverflow);
+  for (int month : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
+    EXPECT_AUTOMATION_ERROR(DateSerial(2024, month, 1), err::kOverflow);
+  EXPECT_AUTOMATION_ERROR(DateSerial(9999, 12, 32), err::kOverflow);
 }
 
 TEST(Dates, SerialsCarryOver) {
@@ -86,6 +96,7 @@ TEST(Dates, CDateOfText) {
       {"05/03/2024", {2024, 3, 5}},          {" 5/3/2024 ", {2024, 3, 5}},
       {"2024-02-29 13:45", {2024, 2, 29, 13, 45, 0}}, {"29/02/2024 13:45:17", {2024, 2, 29, 13, 45, 17}},
       {"07:30", {1899, 12, 30, 7, 30, 0}},   {"07:30:15", {1899, 12, 30, 7, 30, 15}},
+      {"0100-01-01 23:59:59", {100, 1, 1, 23, 59, 59}}, {"31/12/9999 23:59:59", {9999, 12, 31, 23, 59, 59}},
   };
   for (const Case& c : cases) EXPECT_EQ(SplitDate(CDate(c.text)), c.parts) << c.text;
   for (const char* bad : {"", "abc", "2024/13/01", "31/02/2024", "2024/03", "05-03-2024", "2024/03/05 25:00",

@@ -6,6 +6,7 @@
 #include "platform/win/controls.h"
 #include "platform/win/dialog.h"
 #include "tests/kestrin/kestrin_fixture.h"
+#include "tests/kestrin/layout_check.h"
 
 #include <array>
 #include <functional>
@@ -245,6 +246,22 @@ TEST_P(DataLabels, HelpGoesToTheHostWithTheDialogsId) {
   EXPECT_EQ(host_.help, (std::vector<std::pair<int, int>>{{m.help_id, 11}, {m.help_id, 11}}));
 }
 
+// With every box on (every group shown) the dialog's layout holds.
+TEST_P(DataLabels, LayoutFitsItsTexts) {
+  const Member& m = GetParam();
+  const win::DialogTemplate* dialog = module_->dialog(m.name);
+  ASSERT_NE(dialog, nullptr);
+  Values v = Sentinels();
+  v.flags.fill(1);
+  t::User user;
+  user.OnDialog([&](win::HWND dlg) {
+    qvtest::ExpectLayoutFits(dlg, *dialog);
+    t::PressKey(dlg, t::Key::Escape);
+  });
+  EXPECT_EQ(m.call(v), 0);
+  EXPECT_EQ(user.dialogs_opened(), std::vector<std::string>{m.name});
+}
+
 INSTANTIATE_TEST_SUITE_P(Members, DataLabels, ::testing::ValuesIn(Members()),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -298,6 +315,16 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{"LineHide8001",
                    [](Values& v) { return DLOG_LineOpt(v.flags.data(), &v.position, &v.format, 0, 1); },
                    {{8001, false}, {8002, true}}},
+        SwitchCase{"HistLow16BitsOnly",
+                   [](Values& v) { return DLOG_HistOpt(v.flags.data(), &v.position, &v.format, 0x40000); },
+                   {{8101, true}, {8102, true}}},
+        SwitchCase{"HiloLow16BitsOnly",
+                   [](Values& v) {
+                     v.flags[1] = 1;  // labels on: the switches alone decide 8010 and 8011
+                     return DLOG_HiloOpt(v.flags.data(), &v.position, &v.format, &v.style, 0x10000, 0x10000,
+                                         0x30001);
+                   },
+                   {{8003, true}, {8008, true}, {8010, false}, {8011, true}}},
         SwitchCase{"HiloHide8003",
                    [](Values& v) {
                      return DLOG_HiloOpt(v.flags.data(), &v.position, &v.format, &v.style, 1, 1, 1);

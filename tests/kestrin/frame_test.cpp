@@ -59,12 +59,14 @@ INSTANTIATE_TEST_SUITE_P(Flags, HelpRules,
 
 struct CentreCase {
   int screen_width, screen_height;
+  int left, top;  // of the 315 x 153 bar dialog
 };
 
 class Centring : public KestrinTest, public ::testing::WithParamInterface<CentreCase> {};
 
 TEST_P(Centring, XHalfwayYAtAThird) {
-  t::PinScreenSize(GetParam().screen_width, GetParam().screen_height);
+  const CentreCase& c = GetParam();
+  t::PinScreenSize(c.screen_width, c.screen_height);
   t::User user;
   win::RECT r;
   user.OnDialog([&](win::HWND dlg) {
@@ -73,31 +75,17 @@ TEST_P(Centring, XHalfwayYAtAThird) {
   });
   short flags[3] = {}, position = 0, format = 1;
   DLOG_BarOpt(flags, &position, &format, 0, 0);
-  ASSERT_GT(r.width(), 0);
-  EXPECT_EQ(r.left, (GetParam().screen_width - r.width()) / 2);
-  EXPECT_EQ(r.top, (GetParam().screen_height - r.height()) / 3);
+  EXPECT_EQ(r.width(), 315);
+  EXPECT_EQ(r.height(), 153);
+  EXPECT_EQ(r.left, c.left);
+  EXPECT_EQ(r.top, c.top);
 }
 
-// 294 x 152 pixels: the smaller screens put it at negative coordinates.
+// Smaller screens than the dialog put it at negative coordinates, the
+// divisions truncated towards zero.
 INSTANTIATE_TEST_SUITE_P(Screens, Centring,
-                         ::testing::Values(CentreCase{1024, 768}, CentreCase{800, 600}, CentreCase{200, 100},
-                                           CentreCase{293, 150}));
-
-TEST_F(KestrinTest, CentringToNegativeCoordinates) {
-  t::PinScreenSize(200, 100);
-  t::User user;
-  win::RECT r;
-  user.OnDialog([&](win::HWND dlg) {
-    win::GetWindowRect(dlg, &r);
-    t::PressKey(dlg, t::Key::Escape);
-  });
-  short flags[1] = {}, position = 0, format = 1;
-  DLOG_ScatOpt(flags, &position, &format);
-  EXPECT_EQ(r.width(), 294);
-  EXPECT_EQ(r.height(), 107);
-  EXPECT_EQ(r.left, -47);  // (200 - 294) / 2
-  EXPECT_EQ(r.top, -2);    // (100 - 107) / 3, truncated towards zero
-}
+                         ::testing::Values(CentreCase{1024, 768, 354, 205}, CentreCase{800, 600, 242, 149},
+                                           CentreCase{200, 100, -57, -17}, CentreCase{314, 150, 0, -1}));
 
 struct FormatCase {
   short format;        // 1-based, as the caller passes it
@@ -154,6 +142,14 @@ TEST_F(KestrinTest, SecondLoadDlgStringOverwritesTheFirst) {
   EXPECT_STREQ(kestrin::LoadDlgString(4444), "");
 }
 
+TEST_F(KestrinTest, ModuleHoldsEveryStringTheDialogsLoad) {
+  for (int id = 3018; id <= 3038; ++id) {
+    ASSERT_TRUE(module_->string(id).has_value()) << id;
+    EXPECT_STREQ(kestrin::LoadDlgString(id), std::string(*module_->string(id)).c_str()) << id;
+    EXPECT_FALSE(module_->string(id)->empty()) << id;
+  }
+}
+
 struct BoxCase {
   int type;
   int text_id;
@@ -202,6 +198,25 @@ TEST_F(KestrinTest, MessageBoxOwnerIsTheRegisteredMainWindow) {
   DLOG_AreaOpt(flags, &position, &format);
   EXPECT_NE(seen, nullptr);
   kestrin::SetApplicationMainWindow(nullptr);
+}
+
+TEST_F(KestrinTest, FrameWindowOwnsTheDialogsAndLeavesTheirBoxesEnabled) {
+  win::HWND frame = win::CreateMainWindow("Chart", 400, 300, {});
+  ASSERT_NE(frame, nullptr);
+  SetDialogsDLLFrameWnd(frame);
+  t::User user;
+  win::HWND owner = nullptr;
+  user.OnDialog([&](win::HWND dlg) {
+    owner = win::GetParent(dlg);
+    EXPECT_TRUE(t::Click(dlg, 8001));
+    t::PressKey(dlg, t::Key::Enter);
+  });
+  short flags[1] = {0}, position = 2, format = 1;
+  EXPECT_EQ(DLOG_AreaOpt(flags, &position, &format), 1);
+  EXPECT_EQ(owner, frame);
+  EXPECT_EQ(flags[0], 1);
+  SetDialogsDLLFrameWnd(nullptr);
+  win::DestroyWindow(frame);
 }
 
 TEST_F(KestrinTest, HostFontGoesToTheDialogAndEveryControl) {
@@ -293,7 +308,7 @@ TEST_F(KestrinTest, DialogRendersItsControls) {
     return n;
   };
   Shot on = grab(1), off = grab(0);
-  ASSERT_EQ(on.image.width, 294);
+  ASSERT_EQ(on.image.width, 315);
   ASSERT_EQ(on.image.height, 107);
   EXPECT_GT(ink(on, on.box), 50);
   EXPECT_GT(ink(on, on.ok), 200);

@@ -1,6 +1,7 @@
 // classConselho against PostgreSQL.
 #include <gtest/gtest.h>
 
+#include "platform/automation/convert.h"
 #include "platform/win/msgbox.h"
 #include "quorvel/personnel/classConselho.h"
 #include "tests/quorvel/fixture.h"
@@ -153,6 +154,24 @@ TEST_F(ConselhoTest, ListStatementAndEmptyTable) {
   EXPECT_EQ(trace.statements()[0],
             "SELECT * FROM RhsConselho WHERE UPPER(NomeConselho) LIKE 'X%' ORDER BY SiglaConselho");
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);  // captions alone
+}
+
+TEST_F(ConselhoTest, LongListKeepsEveryRowInOrder) {
+  // Enough rows to fill several blocks of the list builder.
+  qvtest::Exec(Postgres(),
+               "INSERT INTO RhsConselho SELECT i, 'S' || lpad(i::text, 5, '0'), CASE WHEN i % 7 = 0 THEN NULL"
+               " ELSE 'N' || i END FROM generate_series(1, 5000) AS i");
+  Variant list, null(Null);
+  c.CarConselho(Postgres(), desc, list, null, null, null);
+  ASSERT_EQ(desc, "");
+  const auto rows = qvtest::Rows(list);
+  ASSERT_EQ(rows.size(), 5001u);
+  EXPECT_EQ(rows[0][2], Variant("NomeConselho"));
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    ASSERT_EQ(rows[i].size(), 3u);
+    ASSERT_EQ(automation::CLng(rows[i][0]), static_cast<std::int32_t>(i));
+    ASSERT_EQ(rows[i][2], i % 7 == 0 ? Variant(Null) : Variant("N" + std::to_string(i)));
+  }
 }
 
 TEST_F(ConselhoTest, ListFailureShowsTheDescriptionOnceThenSetsDescErr) {

@@ -1,12 +1,16 @@
 // The shared procedures and statement building, without a database.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "platform/automation/date.h"
 #include "platform/automation/error.h"
 #include "platform/automation/regional.h"
+#include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
 namespace {
@@ -149,11 +153,21 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"TextWithComma", Variant("1,75"), "1.75"},
                       NumberCase{"TextLarge", Variant("3000000000"), "3000000000"},
                       NumberCase{"Text", Variant("12"), "12"},
+                      NumberCase{"TextLongerThanADouble", Variant("12345678901234567"), "12345678901234567"},
+                      NumberCase{"TextWithExponent", Variant("1,5E3"), "1500"},
+                      NumberCase{"TextNegativeFraction", Variant(" -0,25 "), "-0.25"},
                       NumberCase{"Injection", Variant("1 OR 1=1"), nullptr},
                       NumberCase{"Quote", Variant("1'75"), nullptr},
                       NumberCase{"EmptyText", Variant(""), nullptr},
                       NumberCase{"Empty", Variant(), nullptr},
-                      NumberCase{"Null", Variant(automation::Null), nullptr}),
+                      NumberCase{"Null", Variant(automation::Null), nullptr},
+                      NumberCase{"NegativeDecimal", Variant(automation::Decimal{"-0.5"}), "-0.5"},
+                      NumberCase{"DecimalNotDigits", Variant(automation::Decimal{"1 OR 1=1"}), nullptr},
+                      NumberCase{"DecimalNaN", Variant(automation::Decimal{"NaN"}), nullptr},
+                      NumberCase{"DoubleInfinite", Variant(std::numeric_limits<double>::infinity()), nullptr},
+                      NumberCase{"DoubleNaN", Variant(std::numeric_limits<double>::quiet_NaN()), nullptr},
+                      NumberCase{"SingleNaN", Variant(std::numeric_limits<float>::quiet_NaN()), nullptr},
+                      NumberCase{"Date", Variant(automation::DateSerial(2024, 1, 2)), nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LiteralTest, OptionalValuesAndSingles) {
@@ -169,6 +183,23 @@ TEST(LiteralTest, OptionalValuesAndSingles) {
   point.thousands_separator = ",";
   automation::ScopedRegionalSettings us(point);
   EXPECT_EQ(sql::Single(1.5f), "csng('1.5')");
+}
+
+TEST(ReadBackTest, SameAsWritingTheTextAndReadingItBack) {
+  automation::RegionalSettings point;
+  point.decimal_separator = ".";
+  point.thousands_separator = ",";
+  const automation::RegionalSettings settings[] = {automation::RegionalSettings::brazil(), point};
+  std::vector<double> values = {0.0, -0.5, 0.00273785078713210, 0.5, 1.0, 1.9999999, 2.9999999999999996,
+                                29.998631074606433, 34.9, 999999999.5, 1e9, 1e15, -34.9};
+  for (int days = -800; days <= 45000; days += 7) values.push_back(days / 365.25);
+  for (const auto& s : settings) {
+    automation::ScopedRegionalSettings scoped(s);
+    for (const double x : values) {
+      const double want = automation::Val(automation::CStr(Variant(x)));
+      EXPECT_EQ(ReadBackAsText(x), want) << x << " under decimal separator " << s.decimal_separator;
+    }
+  }
 }
 
 TEST(FilterTest, WhereFirstAndAfter) {

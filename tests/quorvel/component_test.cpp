@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "platform/automation/array.h"
@@ -12,6 +13,7 @@
 #include "platform/com/client.h"
 #include "platform/com/registry.h"
 #include "tests/quorvel/fixture.h"
+#include "tests/quorvel/registration.h"
 
 namespace {
 
@@ -24,19 +26,13 @@ const char* const kClasses[] = {"Quorvel.classConselho", "Quorvel.classBanco", "
 class ComponentTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("quorvel-component-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    ::setenv("QV_COM_REGISTRY", (dir_ / "registry").c_str(), 1);
-    com::RegisterServer(QUORVEL_LIBRARY);
+    registry_ = std::make_unique<qvtest::PrivateRegistry>("quorvel-component", QUORVEL_LIBRARY);
   }
-  static void TearDownTestSuite() {
-    ::unsetenv("QV_COM_REGISTRY");
-    fs::remove_all(dir_);
-  }
-  static fs::path dir_;
+  static void TearDownTestSuite() { registry_.reset(); }
+  static std::unique_ptr<qvtest::PrivateRegistry> registry_;
 };
 
-fs::path ComponentTest::dir_;
+std::unique_ptr<qvtest::PrivateRegistry> ComponentTest::registry_;
 
 TEST_F(ComponentTest, RegisterAndUnregister) {
   const auto file = com::RegistryPath();

@@ -109,6 +109,19 @@ const Case kCases[] = {
               w.Cell("SELECT COUNT(*) FROM RhsDadosPessoais");
      },
      "13    Quorvel", "3|2"},
+    {"LongNumberKeepsEveryDigit",
+     [](World& w) {
+       const std::string key = w.IncPessoa([](qvtest::Person& p) { p.pnNrCTPS = Variant("12345678901234567"); });
+       return w.Cell("SELECT NrCTPS FROM RhsDadosPessoais WHERE CodIndividual = " + key);
+     },
+     "", "12345678901234567"},
+    {"InjectionAsOptionalDate",
+     [](World& w) {
+       return w.IncPessoa([](qvtest::Person& p) {
+                p.pnDataCTPS = Variant("2024/01/02'); DELETE FROM RhsConselho; --");
+              }) + "|" + w.Cell("SELECT COUNT(*) FROM RhsDadosPessoais") + "|" + w.Cell("SELECT COUNT(*) FROM RhsConselho");
+     },
+     "13    Quorvel", "3|2|2"},
     {"QuoteInHeight",
      [](World& w) {
        return w.IncPessoa([](qvtest::Person& p) { p.pnAltura = Variant("1'75"); }) + "|" +

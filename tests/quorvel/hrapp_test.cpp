@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/com/client.h"
 #include "tests/quorvel/fixture.h"
+#include "tests/quorvel/registration.h"
 #include "tests/support/testdb.h"
 
 namespace {
@@ -44,16 +46,8 @@ Outcome Hrapp(const std::vector<std::string>& args) {
 
 class HrappTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("hrapp-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    ::setenv("QV_COM_REGISTRY", (dir_ / "registry").c_str(), 1);
-    com::RegisterServer(QUORVEL_LIBRARY);
-  }
-  static void TearDownTestSuite() {
-    ::unsetenv("QV_COM_REGISTRY");
-    fs::remove_all(dir_);
-  }
+  static void SetUpTestSuite() { registry_ = std::make_unique<qvtest::PrivateRegistry>("hrapp-test", QUORVEL_LIBRARY); }
+  static void TearDownTestSuite() { registry_.reset(); }
   void SetUp() override {
     qvtest::Exec(qvtest::Sqlite(),
                  "DELETE FROM RhsConselho; DELETE FROM RhsBanco; DELETE FROM RhsDadosPessoais;"
@@ -61,10 +55,10 @@ class HrappTest : public ::testing::Test {
                  "INSERT INTO RhsDadosPessoais (CodIndividual, Nome, Bairro, DataNasc) VALUES"
                  " (1, 'Ana', 'Centro', '1990-01-01'), (2, 'Bia', 'Jardins', '1991-01-01');");
   }
-  static fs::path dir_;
+  static std::unique_ptr<qvtest::PrivateRegistry> registry_;
 };
 
-fs::path HrappTest::dir_;
+std::unique_ptr<qvtest::PrivateRegistry> HrappTest::registry_;
 
 struct Case {
   const char* name;

@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgCase{"2.25", Type::Double, Variant(2.25)},
                       ArgCase{"2.25", Type::Single, Variant(2.25f)},
                       ArgCase{"true", Type::Boolean, Variant(true)},
+                      ArgCase{"1e999", Type::Variant, Variant("1e999")},
+                      ArgCase{"\"\\u00e7\\ud83d\\ude00\"", Type::Variant, Variant("ç\xF0\x9F\x98\x80")},
                       ArgCase{"2024-03-05 07:30", Type::Date,
                               Variant(automation::MakeDate({2024, 3, 5, 7, 30, 0}))}));
 
@@ -54,7 +56,9 @@ TEST(ArgumentTest, RefusesWhatDoesNotConvert) {
   const Case cases[] = {{"x", Type::Long},        {"2147483648", Type::Long}, {"256", Type::Byte},
                         {"1,5", Type::Double},    {"2024-13-01", Type::Date}, {"yes", Type::Boolean},
                         {"[1,[2]]", Type::Variant}, {"[[1,2],[3]]", Type::Variant}, {"[[[1]]]", Type::Variant},
-                        {"\"open", Type::Variant}, {"conn", Type::Object}};
+                        {"\"open", Type::Variant}, {"conn", Type::Object},
+                        {"1e999", Type::Double},  {"1e39", Type::Single},   {"[1e999]", Type::Variant},
+                        {"\"\\ud800\"", Type::Variant}, {"\"\\udc00\"", Type::Variant}, {"\"\\u12zz\"", Type::Variant}};
   for (const Case& c : cases) {
     EXPECT_THROW(hrapp::ParseArgument(c.text, c.type), automation::Error) << c.text;
   }
@@ -106,6 +110,8 @@ TEST(OutputTest, AlignedTables) {
   EXPECT_EQ(hrapp::Describe(Variant(automation::Null)), "Null");
   EXPECT_EQ(hrapp::Cell(Variant(automation::DateSerial(2024, 3, 5))), "2024-03-05");
   EXPECT_EQ(hrapp::Cell(Variant(automation::Decimal{"1.65"})), "1.65");
+  EXPECT_EQ(hrapp::Cell(Variant(1.1f)), "1.1");
+  EXPECT_EQ(hrapp::Cell(Variant(0.1 + 0.2)), "0.3");
 }
 
 }  // namespace

@@ -35,12 +35,6 @@ BoxRecorder::BoxRecorder()
         return win::IDOK;
       }) {}
 
-std::vector<std::string> BoxRecorder::Texts() const {
-  std::vector<std::string> texts;
-  for (const Box& b : boxes) texts.push_back(b.text);
-  return texts;
-}
-
 StatementRecorder::StatementRecorder()
     : trace_([this](std::string_view statement) { statements.emplace_back(statement); }) {}
 

@@ -47,7 +47,6 @@ class BoxRecorder {
  public:
   BoxRecorder();
   std::vector<Box> boxes;
-  std::vector<std::string> Texts() const;
 
  private:
   win::ScopedMessageBoxHook hook_;

@@ -348,7 +348,7 @@ struct SeriesCase {
   const char* name;
   std::vector<std::pair<const char*, const char*>> files;  // name, text
   const char* chosen;                                      // nullptr: none chosen
-  std::vector<std::string> boxes;
+  std::vector<Box> boxes;
   std::vector<std::string> items;
   const char* last_file;  // sArquivoScript after the run
 };
@@ -360,7 +360,7 @@ TEST_P(AllScripts, RunTheNumberedSeries) {
   for (const auto& [name, text] : c.files) folder.Write(name, text);
   if (c.chosen != nullptr) updater.ScriptChosen(folder.folder() + c.chosen);
   updater.Run(true);
-  EXPECT_EQ(boxes.Texts(), c.boxes);
+  EXPECT_EQ(boxes.boxes, c.boxes);
   EXPECT_EQ(Items(), c.items);
   EXPECT_EQ(updater.file_name(), c.last_file);
   if (c.chosen != nullptr) {
@@ -368,10 +368,12 @@ TEST_P(AllScripts, RunTheNumberedSeries) {
   }
 }
 
-std::string Missing(const char* name) { return "O Script ''" + std::string(name) + "'', não existe na pasta!"; }
-std::string Summary(int count) {
-  return "Atualização concluída com sucesso. \r\n" + std::to_string(count) + " Script foram passados!";
+Box Missing(const char* name) { return {"O Script ''" + std::string(name) + "'', não existe na pasta!", kInfo}; }
+Box Summary(int count) {
+  return {"Atualização concluída com sucesso. \r\n" + std::to_string(count) + " Script foram passados!", kInfo};
 }
+const Box kCustom{"Script Personalizado, é passado um por vez!", kInfo};
+const Box kDone{std::string(kSuccess), kInfo};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AllScripts,
@@ -390,13 +392,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Final.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n"},
                     {"Final1.spt", "INSERT INTO sendrik_itens VALUES (2, NULL)\n"}},
                    "Final.spt",
-                   {"Script Personalizado, é passado um por vez!", std::string(kSuccess)},
+                   {kCustom, kDone},
                    {"1:"},
                    "Final.spt"},
         SeriesCase{"ShortName",
                    {{"1.sp", "INSERT INTO sendrik_itens VALUES (1, NULL)\n"}},
                    "1.sp",
-                   {"Script Personalizado, é passado um por vez!", std::string(kSuccess)},
+                   {kCustom, kDone},
                    {"1:"},
                    "1.sp"},
         SeriesCase{"DigitsApart",
@@ -411,10 +413,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Script2.spt", "SELEC 1\nINSERT INTO sendrik_itens VALUES (2, NULL)\n"},
                     {"Script3.spt", "INSERT INTO sendrik_itens VALUES (3, NULL)\n"}},
                    "Script1.spt",
-                   {std::string(kSomeFailed)},
+                   {Box{std::string(kSomeFailed), kExclamation}},
                    {"1:", "2:"},
                    "Script2.spt"},
-        SeriesCase{"NothingChosen", {}, nullptr, {"Informe o Script!"}, {}, ""}),
+        SeriesCase{"NothingChosen", {}, nullptr, {Box{"Informe o Script!", kExclamation}}, {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Run, SeriesShowsEachNameInTheScriptField) {

@@ -228,10 +228,15 @@ TEST_F(Window, HintsFollowTheMouse) {
   for (const auto& [id, hint] : hints) {
     ASSERT_TRUE(ui::MouseMove(main, id, {3, 3}));
     EXPECT_EQ(ui::Text(main, ids::kLblMsg), hint) << id;
-    ASSERT_TRUE(ui::MouseMove(main, ids::kTxtScript, {3, 3}));  // a field keeps it
-    EXPECT_EQ(ui::Text(main, ids::kLblMsg), hint) << id;
-    ASSERT_TRUE(ui::MouseMove(main, ids::kLabel1, {2, 2}));  // the panel is background
-    EXPECT_EQ(ui::Text(main, ids::kLblMsg), "");
+    for (const int keeps : {ids::kTxtScript, ids::kTxtConexao, ids::kOptTodosScript, ids::kOptUmScript}) {
+      ASSERT_TRUE(ui::MouseMove(main, keeps, {3, 3}));  // the fields and options keep it
+      EXPECT_EQ(ui::Text(main, ids::kLblMsg), hint) << id << " " << keeps;
+    }
+    for (const int passive : {ids::kLabel1, ids::kImage1, ids::kLabel2, ids::kFrame3}) {
+      ASSERT_TRUE(ui::MouseMove(main, id, {3, 3}));
+      ASSERT_TRUE(ui::MouseMove(main, passive, {2, 2}));  // the passive parts are background
+      EXPECT_EQ(ui::Text(main, ids::kLblMsg), "") << id << " " << passive;
+    }
     ASSERT_TRUE(ui::MouseMove(main, id, {3, 3}));
     ASSERT_TRUE(ui::MouseMoveOver(main, {2, 120}));  // the window's own background
     EXPECT_EQ(ui::Text(main, ids::kLblMsg), "");

@@ -55,7 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{100, 5, "100"}, FormatCase{-100000, 5, "-100,000"},
                       FormatCase{45, 0, "45"}, FormatCase{12.5, 0, "12.5"}, FormatCase{45, 99, "45"},
                       FormatCase{45, -1, "45"}, FormatCase{std::nan(""), 2, "NaN"},
-                      FormatCase{-std::numeric_limits<double>::infinity(), 4, "-Infinity"}));
+                      FormatCase{-std::numeric_limits<double>::infinity(), 4, "-Infinity"},
+                      // too long for 64 bytes: scientific, a percentage still scaled
+                      FormatCase{1e70, 4, "1.000000E+70"}, FormatCase{1e70, 8, "1.000000E+72%"},
+                      FormatCase{-1.5e308, 9, "-1.500000E+310%"}));
 
 TEST(StdFormat, ShortFormatLeavesRoomForAPercentSign) {
   for (double v : {-1.2345678901234567e-300, -std::numeric_limits<double>::max(), 123456789012345678.0, -0.1 / 3}) {

@@ -9,8 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/automation/text.h"
 #include "platform/win/msgbox.h"
-#include "verbanum/cp1252.h"
 #include "verbanum/extenso.h"
 
 namespace {
@@ -54,7 +54,7 @@ Outcome Call(std::string_view input, std::size_t room = 511) {
   const std::int32_t result = extenso(valor.data(), buffer.data());
   Outcome out{result, {}, {}, false};
   const auto n = static_cast<std::size_t>(std::max<std::int32_t>(result, 0));
-  out.words = verbanum::Cp1252ToUtf8(std::string_view(buffer.data(), n));
+  out.words = automation::Cp1252ToUtf8(std::string_view(buffer.data(), n));
   out.rest_kept = std::equal(buffer.begin() + static_cast<std::ptrdiff_t>(n), buffer.end(),
                              before.begin() + static_cast<std::ptrdiff_t>(n));
   EXPECT_LE(recorder.boxes.size(), 1u) << input;
@@ -274,7 +274,7 @@ TEST(Extenso, ConcurrentCalls) {
       for (int n = 0; n < 2000; ++n) {
         auto buffer = Blanks(300);
         const std::int32_t r = extenso(valor.data(), buffer.data());
-        if (r != c.length || verbanum::Cp1252ToUtf8(std::string_view(buffer.data(), r)) != c.words) ++wrong[i];
+        if (r != c.length || automation::Cp1252ToUtf8(std::string_view(buffer.data(), r)) != c.words) ++wrong[i];
       }
     });
   }

@@ -501,4 +501,33 @@ TEST_F(Dialogs, GrabRendersTheControls) {
   EXPECT_GT(inked, 30);  // the box and its label are drawn
 }
 
+TEST_F(Dialogs, ListEntriesEndInAnEllipsisOrAreCut) {
+  t::User user;
+  std::vector<std::uint32_t> ellipsis, cut, ellipsis_again;
+  user.OnDialog([&](HWND dlg) {
+    HWND list = GetDlgItem(dlg, 108);
+    ListBox_AddString(list, std::string(60, 'W'));
+    const RECT r = t::ControlRect(dlg, 108);
+    auto row = [&] {  // the list's first entry as drawn
+      const t::Image image = t::Grab(dlg);
+      std::vector<std::uint32_t> pixels;
+      for (int y = r.top + 2; y < r.top + 14; ++y)
+        for (int x = r.left + 2; x < r.right - 2; ++x) pixels.push_back(image.at(x, y));
+      return pixels;
+    };
+    ellipsis = row();
+    EXPECT_TRUE(ListBox_SetEllipsis(list, false));
+    cut = row();
+    EXPECT_TRUE(ListBox_SetEllipsis(list, true));
+    ellipsis_again = row();
+    EXPECT_FALSE(ListBox_SetEllipsis(GetDlgItem(dlg, 107), false));  // a combo box
+    EXPECT_FALSE(ListBox_SetEllipsis(nullptr, false));
+    EndDialog(dlg, IDOK);
+  });
+  Open("Plain");
+  ASSERT_FALSE(ellipsis.empty());
+  EXPECT_TRUE(ellipsis != cut) << "the entry is drawn the same either way";
+  EXPECT_TRUE(ellipsis == ellipsis_again);
+}
+
 }  // namespace

@@ -93,13 +93,24 @@ TEST_F(Windows, CreatedFromATemplateWithItsControls) {
 
 TEST_F(Windows, MouseOverControlsAndBackground) {
   HWND w = Create();
-  ASSERT_TRUE(t::MouseMove(w, 2, POINT{3, 3}));
+  // Over a control (a button, an edit, a label) the window hears only of the
+  // control under the mouse: its moves and clicks are not the background's.
+  for (int id : {2, 1, 5}) {
+    seen_.clear();
+    ASSERT_TRUE(t::MouseMove(w, id, POINT{3, 3}));
+    ASSERT_TRUE(t::MouseDown(w, id, POINT{3, 3}));
+    ASSERT_TRUE(t::MouseUp(w, id, POINT{3, 3}));
+    bool over_control = false;
+    for (const Seen& s : seen_) {
+      over_control |= s.msg == WM_SETCURSOR && reinterpret_cast<HWND>(s.wparam) == GetDlgItem(w, id);
+      EXPECT_NE(s.msg, WM_MOUSEMOVE) << id;
+      EXPECT_NE(s.msg, WM_LBUTTONDOWN) << id;
+      EXPECT_NE(s.msg, WM_LBUTTONUP) << id;
+    }
+    EXPECT_TRUE(over_control) << id;
+  }
   ASSERT_TRUE(t::MouseMoveOver(w, POINT{250, 140}));
-  ASSERT_GE(seen_.size(), 2u);
-  bool over_button = false;
-  for (const Seen& s : seen_)
-    over_button |= s.msg == WM_SETCURSOR && reinterpret_cast<HWND>(s.wparam) == GetDlgItem(w, 2);
-  EXPECT_TRUE(over_button);
+  ASSERT_FALSE(seen_.empty());
   EXPECT_EQ(seen_.back().msg, WM_MOUSEMOVE);
   EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(seen_.back().lparam)), 250u);
   EXPECT_EQ(HIWORD(static_cast<std::uintptr_t>(seen_.back().lparam)), 140u);

@@ -1,0 +1,72 @@
+#include "hosts/charthost/new_chart.h"
+
+#if QV_CHARTHOST_MIROLAN
+#include "mirolan/mirolan.h"
+#endif
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+
+namespace charthost {
+namespace {
+
+#if QV_CHARTHOST_MIROLAN
+std::string ProgramFolder() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string(".") : exe.parent_path().string();
+}
+
+bool NewChart(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  std::string root = args.empty() ? ProgramFolder() : args[0];
+  mirolan::NewChartBlock block{};
+  if (root.size() >= sizeof block.root) {
+    err << "root folder longer than " << sizeof block.root - 1 << " characters: " << root << "\n";
+    return false;
+  }
+  std::memcpy(block.root, root.data(), root.size());
+  short result = PromptNewDialog(&block);
+  out << "result=" << result;
+  if (result == mirolan::kChosen) out << " file=" << block.file_name << " folder=" << block.folder;
+  out << "\n";
+  return true;
+}
+#else
+bool NewChart(std::span<const std::string>, std::ostream&, std::ostream& err) {
+  err << "charthost was built without Mirolan\n";
+  return false;
+}
+#endif
+
+constexpr DialogEntry kNewChart{"PromptNewDialog", "[ROOT]", NewChart};
+
+}  // namespace
+
+NewChartModule::NewChartModule([[maybe_unused]] const std::string& kestrin_module_path) {
+#if QV_CHARTHOST_MIROLAN
+  std::filesystem::path path = std::filesystem::path(kestrin_module_path).parent_path() / "mirolan.rsc";
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec)) module_ = win::ResourceModule::Load(path.string());
+  InitNewDialogDLL(0, module_ ? module_->handle() : nullptr);
+#endif
+}
+
+NewChartModule::~NewChartModule() {
+#if QV_CHARTHOST_MIROLAN
+  InitNewDialogDLL(0, nullptr);
+#endif
+}
+
+const DialogEntry& NewChartDialog() { return kNewChart; }
+
+const DialogEntry* FindNewChartDialog(std::string_view name) {
+  std::string_view n = kNewChart.name;
+  bool same = n.size() == name.size() && std::equal(n.begin(), n.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+              });
+  return same ? &kNewChart : nullptr;
+}
+
+}  // namespace charthost

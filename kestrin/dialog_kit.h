@@ -1,0 +1,37 @@
+#pragma once
+// Small pieces the option dialogs share on top of the frame: check state,
+// numeric fields and the standard dialog procedure.
+
+#include "platform/win/types.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace kestrin {
+
+bool Checked(win::HWND dialog, int id);
+void Check(win::HWND dialog, int id, bool on);
+
+// At most limit characters of a field.
+std::string FieldText(win::HWND dialog, int id, std::size_t limit);
+// A number at the start of text: blanks skipped, reading stops at the first
+// character that cannot continue it; no digits gives 0.
+double ReadDecimal(std::string_view text);
+// An unsigned integer field, limited to what a 16-bit value holds.
+short ReadCount(win::HWND dialog, int id);
+// StdFormat into a string.
+std::string Formatted(double value, int format);
+
+// What one dialog does beyond the frame. start runs after centring and the
+// host font, before the Help button is shown or hidden; command gets every
+// WM_COMMAND but the Help button's (id, notification code) and returns
+// non-zero when it processed it. help_id 0: the dialog has no help.
+struct DialogRules {
+  short help_id = 0;
+  std::function<void(win::HWND)> start;
+  std::function<win::INT_PTR(win::HWND, int id, unsigned code)> command;
+};
+win::DLGPROC StandardProc(DialogRules rules);
+
+}  // namespace kestrin

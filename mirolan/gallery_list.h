@@ -1,0 +1,41 @@
+#pragma once
+// The category list of the new-chart dialog: the categories of a gallery
+// folder, from the gallery's index file or, without one, its subfolders.
+//
+// The index file is named after the folder's last component + ".txt"
+// (Gallery/Gallery.txt) and holds one category a line: the subfolder, a
+// comma and the label. A line without a comma is skipped; the line end
+// ("\n" or "\r\n") is dropped and a line is read up to 255 characters.
+
+#include <string>
+#include <vector>
+
+#include "platform/win/types.h"
+
+namespace mirolan {
+
+class CGalleryListBox {
+ public:
+  static constexpr std::size_t kMaxLine = 255;
+
+  void Attach(win::HWND list) { list_ = list; }
+  win::HWND hwnd() const { return list_; }
+
+  // Fills the list from a gallery folder and makes the folder the process's
+  // current directory; selects the first category.
+  void Fill(const std::string& folder);
+  // The selected category's folder; empty when none is selected.
+  std::string GetSelectedFolder() const;
+
+  const std::vector<std::string>& folders() const { return folders_; }
+  const std::vector<std::string>& labels() const { return labels_; }
+
+ private:
+  void Add(std::string folder, std::string label);
+
+  win::HWND list_ = nullptr;
+  std::vector<std::string> folders_;
+  std::vector<std::string> labels_;
+};
+
+}  // namespace mirolan

@@ -1,0 +1,45 @@
+#include "quorvel/personnel/classRelatorios.h"
+
+#include "platform/automation/array.h"
+#include "quorvel/common/fields.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+void classRelatorios::pCarRelatorios(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT * " "FROM RhsRelatorios " "ORDER BY DescrRelatorio ");
+    automation::VariantArray& a = FieldCaptions(*rs, vlArray);
+    if (!rs->EOF_()) rs->MoveFirst();  // an empty catalogue is the caption row alone
+    AppendRecords(*rs, a);
+    rs->Close();
+  });
+}
+
+void classRelatorios::IncTabelaTemporaria(ado::Connection& conn, std::string& DescErr, Variant& plCodigo) {
+  Trapped(DescErr, [&] {
+    Execute(conn, "INSERT INTO TempRegistros (Codigo) " " VALUES (" + sql::NumberOrQuoted(plCodigo) + ")");
+  });
+}
+
+void classRelatorios::ExcTabelaTemporaria(ado::Connection& conn, std::string& DescErr) {
+  Trapped(DescErr, [&] { Execute(conn, "DELETE  FROM TempRegistros"); });
+}
+
+const com::ClassDescription<classRelatorios>& classRelatorios::Description() {
+  using C = classRelatorios;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classRelatorios",
+      {
+          com::Method<&C::pCarRelatorios>("pCarRelatorios", {"ConnRH", "DescErr", "vlArray"}),
+          com::Method<&C::IncTabelaTemporaria>("IncTabelaTemporaria", {"conn", "DescErr", "plCodigo"}),
+          com::Method<&C::ExcTabelaTemporaria>("ExcTabelaTemporaria", {"conn", "DescErr"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel
