@@ -37,6 +37,14 @@ struct ScaleRange {
 #pragma pack(pop)
 static_assert(sizeof(ScaleRange) == 18);
 
+// A colour of three 16-bit channels; the high byte is the screen value.
+struct RGBColor {
+  unsigned short red;
+  unsigned short green;
+  unsigned short blue;
+};
+static_assert(sizeof(RGBColor) == 6);
+
 extern "C" {
 
 // Set-up. Each stores its arguments and returns its (first) argument.
@@ -103,5 +111,24 @@ int RedrawUpdateAllBars(win::HWND tableLineDialog, short value);
 int DLOG_CurveFit(short* flags, short* kept, short* value1, short* value2, short* value3, int hideBox8004,
                   int hideBox8005, int pointCount, int notRead, short* extraBox);
 int DLOG_Legend(short* showBox, short* secondBox, short* placement, short* mode, short* count, int maxCount);
+
+// Prompts: which of up to four hi-lo series (0-3), the data's orientation,
+// and one or two text values (buffers of at least 33 bytes; OK copies at most
+// 32 bytes of the first line and a terminator).
+int DLOG_WhichHilo(short* choice, int showRadio8003, int showRadio8004);
+int DLOG_DataOrientDlog(short* first, short* second);
+int DLOG_Get1Value(char* label, char* value);
+int DLOG_Get2Values(char* label1, char* label2, char* value1, char* value2);
+
+// One colour from the colour chooser (channels of the 8-bit choice x 256),
+// with 16 custom colours kept for the life of the library; flag unused.
+int DLOG_SelectRGB(win::HWND owner, RGBColor* colour, int flag);
+// A colour range: steps (1 .. maxSteps), start and end colour, owned by the
+// window active at the call.
+int ColorRangeDlog(short* steps, RGBColor* from, RGBColor* to, int maxSteps);
+
+// The pie feeler: the places of its three handles as percentages (start on
+// the slice, bend, length of the horizontal part) and the label-line flag.
+int DLOG_PieFeeler(short* p1, short* p2, short* p3, int* flag);
 
 }  // extern "C"

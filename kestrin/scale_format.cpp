@@ -37,7 +37,8 @@ ScaleState& Scale() {
 constexpr short kScaleHelp = 537;
 constexpr int kFirstField = 8006;   // the first value
 constexpr int kSecondField = 8005;  // the second value
-constexpr std::size_t kValueLimit = 22;
+constexpr std::size_t kFirstLimit = 22;   // the first value's field is read to 22 characters
+constexpr std::size_t kSecondLimit = 63;  // the second's to what a 64-byte buffer holds
 
 void ApplyManual(win::HWND dlg, bool manual) {
   for (int id = 8003; id <= 8006; ++id) EnableControl(dlg, id, manual);
@@ -67,8 +68,8 @@ win::INT_PTR ScaleProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LP
       if (HandleHelp(msg, wparam, kScaleHelp)) return 1;
       int id = static_cast<int>(win::LOWORD(wparam));
       if (id == win::IDOK || id == win::IDCANCEL) {
-        s.range.first = ReadDecimal(FieldText(dlg, kFirstField, kValueLimit));
-        s.range.second = ReadDecimal(FieldText(dlg, kSecondField, kValueLimit));
+        s.range.first = ReadDecimal(FieldText(dlg, kFirstField, kFirstLimit));
+        s.range.second = ReadDecimal(FieldText(dlg, kSecondField, kSecondLimit));
         s.box8009 = static_cast<short>(Checked(dlg, 8009));
         s.box8010 = static_cast<short>(Checked(dlg, 8010));
         win::EndDialog(dlg, id);

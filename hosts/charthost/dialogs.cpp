@@ -138,7 +138,96 @@ bool MsgBox(std::span<const std::string> args, std::ostream& out, std::ostream& 
   return true;
 }
 
-constexpr std::array<DialogEntry, 8> kDialogs{{
+// A colour as "R,G,B" (16-bit channels); the fallback when the argument is missing.
+RGBColor Colour(Args& a, std::span<const std::string> args, std::size_t index, RGBColor fallback) {
+  if (index >= args.size()) return fallback;
+  auto c = a.Flags(index, 3);
+  return RGBColor{static_cast<unsigned short>(c[0]), static_cast<unsigned short>(c[1]),
+                  static_cast<unsigned short>(c[2])};
+}
+
+void PrintColour(std::ostream& out, const char* name, const RGBColor& c) {
+  out << " " << name << "=" << c.red << "," << c.green << "," << c.blue;
+}
+
+bool SelectRgb(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args a(args, err);
+  RGBColor colour = Colour(a, args, 0, {0, 0, 0});
+  if (!a.ok()) return false;
+  out << "result=" << DLOG_SelectRGB(nullptr, &colour, 0);
+  PrintColour(out, "colour", colour);
+  out << "\n";
+  return true;
+}
+
+bool ColourRange(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args a(args, err);
+  auto steps = static_cast<short>(a.Int(0, 5));
+  RGBColor from = Colour(a, args, 1, {65535, 0, 0});
+  RGBColor to = Colour(a, args, 2, {0, 0, 65535});
+  int max_steps = Switch(a, 3, 16);
+  if (!a.ok()) return false;
+  out << "result=" << ColorRangeDlog(&steps, &from, &to, max_steps) << " steps=" << steps;
+  PrintColour(out, "from", from);
+  PrintColour(out, "to", to);
+  out << "\n";
+  return true;
+}
+
+bool WhichHilo(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args a(args, err);
+  auto choice = static_cast<short>(a.Int(0, 0));
+  int show3 = Switch(a, 1, 1), show4 = Switch(a, 2, 1);
+  if (!a.ok()) return false;
+  out << "result=" << DLOG_WhichHilo(&choice, show3, show4) << " choice=" << choice << "\n";
+  return true;
+}
+
+bool DataOrient(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args a(args, err);
+  auto first = static_cast<short>(a.Int(0, 0));
+  auto second = static_cast<short>(a.Int(1, 0));
+  if (!a.ok()) return false;
+  out << "result=" << DLOG_DataOrientDlog(&first, &second) << " first=" << first << " second=" << second << "\n";
+  return true;
+}
+
+// A text argument copied into a prompt's buffer (at least 33 bytes).
+std::array<char, 256> Text(std::span<const std::string> args, std::size_t index, const char* fallback) {
+  std::array<char, 256> buffer{};
+  std::string text = index < args.size() ? args[index] : fallback;
+  text.copy(buffer.data(), buffer.size() - 1);
+  return buffer;
+}
+
+bool Get1Value(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+  auto label = Text(args, 0, "Value:");
+  auto value = Text(args, 1, "");
+  out << "result=" << DLOG_Get1Value(label.data(), value.data()) << " value=\"" << value.data() << "\"\n";
+  return true;
+}
+
+bool Get2Values(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+  auto label1 = Text(args, 0, "First value:"), label2 = Text(args, 1, "Second value:");
+  auto value1 = Text(args, 2, ""), value2 = Text(args, 3, "");
+  out << "result=" << DLOG_Get2Values(label1.data(), label2.data(), value1.data(), value2.data()) << " value1=\""
+      << value1.data() << "\" value2=\"" << value2.data() << "\"\n";
+  return true;
+}
+
+bool PieFeeler(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args a(args, err);
+  auto p1 = static_cast<short>(a.Int(0, 50));
+  auto p2 = static_cast<short>(a.Int(1, 50));
+  auto p3 = static_cast<short>(a.Int(2, 50));
+  int flag = Switch(a, 3, 1);
+  if (!a.ok()) return false;
+  out << "result=" << DLOG_PieFeeler(&p1, &p2, &p3, &flag) << " p1=" << p1 << " p2=" << p2 << " p3=" << p3
+      << " flag=" << flag << "\n";
+  return true;
+}
+
+constexpr std::array<DialogEntry, 15> kDialogs{{
     {"DLOG_ScatOpt", "FLAGS POSITION FORMAT", ScatOpt},
     {"DLOG_SpecOpt", "FLAGS POSITION FORMAT", SpecOpt},
     {"DLOG_BarOpt", "FLAGS POSITION FORMAT HIDE8002 HIDE8001", BarOpt},
@@ -147,6 +236,13 @@ constexpr std::array<DialogEntry, 8> kDialogs{{
     {"DLOG_AreaOpt", "FLAGS POSITION FORMAT", AreaOpt},
     {"DLOG_HiloOpt", "FLAGS POSITION FORMAT STYLE HIDE8003 ALLOW8010 ALLOW8011", HiloOpt},
     {"MSG_Box", "TYPE TEXTID", MsgBox},
+    {"DLOG_SelectRGB", "R,G,B", SelectRgb},
+    {"ColorRangeDlog", "STEPS R,G,B R,G,B MAXSTEPS", ColourRange},
+    {"DLOG_WhichHilo", "CHOICE SHOW8003 SHOW8004", WhichHilo},
+    {"DLOG_DataOrientDlog", "FIRST SECOND", DataOrient},
+    {"DLOG_Get1Value", "LABEL VALUE", Get1Value},
+    {"DLOG_Get2Values", "LABEL1 LABEL2 VALUE1 VALUE2", Get2Values},
+    {"DLOG_PieFeeler", "P1 P2 P3 FLAG", PieFeeler},
 }};
 
 }  // namespace

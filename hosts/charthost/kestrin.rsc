@@ -674,3 +674,84 @@ dialog "DLOG_TablLine" {
   button 8054 "Select &All" 199 64 50 14
   button 8055 "C&lear All" 199 81 50 14
 }
+
+dialog "DLOG_Which_HL" {
+  caption "Hi-Lo Series"
+  font "MS Sans Serif" 8
+  size 180 84
+  groupbox IDC_STATIC "Options for" 7 6 108 72
+  radio 8001 "&First series" 15 19 92 10
+  radio 8002 "&Second series" 15 33 92 10
+  radio 8003 "&Third series" 15 47 92 10
+  radio 8004 "F&ourth series" 15 61 92 10
+  button IDOK "OK" 123 6 50 14 default
+  button IDCANCEL "Cancel" 123 23 50 14
+  button 3963 "&Help" 123 40 50 14
+}
+
+dialog "DLOG_ORIENT" {
+  caption "Data Orientation"
+  font "MS Sans Serif" 8
+  size 196 98
+  groupbox IDC_STATIC "Series are in" 7 6 124 40
+  radio 8003 "&Rows" 15 19 100 10
+  radio 8004 "&Columns" 15 31 100 10
+  groupbox IDC_STATIC "The first row or column holds" 7 52 124 40
+  radio 8001 "&Data" 15 65 100 10
+  radio 8002 "Series &names" 15 77 100 10
+  button IDOK "OK" 139 6 50 14 default
+  button IDCANCEL "Cancel" 139 23 50 14
+  button 3963 "&Help" 139 40 50 14
+}
+
+dialog "GET1VALUE" {
+  caption "Enter a Value"
+  font "MS Sans Serif" 8
+  size 212 50
+  static 8001 "" 7 8 140 16
+  edit 8003 "" 7 28 140 12
+  button IDOK "OK" 155 6 50 14 default
+  button IDCANCEL "Cancel" 155 23 50 14
+}
+
+dialog "GET2VALUES" {
+  caption "Enter Values"
+  font "MS Sans Serif" 8
+  size 212 84
+  static 8001 "" 7 8 140 16
+  edit 8003 "" 7 26 140 12
+  static 8002 "" 7 44 140 16
+  edit 8004 "" 7 62 140 12
+  button IDOK "OK" 155 6 50 14 default
+  button IDCANCEL "Cancel" 155 23 50 14
+}
+
+dialog "COLORRANGE" {
+  caption "Colour Range"
+  font "MS Sans Serif" 8
+  size 226 82
+  button 8000 "&Start Colour..." 7 7 72 14
+  button 8001 "&End Colour..." 7 25 72 14
+  static 8002 "" 87 7 80 32
+  static IDC_STATIC "&Number of steps:" 7 50 72 8
+  edit 8005 "" 87 48 40 12
+  button IDOK "OK" 169 6 50 14 default
+  button IDCANCEL "Cancel" 169 23 50 14
+}
+
+dialog "DLOG_PieFeeler" {
+  caption "Pie Label Lines"
+  font "MS Sans Serif" 8
+  size 290 156
+  custom 8000 "" 7 7 216 112 class=PieFeelerClass
+  static IDC_STATIC "Start:" 7 126 26 8
+  static 3030 "" 34 126 36 8
+  static IDC_STATIC "Bend:" 78 126 26 8
+  static 3029 "" 105 126 36 8
+  static IDC_STATIC "Length:" 149 126 34 8
+  static 3028 "" 184 126 36 8
+  checkbox 8001 "&Show label lines" 7 140 120 10
+  button IDOK "OK" 233 6 50 14 default
+  button IDCANCEL "Cancel" 233 23 50 14
+  button 3963 "&Help" 233 40 50 14
+}

@@ -288,7 +288,7 @@ bool Legend(std::span<const std::string> args, std::ostream& out, std::ostream& 
   });
 }
 
-const std::array<DialogEntry, 22> kOptionDialogs{{
+const std::array<DialogEntry, 23> kOptionDialogs{{
     {"DLOG_SpecDisp", "FLAGS POSITION FORMAT", FlagsPositionFormat<DLOG_SpecDisp>},
     {"DLOG_HiloDisp", "FLAGS POSITION FORMAT STYLE SHOWBOXES ALLOW1 ALLOW2", HiloDisp},
     {"DLOG_ScatDisp", "FLAGS OFFSET1 OFFSET2 FORMAT ALLOW8016 SHOWBOXES", ScatDisp},
@@ -309,6 +309,7 @@ const std::array<DialogEntry, 22> kOptionDialogs{{
     {"DLOG_HistIntv", "MODE COUNT", HistIntv},
     {"DLOG_TablDiv", "RECORD(mode,v1,v2,v3,flag)", RecordDialog<5, DLOG_TablDiv>},
     {"DLOG_TablStat", "RECORD(3)", RecordDialog<3, DLOG_TablStat>},
+    {"DLOG_TablLine", "FLAGS(16)", RecordDialog<16, DLOG_TablLine>},
     {"DLOG_CurveFit", "FLAGS(19) KEPT V1 V2 V3 HIDE8004 HIDE8005 POINTS EXTRA", CurveFit},
     {"DLOG_Legend", "SHOW SECOND PLACEMENT MODE COUNT MAX", Legend},
 }};

@@ -1,6 +1,8 @@
 #include "platform/win/dialog.h"
 
 #include "platform/win/owner_button.h"
+#include "platform/win/static_paint.h"
+#include "platform/win/window_class.h"
 #include "platform/win/internal.h"
 #include "platform/win/window.h"
 
@@ -270,6 +272,7 @@ WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlT
       s->setWordWrap(true);
       s->setTextFormat(Qt::PlainText);
       if (t.style.border) s->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      MakePaintableStatic(s);
       h = s;
       break;
     }
@@ -312,6 +315,7 @@ WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlT
       break;
     }
     case ControlKind::Custom: {
+      if ((h = CreateClassWindow(parent, owner, t, metrics, module))) break;  // a registered class
       auto* w = new detail::StaticText(parent);  // a plain area until window classes exist
       h = w;
       break;

@@ -3,6 +3,7 @@
 // WindowHandle; HWND is the WindowHandle's address, valid while it is live.
 
 #include "platform/win/common_dialogs.h"
+#include "platform/win/color_chooser.h"
 #include "platform/win/resource.h"
 #include "platform/win/types.h"
 
@@ -209,6 +210,7 @@ struct AutomationHooks {
   std::function<bool(unsigned)> beep;            // true: recorded, no sound
   std::function<int(std::string_view, std::string_view)> shell;  // verb, file -> result
   std::function<std::optional<std::string>(const OpenFileName&)> open_file;  // nullopt: cancelled
+  std::function<std::optional<COLORREF>(CHOOSECOLOR&)> choose_color;       // nullopt: cancelled
 };
 AutomationHooks& Automation();
 

@@ -65,6 +65,8 @@ struct User::State {
   std::vector<std::string> opened;
   std::vector<OpenFileName> files;
   std::function<std::optional<std::string>(const OpenFileName&)> file_answer;
+  std::vector<ColorChooserRequest> colors;
+  std::function<std::optional<COLORREF>(CHOOSECOLOR&)> color_answer;
   int left_open = 0;
   Action after_step;
   State* previous_user = nullptr;
@@ -110,6 +112,12 @@ User::User() : state_(std::make_unique<State>()) {
     s->files.push_back(r);
     return s->file_answer ? s->file_answer(r) : std::nullopt;
   };
+  detail::Automation().choose_color = [s](CHOOSECOLOR& r) -> std::optional<COLORREF> {
+    ColorChooserRequest seen{r.hwndOwner, r.rgbResult, r.Flags, {}};
+    if (r.lpCustColors) seen.custom.assign(r.lpCustColors, r.lpCustColors + kCustomColorCount);
+    s->colors.push_back(std::move(seen));
+    return s->color_answer ? s->color_answer(r) : std::nullopt;
+  };
   s->box_hook = std::make_unique<ScopedMessageBoxHook>([s](const MessageBoxRequest& r) {
     s->boxes.push_back(r);
     return s->answer(r);
@@ -133,6 +141,10 @@ void User::AnswerFileDialogs(std::function<std::optional<std::string>(const Open
   state_->file_answer = std::move(answer);
 }
 const std::vector<OpenFileName>& User::file_dialogs() const { return state_->files; }
+void User::AnswerColorChoosers(std::function<std::optional<COLORREF>(CHOOSECOLOR&)> answer) {
+  state_->color_answer = std::move(answer);
+}
+const std::vector<ColorChooserRequest>& User::color_choosers() const { return state_->colors; }
 const std::vector<MessageBoxRequest>& User::message_boxes() const { return state_->boxes; }
 const std::vector<unsigned>& User::beeps() const { return state_->beeps; }
 const std::vector<ShellRequest>& User::shell_requests() const { return state_->shell; }

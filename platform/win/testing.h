@@ -13,6 +13,7 @@
 // open after the hook returns is closed with Escape (counted in left_open()).
 // Message boxes, beeps and shell requests are recorded and answered here.
 
+#include "platform/win/color_chooser.h"
 #include "platform/win/common_dialogs.h"
 #include "platform/win/types.h"
 
@@ -43,6 +44,14 @@ class GuiApplication {
 // differs between Qt versions). 0, 0 returns to the real screen.
 void PinScreenSize(int width, int height);
 
+// A colour chooser as it opened.
+struct ColorChooserRequest {
+  HWND owner = nullptr;
+  COLORREF initial = 0;  // rgbResult on entry
+  unsigned flags = 0;
+  std::vector<COLORREF> custom;  // the custom colours on entry (empty: none)
+};
+
 struct ShellRequest {
   std::string verb;
   std::string file;
@@ -72,6 +81,10 @@ class User {
   const std::vector<ShellRequest>& shell_requests() const;
   const std::vector<std::string>& dialogs_opened() const;  // template names, in order
   const std::vector<OpenFileName>& file_dialogs() const;
+  // Colour choosers: the colour chosen, or nullopt to cancel (the default).
+  // The function may change the request's custom colours, as the user can.
+  void AnswerColorChoosers(std::function<std::optional<COLORREF>(CHOOSECOLOR&)> answer);
+  const std::vector<ColorChooserRequest>& color_choosers() const;
   int left_open() const;
 
   struct State;

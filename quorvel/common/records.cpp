@@ -68,7 +68,8 @@ class Rows {
   void Store(Variant& vlArray, std::span<const Column> columns) {
     std::vector<Variant> data;
     data.reserve(columns_ * (rows_ + 1));
-    for (const Column& c : columns) data.emplace_back(c.caption);
+    for (std::size_t i = 0; i < columns_; ++i)
+      data.push_back(i < columns.size() ? Variant(columns[i].caption) : Variant());  // wider lists: Empty
     for (std::vector<Variant>& b : blocks_) {
       for (Variant& v : b) data.push_back(std::move(v));
       std::vector<Variant>().swap(b);
@@ -104,7 +105,50 @@ void FillRow(Record& record, VariantArray& a, long row, std::span<const Column> 
   for (std::size_t i = 0; i < columns.size(); ++i) a.at(static_cast<long>(i), row) = Cell(record, columns[i]);
 }
 
+// Reads every record into `rows` with put_row; on a failure the captions and
+// the rows read so far are stored before the error goes on.
+template <class PutRow>
+void ReadRows(ado::Recordset& rs, Rows& rows, Variant& vlArray, std::span<const Column> columns, PutRow&& put_row) {
+  try {
+    while (!rs.EOF_()) {
+      rows.Begin();
+      put_row();
+      rs.MoveNext();
+    }
+    rs.Close();
+  } catch (...) {
+    rows.Store(vlArray, columns);
+    throw;
+  }
+  rows.Store(vlArray, columns);
+}
+
 }  // namespace
+
+void LoadWideList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+                  std::span<const Column> columns) {
+  RecordsetPtr rs = Open(ConnRH, statement);
+  const std::size_t width = std::max(rs->FieldCount(), columns.size());
+  Rows rows(width);
+  Record record(*rs);
+  ReadRows(*rs, rows, vlArray, columns, [&] {
+    for (const Column& c : columns) rows.Put(Cell(record, c));
+    for (std::size_t i = columns.size(); i < width; ++i) rows.Put(Variant());
+  });
+}
+
+void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+              std::span<const Column> columns, const CellFunction& cell) {
+  RecordsetPtr rs = Open(ConnRH, statement);
+  Rows rows(columns.size());
+  Record record(*rs);
+  ReadRows(*rs, rows, vlArray, columns, [&] {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      std::optional<Variant> given = cell(record, i);
+      rows.Put(given ? std::move(*given) : Cell(record, columns[i]));
+    }
+  });
+}
 
 void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
               std::span<const Column> columns) {
@@ -163,6 +207,9 @@ void Copy(const ado::Recordset& rs, std::string_view field, std::uint8_t& out) {
 }
 void Copy(const ado::Recordset& rs, std::string_view field, double& out) {
   out = automation::CDbl(rs.Fields(field).Value());
+}
+void Copy(const ado::Recordset& rs, std::string_view field, float& out) {
+  out = automation::CSng(rs.Fields(field).Value());
 }
 void Copy(const ado::Recordset& rs, std::string_view field, automation::Date& out) {
   out = automation::CDate(rs.Fields(field).Value());

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -78,6 +79,17 @@ struct Column {
 // captions and adds one row per record. On a failure vlArray keeps what was written.
 void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
               std::span<const Column> columns);
+// ListArray as wide as the record set has fields (at least as the columns
+// given): the given columns first, any further column Empty in every row, the
+// caption row included.
+void LoadWideList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+                  std::span<const Column> columns);
+// The same where the caller gives some cells itself, with state of its own (a
+// second connection, say): `cell` is asked for column i of each row, in column
+// order, and gives its value, or nothing to read the column as above.
+using CellFunction = std::function<std::optional<Variant>(Record& record, std::size_t column)>;
+void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+              std::span<const Column> columns, const CellFunction& cell);
 // ComboArray: vlArray becomes one Empty element, then each record's field is
 // stored at the last index and the array grows by one.
 void LoadCombo(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray, std::string_view field);
@@ -93,6 +105,7 @@ void Copy(const ado::Recordset& rs, std::string_view field, std::int32_t& out);
 void Copy(const ado::Recordset& rs, std::string_view field, std::int16_t& out);
 void Copy(const ado::Recordset& rs, std::string_view field, std::uint8_t& out);
 void Copy(const ado::Recordset& rs, std::string_view field, double& out);
+void Copy(const ado::Recordset& rs, std::string_view field, float& out);
 void Copy(const ado::Recordset& rs, std::string_view field, automation::Date& out);
 void Copy(const ado::Recordset& rs, std::string_view field, bool& out);
 void Copy(const ado::Recordset& rs, std::string_view field, Variant& out);  // raw, Null included

@@ -80,6 +80,10 @@ std::string Date(const Variant& value) { return Quote(fFormataDataSql(automation
 
 std::string OptionalDate(const Variant& value) { return value.is_null() ? "Null" : Date(value); }
 
+std::string Time(const Variant& value) { return Quote(fFormataHoraSql(automation::CDate(value))); }
+
+std::string OptionalTime(const Variant& value) { return value.is_null() ? "Null" : Time(value); }
+
 std::string Single(float value) {
   std::string text = automation::SingleToString(value);
   const std::string& separator = automation::regional().decimal_separator;
@@ -88,6 +92,11 @@ std::string Single(float value) {
       text.replace(at, separator.size(), ".");
   }
   return "csng(" + Quote(text) + ")";
+}
+
+std::string Single(const Variant& value) {
+  Number(value);
+  return Single(automation::CSng(value));
 }
 
 bool IsQuoted(std::string_view text) noexcept {
@@ -197,6 +206,27 @@ void Filter::Add(const Variant& value, std::string_view fragment, Literal litera
 void Filter::Add(std::string_view condition) {
   clause_ += clause_.empty() ? "WHERE " : " AND ";
   clause_ += condition;
+}
+
+std::string Assignments(std::span<const ColumnValue> values, std::string_view last) {
+  std::string out;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    out += values[i].column;
+    out += " = ";
+    out += values[i].literal;
+    out += i + 1 < values.size() ? std::string_view(", ") : last;
+  }
+  return out;
+}
+
+std::string ValueList(std::span<const ColumnValue> values, std::string_view last) {
+  std::string out;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (values[i].blank) out += ' ';
+    out += values[i].literal;
+    out += i + 1 < values.size() ? std::string_view(", ") : last;
+  }
+  return out;
 }
 
 }  // namespace quorvel::sql

@@ -5,6 +5,7 @@
 // value can change the statement it goes into.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,9 +39,16 @@ std::string Date(const Variant& value);
 // "Null" for Null, otherwise Date.
 std::string OptionalDate(const Variant& value);
 
+// 'hh:mm' of a time (a date's time of day).
+std::string Time(const Variant& value);
+// "Null" for Null, otherwise Time.
+std::string OptionalTime(const Variant& value);
 // csng('1.5'): a single-precision value as the text of the database's csng,
 // always with a decimal point.
 std::string Single(float value);
+// Single of a Variant converted to a single first (13 as Number for anything
+// that is no number).
+std::string Single(const Variant& value);
 
 // Text that is one complete quoted literal: 'x', its inner quotes doubled.
 bool IsQuoted(std::string_view text) noexcept;
@@ -73,5 +81,17 @@ class Filter {
  private:
   std::string clause_;
 };
+
+// One column of an update or an insert with its literal, as the class writes
+// it; `blank` puts one blank before the literal in a VALUES list.
+struct ColumnValue {
+  std::string_view column;
+  std::string literal;
+  bool blank = true;
+};
+// "a = x, b = y" and `last` after the final assignment (", " between the others).
+std::string Assignments(std::span<const ColumnValue> values, std::string_view last);
+// "x, y" (each literal after its blank where it has one) and `last` after the final one.
+std::string ValueList(std::span<const ColumnValue> values, std::string_view last);
 
 }  // namespace quorvel::sql

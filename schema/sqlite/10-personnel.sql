@@ -17,7 +17,9 @@ CREATE TABLE RhsBanco (
 
 CREATE TABLE CadEndCidades (
   CodCidade integer NOT NULL PRIMARY KEY,
-  Cidade varchar(60)
+  Cidade varchar(60),
+  UF varchar(2),
+  CodCidade_Ibge integer
 );
 
 CREATE TABLE RhsEstadoCivil (

@@ -5,6 +5,7 @@
 #include "kestrin/kestrin.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog.h"
+#include "platform/win/window.h"
 #include "tests/kestrin/kestrin_fixture.h"
 
 #include <algorithm>
@@ -600,6 +601,25 @@ TEST_F(KestrinTest, BarDisplayOptionsCancelAndHelp) {
   EXPECT_EQ(Call(r), 0);
   EXPECT_EQ(r, Record(1, 1, 1, 1));
   EXPECT_EQ(host_.help, (std::vector<std::pair<int, int>>{{519, 11}}));
+}
+
+TEST_F(KestrinTest, BarDisplayOptionsHasNoOwnerWhereTheOthersHaveTheFrame) {
+  win::HWND frame = win::CreateMainWindow("Frame", 200, 100, {});
+  ASSERT_NE(frame, nullptr);
+  SetDialogsDLLFrameWnd(frame);
+  std::vector<win::HWND> owners;
+  t::User user;
+  user.OnDialog([&](win::HWND dlg) {
+    owners.push_back(win::GetParent(dlg));
+    t::PressKey(dlg, t::Key::Escape);
+  });
+  BarRecord r;
+  Values v;
+  Call(r);
+  DLOG_SpecDisp(v.flags.data(), &v.position, &v.format);
+  SetDialogsDLLFrameWnd(nullptr);
+  win::DestroyWindow(frame);
+  EXPECT_EQ(owners, (std::vector<win::HWND>{nullptr, frame}));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-// Histogram intervals, table division and table statistics.
+// Histogram intervals, table division, statistics and lines.
 
 #include "kestrin/frame.h"
 #include "kestrin/kestrin.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog.h"
+#include "platform/win/gdi.h"
 #include "tests/kestrin/kestrin_fixture.h"
 
 #include <array>
@@ -305,6 +306,148 @@ TEST_F(KestrinTest, HistogramAndTableDialogsHelpAndMissingValues) {
     EXPECT_EQ(r, (std::array<short, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(c.call(nullptr), 0);
   }
+}
+
+// --- Table lines ---------------------------------------------------------------
+
+using LineFlags = std::array<short, 17>;  // 16 and a sentinel
+
+LineFlags Lines(std::initializer_list<std::pair<int, short>> set = {}) {
+  LineFlags f{};
+  f[16] = 99;
+  for (auto [flag, value] : set) f[static_cast<std::size_t>(flag)] = value;
+  return f;
+}
+
+constexpr win::COLORREF kDark = win::RGB(130, 130, 130);
+constexpr win::COLORREF kLight = win::RGB(192, 192, 192);
+constexpr win::COLORREF kWhite = win::RGB(255, 255, 255);
+constexpr win::COLORREF kBlack = win::RGB(0, 0, 0);
+
+win::COLORREF Pixel(const t::Image& image, int x, int y) {
+  std::uint32_t p = image.at(x, y);
+  return win::RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+// The centre of a sample as the dialog shows it now.
+win::COLORREF Centre(win::HWND dlg, int id) {
+  win::RECT r = t::ControlRect(dlg, id);
+  return Pixel(t::Grab(dlg), r.left + r.width() / 2, r.top + r.height() / 2);
+}
+
+TEST_F(KestrinTest, TableLinesClickOnASampleSwitchesItsFlag) {
+  struct Case {
+    LineFlags in;
+    std::vector<int> clicks;
+    LineFlags out;
+  };
+  const std::vector<Case> cases{
+      {Lines(), {8005}, Lines({{5, 1}})},
+      {Lines({{0, 1}, {11, 7}}), {8000, 8011}, Lines()},  // any non-zero flag switches off
+      {Lines(), {8021}, Lines({{12, 1}})},
+      {Lines(), {8020, 8022}, Lines()},                    // two samples of one line
+      {Lines({{13, -2}}), {8024, 8042, 8041}, Lines({{14, 1}, {15, 1}})},
+  };
+  for (const Case& c : cases) {
+    LineFlags f = c.in;
+    t::User user;
+    user.OnDialog("DLOG_TablLine", [&](win::HWND dlg) {
+      for (int id : c.clicks) EXPECT_TRUE(t::Click(dlg, id)) << id;
+      t::Click(dlg, win::IDOK);  // a focused sample would take Enter
+    });
+    ASSERT_EQ(DLOG_TablLine(f.data()), 1);
+    EXPECT_EQ(f, c.out) << c.clicks.front();
+  }
+}
+
+TEST_F(KestrinTest, TableLinesSamplesShowTheirFlags) {
+  LineFlags f = Lines({{6, 1}, {14, 1}});
+  std::vector<win::COLORREF> seen;
+  t::User user;
+  user.OnDialog([&](win::HWND dlg) {
+    seen = {Centre(dlg, 8006), Centre(dlg, 8007), Centre(dlg, 8042), Centre(dlg, 8053), Centre(dlg, 8030)};
+    win::RECT r = t::ControlRect(dlg, 8006);
+    t::Image image = t::Grab(dlg);
+    // raised edges, twice for the single samples
+    seen.push_back(Pixel(image, r.left, r.top));
+    seen.push_back(Pixel(image, r.left + 1, r.top + 1));
+    seen.push_back(Pixel(image, r.right - 1, r.bottom - 1));
+    seen.push_back(Pixel(image, r.right - 2, r.bottom - 2));
+    seen.push_back(Pixel(image, r.left + 2, r.top + 2));
+    win::RECT g = t::ControlRect(dlg, 8042);
+    seen.push_back(Pixel(image, g.left + 1, g.top + 1));  // one edge only
+    t::Click(dlg, 8006);
+    t::Click(dlg, 8030);
+    seen.push_back(Centre(dlg, 8006));
+    seen.push_back(Centre(dlg, 8041));  // every sample of the line
+    t::PressKey(dlg, t::Key::Escape);
+  });
+  EXPECT_EQ(DLOG_TablLine(f.data()), 0);
+  EXPECT_EQ(seen, (std::vector<win::COLORREF>{kDark, kLight, kDark, kDark, kLight, kWhite, kWhite, kBlack, kBlack,
+                                              kDark, kDark, kLight, kDark}));
+  EXPECT_EQ(f, Lines({{6, 1}, {14, 1}}));  // cancelled
+}
+
+TEST_F(KestrinTest, TableLinesAllOnAndAllOff) {
+  struct Case {
+    int button;
+    short value;
+  };
+  for (Case c : {Case{8054, 1}, Case{8055, 0}}) {
+    LineFlags f = Lines({{2, 1}, {9, 4}, {15, 1}});
+    std::vector<win::COLORREF> seen;
+    t::User user;
+    user.OnDialog([&](win::HWND dlg) {
+      EXPECT_TRUE(t::Click(dlg, c.button));
+      for (int id : {8000, 8002, 8020, 8025, 8053, 8030}) seen.push_back(Centre(dlg, id));
+      t::Click(dlg, win::IDOK);  // a focused sample would take Enter
+    });
+    ASSERT_EQ(DLOG_TablLine(f.data()), 1);
+    LineFlags expected = Lines();
+    for (std::size_t i = 0; i < 16; ++i) expected[i] = c.value;
+    if (c.value) expected[9] = 4;  // already on: left as it is
+    EXPECT_EQ(f, expected);
+    EXPECT_EQ(seen, std::vector<win::COLORREF>(6, c.value ? kDark : kLight));
+  }
+}
+
+TEST_F(KestrinTest, RedrawUpdateAllBarsSetsTheFlagsThatDisagree) {
+  struct Case {
+    short value;
+    int first_result, second_result;
+  };
+  for (Case c : {Case{5, 1, 0}, Case{0, 1, 0}}) {
+    LineFlags f = Lines({{0, 1}, {3, -1}, {12, 2}});
+    std::vector<int> results;
+    t::User user;
+    user.OnDialog([&](win::HWND dlg) {
+      results.push_back(RedrawUpdateAllBars(dlg, c.value));
+      results.push_back(RedrawUpdateAllBars(dlg, c.value));  // nothing disagrees any more
+      t::Click(dlg, win::IDOK);  // a focused sample would take Enter
+    });
+    ASSERT_EQ(DLOG_TablLine(f.data()), 1);
+    EXPECT_EQ(results, (std::vector<int>{c.first_result, c.second_result}));
+    LineFlags expected = Lines();
+    for (std::size_t i = 0; i < 16; ++i) expected[i] = c.value;
+    if (c.value) expected = Lines({{0, 1}, {3, -1}, {12, 2}, {1, 5}, {2, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5},
+                                   {8, 5}, {9, 5}, {10, 5}, {11, 5}, {13, 5}, {14, 5}, {15, 5}});
+    EXPECT_EQ(f, expected) << c.value;
+  }
+  EXPECT_EQ(RedrawUpdateAllBars(nullptr, 1), 0);  // no dialog to repaint
+}
+
+TEST_F(KestrinTest, TableLinesHelpAndMissingFlags) {
+  LineFlags f = Lines({{1, 1}});
+  t::User user;
+  user.OnDialog([&](win::HWND dlg) {
+    t::Click(dlg, kestrin::kHelpButton);
+    t::Click(dlg, 8001);
+    t::CloseBox(dlg);
+  });
+  EXPECT_EQ(DLOG_TablLine(f.data()), 0);
+  EXPECT_EQ(f, Lines({{1, 1}}));
+  EXPECT_EQ(host_.help, (std::vector<std::pair<int, int>>{{541, 11}}));
+  EXPECT_EQ(DLOG_TablLine(nullptr), 0);
 }
 
 }  // namespace

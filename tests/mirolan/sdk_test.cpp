@@ -106,6 +106,20 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+TEST(ChartFile, EveryCutShortCopyIsRefusedWithoutReadingPastIt) {
+  TempFolder dir;
+  std::string path = dir / "cut.kwx";
+  const std::string whole = vantrel::EncodeChartFile("Cut", Solid(3, 2, 0xABCDEF));
+  for (std::size_t n = 0; n <= whole.size(); ++n) {
+    SCOPED_TRACE(n);
+    WriteBytes(path, whole.substr(0, n));
+    win::HGLOBAL dib = nullptr;
+    short want = n == whole.size() ? VT_OK : VT_ERR_FORMAT;
+    EXPECT_EQ(ThumbWIN_LoadThumbnail(path.c_str(), &dib), want);
+    win::GlobalFree(dib);
+  }
+}
+
 TEST(ChartFile, ThumbnailKeepsItsPixels) {
   TempFolder dir;
   vantrel::Picture p = Solid(3, 2, 0);  // odd width: rows are padded in the picture

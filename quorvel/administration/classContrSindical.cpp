@@ -1,0 +1,126 @@
+#include "quorvel/administration/classContrSindical.h"
+
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+namespace {
+
+std::string Amount(double value) { return fFormataNumeroSql(Variant(value)); }
+
+}  // namespace
+
+void classContrSindical::BusContrSindical(ado::Connection& ConnRH, std::string& DescErr,
+                                          std::int32_t& pkCodRegContrSindical, std::int32_t& pkCodFuncionario,
+                                          std::string& pnNome, std::int16_t& pnAnoBaseContrSind,
+                                          double& pnValorContribuicao, std::string& pnNomeSindFavorecido) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(
+        ConnRH, "SELECT RhsContrSindical.*, RhsDadosPessoais.Nome "
+                "FROM (( RhsContrSindical "
+                "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsContrSindical.CodFuncionario) "
+                "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
+                "WHERE CodRegContrSindical = " + std::to_string(pkCodRegContrSindical));
+    Copy(*rs, "CodRegContrSindical", pkCodRegContrSindical);
+    Copy(*rs, "CodFuncionario", pkCodFuncionario);
+    Copy(*rs, "Nome", pnNome);
+    Copy(*rs, "AnoBaseContrSind", pnAnoBaseContrSind);
+    Copy(*rs, "ValorContribuicao", pnValorContribuicao);
+    Copy(*rs, "NomeSindFavorecido", pnNomeSindFavorecido);
+    rs->Close();
+  });
+}
+
+void classContrSindical::ExcContrSindical(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                          std::string&, std::int32_t& pkCodRegContrSindical) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "DELETE FROM RhsContrSindical "
+                    "WHERE CodRegContrSindical = " + std::to_string(pkCodRegContrSindical));
+  });
+}
+
+void classContrSindical::CarContrSindical(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                          Variant& pkCodFuncionario, Variant& pnAnoBaseContrSind,
+                                          Variant& pnValorContribuicao, Variant& pnNomeSindFavorecido) {
+  static constexpr Column kColumns[] = {{"CodRegContrSindical"}, {"CodFuncionario"}, {"AnoBaseContrSind"},
+                                        {"ValorContribuicao"}, {"NomeSindFavorecido"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodFuncionario, "CodFuncionario = ", sql::Number);
+    where.Add(pnAnoBaseContrSind, "AnoBaseContrSind = ", sql::Number);
+    where.Add(pnValorContribuicao, "ValorContribuicao = ", sql::Number);
+    where.Add(pnNomeSindFavorecido, "UPPER(NomeSindFavorecido) LIKE ", sql::UpperText);
+    std::string statement = "SELECT * " "FROM RhsContrSindical " + where.Clause();
+    fAjustaSql(ConnRH, statement);
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+void classContrSindical::AltContrSindical(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                          std::string&, std::int32_t& pkCodRegContrSindical,
+                                          std::int32_t& pkCodFuncionario, std::int16_t& pnAnoBaseContrSind,
+                                          double& pnValorContribuicao, std::string& pnNomeSindFavorecido) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsContrSindical SET "
+                    "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
+                    "AnoBaseContrSind = " + std::to_string(pnAnoBaseContrSind) + ", "
+                    "ValorContribuicao = " + Amount(pnValorContribuicao) + ", "
+                    "NomeSindFavorecido = " + sql::Quote(pnNomeSindFavorecido) + " "
+                    "WHERE CodRegContrSindical = " + std::to_string(pkCodRegContrSindical));
+  });
+}
+
+void classContrSindical::IncContrSindical(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                          std::string&, std::int32_t& pkCodRegContrSindical,
+                                          std::int32_t& pkCodFuncionario, std::int16_t& pnAnoBaseContrSind,
+                                          double& pnValorContribuicao, std::string& pnNomeSindFavorecido) {
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodRegContrSindical = key.value_or(0);
+    if (!key) return;
+    Execute(ConnRH, "INSERT INTO RhsContrSindical ("
+                    "CodRegContrSindical, CodFuncionario, AnoBaseContrSind, ValorContribuicao, "
+                    "NomeSindFavorecido) "
+                    "VALUES ("
+                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(pkCodFuncionario) + ", "
+                    " " + std::to_string(pnAnoBaseContrSind) + ", "
+                    " " + Amount(pnValorContribuicao) + ", " +
+                    sql::Quote(pnNomeSindFavorecido) + ") ");
+  });
+}
+
+std::optional<std::int32_t> classContrSindical::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr, "SELECT MAX(CodRegContrSindical) AS MaxCod " "FROM RhsContrSindical");
+}
+
+const com::ClassDescription<classContrSindical>& classContrSindical::Description() {
+  using C = classContrSindical;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classContrSindical",
+      {
+          com::Method<&C::BusContrSindical>(
+              "BusContrSindical", {"ConnRH", "DescErr", "pkCodRegContrSindical", "pkCodFuncionario", "pnNome",
+                                   "pnAnoBaseContrSind", "pnValorContribuicao", "pnNomeSindFavorecido"}),
+          com::Method<&C::ExcContrSindical>("ExcContrSindical", {"ConnRH", "DescErr", "User", "SourceMachine",
+                                                                 "pkCodRegContrSindical"}),
+          com::Method<&C::CarContrSindical>(
+              "CarContrSindical", {"ConnRH", "DescErr", "vlArray", "pkCodFuncionario", "pnAnoBaseContrSind",
+                                   "pnValorContribuicao", "pnNomeSindFavorecido"}),
+          com::Method<&C::AltContrSindical>(
+              "AltContrSindical", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegContrSindical",
+                                   "pkCodFuncionario", "pnAnoBaseContrSind", "pnValorContribuicao",
+                                   "pnNomeSindFavorecido"}),
+          com::Method<&C::IncContrSindical>(
+              "IncContrSindical", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegContrSindical",
+                                   "pkCodFuncionario", "pnAnoBaseContrSind", "pnValorContribuicao",
+                                   "pnNomeSindFavorecido"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

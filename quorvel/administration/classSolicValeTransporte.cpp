@@ -1,0 +1,164 @@
+#include "quorvel/administration/classSolicValeTransporte.h"
+
+#include "platform/automation/convert.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+namespace {
+
+std::string DateLiteral(automation::Date date) { return sql::Date(Variant(date)); }
+
+// Null counts as empty text.
+std::string TextOf(const Variant& value) { return value.is_null() ? std::string() : automation::CStr(value); }
+
+// "<type> (<carrier>)".
+Variant TypeAndCarrier(Record& record) {
+  return Variant(TextOf(record.Field("DescrTipoValeTransporte")) + " (" + TextOf(record.Field("NomeTransp")) + ")");
+}
+
+}  // namespace
+
+void classSolicValeTransporte::BusSolicValeTransporte(
+    ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodRegSolicValeTransporte,
+    std::int32_t& pkCodFuncionario, std::string& pnNome, std::int32_t& pkCodTipoValeTransporte,
+    std::string& pnDescrTipoValeTransporte, std::string& pnNomeTransp, std::string& pnLinhaUtilizada,
+    std::uint8_t& pnQuantDiaria, automation::Date& pnDataSolicitacao) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(
+        ConnRH,
+        "SELECT RhsSolicValeTransporte.*, RhsDadosPessoais.Nome, "
+        "RhsTipoValeTransporte.DescrTipoValeTransporte, RhsTransportador.NomeTransp "
+        "FROM (((( RhsSolicValeTransporte "
+        "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsSolicValeTransporte.CodFuncionario) "
+        "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
+        "LEFT JOIN RhsTipoValeTransporte ON RhsTipoValeTransporte.CodTipoValeTransporte = "
+        "RhsSolicValeTransporte.CodTipoValeTransporte) "
+        "LEFT JOIN RhsTransportador ON RhsTransportador.CodTransp = RhsTipoValeTransporte.CodTransp) "
+        "WHERE CodRegSolicValeTransporte = " + std::to_string(pkCodRegSolicValeTransporte));
+    Copy(*rs, "CodRegSolicValeTransporte", pkCodRegSolicValeTransporte);
+    Copy(*rs, "CodFuncionario", pkCodFuncionario);
+    Copy(*rs, "Nome", pnNome);
+    Copy(*rs, "CodTipoValeTransporte", pkCodTipoValeTransporte);
+    Copy(*rs, "DescrTipoValeTransporte", pnDescrTipoValeTransporte);
+    Copy(*rs, "NomeTransp", pnNomeTransp);
+    Copy(*rs, "LinhaUtilizada", pnLinhaUtilizada);
+    Copy(*rs, "QuantDiaria", pnQuantDiaria);
+    Copy(*rs, "DataSolicitacao", pnDataSolicitacao);
+    rs->Close();
+  });
+}
+
+void classSolicValeTransporte::ExcSolicValeTransporte(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                                      std::string&, std::int32_t& pkCodRegSolicValeTransporte) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "DELETE FROM RhsSolicValeTransporte "
+                    "WHERE CodRegSolicValeTransporte = " + std::to_string(pkCodRegSolicValeTransporte));
+  });
+}
+
+void classSolicValeTransporte::CarSolicValeTransporte(ado::Connection& ConnRH, std::string& DescErr,
+                                                      Variant& vlArray, Variant& pkCodFuncionario,
+                                                      Variant& pkCodTipoValeTransporte, Variant& pkCodTransp) {
+  static constexpr Column kColumns[] = {{"CodRegSolicValeTransporte"},
+                                        {"CodFuncionario"},
+                                        {"CodTipoValeTransporte"},
+                                        {"DescrTipoValeTransporte", {}, TypeAndCarrier},
+                                        {"LinhaUtilizada"},
+                                        {"QuantDiaria"},
+                                        {"DataSolicitacao"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodFuncionario, "RhsSolicValeTransporte.CodFuncionario = ", sql::Number);
+    where.Add(pkCodTipoValeTransporte, "RhsSolicValeTransporte.CodTipoValeTransporte" " = ", sql::Number);
+    where.Add(pkCodTransp, "RhsTipoValeTransporte.CodTransp = ", sql::Number);
+    const std::string statement =
+        "SELECT RhsSolicValeTransporte.*, "
+        "RhsTipoValeTransporte.DescrTipoValeTransporte, RhsTransportador.NomeTransp "
+        "FROM (( RhsSolicValeTransporte "
+        "LEFT JOIN RhsTipoValeTransporte ON RhsTipoValeTransporte.CodTipoValeTransporte = "
+        "RhsSolicValeTransporte.CodTipoValeTransporte) "
+        "LEFT JOIN RhsTransportador ON RhsTransportador.CodTransp = RhsTipoValeTransporte.CodTransp) " +
+        where.Clause();
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+void classSolicValeTransporte::AltSolicValeTransporte(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                                      std::string&, std::int32_t& pkCodRegSolicValeTransporte,
+                                                      std::int32_t& pkCodFuncionario,
+                                                      std::int32_t& pkCodTipoValeTransporte,
+                                                      std::string& pnLinhaUtilizada, std::uint8_t& pnQuantDiaria,
+                                                      automation::Date& pnDataSolicitacao) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsSolicValeTransporte SET "
+                    "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
+                    "CodTipoValeTransporte = " + std::to_string(pkCodTipoValeTransporte) + ", "
+                    "LinhaUtilizada = " + sql::Quote(pnLinhaUtilizada) + ", "
+                    "QuantDiaria = " + std::to_string(pnQuantDiaria) + ", "
+                    "DataSolicitacao = " + DateLiteral(pnDataSolicitacao) + " "
+                    "WHERE CodRegSolicValeTransporte = " + std::to_string(pkCodRegSolicValeTransporte));
+  });
+}
+
+void classSolicValeTransporte::IncSolicValeTransporte(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                                      std::string&, std::int32_t& pkCodRegSolicValeTransporte,
+                                                      std::int32_t& pkCodFuncionario,
+                                                      std::int32_t& pkCodTipoValeTransporte,
+                                                      std::string& pnLinhaUtilizada, std::uint8_t& pnQuantDiaria,
+                                                      automation::Date& pnDataSolicitacao) {
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodRegSolicValeTransporte = key.value_or(0);
+    if (!key) return;
+    Execute(ConnRH, "INSERT INTO RhsSolicValeTransporte ("
+                    "CodRegSolicValeTransporte, CodFuncionario, CodTipoValeTransporte, "
+                    "LinhaUtilizada, QuantDiaria, DataSolicitacao) "
+                    "VALUES ("
+                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(pkCodFuncionario) + ", "
+                    " " + std::to_string(pkCodTipoValeTransporte) + ", " +
+                    sql::Quote(pnLinhaUtilizada) + ", "
+                    " " + std::to_string(pnQuantDiaria) + ", " +
+                    DateLiteral(pnDataSolicitacao) + ") ");
+  });
+}
+
+std::optional<std::int32_t> classSolicValeTransporte::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr,
+                 "SELECT MAX(CodRegSolicValeTransporte) AS MaxCod " "FROM RhsSolicValeTransporte");
+}
+
+const com::ClassDescription<classSolicValeTransporte>& classSolicValeTransporte::Description() {
+  using C = classSolicValeTransporte;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classSolicValeTransporte",
+      {
+          com::Method<&C::BusSolicValeTransporte>(
+              "BusSolicValeTransporte",
+              {"ConnRH", "DescErr", "pkCodRegSolicValeTransporte", "pkCodFuncionario", "pnNome",
+               "pkCodTipoValeTransporte", "pnDescrTipoValeTransporte", "pnNomeTransp", "pnLinhaUtilizada",
+               "pnQuantDiaria", "pnDataSolicitacao"}),
+          com::Method<&C::ExcSolicValeTransporte>(
+              "ExcSolicValeTransporte",
+              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegSolicValeTransporte"}),
+          com::Method<&C::CarSolicValeTransporte>(
+              "CarSolicValeTransporte",
+              {"ConnRH", "DescErr", "vlArray", "pkCodFuncionario", "pkCodTipoValeTransporte", "pkCodTransp"}),
+          com::Method<&C::AltSolicValeTransporte>(
+              "AltSolicValeTransporte",
+              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegSolicValeTransporte", "pkCodFuncionario",
+               "pkCodTipoValeTransporte", "pnLinhaUtilizada", "pnQuantDiaria", "pnDataSolicitacao"}),
+          com::Method<&C::IncSolicValeTransporte>(
+              "IncSolicValeTransporte",
+              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegSolicValeTransporte", "pkCodFuncionario",
+               "pkCodTipoValeTransporte", "pnLinhaUtilizada", "pnQuantDiaria", "pnDataSolicitacao"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

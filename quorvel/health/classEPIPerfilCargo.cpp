@@ -1,0 +1,111 @@
+#include "quorvel/health/classEPIPerfilCargo.h"
+
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+namespace {
+
+constexpr std::string_view kSelect =
+    "SELECT RhsEPIPerfilCargo.*, RhsEPI.NomeEPI "
+    "FROM ( RhsEPIPerfilCargo "
+    "LEFT JOIN RhsEPI ON RhsEPI.CodEPI = RhsEPIPerfilCargo.CodEPI) ";
+
+}  // namespace
+
+void classEPIPerfilCargo::BusEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr,
+                                            std::int32_t& pkCodRegEPIPerfilCargo, std::int32_t& pkCodPerfilCargo,
+                                            std::int32_t& pkCodEPI, std::string& pnNomeEPI) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegEPIPerfilCargo = " +
+                                       std::to_string(pkCodRegEPIPerfilCargo));
+    Copy(*rs, "CodRegEPIPerfilCargo", pkCodRegEPIPerfilCargo);
+    Copy(*rs, "CodPerfilCargo", pkCodPerfilCargo);
+    Copy(*rs, "CodEPI", pkCodEPI);
+    Copy(*rs, "NomeEPI", pnNomeEPI);
+    rs->Close();
+  });
+}
+
+void classEPIPerfilCargo::ExcEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                            std::string&, std::int32_t& pkCodRegEPIPerfilCargo) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "DELETE FROM RhsEPIPerfilCargo "
+                    "WHERE CodRegEPIPerfilCargo = " + std::to_string(pkCodRegEPIPerfilCargo));
+  });
+}
+
+void classEPIPerfilCargo::CarEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                            Variant& pkCodRegEPIPerfilCargo, Variant& pkCodPerfilCargo,
+                                            Variant& pkCodEPI, Variant& pnNomeEPI) {
+  static constexpr Column kColumns[] = {{"CodRegEPIPerfilCargo"}, {"CodPerfilCargo"}, {"CodEPI"}, {"NomeEPI"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodRegEPIPerfilCargo, " CodRegEPIPerfilCargo LIKE ", sql::Text);
+    where.Add(pkCodPerfilCargo, " RhsEPIPerfilCargo.CodPerfilCargo LIKE ", sql::Text);
+    where.Add(pkCodEPI, " RhsEPIPerfilCargo.CodEPI LIKE ", sql::Text);
+    where.Add(pnNomeEPI, "UPPER(NomeEPI) LIKE ", sql::UpperText);
+    std::string statement =
+        std::string(kSelect) + where.Clause() + " ORDER BY RhsEPIPerfilCargo.CodPerfilCargo, NomeEPI ";
+    fAjustaSql(ConnRH, statement);
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+void classEPIPerfilCargo::AltEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                            std::string&, std::int32_t& pkCodRegEPIPerfilCargo,
+                                            std::int32_t& pkCodPerfilCargo, std::int32_t& pkCodEPI) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsEPIPerfilCargo SET "
+                    "CodPerfilCargo = " + std::to_string(pkCodPerfilCargo) + ", "
+                    "CodEPI = " + std::to_string(pkCodEPI) + " "
+                    "WHERE CodRegEPIPerfilCargo = " + std::to_string(pkCodRegEPIPerfilCargo));
+  });
+}
+
+void classEPIPerfilCargo::IncEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                            std::string&, std::int32_t& pkCodRegEPIPerfilCargo,
+                                            std::int32_t& pkCodPerfilCargo, std::int32_t& pkCodEPI) {
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodRegEPIPerfilCargo = key.value_or(0);
+    if (!key) return;
+    Execute(ConnRH, "INSERT INTO RhsEPIPerfilCargo (" "CodRegEPIPerfilCargo, CodPerfilCargo, CodEPI) "
+                    "VALUES ("
+                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(pkCodPerfilCargo) + ", "
+                    " " + std::to_string(pkCodEPI) + ") ");
+  });
+}
+
+std::optional<std::int32_t> classEPIPerfilCargo::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr, "SELECT MAX(CodRegEPIPerfilCargo) AS MaxCod " "FROM RhsEPIPerfilCargo ");
+}
+
+const com::ClassDescription<classEPIPerfilCargo>& classEPIPerfilCargo::Description() {
+  using C = classEPIPerfilCargo;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classEPIPerfilCargo",
+      {
+          com::Method<&C::BusEPIPerfilCargo>("BusEPIPerfilCargo", {"ConnRH", "DescErr", "pkCodRegEPIPerfilCargo",
+                                                                   "pkCodPerfilCargo", "pkCodEPI", "pnNomeEPI"}),
+          com::Method<&C::ExcEPIPerfilCargo>("ExcEPIPerfilCargo", {"ConnRH", "DescErr", "User", "SourceMachine",
+                                                                   "pkCodRegEPIPerfilCargo"}),
+          com::Method<&C::CarEPIPerfilCargo>("CarEPIPerfilCargo",
+                                             {"ConnRH", "DescErr", "vlArray", "pkCodRegEPIPerfilCargo",
+                                              "pkCodPerfilCargo", "pkCodEPI", "pnNomeEPI"}),
+          com::Method<&C::AltEPIPerfilCargo>("AltEPIPerfilCargo",
+                                             {"ConnRH", "DescErr", "User", "SourceMachine",
+                                              "pkCodRegEPIPerfilCargo", "pkCodPerfilCargo", "pkCodEPI"}),
+          com::Method<&C::IncEPIPerfilCargo>("IncEPIPerfilCargo",
+                                             {"ConnRH", "DescErr", "User", "SourceMachine",
+                                              "pkCodRegEPIPerfilCargo", "pkCodPerfilCargo", "pkCodEPI"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,119 @@
+#include "quorvel/health/classTipoExameMedico.h"
+
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+void classTipoExameMedico::BusDescrTipoExame(ado::Connection& ConnRH, std::string& DescErr,
+                                             std::int32_t& pkCodTipoExame, std::string& pnDescrTipoExame) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoExameMedico.DescrTipoExame "
+                                   "FROM   RhsTipoExameMedico "
+                                   "WHERE  RhsTipoExameMedico.CodTipoExame = " + std::to_string(pkCodTipoExame));
+    Copy(*rs, "DescrTipoExame", pnDescrTipoExame);
+    rs->Close();
+  });
+}
+
+void classTipoExameMedico::ExcTipoExameMedico(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                              std::string&, std::int32_t& pkCodTipoExame) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "DELETE FROM RhsTipoExameMedico " "WHERE CodTipoExame = " + std::to_string(pkCodTipoExame));
+  });
+}
+
+void classTipoExameMedico::CarTipoExameMedico(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                              Variant& pkCodTipoExame, Variant& pnDescrTipoExame,
+                                              Variant& pnDiasDeParada, Variant& pnAtivado) {
+  static constexpr Column kColumns[] = {{"CodTipoExame"}, {"DescrTipoExame"}, {"Ativado"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodTipoExame, " CodTipoExame LIKE ", sql::Text);
+    where.Add(pnDescrTipoExame, "UPPER(DescrTipoExame) LIKE ", sql::UpperText);
+    where.Add(pnDiasDeParada, "DiasDeParada = ", sql::Number);
+    where.Add(pnAtivado, "Ativado = ", sql::Text);
+    std::string statement = "SELECT * " "FROM RhsTipoExameMedico " + where.Clause() + " ORDER BY DescrTipoExame";
+    fAjustaSql(ConnRH, statement);
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+void classTipoExameMedico::BusTipoExameMedico(ado::Connection& ConnRH, std::string& DescErr,
+                                              std::int32_t& pkCodTipoExame, std::string& pnDescrTipoExame,
+                                              std::uint8_t& pnDiasDeParada, std::string& pnAtivado) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT * "
+                                   "FROM   RhsTipoExameMedico "
+                                   "WHERE  CodTipoExame = " + std::to_string(pkCodTipoExame));
+    Copy(*rs, "CodTipoExame", pkCodTipoExame);
+    Copy(*rs, "DescrTipoExame", pnDescrTipoExame);
+    Copy(*rs, "DiasDeParada", pnDiasDeParada);
+    Copy(*rs, "Ativado", pnAtivado);
+    rs->Close();
+  });
+}
+
+void classTipoExameMedico::AltTipoExameMedico(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                              std::string&, std::int32_t& pkCodTipoExame,
+                                              std::string& pnDescrTipoExame, std::uint8_t& pnDiasDeParada,
+                                              std::string& pnAtivado) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsTipoExameMedico SET "
+                    "DescrTipoExame = " + sql::Quote(pnDescrTipoExame) + ", "
+                    "DiasDeParada = " + std::to_string(pnDiasDeParada) + ", "
+                    "Ativado = " + sql::Quote(pnAtivado) + " "
+                    "WHERE CodTipoExame = " + std::to_string(pkCodTipoExame));
+  });
+}
+
+void classTipoExameMedico::IncTipoExameMedico(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                              std::string&, std::int32_t& pkCodTipoExame,
+                                              std::string& pnDescrTipoExame, std::uint8_t& pnDiasDeParada,
+                                              std::string& pnAtivado) {
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodTipoExame = key.value_or(0);
+    if (!key) return;
+    Execute(ConnRH, "INSERT INTO RhsTipoExameMedico (" "CodTipoExame, DescrTipoExame, DiasDeParada, Ativado) "
+                    "VALUES ("
+                    " " + std::to_string(*key) + ", " +
+                    sql::Quote(pnDescrTipoExame) + ", "
+                    " " + std::to_string(pnDiasDeParada) + ", " +
+                    sql::Quote(pnAtivado) + ") ");
+  });
+}
+
+std::optional<std::int32_t> classTipoExameMedico::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr, "SELECT MAX(CodTipoExame) AS MaxCod " "FROM RhsTipoExameMedico");
+}
+
+const com::ClassDescription<classTipoExameMedico>& classTipoExameMedico::Description() {
+  using C = classTipoExameMedico;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classTipoExameMedico",
+      {
+          com::Method<&C::BusDescrTipoExame>("BusDescrTipoExame",
+                                             {"ConnRH", "DescErr", "pkCodTipoExame", "pnDescrTipoExame"}),
+          com::Method<&C::ExcTipoExameMedico>("ExcTipoExameMedico",
+                                              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodTipoExame"}),
+          com::Method<&C::CarTipoExameMedico>("CarTipoExameMedico",
+                                              {"ConnRH", "DescErr", "vlArray", "pkCodTipoExame",
+                                               "pnDescrTipoExame", "pnDiasDeParada", "pnAtivado"}),
+          com::Method<&C::BusTipoExameMedico>("BusTipoExameMedico", {"ConnRH", "DescErr", "pkCodTipoExame",
+                                                                     "pnDescrTipoExame", "pnDiasDeParada",
+                                                                     "pnAtivado"}),
+          com::Method<&C::AltTipoExameMedico>("AltTipoExameMedico",
+                                              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodTipoExame",
+                                               "pnDescrTipoExame", "pnDiasDeParada", "pnAtivado"}),
+          com::Method<&C::IncTipoExameMedico>("IncTipoExameMedico",
+                                              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodTipoExame",
+                                               "pnDescrTipoExame", "pnDiasDeParada", "pnAtivado"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,143 @@
+#include "quorvel/personnel/classRemuneracao.h"
+
+#include "platform/automation/error.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+void classRemuneracao::BusRemuneracao(ado::Connection& ConnRH, std::string& DescErr,
+                                      std::int32_t& pkCodRegRemuneracao, std::int32_t& pkCodFuncionario,
+                                      std::string& pnNome, automation::Date& pnDataAumento, float& pnIndiceAumento,
+                                      double& pnValorAtualizado, std::int32_t& pkCodMotivoAumento,
+                                      std::string& pnMotivoAumento) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(
+        ConnRH,
+        "SELECT RhsRemuneracao.*, RhsDadosPessoais.Nome, RhsMotivoAumento.MotivoAumento" " "
+        "FROM ((( RhsRemuneracao "
+        "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsRemuneracao.CodFuncionario) "
+        "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
+        "LEFT JOIN RhsMotivoAumento ON RhsMotivoAumento.CodMotivoAumento = RhsRemuneracao.CodMotivoAumento) "
+        "WHERE CodRegRemuneracao = " + std::to_string(pkCodRegRemuneracao));
+    Copy(*rs, "CodRegRemuneracao", pkCodRegRemuneracao);
+    Copy(*rs, "CodFuncionario", pkCodFuncionario);
+    Copy(*rs, "Nome", pnNome);
+    Copy(*rs, "DataAumento", pnDataAumento);
+    Copy(*rs, "IndiceAumento", pnIndiceAumento);
+    Copy(*rs, "ValorAtualizado", pnValorAtualizado);
+    Copy(*rs, "CodMotivoAumento", pkCodMotivoAumento);
+    Copy(*rs, "MotivoAumento", pnMotivoAumento);
+    rs->Close();
+  });
+}
+
+void classRemuneracao::ExcRemuneracao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                      Variant& pkCodRegRemuneracao, Variant& pkCodFuncionario) {
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodRegRemuneracao, "CodRegRemuneracao = ", sql::Number);
+    where.Add(pkCodFuncionario, "CodFuncionario = ", sql::Number);
+    // Without a condition the delete would empty the table.
+    if (where.Clause().empty()) automation::raise(automation::err::kInvalidArgument);
+    Execute(ConnRH, "DELETE FROM RhsRemuneracao " + where.Clause());
+  });
+}
+
+void classRemuneracao::CarRemuneracao(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                      Variant& pkCodFuncionario, Variant& pnDataAumento, Variant& pnIndiceAumento,
+                                      Variant& pkCodMotivoAumento) {
+  static constexpr Column kColumns[] = {{"CodRegRemuneracao"}, {"CodFuncionario"},   {"DataAumento"},
+                                        {"IndiceAumento"},     {"ValorAtualizado"},  {"CodMotivoAumento"},
+                                        {"MotivoAumento"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodFuncionario, "CodFuncionario = ", sql::Number);
+    where.Add(pnDataAumento, "DataAumento = ", sql::Date);
+    where.Add(pnIndiceAumento, "IndiceAumento = ", sql::Single);
+    // Both joined tables have CodMotivoAumento: the filter names the raise's.
+    where.Add(pkCodMotivoAumento, "RhsRemuneracao.CodMotivoAumento = ", sql::Number);
+    std::string statement =
+        "SELECT RhsRemuneracao.*, RhsMotivoAumento.MotivoAumento "
+        "FROM ( RhsRemuneracao "
+        "LEFT JOIN RhsMotivoAumento ON RhsMotivoAumento.CodMotivoAumento = RhsRemuneracao.CodMotivoAumento) " +
+        where.Clause() + " " "ORDER BY DataAumento, ValorAtualizado";
+    fAjustaSql(ConnRH, statement);
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+void classRemuneracao::AltRemuneracao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                      std::int32_t& pkCodRegRemuneracao, std::int32_t& pkCodFuncionario,
+                                      automation::Date& pnDataAumento, float& pnIndiceAumento,
+                                      double& pnValorAtualizado, std::int32_t& pkCodMotivoAumento) {
+  Trapped(DescErr, [&] {
+    std::string statement = "UPDATE RhsRemuneracao SET "
+                            "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
+                            "DataAumento = " + sql::Date(Variant(pnDataAumento)) + ", "
+                            "IndiceAumento = " + sql::Single(pnIndiceAumento) + ", "
+                            "ValorAtualizado = " + sql::Number(Variant(pnValorAtualizado)) + ", "
+                            "CodMotivoAumento = " + std::to_string(pkCodMotivoAumento) + " "
+                            "WHERE CodRegRemuneracao = " + std::to_string(pkCodRegRemuneracao);
+    fAjustaSql(ConnRH, statement);
+    Execute(ConnRH, statement);
+  });
+}
+
+void classRemuneracao::IncRemuneracao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                      std::int32_t& pkCodRegRemuneracao, std::int32_t& pkCodFuncionario,
+                                      automation::Date& pnDataAumento, float& pnIndiceAumento,
+                                      double& pnValorAtualizado, std::int32_t& pkCodMotivoAumento) {
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodRegRemuneracao = key.value_or(0);
+    if (!key) return;
+    std::string statement = "INSERT INTO RhsRemuneracao ("
+                            "CodRegRemuneracao, CodFuncionario, DataAumento, IndiceAumento, "
+                            "ValorAtualizado, CodMotivoAumento) "
+                            "VALUES ("
+                            " " + std::to_string(*key) + ", "
+                            " " + std::to_string(pkCodFuncionario) + ", " +
+                            sql::Date(Variant(pnDataAumento)) + ", "
+                            " " + sql::Single(pnIndiceAumento) + ", "
+                            " " + sql::Number(Variant(pnValorAtualizado)) + ", "
+                            " " + std::to_string(pkCodMotivoAumento) + ") ";
+    fAjustaSql(ConnRH, statement);
+    Execute(ConnRH, statement);
+  });
+}
+
+std::optional<std::int32_t> classRemuneracao::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr, "SELECT MAX(CodRegRemuneracao) AS MaxCod " "FROM RhsRemuneracao");
+}
+
+const com::ClassDescription<classRemuneracao>& classRemuneracao::Description() {
+  using C = classRemuneracao;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classRemuneracao",
+      {
+          com::Method<&C::BusRemuneracao>("BusRemuneracao", {"ConnRH", "DescErr", "pkCodRegRemuneracao",
+                                                             "pkCodFuncionario", "pnNome", "pnDataAumento",
+                                                             "pnIndiceAumento", "pnValorAtualizado",
+                                                             "pkCodMotivoAumento", "pnMotivoAumento"}),
+          com::Method<&C::ExcRemuneracao>("ExcRemuneracao", {"ConnRH", "DescErr", "User", "SourceMachine",
+                                                             "pkCodRegRemuneracao", "pkCodFuncionario"}),
+          com::Method<&C::CarRemuneracao>("CarRemuneracao", {"ConnRH", "DescErr", "vlArray", "pkCodFuncionario",
+                                                             "pnDataAumento", "pnIndiceAumento",
+                                                             "pkCodMotivoAumento"}),
+          com::Method<&C::AltRemuneracao>("AltRemuneracao", {"ConnRH", "DescErr", "User", "SourceMachine",
+                                                             "pkCodRegRemuneracao", "pkCodFuncionario",
+                                                             "pnDataAumento", "pnIndiceAumento",
+                                                             "pnValorAtualizado", "pkCodMotivoAumento"}),
+          com::Method<&C::IncRemuneracao>("IncRemuneracao", {"ConnRH", "DescErr", "User", "SourceMachine",
+                                                             "pkCodRegRemuneracao", "pkCodFuncionario",
+                                                             "pnDataAumento", "pnIndiceAumento",
+                                                             "pnValorAtualizado", "pkCodMotivoAumento"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

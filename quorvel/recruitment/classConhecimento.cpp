@@ -1,0 +1,204 @@
+#include "quorvel/recruitment/classConhecimento.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/automation/convert.h"
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+namespace {
+
+std::string Segment(std::string_view descr) { return "> " + std::string(descr) + " >"; }
+
+// A description path with the node's segment "> old >" made "> new >".
+// `prefix` is the description path of the node's ancestors (the node's own
+// path without its last segment) when known: the segment is then the one
+// right after it; otherwise the first "> old >" of the path. A path without
+// the segment there comes back unchanged.
+std::string RenameSegment(std::string_view path, std::optional<std::string_view> prefix,
+                          std::string_view old_descr, std::string_view new_descr) {
+  const std::string from = Segment(old_descr);
+  std::size_t at = std::string_view::npos;
+  if (prefix) {
+    if (path.substr(0, prefix->size()) == *prefix && path.substr(prefix->size(), from.size()) == from)
+      at = prefix->size();
+  } else {
+    at = path.find(from);
+  }
+  if (at == std::string_view::npos) return std::string(path);
+  std::string out(path.substr(0, at));
+  out += Segment(new_descr);
+  out += path.substr(at + from.size());
+  return out;
+}
+
+}  // namespace
+
+void classConhecimento::BusConhecimento(ado::Connection& ConnRH, std::string& DescErr, std::string& pkCodConhec,
+                                        std::string& pnCodPaiConhec, std::string& pnDescrConhec,
+                                        std::string& pnCodCompletoConhec, std::string& pnDescrCompletaConhec) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs =
+        Open(ConnRH, "SELECT * " "FROM RhsConhecimento " "WHERE CodConhec = " + sql::Quote(pkCodConhec));
+    Copy(*rs, "CodConhec", pkCodConhec);
+    Copy(*rs, "CodPaiConhec", pnCodPaiConhec);
+    Copy(*rs, "DescrConhec", pnDescrConhec);
+    Copy(*rs, "CodCompletoConhec", pnCodCompletoConhec);
+    Copy(*rs, "DescrCompletaConhec", pnDescrCompletaConhec);
+    rs->Close();
+  });
+}
+
+void classConhecimento::ExcConhecimento(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                        std::string& pkCodConhec) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "DELETE FROM RhsConhecimento " "WHERE CodConhec = " + sql::Quote(pkCodConhec));
+  });
+}
+
+void classConhecimento::AltConhecimento(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                        std::string& pkCodConhec, std::string&, std::string& pnDescrConhec,
+                                        std::string&, std::string& pnDescrCompletaConhec,
+                                        std::string& plValorAnterior) {
+  bool began = false;
+  Trapped(
+      DescErr,
+      [&] {
+        ConnRH.BeginTrans();
+        began = true;
+        Execute(ConnRH, "UPDATE RhsConhecimento SET " "DescrConhec = " + sql::Quote(pnDescrConhec) + " "
+                        "WHERE CodConhec = " + sql::Quote(pkCodConhec));
+        RecordsetPtr rs = Open(ConnRH, "SELECT CodConhec, DescrCompletaConhec " "FROM RhsConhecimento "
+                                       "WHERE CodCompletoConhec LIKE " + sql::Quote("%." + pkCodConhec + ".%"));
+        rs->MoveFirst();
+        // The whole subtree is read first: the node's own row tells where its
+        // segment stands in every path below it.
+        std::vector<std::pair<std::string, std::string>> rows;
+        for (; !rs->EOF_(); rs->MoveNext())
+          rows.emplace_back(automation::CStr(rs->Fields("CodConhec").Value()),
+                            automation::CStr(rs->Fields("DescrCompletaConhec").Value()));
+        const std::string from = Segment(plValorAnterior);
+        std::optional<std::string> prefix;
+        for (const auto& [code, path] : rows)
+          if (code == pkCodConhec && path.size() >= from.size() &&
+              std::string_view(path).substr(path.size() - from.size()) == from)
+            prefix = path.substr(0, path.size() - from.size());
+        for (const auto& [code, path] : rows) {
+          pnDescrCompletaConhec = RenameSegment(path, prefix, plValorAnterior, pnDescrConhec);
+          Execute(ConnRH, "UPDATE RhsConhecimento SET " "DescrCompletaConhec = " + sql::Quote(pnDescrCompletaConhec) +
+                          " " "WHERE CodConhec = " + sql::Quote(code));
+        }
+        ConnRH.CommitTrans();
+        rs->Close();
+      },
+      // Only a transaction of our own is rolled back (a caller's open one is
+      // not ours to undo); a rollback that fails itself is not caught again.
+      [&](const ErrObject&) {
+        if (began) ConnRH.RollbackTrans();
+      });
+}
+
+void classConhecimento::IncConhecimento(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
+                                        std::string& pkCodConhec, std::string& pnCodPaiConhec,
+                                        std::string& pnDescrConhec, std::string& pnCodCompletoConhec,
+                                        std::string& pnDescrCompletaConhec) {
+  Trapped(DescErr, [&] {
+    pkCodConhec = fProxCodigo(ConnRH, DescErr);
+    if (pkCodConhec.empty()) return;
+    pnCodCompletoConhec.clear();
+    const auto code_path = fBusCodCompleto(ConnRH, DescErr, pnCodPaiConhec, pkCodConhec);
+    if (!code_path) return;
+    pnCodCompletoConhec = *code_path;
+    const auto descr_path = fBusDescrCompleta(ConnRH, DescErr, pnCodPaiConhec, pkCodConhec, pnDescrConhec);
+    if (!descr_path) return;
+    pnDescrCompletaConhec = *descr_path;
+    Execute(ConnRH, "INSERT INTO RhsConhecimento (" "CodConhec, CodPaiConhec, DescrConhec, CodCompletoConhec, "
+                    "DescrCompletaConhec) " "VALUES (" + sql::Quote(pkCodConhec) + ", " +
+                    sql::Quote(pnCodPaiConhec) + ", " + sql::Quote(pnDescrConhec) + ", " +
+                    sql::Quote(pnCodCompletoConhec) + ", " + sql::Quote(pnDescrCompletaConhec) + ") ");
+  });
+}
+
+void classConhecimento::CarConhecimento(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                        Variant& pkCodConhec, Variant& pnCodPaiConhec, Variant& pnDescrConhec,
+                                        Variant& pnCodCompletoConhec, Variant& pnDescrCompletaConhec) {
+  static constexpr Column kColumns[] = {
+      {"CodConhec"}, {"CodPaiConhec"}, {"DescrConhec"}, {"CodCompletoConhec"}, {"DescrCompletaConhec"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodConhec, "CodConhec LIKE ", sql::Text);
+    where.Add(pnCodPaiConhec, "CodPaiConhec LIKE ", sql::Text);
+    where.Add(pnDescrConhec, "UPPER(DescrConhec) LIKE ", sql::UpperText);
+    where.Add(pnCodCompletoConhec, "CodCompletoConhec = ", sql::Text);
+    where.Add(pnDescrCompletaConhec, "UPPER(DescrCompletaConhec) = ", sql::UpperText);
+    std::string statement = "SELECT * " "FROM RhsConhecimento " + where.Clause() + " ORDER BY CodCompletoConhec ";
+    fAjustaSql(ConnRH, statement);
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+std::string classConhecimento::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  const auto key = NextKey(ConnRH, DescErr, "SELECT MAX(CodConhec) AS MaxCod " "FROM RhsConhecimento");
+  return key ? std::to_string(*key) : std::string();
+}
+
+std::optional<std::string> classConhecimento::fBusCodCompleto(ado::Connection& ConnRH, std::string& DescErr,
+                                                              const std::string& parent, const std::string& code) {
+  std::optional<std::string> path;
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT CodCompletoConhec " "FROM RhsConhecimento " "WHERE CodConhec LIKE " +
+                                       sql::Quote(parent));
+    path = rs->EOF_() ? "." + code + "." : automation::CStr(rs->Fields("CodCompletoConhec").Value()) + code + ".";
+    rs->Close();
+  });
+  return path;
+}
+
+std::optional<std::string> classConhecimento::fBusDescrCompleta(ado::Connection& ConnRH, std::string& DescErr,
+                                                                const std::string& parent, const std::string&,
+                                                                const std::string& descr) {
+  std::optional<std::string> path;
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT DescrCompletaConhec " "FROM RhsConhecimento " "WHERE CodConhec LIKE " +
+                                       sql::Quote(parent));
+    path = rs->EOF_() ? Segment(descr)
+                      : automation::CStr(rs->Fields("DescrCompletaConhec").Value()) + " " + descr + " >";
+    rs->Close();
+  });
+  return path;
+}
+
+const com::ClassDescription<classConhecimento>& classConhecimento::Description() {
+  using C = classConhecimento;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classConhecimento",
+      {
+          com::Method<&C::BusConhecimento>("BusConhecimento", {"ConnRH", "DescErr", "pkCodConhec", "pnCodPaiConhec",
+                                                               "pnDescrConhec", "pnCodCompletoConhec",
+                                                               "pnDescrCompletaConhec"}),
+          com::Method<&C::ExcConhecimento>("ExcConhecimento",
+                                           {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodConhec"}),
+          com::Method<&C::AltConhecimento>("AltConhecimento",
+                                           {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodConhec",
+                                            "pnCodPaiConhec", "pnDescrConhec", "pnCodCompletoConhec",
+                                            "pnDescrCompletaConhec", "plValorAnterior"}),
+          com::Method<&C::IncConhecimento>("IncConhecimento",
+                                           {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodConhec",
+                                            "pnCodPaiConhec", "pnDescrConhec", "pnCodCompletoConhec",
+                                            "pnDescrCompletaConhec"}),
+          com::Method<&C::CarConhecimento>("CarConhecimento",
+                                           {"ConnRH", "DescErr", "vlArray", "pkCodConhec", "pnCodPaiConhec",
+                                            "pnDescrConhec", "pnCodCompletoConhec", "pnDescrCompletaConhec"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,5 @@
+-- Salary types (filled outside the library).
+CREATE TABLE RhsTipoSalario (
+  CodTipoSalario smallint NOT NULL PRIMARY KEY,
+  TipoSalario varchar(60)
+);

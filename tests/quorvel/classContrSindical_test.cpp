@@ -1,0 +1,301 @@
+// classContrSindical against PostgreSQL, its list on SQLite too.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "platform/automation/convert.h"
+#include "platform/automation/regional.h"
+#include "platform/com/object.h"
+#include "quorvel/administration/classContrSindical.h"
+#include "tests/quorvel/fixture.h"
+
+namespace {
+
+using automation::Null;
+using automation::Variant;
+using qvtest::Postgres;
+
+const Variant kNull(Null);
+const Variant N = kNull;
+
+// The keys of a list whose order is the database's, sorted.
+std::string SortedKeys(const Variant& list) {
+  std::vector<long> keys;
+  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
+  std::sort(keys.begin(), keys.end());
+  std::string out;
+  for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
+  return out;
+}
+
+class ContrSindicalTest : public ::testing::Test {
+ public:
+  void SetUp() override { Seed(Postgres()); }
+  static void Seed(ado::Connection& conn) {
+    qvtest::Exec(conn,
+                 "DELETE FROM RhsContrSindical; DELETE FROM RhsDadosFuncionario; DELETE FROM RhsDadosPessoais;"
+                 "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (1, 'Maria da Conceição'),"
+                 " (2, 'João Sá');"
+                 "INSERT INTO RhsDadosFuncionario (CodFuncionario, CodIndividual) VALUES (5, 1), (6, 2), (7, 99);"
+                 "INSERT INTO RhsContrSindical VALUES"
+                 " (1, 5, 2023, 120.5, 'Sindicato dos Comerciários'),"
+                 " (2, 5, 2024, 130, 'Sindicato dos Comerciários'),"
+                 " (3, 6, 2024, 98.75, 'Bancários de São Paulo'),"
+                 " (10, 7, 2024, 50, 'Outro'),"      // the employee's person is missing
+                 " (11, 8, 2022, 10, 'Sem'),"        // the employee is missing
+                 " (12, 6, 2021, NULL, NULL)");
+  }
+  std::string Row(std::int32_t key) {
+    const Variant v = qvtest::Scalar(Postgres(),
+                                     "SELECT concat_ws('|', CodFuncionario, AnoBaseContrSind, ValorContribuicao,"
+                                     " NomeSindFavorecido) FROM RhsContrSindical WHERE CodRegContrSindical = " +
+                                         std::to_string(key));
+    return v.is_null() || v.is_empty() ? "none" : automation::CStr(v);
+  }
+
+  quorvel::classContrSindical c;
+  std::string desc, user = "ana", machine = "estacao1";
+};
+
+TEST_F(ContrSindicalTest, InsertUpdateDelete) {
+  struct Case {
+    const char* name;
+    bool insert;
+    std::int32_t key;  // of the row written
+    std::int32_t func;
+    std::int16_t ano;
+    double valor;
+    const char* sind;
+    const char* row;
+  };
+  const Case cases[] = {
+      {"Insert", true, 13, 5, 2025, 140.25, "Sindicato dos Comerciários", "5|2025|140.25|Sindicato dos Comerciários"},
+      {"InsertHostileName", true, 13, 6, 2025, 0, "O'Brien x' OR '1'='1", "6|2025|0|O'Brien x' OR '1'='1"},
+      {"InsertDialectWords", true, 13, 6, 2025, 1, "UPPER cstr csng", "6|2025|1|UPPER cstr csng"},
+      {"Update", false, 3, 5, 2020, 12.5, "D'Ávila", "5|2020|12.5|D'Ávila"},
+      {"UpdateMissing", false, 99, 5, 2020, 12.5, "X", "none"},
+  };
+  for (const Case& k : cases) {
+    Seed(Postgres());
+    std::int32_t key = k.insert ? -1 : k.key, func = k.func;
+    std::int16_t ano = k.ano;
+    double valor = k.valor;
+    std::string sind = k.sind;
+    desc.clear();
+    if (k.insert) {
+      c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+    } else {
+      c.AltContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+    }
+    EXPECT_EQ(desc, "") << k.name;
+    EXPECT_EQ(key, k.key) << k.name;
+    EXPECT_EQ(Row(k.key), k.row) << k.name;
+    EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), k.insert ? 7 : 6) << k.name;
+  }
+  EXPECT_EQ(Row(1), "5|2023|120.5|Sindicato dos Comerciários");
+  for (std::int32_t key : {2, 99}) c.ExcContrSindical(Postgres(), desc, user, machine, key);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), 5);
+  EXPECT_EQ(Row(2), "none");
+}
+
+TEST_F(ContrSindicalTest, NextKey) {
+  qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical");
+  std::int32_t key = -1, func = 5;
+  std::int16_t ano = 2024;
+  double valor = 1;
+  std::string sind = "S";
+  c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+  EXPECT_EQ(key, 1);
+  qvtest::Exec(Postgres(), "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (41)");
+  c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+  EXPECT_EQ(key, 42);
+  qvtest::Exec(Postgres(), "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (2147483647)");
+  qvtest::Trace trace;
+  c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+  EXPECT_EQ(key, 0);
+  EXPECT_EQ(desc, "6    Quorvel");
+  EXPECT_FALSE(trace.Sent("INSERT"));
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), 4);
+}
+
+TEST_F(ContrSindicalTest, Fetch) {
+  struct Case {
+    std::int32_t key;
+    const char* desc;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {1, "", "1|5|Maria da Conceição|2023|120.5|Sindicato dos Comerciários"},
+      {3, "", "3|6|João Sá|2024|98.75|Bancários de São Paulo"},
+      {10, "94    Quorvel", "10|7|old|-1|-1|old"},
+      {11, "94    Quorvel", "11|8|old|-1|-1|old"},
+      {12, "94    Quorvel", "12|6|João Sá|2021|-1|old"},
+      {77, "3021    Quorvel", "77|-1|old|-1|-1|old"},
+  };
+  for (const Case& k : cases) {
+    std::int32_t key = k.key, func = -1;
+    std::int16_t ano = -1;
+    double valor = -1;
+    std::string nome = "old", sind = "old";
+    desc = "before";
+    c.BusContrSindical(Postgres(), desc, key, func, nome, ano, valor, sind);
+    EXPECT_EQ(desc, *k.desc ? k.desc : "before") << k.key;
+    std::ostringstream got;
+    got << key << "|" << func << "|" << nome << "|" << ano << "|" << valor << "|" << sind;
+    EXPECT_EQ(got.str(), k.expected) << k.key;
+  }
+}
+
+struct ListCase {
+  const char* name;
+  Variant func, ano, valor, sind;
+  const char* keys;  // sorted
+  const char* desc = "";
+  const char* sqlite_keys = nullptr;
+};
+
+class ContrSindicalListTest : public ContrSindicalTest,
+                              public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+
+TEST_P(ContrSindicalListTest, Filters) {
+  const auto& [postgres, k] = GetParam();
+  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
+  Seed(conn);
+  Variant list("replaced"), func = k.func, ano = k.ano, valor = k.valor, sind = k.sind;
+  c.CarContrSindical(conn, desc, list, func, ano, valor, sind);
+  EXPECT_EQ(desc, k.desc);
+  if (*k.desc) {
+    EXPECT_EQ(list, Variant("replaced"));
+    return;
+  }
+  EXPECT_EQ(qvtest::Rows(list)[0], (std::vector<Variant>{Variant("CodRegContrSindical"), Variant("CodFuncionario"),
+                                                         Variant("AnoBaseContrSind"), Variant("ValorContribuicao"),
+                                                         Variant("NomeSindFavorecido")}));
+  EXPECT_EQ(SortedKeys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ContrSindicalListTest,
+    ::testing::Combine(
+        ::testing::Bool(),
+        ::testing::Values(
+            ListCase{"None", N, N, N, N, "1 2 3 10 11 12"},
+            ListCase{"OnlyTheLast", N, N, N, Variant("sindicato%"), "1 2"},
+            ListCase{"Employee", Variant(std::int32_t{5}), N, N, N, "1 2"},
+            ListCase{"YearAsDigits", N, Variant("2024"), N, N, "2 3 10"},
+            ListCase{"AmountWithDecimalComma", N, N, Variant("98,75"), N, "3"},
+            ListCase{"AmountAsDouble", N, N, Variant(120.5), N, "1"},
+            ListCase{"PortugueseLetters", N, N, N, Variant("%são paulo"), "3", "", ""},
+            ListCase{"Several", Variant("6"), Variant(std::int16_t{2024}), Variant(98.75), Variant("%"), "3"},
+            ListCase{"NoMatch", N, N, N, Variant("zz%"), ""},
+            ListCase{"QuoteInName", N, N, N, Variant("x' OR '1'='1"), ""},
+            ListCase{"InjectionInEmployee", Variant("5 OR 1=1"), N, N, N, "", "13    Quorvel"},
+            ListCase{"EmptyYear", N, Variant(), N, N, "", "13    Quorvel"},
+            ListCase{"EmptyTextAmount", N, N, Variant(""), N, "", "13    Quorvel"})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
+    });
+
+TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+  Variant list, f1 = N, f2 = N;
+  Variant employee(std::int32_t{6}), year(std::int32_t{2021});
+  c.CarContrSindical(Postgres(), desc, list, employee, year, f1, f2);
+  const auto rows = qvtest::Rows(list);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{12}), Variant(std::int32_t{6}),
+                                           Variant(std::int16_t{2021}), kNull, kNull}));
+  qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical");
+  Variant n1 = N, n2 = N;
+  c.CarContrSindical(Postgres(), desc, list, n1, n2, f1, f2);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Rows(list).size(), 1u);
+}
+
+TEST_F(ContrSindicalTest, Statements) {
+  struct Case {
+    const char* name;
+    std::function<void(ContrSindicalTest&)> call;
+    std::vector<const char*> statements;
+  };
+  const Case cases[] = {
+      {"Bus",
+       [](ContrSindicalTest& t) {
+         std::int32_t key = 7, f = 0;
+         std::int16_t a = 0;
+         double v = 0;
+         std::string n, s;
+         t.c.BusContrSindical(Postgres(), t.desc, key, f, n, a, v, s);
+       },
+       {"SELECT RhsContrSindical.*, RhsDadosPessoais.Nome FROM (( RhsContrSindical LEFT JOIN RhsDadosFuncionario "
+        "ON RhsDadosFuncionario.CodFuncionario = RhsContrSindical.CodFuncionario) LEFT JOIN RhsDadosPessoais ON "
+        "RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) WHERE CodRegContrSindical = 7"}},
+      {"Exc",
+       [](ContrSindicalTest& t) {
+         std::int32_t key = 7;
+         t.c.ExcContrSindical(Postgres(), t.desc, t.user, t.machine, key);
+       },
+       {"DELETE FROM RhsContrSindical WHERE CodRegContrSindical = 7"}},
+      {"CarAll",
+       [](ContrSindicalTest& t) {
+         Variant list, f(std::int32_t{5}), a(std::int32_t{2024}), v("1.234,5"), s("são%");
+         t.c.CarContrSindical(Postgres(), t.desc, list, f, a, v, s);
+       },
+       {"SELECT * FROM RhsContrSindical WHERE CodFuncionario = 5 AND AnoBaseContrSind = 2024 AND "
+        "ValorContribuicao = 1234.5 AND UPPER(NomeSindFavorecido) LIKE 'SÃO%'"}},
+      {"CarNone",
+       [](ContrSindicalTest& t) {
+         Variant list, f = N, a = N, v = N, s = N;
+         t.c.CarContrSindical(Postgres(), t.desc, list, f, a, v, s);
+       },
+       {"SELECT * FROM RhsContrSindical "}},
+      {"CarOffPostgres",
+       [](ContrSindicalTest& t) {
+         Variant list, f = N, a = N, v = N, s("são%");
+         t.c.CarContrSindical(qvtest::Sqlite(), t.desc, list, f, a, v, s);
+       },
+       {"SELECT * FROM RhsContrSindical WHERE (NomeSindFavorecido) LIKE 'SÃO%'"}},
+      {"Alt",
+       [](ContrSindicalTest& t) {
+         std::int32_t key = 7, f = 5;
+         std::int16_t a = 2024;
+         double v = 12.5;
+         std::string s = "S";
+         t.c.AltContrSindical(Postgres(), t.desc, t.user, t.machine, key, f, a, v, s);
+       },
+       {"UPDATE RhsContrSindical SET CodFuncionario = 5, AnoBaseContrSind = 2024, ValorContribuicao = 12.5, "
+        "NomeSindFavorecido = 'S' WHERE CodRegContrSindical = 7"}},
+      {"Inc",
+       [](ContrSindicalTest& t) {
+         std::int32_t key = 7, f = 5;
+         std::int16_t a = 2024;
+         double v = 12.5;
+         std::string s = "S";
+         t.c.IncContrSindical(Postgres(), t.desc, t.user, t.machine, key, f, a, v, s);
+       },
+       {"SELECT MAX(CodRegContrSindical) AS MaxCod FROM RhsContrSindical",
+        "INSERT INTO RhsContrSindical (CodRegContrSindical, CodFuncionario, AnoBaseContrSind, ValorContribuicao, "
+        "NomeSindFavorecido) VALUES ( 1,  5,  2024,  12.5, 'S') "}},
+  };
+  for (const Case& k : cases) {
+    qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical");
+    qvtest::Trace trace;
+    k.call(*this);
+    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
+  }
+}
+
+TEST_F(ContrSindicalTest, DispatchByName) {
+  com::DispatchObject<quorvel::classContrSindical> object;
+  const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
+  std::vector<Variant> bus{conn, Variant(""), Variant("3"), Variant(), Variant(), Variant(), Variant(), Variant()};
+  const com::CallResult r = object.Invoke("BUSCONTRSINDICAL", bus);
+  ASSERT_FALSE(r.failed()) << r.error.description;
+  EXPECT_EQ(bus[3], Variant(std::int32_t{6}));
+  EXPECT_EQ(bus[4], Variant("João Sá"));
+  EXPECT_EQ(bus[5], Variant(std::int16_t{2024}));
+  EXPECT_EQ(bus[6], Variant(98.75));
+}
+
+}  // namespace

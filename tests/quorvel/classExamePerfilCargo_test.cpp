@@ -1,0 +1,220 @@
+// classExamePerfilCargo against PostgreSQL, its list on SQLite too.
+#include "quorvel/health/classExamePerfilCargo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/com/object.h"
+#include "tests/quorvel/health.h"
+
+namespace {
+
+using automation::Variant;
+using qvhealth::kNull;
+using qvtest::Postgres;
+
+// The keys of an unordered list, in ascending order.
+std::string SortedKeys(const Variant& list) {
+  std::vector<std::int32_t> keys;
+  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
+  std::sort(keys.begin(), keys.end());
+  std::string out;
+  for (std::int32_t k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
+  return out;
+}
+
+class ExamePerfilTest : public ::testing::Test {
+ public:
+  void SetUp() override { qvtest::Exec(Postgres(), "DELETE FROM RhsExamePerfilCargo; DELETE FROM RhsTipoExameMedico"); }
+  static void Seed(ado::Connection& conn) {
+    qvtest::Exec(conn,
+                 "DELETE FROM RhsExamePerfilCargo; DELETE FROM RhsTipoExameMedico;"
+                 "INSERT INTO RhsTipoExameMedico VALUES (1, 'Admissional', 0, 'S'), (2, 'Audiometria', 1, 'S'),"
+                 " (20, 'Espirometria', 0, 'S');"
+                 "INSERT INTO RhsExamePerfilCargo VALUES (1, 4, 1, 'S'), (2, 4, 2, 'N'), (3, 14, 2, 'S'),"
+                 " (4, 40, 20, 'S'), (5, 4, 99, 's'), (6, 7, 2, 'N')");
+  }
+  std::int32_t Insert(std::int32_t perfil, std::int32_t tipo, std::string obrig) {
+    std::int32_t key = -1;
+    c.IncExamePerfilCargo(Postgres(), desc, user, machine, key, perfil, tipo, obrig);
+    return key;
+  }
+
+  quorvel::classExamePerfilCargo c;
+  std::string desc, user = "ana", machine = "estacao1";
+};
+
+TEST_F(ExamePerfilTest, InsertAllocatesTheNextKey) {
+  EXPECT_EQ(Insert(4, 1, "S"), 1);
+  qvtest::Exec(Postgres(), "INSERT INTO RhsExamePerfilCargo VALUES (41, 1, 1, 'S')");
+  EXPECT_EQ(Insert(5, 2, "x' OR '1'='1"), 42);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvhealth::Cell(Postgres(),
+                           "SELECT CodRegPerfilCargo || '|' || CodTipoExame || '|' || Obrigatoriedade "
+                           "FROM RhsExamePerfilCargo WHERE CodRegExamePerfil = 42"),
+            "5|2|x' OR '1'='1");
+}
+
+TEST_F(ExamePerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsExamePerfilCargo VALUES (2147483647, 1, 1, 'S')");
+  qvtest::Trace trace;
+  EXPECT_EQ(Insert(1, 1, "S"), 0);
+  EXPECT_EQ(desc, "6    Quorvel");
+  EXPECT_FALSE(trace.Sent("INSERT"));
+}
+
+TEST_F(ExamePerfilTest, FetchUpdateDelete) {
+  Seed(Postgres());
+  struct Case {
+    std::int32_t key;
+    const char* desc;
+    std::int32_t perfil, tipo;  // outputs start as -1, -1, "old", "old"
+    const char* descr;
+    const char* obrig;
+  };
+  const Case cases[] = {
+      {2, "", 4, 2, "Audiometria", "N"},
+      {77, "3021    Quorvel", -1, -1, "old", "old"},
+      {5, "94    Quorvel", 4, 99, "old", "old"},  // the exam type is missing
+  };
+  for (const Case& k : cases) {
+    std::int32_t key = k.key, perfil = -1, tipo = -1;
+    std::string descr = "old", obrig = "old";
+    desc.clear();
+    c.BusExamePerfilCargo(Postgres(), desc, key, perfil, tipo, descr, obrig);
+    EXPECT_EQ(desc, k.desc) << k.key;
+    EXPECT_EQ(perfil, k.perfil) << k.key;
+    EXPECT_EQ(tipo, k.tipo) << k.key;
+    EXPECT_EQ(descr, k.descr) << k.key;
+    EXPECT_EQ(obrig, k.obrig) << k.key;
+  }
+  std::int32_t key = 2, perfil = 9, tipo = 20;
+  std::string obrig = "O'Brien";
+  desc.clear();
+  c.AltExamePerfilCargo(Postgres(), desc, user, machine, key, perfil, tipo, obrig);
+  EXPECT_EQ(qvhealth::Cell(Postgres(),
+                           "SELECT CodRegPerfilCargo || '|' || CodTipoExame || '|' || Obrigatoriedade "
+                           "FROM RhsExamePerfilCargo WHERE CodRegExamePerfil = 2"),
+            "9|20|O'Brien");
+  c.ExcExamePerfilCargo(Postgres(), desc, user, machine, key);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsExamePerfilCargo"), 5);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsExamePerfilCargo WHERE CodRegExamePerfil = 2"), 0);
+}
+
+struct ListCase {
+  const char* name;
+  Variant perfil, tipo, obrig;
+  const char* keys;  // ascending
+};
+
+class ExamePerfilListTest : public ExamePerfilTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+
+TEST_P(ExamePerfilListTest, Filters) {
+  const auto& [postgres, k] = GetParam();
+  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
+  Seed(conn);
+  Variant list, perfil = k.perfil, tipo = k.tipo, obrig = k.obrig;
+  c.CarExamePerfilCargo(conn, desc, list, perfil, tipo, obrig);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvhealth::Captions(list), qvhealth::Texts({"CodRegExamePerfil", "CodRegPerfilCargo", "CodTipoExame",
+                                                       "DescrTipoExame", "Obrigatoriedade"}));
+  EXPECT_EQ(SortedKeys(list), k.keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ExamePerfilListTest,
+    ::testing::Combine(::testing::Bool(),
+                       ::testing::Values(ListCase{"None", kNull, kNull, kNull, "1 2 3 4 5 6"},
+                                         ListCase{"Profile", Variant(std::int32_t{4}), kNull, kNull, "1 2 5"},
+                                         ListCase{"ProfilePattern", Variant("4%"), kNull, kNull, "1 2 4 5"},
+                                         ListCase{"ExamType", kNull, Variant(std::int32_t{2}), kNull, "2 3 6"},
+                                         ListCase{"ExamTypePattern", kNull, Variant("2%"), kNull, "2 3 4 6"},
+                                         ListCase{"Flag", kNull, kNull, Variant("S"), "1 3 4"},
+                                         ListCase{"TypeAndFlag", kNull, Variant(std::int32_t{2}), Variant("N"), "2 6"},
+                                         ListCase{"All", Variant("4"), Variant("2"), Variant("N"), "2"},
+                                         ListCase{"QuoteInFlag", kNull, kNull, Variant("S' OR '1'='1"), ""},
+                                         ListCase{"QuoteInProfile", Variant("4' OR '1'='1"), kNull, kNull, ""})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
+    });
+
+TEST_F(ExamePerfilTest, ListKeepsNulls) {
+  Variant list, a = kNull, b = kNull, d = kNull;
+  c.CarExamePerfilCargo(Postgres(), desc, list, a, b, d);
+  EXPECT_EQ(qvtest::Rows(list).size(), 1u);
+  Seed(Postgres());
+  b = Variant(std::int32_t{99});
+  c.CarExamePerfilCargo(Postgres(), desc, list, a, b, d);
+  EXPECT_EQ(qvtest::Rows(list),
+            (std::vector<std::vector<Variant>>{qvhealth::Texts({"CodRegExamePerfil", "CodRegPerfilCargo",
+                                                                "CodTipoExame", "DescrTipoExame", "Obrigatoriedade"}),
+                                               {Variant(std::int32_t{5}), Variant(std::int32_t{4}),
+                                                Variant(std::int32_t{99}), qvhealth::kNull, Variant("s")}}));
+}
+
+TEST_F(ExamePerfilTest, Statements) {
+  std::int32_t key = 7, perfil = 3, tipo = 9;
+  std::string descr, obrig = "S";
+  Variant list;
+  const std::string select =
+      "SELECT RhsExamePerfilCargo.*, RhsTipoExameMedico.DescrTipoExame FROM ( RhsExamePerfilCargo "
+      "LEFT JOIN RhsTipoExameMedico ON RhsTipoExameMedico.CodTipoExame = RhsExamePerfilCargo.CodTipoExame) ";
+  const std::string bus = select + "WHERE CodRegExamePerfil = 7";
+  const std::string all = select +
+                          "WHERE UPPER(CodRegPerfilCargo) LIKE '4' AND CStr(RhsExamePerfilCargo.CodTipoExame) "
+                          "LIKE '2' AND Obrigatoriedade = 'S'";
+  const std::string sqlite = select +
+                             "WHERE (CodRegPerfilCargo) LIKE '4' AND CStr(RhsExamePerfilCargo.CodTipoExame) "
+                             "LIKE '2'";
+  qvhealth::ExpectStatements(
+      {
+          {"CarNone",
+           [&] {
+             Variant a = kNull, b = kNull, d = kNull;
+             c.CarExamePerfilCargo(Postgres(), desc, list, a, b, d);
+           },
+           {select.c_str()}},
+          {"CarAll",
+           [&] {
+             Variant a(std::int32_t{4}), b(std::int32_t{2}), d("S");
+             c.CarExamePerfilCargo(Postgres(), desc, list, a, b, d);
+           },
+           {all.c_str()}},
+          {"CarOffPostgres",
+           [&] {
+             Variant a(std::int32_t{4}), b(std::int32_t{2}), d = kNull;
+             c.CarExamePerfilCargo(qvtest::Sqlite(), desc, list, a, b, d);
+           },
+           {sqlite.c_str()}},
+          {"Bus", [&] { c.BusExamePerfilCargo(Postgres(), desc, key, perfil, tipo, descr, obrig); }, {bus.c_str()}},
+          {"Exc",
+           [&] { c.ExcExamePerfilCargo(Postgres(), desc, user, machine, key); },
+           {"DELETE FROM RhsExamePerfilCargo WHERE CodRegExamePerfil = 7"}},
+          {"Alt",
+           [&] { c.AltExamePerfilCargo(Postgres(), desc, user, machine, key, perfil, tipo, obrig); },
+           {"UPDATE RhsExamePerfilCargo SET CodRegPerfilCargo = 3, CodTipoExame = 9, Obrigatoriedade = 'S' "
+            "WHERE CodRegExamePerfil = 7"}},
+          {"Inc",
+           [&] { c.IncExamePerfilCargo(Postgres(), desc, user, machine, key, perfil, tipo, obrig); },
+           {"SELECT MAX(CodRegExamePerfil) AS MaxCod FROM RhsExamePerfilCargo",
+            "INSERT INTO RhsExamePerfilCargo (CodRegExamePerfil, CodRegPerfilCargo, CodTipoExame, Obrigatoriedade) "
+            "VALUES ( 1,  3,  9, 'S') "}},
+      },
+      [] { qvtest::Exec(Postgres(), "DELETE FROM RhsExamePerfilCargo"); });
+}
+
+TEST_F(ExamePerfilTest, DispatchByName) {
+  Seed(Postgres());
+  com::DispatchObject<quorvel::classExamePerfilCargo> object;
+  const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
+  std::vector<Variant> bus{conn, Variant(""), Variant("3"), Variant(), Variant(), Variant(), Variant()};
+  const com::CallResult r = object.Invoke("busexameperfilcargo", bus);
+  ASSERT_FALSE(r.failed()) << r.error.description;
+  EXPECT_EQ(bus[3], Variant(std::int32_t{14}));
+  EXPECT_EQ(bus[5], Variant("Audiometria"));
+  EXPECT_EQ(bus[6], Variant("S"));
+}
+
+}  // namespace

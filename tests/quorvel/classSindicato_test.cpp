@@ -1,0 +1,338 @@
+// classSindicato against PostgreSQL, its list on SQLite too.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/automation/convert.h"
+#include "platform/com/object.h"
+#include "quorvel/administration/classSindicato.h"
+#include "tests/quorvel/fixture.h"
+
+namespace {
+
+using automation::Null;
+using automation::Variant;
+using qvtest::Postgres;
+
+const Variant kNull(Null);
+
+std::string Keys(const Variant& list) {
+  std::string out;
+  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
+  return out;
+}
+
+struct Union {
+  std::string nome = "Sindicato dos Comerciários", logr = "Rua", end = "Direita", nr = "10", compl_ = "sala 2",
+              bairro = "Sé";
+  std::int32_t cidade = 3550308;
+  std::string uf = "SP", cep = "01002-000";
+  std::uint8_t mes = 5;
+  std::string fone = "11 3333-4444";
+};
+
+class SindicatoTest : public ::testing::Test {
+ public:
+  void SetUp() override { Seed(Postgres()); }
+  static void Seed(ado::Connection& conn) {
+    qvtest::Exec(conn,
+                 "DELETE FROM RhsSindicato; DELETE FROM CadEndCidades; DELETE FROM RhsCidade;"
+                 "INSERT INTO CadEndCidades (CodCidade, Cidade, UF, CodCidade_Ibge) VALUES"
+                 " (1, 'São Paulo', 'SP', 3550308), (2, 'Campinas', 'SP', 3509502), (3, 'Recife', 'PE', NULL);"
+                 "INSERT INTO RhsCidade VALUES (3550308, 'SAO PAULO'), (3509502, 'CAMPINAS');"
+                 "INSERT INTO RhsSindicato VALUES"
+                 " (1, 'Sindicato dos Metalúrgicos', 'Av', 'Paulista', '100', NULL, NULL, 3550308, 'SP', NULL, 5, NULL),"
+                 " (2, 'Bancários de Campinas', 'Rua', 'Barão', '7', '', 'Centro', 3509502, 'SP', '13000-000', 9,"
+                 " '19 3232-0000'),"
+                 " (10, 'Químicos', 'Rua', 'X', '1', 'a', 'Vila Nova', 3550308, 'SP', '', 11, ''),"
+                 " (11, 'Sem cidade', 'Rua', 'Y', '2', NULL, 'Centro', 999, 'PE', NULL, 1, NULL)");
+  }
+  std::int32_t Insert(Union u) {
+    std::int32_t key = -1;
+    c.IncSindicato(Postgres(), desc, user, machine, key, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro, u.cidade,
+                   u.uf, u.cep, u.mes, u.fone);
+    return key;
+  }
+  std::string Row(std::int32_t key) {
+    const Variant v = qvtest::Scalar(
+        Postgres(), "SELECT NomeSind || '|' || LogradouroSind || '|' || EnderecoSind || '|' || NrEnderecoSind || '|'"
+                    " || ComplEnderecoSind || '|' || BairroSind || '|' || CodCidade || '|' || UFSind || '|' || CEPSind"
+                    " || '|' || DataBaseSind || '|' || Telefone FROM RhsSindicato WHERE CodSindicato = " +
+                        std::to_string(key));
+    return v.is_null() ? "Null" : automation::CStr(v);
+  }
+
+  quorvel::classSindicato c;
+  std::string desc, user = "ana", machine = "estacao1";
+};
+
+TEST_F(SindicatoTest, InsertAllocatesTheNextKey) {
+  qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato");
+  EXPECT_EQ(Insert({}), 1);
+  qvtest::Exec(Postgres(), "INSERT INTO RhsSindicato (CodSindicato, NomeSind) VALUES (41, 'X')");
+  Union hostile;
+  hostile.nome = "O'Brien x' OR '1'='1";
+  hostile.fone = "UPPER cstr";
+  EXPECT_EQ(Insert(hostile), 42);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(Row(1), "Sindicato dos Comerciários|Rua|Direita|10|sala 2|Sé|3550308|SP|01002-000|5|11 3333-4444");
+  EXPECT_EQ(Row(42), "O'Brien x' OR '1'='1|Rua|Direita|10|sala 2|Sé|3550308|SP|01002-000|5|UPPER cstr");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato"), 3);
+}
+
+TEST_F(SindicatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsSindicato (CodSindicato, NomeSind) VALUES (2147483647, 'Max')");
+  qvtest::Trace trace;
+  EXPECT_EQ(Insert({}), 0);
+  EXPECT_EQ(desc, "6    Quorvel");
+  EXPECT_FALSE(trace.Sent("INSERT"));
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato"), 5);
+}
+
+TEST_F(SindicatoTest, UpdateAndDelete) {
+  Union u;
+  u.nome = "D'Ávila";
+  u.mes = 12;
+  std::int32_t key = 2;
+  c.AltSindicato(Postgres(), desc, user, machine, key, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro, u.cidade,
+                 u.uf, u.cep, u.mes, u.fone);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(Row(2), "D'Ávila|Rua|Direita|10|sala 2|Sé|3550308|SP|01002-000|12|11 3333-4444");
+  EXPECT_EQ(Row(10), "Químicos|Rua|X|1|a|Vila Nova|3550308|SP||11|");
+
+  std::int32_t missing = 99;
+  c.AltSindicato(Postgres(), desc, user, machine, missing, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro,
+                 u.cidade, u.uf, u.cep, u.mes, u.fone);
+  c.ExcSindicato(Postgres(), desc, user, machine, key);
+  c.ExcSindicato(Postgres(), desc, user, machine, missing);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato"), 3);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato WHERE CodSindicato = 2"), 0);
+}
+
+TEST_F(SindicatoTest, Fetch) {
+  struct Out {
+    std::int32_t key;
+    std::string nome = "old", logr = "old", end = "old", nr = "old", compl_ = "old", bairro = "old";
+    std::int32_t cidade = -1;
+    std::string nomeCidade = "old", uf = "old", cep = "old";
+    std::uint8_t mes = 0;
+    std::string fone = "old";
+  };
+  struct Case {
+    std::int32_t key;
+    const char* desc;
+    const char* expected;  // every out joined by |
+  };
+  const Case cases[] = {
+      {1, "", "1|Sindicato dos Metalúrgicos|Av|Paulista|100|||3550308|SAO PAULO|SP||5|"},  // four Nulls as ""
+      {2, "", "2|Bancários de Campinas|Rua|Barão|7||Centro|3509502|CAMPINAS|SP|13000-000|9|19 3232-0000"},
+      {11, "94    Quorvel", "11|Sem cidade|Rua|Y|2||Centro|999|old|old|old|0|old"},  // no city in RhsCidade
+      {77, "3021    Quorvel", "77|old|old|old|old|old|old|-1|old|old|old|0|old"},
+  };
+  for (const Case& k : cases) {
+    Out o{k.key};
+    desc = "before";
+    c.BusSindicato(Postgres(), desc, o.key, o.nome, o.logr, o.end, o.nr, o.compl_, o.bairro, o.cidade, o.nomeCidade,
+                   o.uf, o.cep, o.mes, o.fone);
+    EXPECT_EQ(desc, *k.desc ? k.desc : "before") << k.key;
+    const std::string got = std::to_string(o.key) + "|" + o.nome + "|" + o.logr + "|" + o.end + "|" + o.nr + "|" +
+                            o.compl_ + "|" + o.bairro + "|" + std::to_string(o.cidade) + "|" + o.nomeCidade + "|" +
+                            o.uf + "|" + o.cep + "|" + std::to_string(o.mes) + "|" + o.fone;
+    EXPECT_EQ(got, k.expected) << k.key;
+  }
+
+  struct NameCase {
+    std::int32_t key;
+    const char* desc;
+    const char* nome;
+  };
+  qvtest::Exec(Postgres(), "INSERT INTO RhsSindicato (CodSindicato) VALUES (20)");
+  for (const NameCase& k : {NameCase{2, "", "Bancários de Campinas"}, NameCase{77, "3021    Quorvel", "old"},
+                            NameCase{20, "94    Quorvel", "old"}}) {
+    std::int32_t key = k.key;
+    std::string nome = "old";
+    desc.clear();
+    c.BusNomeSind(Postgres(), desc, key, nome);
+    EXPECT_EQ(desc, k.desc) << k.key;
+    EXPECT_EQ(nome, k.nome) << k.key;
+  }
+}
+
+TEST_F(SindicatoTest, FetchOfAMonthOutOfRangeOverflows) {
+  qvtest::Exec(Postgres(), "UPDATE RhsSindicato SET DataBaseSind = 300 WHERE CodSindicato = 2");
+  std::int32_t key = 2, cidade = 0;
+  std::string s[10];
+  std::uint8_t mes = 7;
+  c.BusSindicato(Postgres(), desc, key, s[0], s[1], s[2], s[3], s[4], s[5], cidade, s[6], s[7], s[8], mes, s[9]);
+  EXPECT_EQ(desc, "6    Quorvel");
+  EXPECT_EQ(s[8], "13000-000");
+  EXPECT_EQ(mes, 7);
+  EXPECT_EQ(s[9], "");
+}
+
+struct ListCase {
+  const char* name;
+  Variant cod, nome, cidade, uf, mes;
+  const char* keys;  // in name order
+  const char* desc = "";
+  const char* sqlite_keys = nullptr;  // where SQLite differs
+};
+
+class SindicatoListTest : public SindicatoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+
+TEST_P(SindicatoListTest, Filters) {
+  const auto& [postgres, k] = GetParam();
+  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
+  Seed(conn);
+  Variant list("replaced"), cod = k.cod, nome = k.nome, cidade = k.cidade, uf = k.uf, mes = k.mes;
+  c.CarSindicato(conn, desc, list, cod, nome, cidade, uf, mes);
+  EXPECT_EQ(desc, k.desc);
+  if (*k.desc) {
+    EXPECT_EQ(list, Variant("replaced"));
+    return;
+  }
+  const auto rows = qvtest::Rows(list);
+  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodSindicato"), Variant("NomeSind"), Variant("BairroSind"),
+                                           Variant("NomeCidade"), Variant("UFSind")}));
+  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, SindicatoListTest,
+    ::testing::Combine(
+        ::testing::Bool(),
+        ::testing::Values(
+            ListCase{"None", kNull, kNull, kNull, kNull, kNull, "2 10 1"},  // 11 has no city in the register
+            ListCase{"OnlyTheLast", kNull, kNull, kNull, kNull, Variant(std::int32_t{9}), "2"},
+            ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, kNull, "10 1"},
+            ListCase{"LowerCaseName", kNull, Variant("%sindicato%"), kNull, kNull, kNull, "1"},
+            ListCase{"PortugueseLetters", kNull, Variant("%metalúrgicos"), kNull, kNull, kNull, "1", "", ""},
+            ListCase{"RegisterCity", kNull, kNull, Variant(std::int32_t{1}), kNull, kNull, "10 1"},
+            ListCase{"CityAsDigits", kNull, kNull, Variant("2"), kNull, kNull, "2"},
+            ListCase{"Several", Variant("%"), Variant("%"), Variant(std::int32_t{1}), Variant("SP"),
+                     Variant("11"), "10"},
+            ListCase{"NoMatch", kNull, Variant("zz%"), kNull, kNull, kNull, ""},
+            ListCase{"QuoteInKey", Variant("1' OR '1'='1"), kNull, kNull, kNull, kNull, ""},
+            ListCase{"QuoteInName", kNull, Variant("x' OR '1'='1"), kNull, kNull, kNull, ""},
+            ListCase{"QuoteInState", kNull, kNull, kNull, Variant("SP' OR '1'='1"), kNull, ""},
+            ListCase{"InjectionInCity", kNull, kNull, Variant("1 OR 1=1"), kNull, kNull, "", "13    Quorvel"},
+            ListCase{"EmptyCity", kNull, kNull, Variant(), kNull, kNull, "", "13    Quorvel"},
+            ListCase{"InjectionInMonth", kNull, kNull, kNull, kNull, Variant("5 OR 1=1"), "", "13    Quorvel"},
+            ListCase{"EmptyTextMonth", kNull, kNull, kNull, kNull, Variant(""), "", "13    Quorvel"})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
+    });
+
+TEST_F(SindicatoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull;
+  c.CarSindicato(Postgres(), desc, list, n1, n2, n3, n4, n5);
+  const auto rows = qvtest::Rows(list);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[3], (std::vector<Variant>{Variant(std::int32_t{1}), Variant("Sindicato dos Metalúrgicos"), kNull,
+                                           Variant("São Paulo"), Variant("SP")}));
+  qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato");
+  c.CarSindicato(Postgres(), desc, list, n1, n2, n3, n4, n5);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Rows(list).size(), 1u);
+}
+
+TEST_F(SindicatoTest, Statements) {
+  struct Case {
+    const char* name;
+    std::function<void(SindicatoTest&)> call;
+    std::vector<const char*> statements;
+  };
+  const Case cases[] = {
+      {"BusNome",
+       [](SindicatoTest& t) {
+         std::int32_t key = 7;
+         std::string n;
+         t.c.BusNomeSind(Postgres(), t.desc, key, n);
+       },
+       {"SELECT NomeSind FROM   RhsSindicato WHERE  CodSindicato = 7"}},
+      {"CarAll",
+       [](SindicatoTest& t) {
+         Variant list, cod("1%"), nome("ana%"), cidade(std::int32_t{3}), uf("SP"), mes(std::int16_t{5});
+         t.c.CarSindicato(Postgres(), t.desc, list, cod, nome, cidade, uf, mes);
+       },
+       {" SELECT DISTINCT RhsSindicato.CodSindicato, RhsSindicato.NomeSind,  RhsSindicato.BairroSind, "
+        "RhsCidade.Cidade, RhsSindicato.UFSind  FROM RhsSindicato  INNER JOIN CadEndCidades RhsCidade ON "
+        "RhsCidade.CodCidade_Ibge = RhsSindicato.CodCidade    WHERE RhsSindicato.CodCidade = "
+        "RhsCidade.CodCidade_Ibge  AND CStr(RhsSindicato.CodSindicato) LIKE '1%' AND UPPER(RhsSindicato.NomeSind) "
+        "LIKE 'ANA%' AND RhsCidade.CodCidade = 3 AND RhsSindicato.UFSind = 'SP' AND RhsSindicato.DataBaseSind = 5 "
+        "ORDER BY RhsSindicato.NomeSind"}},
+      {"CarOffPostgres",
+       [](SindicatoTest& t) {
+         Variant list, cod("1%"), nome("ana%"), n1 = kNull, n2 = kNull, n3 = kNull;
+         t.c.CarSindicato(qvtest::Sqlite(), t.desc, list, cod, nome, n1, n2, n3);
+       },
+       {" SELECT DISTINCT RhsSindicato.CodSindicato, RhsSindicato.NomeSind,  RhsSindicato.BairroSind, "
+        "RhsCidade.Cidade, RhsSindicato.UFSind  FROM RhsSindicato  INNER JOIN CadEndCidades RhsCidade ON "
+        "RhsCidade.CodCidade_Ibge = RhsSindicato.CodCidade    WHERE RhsSindicato.CodCidade = "
+        "RhsCidade.CodCidade_Ibge  AND CStr(RhsSindicato.CodSindicato) LIKE '1%' AND (RhsSindicato.NomeSind) "
+        "LIKE 'ANA%' ORDER BY RhsSindicato.NomeSind"}},
+      {"Bus",
+       [](SindicatoTest& t) {
+         std::int32_t key = 7, cidade = 0;
+         std::string s[10];
+         std::uint8_t mes = 0;
+         t.c.BusSindicato(Postgres(), t.desc, key, s[0], s[1], s[2], s[3], s[4], s[5], cidade, s[6], s[7], s[8],
+                          mes, s[9]);
+       },
+       {"SELECT RhsSindicato.*, RhsCidade.NomeCidade FROM ( RhsSindicato LEFT JOIN RhsCidade ON "
+        "RhsCidade.CodCidade = RhsSindicato.CodCidade) WHERE RhsSindicato.CodSindicato = 7"}},
+      {"Exc",
+       [](SindicatoTest& t) {
+         std::int32_t key = 7;
+         t.c.ExcSindicato(Postgres(), t.desc, t.user, t.machine, key);
+       },
+       {"DELETE FROM RhsSindicato WHERE CodSindicato = 7"}},
+      {"Alt",
+       [](SindicatoTest& t) {
+         Union u;
+         std::int32_t key = 7;
+         t.c.AltSindicato(Postgres(), t.desc, t.user, t.machine, key, u.nome, u.logr, u.end, u.nr, u.compl_,
+                          u.bairro, u.cidade, u.uf, u.cep, u.mes, u.fone);
+       },
+       {"UPDATE RhsSindicato SET NomeSind = 'Sindicato dos Comerciários', LogradouroSind = 'Rua', EnderecoSind = "
+        "'Direita', NrEnderecoSind = '10', ComplEnderecoSind = 'sala 2', BairroSind = 'Sé', CodCidade = 3550308, "
+        "UFSind = 'SP', CEPSind = '01002-000', DataBaseSind = 5, Telefone = '11 3333-4444'WHERE CodSindicato = 7"}},
+      {"Inc",
+       [](SindicatoTest& t) {
+         Union u;
+         u.compl_ = "";
+         std::int32_t key = 7;
+         t.c.IncSindicato(Postgres(), t.desc, t.user, t.machine, key, u.nome, u.logr, u.end, u.nr, u.compl_,
+                          u.bairro, u.cidade, u.uf, u.cep, u.mes, u.fone);
+       },
+       {"SELECT MAX(CodSindicato) AS MaxCod FROM RhsSindicato",
+        "INSERT INTO RhsSindicato (CodSindicato, NomeSind, LogradouroSind, EnderecoSind, NrEnderecoSind, "
+        "ComplEnderecoSind, BairroSind, CodCidade, UFSind, CEPSind, DataBaseSind, Telefone )VALUES ( 1, "
+        "'Sindicato dos Comerciários', 'Rua', 'Direita', '10', '', 'Sé',  3550308, 'SP', '01002-000',  5, "
+        "'11 3333-4444') "}},
+  };
+  for (const Case& k : cases) {
+    qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato");
+    qvtest::Trace trace;
+    k.call(*this);
+    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
+  }
+}
+
+TEST_F(SindicatoTest, DispatchByName) {
+  com::DispatchObject<quorvel::classSindicato> object;
+  const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
+  std::vector<Variant> inc{conn,          Variant(""),   Variant("u"),  Variant("m"),         Variant(),
+                           Variant("Novo"), Variant("Rua"), Variant("A"), Variant("1"),        Variant(""),
+                           Variant("B"),  Variant("3509502"), Variant("SP"), Variant(""), Variant("7"),
+                           Variant("")};
+  com::CallResult r = object.Invoke("incsindicato", inc);
+  ASSERT_FALSE(r.failed()) << r.error.description;
+  EXPECT_EQ(inc[1], Variant(""));
+  EXPECT_EQ(inc[4], Variant(std::int32_t{12}));
+  EXPECT_EQ(inc[11], Variant(std::int32_t{3509502}));
+  EXPECT_EQ(Row(12), "Novo|Rua|A|1||B|3509502|SP||7|");
+}
+
+}  // namespace
