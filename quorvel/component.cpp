@@ -10,6 +10,8 @@
 #include "quorvel/administration/classFaltaFuncionario.h"
 #include "quorvel/administration/classTipoAnotacao.h"
 #include "quorvel/administration/classTipoFalta.h"
+#include "quorvel/administration/classFaixaAquisFerias.h"
+#include "quorvel/administration/classFerias.h"
 #include "quorvel/health/classConhecPerfilCargo.h"
 #include "quorvel/health/classEPI.h"
 #include "quorvel/health/classEPIPerfilCargo.h"
@@ -33,11 +35,17 @@
 #include "quorvel/personnel/classRemuneracao.h"
 #include "quorvel/personnel/classTipoContrato.h"
 #include "quorvel/personnel/classTipoGrauParentesco.h"
+#include "quorvel/recruitment/classCargoCandidato.h"
+#include "quorvel/recruitment/classConhecCandidato.h"
 #include "quorvel/recruitment/classConhecVaga.h"
 #include "quorvel/recruitment/classConhecimento.h"
 #include "quorvel/recruitment/classCursos.h"
+#include "quorvel/recruitment/classDadosCandidato.h"
+#include "quorvel/recruitment/classEscolaridadeCandidato.h"
+#include "quorvel/recruitment/classExperCandidato.h"
 #include "quorvel/recruitment/classMotivoEncerramento.h"
 #include "quorvel/recruitment/classNivelEscolaridade.h"
+#include "quorvel/recruitment/classTurnoCandidato.h"
 #include "quorvel/recruitment/classVaga.h"
 
 namespace {
@@ -55,6 +63,8 @@ com::Server& Component() {
       com::Creatable<quorvel::classFaltaFuncionario>(),
       com::Creatable<quorvel::classTipoAnotacao>(),
       com::Creatable<quorvel::classAnotacao>(),
+      com::Creatable<quorvel::classFaixaAquisFerias>(),
+      com::Creatable<quorvel::classFerias>(),
       com::Creatable<quorvel::classDadosPessoais>(),
       com::Creatable<quorvel::classDadosFuncionario>(),
       com::Creatable<quorvel::classRemuneracao>(),
@@ -84,6 +94,12 @@ com::Server& Component() {
       com::Creatable<quorvel::classCursos>(),
       com::Creatable<quorvel::classVaga>(),
       com::Creatable<quorvel::classConhecVaga>(),
+      com::Creatable<quorvel::classConhecCandidato>(),
+      com::Creatable<quorvel::classDadosCandidato>(),
+      com::Creatable<quorvel::classExperCandidato>(),
+      com::Creatable<quorvel::classEscolaridadeCandidato>(),
+      com::Creatable<quorvel::classCargoCandidato>(),
+      com::Creatable<quorvel::classTurnoCandidato>(),
   };
   static com::Server server(classes);
   return server;

@@ -2,11 +2,9 @@
 // created through the registry, answering dispatch on both databases.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/automation/array.h"
@@ -14,6 +12,7 @@
 #include "platform/com/client.h"
 #include "platform/com/registry.h"
 #include "tests/quorvel/fixture.h"
+#include "tests/quorvel/registration.h"
 
 namespace {
 
@@ -27,24 +26,18 @@ const char* const kClasses[] = {"Quorvel.classTipoGrauParentesco", "Quorvel.clas
 class CataloguesComponentTest : public ::testing::TestWithParam<bool> {
  protected:
   static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("quorvel-catalogues-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    ::setenv("QV_COM_REGISTRY", (dir_ / "registry").c_str(), 1);
-    com::RegisterServer(QUORVEL_LIBRARY);
+    registry_ = std::make_unique<qvtest::PrivateRegistry>("quorvel-catalogues", QUORVEL_LIBRARY);
   }
-  static void TearDownTestSuite() {
-    ::unsetenv("QV_COM_REGISTRY");
-    fs::remove_all(dir_);
-  }
+  static void TearDownTestSuite() { registry_.reset(); }
   ado::Connection& conn() const { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
   Variant ConnRH() const {
     return Variant(std::shared_ptr<automation::Object>(GetParam() ? qvtest::PostgresConnection()
                                                                   : qvtest::SqliteConnection()));
   }
-  static fs::path dir_;
+  static std::unique_ptr<qvtest::PrivateRegistry> registry_;
 };
 
-fs::path CataloguesComponentTest::dir_;
+std::unique_ptr<qvtest::PrivateRegistry> CataloguesComponentTest::registry_;
 
 TEST_P(CataloguesComponentTest, RegisteredAndUnregistered) {
   const auto file = com::RegistryPath();

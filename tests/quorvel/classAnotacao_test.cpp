@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
@@ -16,21 +15,12 @@ using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::SortedKeys;
 
 const Variant kNull(Null);
 
 // A day with a time of day.
 automation::Date At(automation::Date day, automation::Date time) { return {day.value + time.value}; }
-
-// The list has no order of its own: its keys sorted.
-std::string SortedKeys(const Variant& list) {
-  std::vector<long> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string out;
-  for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
-  return out;
-}
 
 class AnotacaoTest : public ::testing::Test {
  public:
@@ -52,10 +42,9 @@ class AnotacaoTest : public ::testing::Test {
     return key;
   }
   static std::string Row(std::int32_t key) {
-    const Variant v = qvtest::Scalar(Postgres(), "SELECT CodFuncionario || '|' || CodTipoAnotacao || '|' || DataAnotacao"
-                                                 " || '|' || DescrAnotacao FROM RhsAnotacao WHERE CodRegAnotacao = " +
-                                                     std::to_string(key));
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(Postgres(), "SELECT CodFuncionario || '|' || CodTipoAnotacao || '|' || DataAnotacao"
+                                     " || '|' || DescrAnotacao FROM RhsAnotacao WHERE CodRegAnotacao = " +
+                                         std::to_string(key));
   }
 
   quorvel::classAnotacao c;
@@ -200,12 +189,7 @@ TEST_F(AnotacaoTest, ListColumnsAndEmptyTable) {
 }
 
 TEST_F(AnotacaoTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(AnotacaoTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<AnotacaoTest> cases[] = {
       {"Bus",
        [](AnotacaoTest& t) {
          std::int32_t key = 7, f = 0, tipo = 0;
@@ -260,11 +244,7 @@ TEST_F(AnotacaoTest, Statements) {
         "INSERT INTO RhsAnotacao (CodRegAnotacao, CodFuncionario, CodTipoAnotacao, DataAnotacao, DescrAnotacao) "
         "VALUES ( 1,  12,  1, '2024/03/04', 'A') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases);
 }
 
 TEST_F(AnotacaoTest, DispatchByName) {

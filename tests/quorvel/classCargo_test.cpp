@@ -1,8 +1,6 @@
 // classCargo against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/personnel/classCargo.h"
@@ -13,14 +11,9 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 class CargoTest : public ::testing::Test {
  public:
@@ -40,8 +33,7 @@ class CargoTest : public ::testing::Test {
     return key;
   }
   std::string Cell(std::string_view sql) {
-    const Variant v = qvtest::Scalar(Postgres(), sql);
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(Postgres(), sql);
   }
 
   quorvel::classCargo c;
@@ -199,9 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"EmptyCode", kNull, kNull, Variant(), kNull, "", "13    Quorvel"},
             ListCase{"InjectionInAmount", kNull, kNull, kNull, Variant("1 OR 1=1"), "", "13    Quorvel"},
             ListCase{"EmptyTextAmount", kNull, kNull, kNull, Variant(""), "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(CargoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
@@ -220,12 +210,7 @@ TEST_F(CargoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(CargoTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(CargoTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<CargoTest> cases[] = {
       {"Exc",
        [](CargoTest& t) {
          std::int32_t key = 7;
@@ -288,12 +273,7 @@ TEST_F(CargoTest, Statements) {
        {"SELECT MAX(CodCargo) AS MaxCod FROM RhsCargo",
         "INSERT INTO RhsCargo (CodCargo, NomeCargo, CodCBO, PisoCargo) VALUES ( 1, 'A', 'B',  1234.5 )"}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsCargo");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsCargo"); });
 }
 
 TEST_F(CargoTest, DispatchByName) {

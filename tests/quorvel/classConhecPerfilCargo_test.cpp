@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/com/object.h"
 #include "tests/quorvel/health.h"
 
@@ -13,15 +11,7 @@ namespace {
 using automation::Variant;
 using qvhealth::kNull;
 using qvtest::Postgres;
-
-std::string SortedKeys(const Variant& list) {
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string out;
-  for (std::int32_t k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
-  return out;
-}
+using qvtest::SortedKeys;
 
 class ConhecPerfilTest : public ::testing::Test {
  public:
@@ -149,9 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"QuoteInCode", N, Variant("8' OR '1'='1"), N, ""},
                                          ListCase{"InjectionInLevel", N, N, Variant("2 OR 1=1"), "", "13    Quorvel"},
                                          ListCase{"EmptyLevel", N, N, Variant(), "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ConhecPerfilTest, ListRowsCarryTheTree) {
   for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
@@ -152,9 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"InjectionInLevel", kNull, kNull, Variant("1 OR 1=1"), "",
                                                   "13    Quorvel"},
                                          ListCase{"EmptyLevel", kNull, kNull, Variant(), "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ConhecVagaTest, ListBringsTheNodeAlong) {
   Variant list, a(std::int32_t{70}), b = kNull, d = kNull;
@@ -174,12 +171,7 @@ TEST_F(ConhecVagaTest, ListBringsTheNodeAlong) {
 }
 
 TEST_F(ConhecVagaTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(ConhecVagaTest&)> call;
-    std::vector<std::string> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<ConhecVagaTest> cases[] = {
       {"Inc", [](ConhecVagaTest& t) { t.Insert(7, "O'Brien", 3); },
        {"SELECT MAX(CodRegConhecVaga) AS MaxCod FROM RhsConhecVaga",
         "INSERT INTO RhsConhecVaga (CodRegConhecVaga, CodVaga, CodConhec, NivelConhecVaga) VALUES ( 6,  7, "
@@ -215,11 +207,7 @@ TEST_F(ConhecVagaTest, Statements) {
                     "RhsConhecimento.DescrCompletaConhec ") +
         kJoin + "WHERE CodVaga LIKE '7' AND RhsConhecVaga.CodConhec LIKE '1%' AND NivelConhecVaga = 3"}},
   };
-  for (const Case& k : cases) {
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), k.statements) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases);
 }
 
 TEST_F(ConhecVagaTest, DispatchByName) {

@@ -267,9 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"QuoteInDescription", kNull, kNull, Variant("x' OR '1'='1"), kNull, kNull, ""},
             ListCase{"WordsInValue", kNull, kNull, Variant("%UPPER%cstr%"), kNull, kNull, ""},
             ListCase{"Empty", kNull, Variant(""), kNull, kNull, kNull, "1 10 2"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ConhecimentoTest, Statements) {
   struct Case {

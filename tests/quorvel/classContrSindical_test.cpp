@@ -1,9 +1,6 @@
 // classContrSindical against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-
 #include "platform/automation/convert.h"
 #include "platform/automation/regional.h"
 #include "platform/com/object.h"
@@ -15,19 +12,10 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::SortedKeys;
 
 const Variant kNull(Null);
 const Variant N = kNull;
-
-// The keys of a list whose order is the database's, sorted.
-std::string SortedKeys(const Variant& list) {
-  std::vector<long> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string out;
-  for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
-  return out;
-}
 
 class ContrSindicalTest : public ::testing::Test {
  public:
@@ -194,9 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInEmployee", Variant("5 OR 1=1"), N, N, N, "", "13    Quorvel"},
             ListCase{"EmptyYear", N, Variant(), N, N, "", "13    Quorvel"},
             ListCase{"EmptyTextAmount", N, N, Variant(""), N, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, f1 = N, f2 = N;
@@ -214,12 +200,7 @@ TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(ContrSindicalTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(ContrSindicalTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<ContrSindicalTest> cases[] = {
       {"Bus",
        [](ContrSindicalTest& t) {
          std::int32_t key = 7, f = 0;
@@ -278,12 +259,7 @@ TEST_F(ContrSindicalTest, Statements) {
         "INSERT INTO RhsContrSindical (CodRegContrSindical, CodFuncionario, AnoBaseContrSind, ValorContribuicao, "
         "NomeSindFavorecido) VALUES ( 1,  5,  2024,  12.5, 'S') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical"); });
 }
 
 TEST_F(ContrSindicalTest, DispatchByName) {

@@ -80,8 +80,7 @@ class ContratoTest : public ::testing::Test {
         " NULL, NULL, 'N')");
   }
   std::string Cell(std::string_view sql) {
-    const Variant v = qvtest::Scalar(Postgres(), sql);
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(Postgres(), sql);
   }
 
   quorvel::classContratoFuncionario c;
@@ -335,9 +334,7 @@ TEST_P(ContratoListTest, Filters) {
     EXPECT_EQ(list, Variant("replaced"));
     return;
   }
-  std::string keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys += (keys.empty() ? "" : " ") + automation::CStr(v);
-  EXPECT_EQ(keys, std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -368,9 +365,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInDuration", {{7, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
             ListCase{"EmptyEmployee", {{1, Variant()}}, "", "13    Quorvel"},
             ListCase{"TextHours", {{11, Variant("oito")}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ContratoTest, ListColumnsAndStatement) {
   std::vector<Variant> f(16, kNull);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
@@ -170,9 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"PersonInjection", Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, "", "13    Quorvel"},
             ListCase{"PersonEmpty", Variant(), kNull, kNull, kNull, kNull, "", "13    Quorvel"},
             ListCase{"PersonEmptyText", Variant(""), kNull, kNull, kNull, kNull, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(CursosTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull;
@@ -190,12 +187,7 @@ TEST_F(CursosTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(CursosTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(CursosTest&)> call;
-    std::vector<std::string> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<CursosTest> cases[] = {
       {"Inc", [](CursosTest& t) { t.Insert({-1, 3, "O'Brien", "b", "c", "d", "e"}); },
        {"SELECT MAX(CodRegCurso) AS MaxCod FROM RhsCursos",
         "INSERT INTO RhsCursos (CodRegCurso, CodIndividual, NomeCurso, Entidade, AnoPeriodo, Duracao, Diploma) "
@@ -236,11 +228,7 @@ TEST_F(CursosTest, Statements) {
        },
        {std::string(kSelect) + "WHERE (NomeCurso) LIKE '%INGLÊS%'"}},
   };
-  for (const Case& k : cases) {
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), k.statements) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases);
 }
 
 TEST_F(CursosTest, DispatchByName) {

@@ -118,8 +118,7 @@ class DadosFuncionarioTest : public ::testing::Test {
     ASSERT_EQ(desc, "");
   }
   std::string Cell(std::string_view sql, ado::Connection& conn = Postgres()) {
-    const Variant v = qvtest::Scalar(conn, sql);
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(conn, sql);
   }
 
   quorvel::classDadosFuncionario c;
@@ -377,9 +376,7 @@ TEST_P(DadosFuncionarioListTest, Filters) {
     EXPECT_EQ(list, Variant("replaced"));
     return;
   }
-  std::string keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys += (keys.empty() ? "" : " ") + automation::CStr(v);
-  EXPECT_EQ(keys, std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -407,9 +404,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"EmptyNumber", {{7, Variant()}}, "", "13    Quorvel"},
             ListCase{"EmptyTextNumber", {{8, Variant("")}}, "", "13    Quorvel"},
             ListCase{"TextThatIsNoDate", {{6, Variant("amanhã")}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(DadosFuncionarioTest, ListColumnsAndStatement) {
   SeedEmployees(Postgres());

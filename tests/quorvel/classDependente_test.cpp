@@ -84,8 +84,7 @@ class DependenteTest : public ::testing::Test {
                     d.salfamilia, d.assist, d.pensao);
   }
   static std::string Cell(ado::Connection& conn, std::string_view sql) {
-    const Variant v = qvtest::Scalar(conn, sql);
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(conn, sql);
   }
   // The family-allowance flags of dependants 1 to 5, "-" for Null.
   static std::string Flags(ado::Connection& conn) {
@@ -444,9 +443,7 @@ TEST_P(DependenteListTest, Filters) {
     EXPECT_EQ(list, Variant("replaced"));
     return;
   }
-  std::string keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys += (keys.empty() ? "" : " ") + automation::CStr(v);
-  EXPECT_EQ(keys, k.keys);
+  EXPECT_EQ(qvtest::Keys(list), k.keys);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -468,9 +465,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"QuoteInSex", {{2, Variant("x' OR '1'='1")}}, ""},
             ListCase{"InjectionInEmployee", {{0, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
             ListCase{"EmptyKinship", {{1, Variant()}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(DependenteTest, ListColumns) {
   Variant list, f[8];
@@ -506,12 +501,7 @@ TEST_F(DependenteTest, ListColumns) {
 }
 
 TEST_F(DependenteTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(DependenteTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<DependenteTest> cases[] = {
       {"AltStatus",
        [](DependenteTest& t) {
          Variant who(std::int32_t{5});
@@ -622,12 +612,7 @@ TEST_F(DependenteTest, Statements) {
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
         "WHERE RhsDependente.CodDep = 7"}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsDependente");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsDependente"); });
 }
 
 TEST_F(DependenteTest, DispatchByName) {

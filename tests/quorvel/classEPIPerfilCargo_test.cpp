@@ -123,9 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"Several", Variant("1%"), Variant("3"), Variant("%"), Variant("%"), "1 10"},
                           ListCase{"QuoteInName", kNull, kNull, kNull, Variant("x' OR '1'='1"), ""},
                           ListCase{"QuoteInProfile", kNull, Variant("3' OR '1'='1"), kNull, kNull, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(EPIPerfilTest, ListKeepsNulls) {
   Variant list, a = kNull, b = kNull, d = kNull, e = kNull;

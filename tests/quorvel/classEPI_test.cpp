@@ -53,9 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"Both", Variant("%7%"), Variant("L%"), "7"},
                                          ListCase{"InjectionInKey", Variant("1' OR '1'='1"), kNull, ""},
                                          ListCase{"InjectionInName", kNull, Variant("x' OR '1'='1"), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST(EPITest, AsWideAsTheTable) {
   ado::Connection& conn = qvtest::Postgres();

@@ -191,9 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"Several", N, Variant("2"), Variant("%"), Variant("%"), Variant("%"), Variant("%"),
                                    Variant("DR%"), "12 1"},
                           ListCase{"InjectionInName", N, N, Variant("x' OR '1'='1"), N, N, N, N, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(AgendadoTest, ListShowsDateAndTimeAsText) {
   for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {

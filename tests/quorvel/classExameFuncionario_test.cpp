@@ -225,9 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"Days", With(&Filters::dias, Variant("15")), "4"},
             ListCase{"QuoteInName", With(&Filters::nome, Variant("x' OR '1'='1")), ""},
             ListCase{"QuoteInYears", With(&Filters::anos, Variant("1' OR '1'='1")), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ExameFuncionarioTest, Statements) {
   std::int32_t key = 7, funcionario = 1, tipo = 2, anos = 3, meses = 4, dias = 5, n = 0;

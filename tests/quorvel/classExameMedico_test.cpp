@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/automation/date.h"
 #include "platform/automation/regional.h"
 #include "platform/com/object.h"
@@ -17,6 +15,7 @@ using automation::DateSerial;
 using automation::Variant;
 using qvhealth::kNull;
 using qvtest::Postgres;
+using qvtest::SortedKeys;
 
 // The writable values of an exam record.
 struct Exam {
@@ -26,15 +25,6 @@ struct Exam {
   std::int32_t registro, conselho;
   float dias;
 };
-
-std::string SortedKeys(const Variant& list) {
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string out;
-  for (std::int32_t k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
-  return out;
-}
 
 class ExameMedicoTest : public ::testing::Test {
  public:

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/com/object.h"
 #include "tests/quorvel/health.h"
 
@@ -13,16 +11,7 @@ namespace {
 using automation::Variant;
 using qvhealth::kNull;
 using qvtest::Postgres;
-
-// The keys of an unordered list, in ascending order.
-std::string SortedKeys(const Variant& list) {
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string out;
-  for (std::int32_t k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
-  return out;
-}
+using qvtest::SortedKeys;
 
 class ExamePerfilTest : public ::testing::Test {
  public:
@@ -136,9 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"All", Variant("4"), Variant("2"), Variant("N"), "2"},
                                          ListCase{"QuoteInFlag", kNull, kNull, Variant("S' OR '1'='1"), ""},
                                          ListCase{"QuoteInProfile", Variant("4' OR '1'='1"), kNull, kNull, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ExamePerfilTest, ListKeepsNulls) {
   Variant list, a = kNull, b = kNull, d = kNull;

@@ -58,11 +58,10 @@ class FaltaTest : public ::testing::Test {
     return key;
   }
   static std::string Row(std::int32_t key) {
-    const Variant v = qvtest::Scalar(
+    return qvtest::Cell(
         Postgres(), "SELECT CodFuncionario || '|' || CodTipoFalta || '|' || COALESCE(DataInicio::text, 'Null') || '|' ||"
                     " COALESCE(DataFinal::text, 'Null') || '|' || COALESCE(NrHoras::text, 'Null') || '|' || Observacao"
                     " FROM RhsFaltaFuncionario WHERE CodRegFaltaFuncionario = " + std::to_string(key));
-    return v.is_null() ? "Null" : automation::CStr(v);
   }
   double Total(automation::Date from, automation::Date to, Variant just = kNull, Variant func = kNull,
                Variant filial = kNull, Variant ca = kNull) {
@@ -239,9 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInEmployee", kNull, Variant("12' OR '1'='1"), kNull, kNull, kNull, kNull, ""},
             ListCase{"NumericInjection", kNull, Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, ""},
             ListCase{"QuoteInRemark", kNull, kNull, kNull, kNull, kNull, Variant("O'Brien"), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(FaltaTest, ListColumnsAndEmptyTable) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull, n6 = kNull;

@@ -14,6 +14,7 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
 
@@ -102,19 +103,12 @@ class FilialTest : public ::testing::Test {
                 f.perc[2], f.perc[3], f.perc[4], f.perc[5], f.encerrada, f.encerramento, f.situacao, f.cabase);
   }
   static std::string Cell(ado::Connection& conn, std::string_view sql) {
-    const Variant v = qvtest::Scalar(conn, sql);
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(conn, sql);
   }
 
   quorvel::classFilial c;
   std::string desc, user = "ana", machine = "estacao1";
 };
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 TEST_F(FilialTest, InsertTakesTheCallersKeyAndFetchReadsItBack) {
   Seed(Postgres());
@@ -416,17 +410,10 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInCity", {{5, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
             ListCase{"EmptyPorte", {{11, Variant()}}, "", "13    Quorvel"},
             ListCase{"EmptyTextMatr", {{2, Variant("")}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(FilialTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(FilialTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<FilialTest> cases[] = {
       {"Combo",
        [](FilialTest& t) {
          Variant list;
@@ -512,11 +499,7 @@ TEST_F(FilialTest, Statements) {
         "'N',  10,  4,  ('12.5'),  ('1.25'),  ('0'),  ('100'),  ('0.5'),  ('7'), 'N',  '2024/03/05', 'Ativa',  "
         "Null) "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases);
   Clear(qvtest::Sqlite());
 }
 

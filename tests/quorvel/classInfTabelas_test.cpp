@@ -17,6 +17,7 @@ namespace {
 using automation::Bounds;
 using automation::Null;
 using automation::Variant;
+using qvtest::RowsText;
 using automation::VariantArray;
 
 // A pair array: (i, 0) the column, (i, 1) the literal.
@@ -27,17 +28,6 @@ Variant Pairs(std::vector<std::pair<Variant, Variant>> pairs) {
     a.at(static_cast<long>(i), 1) = pairs[i].second;
   }
   return Variant(std::move(a));
-}
-
-// The cells of an array row by row, "|" between cells and "/" between rows.
-std::string Text(const Variant& array) {
-  std::string out;
-  for (const auto& row : qvtest::Rows(array)) {
-    if (!out.empty()) out += "/";
-    for (std::size_t c = 0; c < row.size(); ++c)
-      out += (c ? "|" : "") + (row[c].is_null() ? std::string("Null") : automation::CStr(row[c]));
-  }
-  return out;
 }
 
 TEST(CallerTexts, LiteralsAndNames) {
@@ -139,7 +129,7 @@ class InfTabelasTest : public ::testing::TestWithParam<bool> {
     std::string d;
     std::string table = "AuxTeste";
     t.pCarregaDadosTabela(conn(), d, table, order, list);
-    return d.empty() ? Text(list) : d;
+    return d.empty() ? RowsText(list) : d;
   }
 
   quorvel::classInfTabelas t;
@@ -151,7 +141,7 @@ TEST_P(InfTabelasTest, FieldDescriptions) {
   t.pCarCamposTabela(conn(), desc, table, list);
   ASSERT_EQ(desc, "");
   // PostgreSQL reports the names it folded to lower case.
-  EXPECT_EQ(Text(list), GetParam() ? "Nome do campo|Tipo do campo|Tamanho do campo|Aceita nulos?/"
+  EXPECT_EQ(RowsText(list), GetParam() ? "Nome do campo|Tipo do campo|Tamanho do campo|Aceita nulos?/"
                                      "codigo|3|4|N/descricao|200|40|S/valor|5|8|S"
                                    : "Nome do campo|Tipo do campo|Tamanho do campo|Aceita nulos?/"
                                      "Codigo|3|4|N/Descricao|200|40|S/Valor|5|8|S");
@@ -162,7 +152,7 @@ TEST_P(InfTabelasTest, FieldDescriptions) {
   std::string missing = "Nada";
   t.pCarCamposTabela(conn(), desc, missing, list);
   EXPECT_EQ(desc, "-2147217900    Quorvel");
-  EXPECT_EQ(Text(list).substr(0, 13), "Nome do campo") << "kept after a failure";
+  EXPECT_EQ(RowsText(list).substr(0, 13), "Nome do campo") << "kept after a failure";
 }
 
 TEST_P(InfTabelasTest, WholeTable) {
@@ -185,7 +175,7 @@ TEST_P(InfTabelasTest, WholeTable) {
     desc.clear();
     t.pCarregaDadosTabela(conn(), desc, table, order, list);
     EXPECT_EQ(desc, "") << k.name;
-    EXPECT_EQ(Text(list), k.rows) << k.name;
+    EXPECT_EQ(RowsText(list), k.rows) << k.name;
   }
   qvtest::Exec(conn(), "DELETE FROM AuxTeste; INSERT INTO AuxTeste VALUES (9, 'x', 1)");
   Variant list, order(Null);
@@ -202,7 +192,7 @@ TEST_P(InfTabelasTest, Catalogue) {
   t.pCarTabelasAuxiliares(conn(), desc, list);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(trace.statements(), std::vector<std::string>{"SELECT * FROM FauTabelasAuxiliares "});
-  const std::string text = Text(list);
+  const std::string text = RowsText(list);
   EXPECT_EQ(text.substr(0, 22), "NomeTabela|DescrTabela");
   EXPECT_NE(text.find("/AuxTeste|Tabela de teste"), std::string::npos) << text;
   EXPECT_NE(text.find("/RhsCorPele|Cor da pele"), std::string::npos) << text;
@@ -213,7 +203,7 @@ TEST_P(InfTabelasTest, Catalogue) {
   t.pCarTabelasAuxiliares(conn(), desc, list);
   qvtest::Exec(conn(), "ALTER TABLE FauFora RENAME TO FauTabelasAuxiliares");
   EXPECT_EQ(desc, "-2147217900    Quorvel");
-  EXPECT_EQ(Text(list), "|") << "two Empty cells, shaped before the statement";
+  EXPECT_EQ(RowsText(list), "|") << "two Empty cells, shaped before the statement";
 }
 
 TEST_P(InfTabelasTest, WritersFromPairs) {
@@ -364,7 +354,7 @@ TEST_P(InfTabelasTest, DispatchByName) {
   std::vector<Variant> load{conn, Variant(""), Variant("AuxTeste"), Variant("Codigo DESC"), Variant()};
   com::CallResult r = object.Invoke("pcarregadadostabela", load);
   ASSERT_FALSE(r.failed()) << r.error.description;
-  EXPECT_EQ(Text(load[4]), "3|Null|3/2|Amarela|Null/1|Branca|1,5");
+  EXPECT_EQ(RowsText(load[4]), "3|Null|3/2|Amarela|Null/1|Branca|1,5");
 
   std::vector<Variant> exc{conn, Variant(""), Variant("u"), Variant("m"), Variant("AuxTeste"),
                            Pairs({{Variant("Codigo"), Variant(std::int32_t{3})}})};

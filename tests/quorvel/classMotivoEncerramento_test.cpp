@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
@@ -125,20 +124,13 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"QuoteInCode", Variant("3' OR '1'='1"), kNull, ""},
                                          ListCase{"QuoteInDescription", kNull, Variant("x' OR '1'='1"), ""},
                                          ListCase{"WordsInValue", kNull, Variant("%UPPER%"), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(MotivoTest, EmptyListAndStatements) {
   Variant list, cod = kNull, descr = kNull;
   c.CarMotivoEncerramento(Postgres(), desc, list, cod, descr);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
-  struct Case {
-    const char* name;
-    std::function<void(MotivoTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<MotivoTest> cases[] = {
       {"Inc", [](MotivoTest& t) { t.Insert("O'Brien"); },
        {"SELECT MAX(CodMotivoEncerramento) AS MaxCod FROM RhsMotivoEncerramento",
         "INSERT INTO RhsMotivoEncerramento (CodMotivoEncerramento, DescrMotivoEncerramento) VALUES ( 1, "
@@ -178,11 +170,7 @@ TEST_F(MotivoTest, EmptyListAndStatements) {
        {"SELECT * FROM RhsMotivoEncerramento WHERE CStr(CodMotivoEncerramento) LIKE '3' AND "
         "(DescrMotivoEncerramento) LIKE 'CAN%'"}},
   };
-  for (const Case& k : cases) {
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases);
 }
 
 TEST_F(MotivoTest, DispatchByName) {

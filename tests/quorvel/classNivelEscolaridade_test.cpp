@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
@@ -137,20 +136,13 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"QuoteInCode", Variant("1' OR '1'='1"), kNull, ""},
                                          ListCase{"QuoteInDescription", kNull, Variant("x' OR '1'='1"), ""},
                                          ListCase{"EmptyText", kNull, Variant(""), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(NivelTest, EmptyListAndStatements) {
   Variant list, cod = kNull, descr = kNull;
   c.CarNivelEscolaridade(Postgres(), desc, list, cod, descr);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
-  struct Case {
-    const char* name;
-    std::function<void(NivelTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<NivelTest> cases[] = {
       {"Inc", [](NivelTest& t) { t.Insert("O'Brien"); },
        {"SELECT MAX(CodNivel) AS MaxCod FROM RhsNivelEscolaridade",
         "INSERT INTO RhsNivelEscolaridade (CodNivel, DescrNivel) VALUES ( 1, 'O''Brien') "}},
@@ -187,11 +179,7 @@ TEST_F(NivelTest, EmptyListAndStatements) {
        },
        {"SELECT * FROM RhsNivelEscolaridade WHERE CStr(CodNivel) LIKE '3' AND (DescrNivel) LIKE 'TÉC%'"}},
   };
-  for (const Case& k : cases) {
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases);
 }
 
 TEST_F(NivelTest, DispatchByName) {

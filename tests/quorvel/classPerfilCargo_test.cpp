@@ -188,9 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"All", Variant("1_"), Variant("%"), Variant("%"), "13 16 12"},
                           ListCase{"QuoteInBranch", kNull, Variant("x' OR '1'='1"), kNull, ""},
                           ListCase{"QuoteInKey", Variant("1' OR '1'='1"), kNull, kNull, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(PerfilTest, ListShowsMissingNamesAsNull) {
   Variant list, a = kNull, b = kNull, d = kNull;

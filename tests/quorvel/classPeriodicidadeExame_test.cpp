@@ -146,9 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "3 4"},
                           ListCase{"QuoteInDescription", N, N, N, Variant("x' OR '1'='1"), N, N, N, N, ""},
                           ListCase{"QuoteInYears", N, N, N, N, N, Variant("1' OR '1'='1"), N, N, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(PeriodicidadeTest, ListRows) {
   Seed(Postgres());

@@ -10,16 +10,7 @@ namespace {
 
 using automation::Null;
 using automation::Variant;
-
-std::string Text(const Variant& array) {
-  std::string out;
-  for (const auto& row : qvtest::Rows(array)) {
-    if (!out.empty()) out += "/";
-    for (std::size_t c = 0; c < row.size(); ++c)
-      out += (c ? "|" : "") + (row[c].is_null() ? std::string("Null") : automation::CStr(row[c]));
-  }
-  return out;
-}
+using qvtest::RowsText;
 
 class RelatoriosTest : public ::testing::TestWithParam<bool> {
  public:
@@ -48,7 +39,7 @@ TEST_P(RelatoriosTest, CatalogueByDescriptionWithTheFieldNames) {
   r.pCarRelatorios(conn(), desc, list);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(trace.statements(), std::vector<std::string>{"SELECT * FROM RhsRelatorios ORDER BY DescrRelatorio "});
-  EXPECT_EQ(Text(list), Captions() + "/2|Aniversariantes|Null/1|Ficha de registro|ficha.rpt/"
+  EXPECT_EQ(RowsText(list), Captions() + "/2|Aniversariantes|Null/1|Ficha de registro|ficha.rpt/"
                                      "3|Relação de cargos|cargos.rpt");
   EXPECT_EQ(qvtest::Rows(list)[1][0], Variant(std::int32_t{2}));
 }
@@ -58,7 +49,7 @@ TEST_P(RelatoriosTest, EmptyCatalogueIsTheCaptionRowAlone) {
   desc = "antes";
   r.pCarRelatorios(conn(), desc, list);
   EXPECT_EQ(desc, "antes");
-  EXPECT_EQ(Text(list), Captions());
+  EXPECT_EQ(RowsText(list), Captions());
 }
 
 TEST_P(RelatoriosTest, CatalogueFailure) {
@@ -123,7 +114,7 @@ TEST_P(RelatoriosTest, DispatchByName) {
   std::vector<Variant> car{connection, Variant(""), Variant()};
   result = object.Invoke("pCarRelatorios", car);
   ASSERT_FALSE(result.failed());
-  EXPECT_EQ(Text(car[2]), Captions());
+  EXPECT_EQ(RowsText(car[2]), Captions());
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, RelatoriosTest, ::testing::Bool(),

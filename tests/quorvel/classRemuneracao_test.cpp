@@ -193,9 +193,7 @@ TEST_P(RemuneracaoListTest, Filters) {
     EXPECT_EQ(list, Variant("replaced"));
     return;
   }
-  std::string keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys += (keys.empty() ? "" : " ") + automation::CStr(v);
-  EXPECT_EQ(keys, k.keys);
+  EXPECT_EQ(qvtest::Keys(list), k.keys);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -215,9 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInIndex", kNull, kNull, Variant("1') OR ('1"), kNull, "", "13    Quorvel"},
             ListCase{"EmptyReason", kNull, kNull, kNull, Variant(), "", "13    Quorvel"},
             ListCase{"TextThatIsNoDate", kNull, Variant("x' OR '1'='1"), kNull, kNull, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(RemuneracaoTest, ListColumnsAndStatement) {
   Variant list, employee(std::int32_t{10}), date = kNull, index(2.5), reason = kNull;

@@ -1,8 +1,6 @@
 // classSindicato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/administration/classSindicato.h"
@@ -13,14 +11,9 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 struct Union {
   std::string nome = "Sindicato dos Comerciários", logr = "Rua", end = "Direita", nr = "10", compl_ = "sala 2",
@@ -54,12 +47,11 @@ class SindicatoTest : public ::testing::Test {
     return key;
   }
   std::string Row(std::int32_t key) {
-    const Variant v = qvtest::Scalar(
+    return qvtest::Cell(
         Postgres(), "SELECT NomeSind || '|' || LogradouroSind || '|' || EnderecoSind || '|' || NrEnderecoSind || '|'"
                     " || ComplEnderecoSind || '|' || BairroSind || '|' || CodCidade || '|' || UFSind || '|' || CEPSind"
                     " || '|' || DataBaseSind || '|' || Telefone FROM RhsSindicato WHERE CodSindicato = " +
                         std::to_string(key));
-    return v.is_null() ? "Null" : automation::CStr(v);
   }
 
   quorvel::classSindicato c;
@@ -220,9 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"EmptyCity", kNull, kNull, Variant(), kNull, kNull, "", "13    Quorvel"},
             ListCase{"InjectionInMonth", kNull, kNull, kNull, kNull, Variant("5 OR 1=1"), "", "13    Quorvel"},
             ListCase{"EmptyTextMonth", kNull, kNull, kNull, kNull, Variant(""), "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(SindicatoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull;
@@ -238,12 +228,7 @@ TEST_F(SindicatoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(SindicatoTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(SindicatoTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<SindicatoTest> cases[] = {
       {"BusNome",
        [](SindicatoTest& t) {
          std::int32_t key = 7;
@@ -312,12 +297,7 @@ TEST_F(SindicatoTest, Statements) {
         "'Sindicato dos Comerciários', 'Rua', 'Direita', '10', '', 'Sé',  3550308, 'SP', '01002-000',  5, "
         "'11 3333-4444') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato"); });
 }
 
 TEST_F(SindicatoTest, DispatchByName) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
@@ -15,6 +14,7 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::SortedKeys;
 
 const Variant kNull(Null);
 const Variant N = kNull;
@@ -39,15 +39,6 @@ std::string SortedRows(const Variant& list) {
   std::string joined;
   for (const auto& [key, line] : out) joined += line + ";";
   return joined;
-}
-
-std::string SortedKeys(const Variant& list) {
-  std::vector<long> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string out;
-  for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
-  return out;
 }
 
 class SolicValeTransporteTest : public ::testing::Test {
@@ -248,17 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"QuoteInType", N, Variant("1' OR '1'='1"), N, "", "13    Quorvel"},
                           ListCase{"EmptyCarrier", N, N, Variant(), "", "13    Quorvel"},
                           ListCase{"EmptyTextCarrier", N, N, Variant(""), "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(SolicValeTransporteTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(SolicValeTransporteTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<SolicValeTransporteTest> cases[] = {
       {"Bus",
        [](SolicValeTransporteTest& t) {
          std::int32_t key = 7, f = 0, tp = 0;
@@ -307,12 +291,7 @@ TEST_F(SolicValeTransporteTest, Statements) {
         "INSERT INTO RhsSolicValeTransporte (CodRegSolicValeTransporte, CodFuncionario, CodTipoValeTransporte, "
         "LinhaUtilizada, QuantDiaria, DataSolicitacao) VALUES ( 1,  5,  1, 'Linha 1',  4, '2024/03/05') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsSolicValeTransporte");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsSolicValeTransporte"); });
 }
 
 TEST_F(SolicValeTransporteTest, DispatchByName) {

@@ -1,8 +1,6 @@
 // classTipoAnotacao against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/administration/classTipoAnotacao.h"
@@ -13,14 +11,9 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 class TipoAnotacaoTest : public ::testing::Test {
  public:
@@ -37,9 +30,8 @@ class TipoAnotacaoTest : public ::testing::Test {
     return key;
   }
   std::string Row(std::int32_t key) {
-    const Variant v = qvtest::Scalar(Postgres(), "SELECT DescrTipoAnotacao || '|' || Falta || '|' || Ativado "
-                                                 "FROM RhsTipoAnotacao WHERE CodTipoAnotacao = " + std::to_string(key));
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(Postgres(), "SELECT DescrTipoAnotacao || '|' || Falta || '|' || Ativado "
+                                     "FROM RhsTipoAnotacao WHERE CodTipoAnotacao = " + std::to_string(key));
   }
 
   quorvel::classTipoAnotacao c;
@@ -163,9 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"InjectionInKey", Variant("1' OR '1'='1"), kNull, kNull, kNull, ""},
                           ListCase{"InjectionInFlag", kNull, kNull, Variant("x' OR '1'='1"), kNull, ""},
                           ListCase{"QuoteInDescription", kNull, Variant("O'Brien"), kNull, kNull, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(TipoAnotacaoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
@@ -182,12 +172,7 @@ TEST_F(TipoAnotacaoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(TipoAnotacaoTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(TipoAnotacaoTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<TipoAnotacaoTest> cases[] = {
       {"BusDescr",
        [](TipoAnotacaoTest& t) {
          std::int32_t key = 7;
@@ -238,12 +223,7 @@ TEST_F(TipoAnotacaoTest, Statements) {
        {"SELECT MAX(CodTipoAnotacao) AS MaxCod FROM RhsTipoAnotacao",
         "INSERT INTO RhsTipoAnotacao (CodTipoAnotacao, DescrTipoAnotacao, Falta, Ativado) VALUES ( 1, 'A', 'N', 'S') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsTipoAnotacao");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoAnotacao"); });
 }
 
 TEST_F(TipoAnotacaoTest, DispatchByName) {

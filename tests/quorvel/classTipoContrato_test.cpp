@@ -1,8 +1,6 @@
 // classTipoContrato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/personnel/classTipoContrato.h"
@@ -13,14 +11,9 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 // The six texts of a contract type, in column order.
 struct Texts {
@@ -185,9 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"NoMatch", kNull, Variant("zz%"), kNull, ""},
                                          ListCase{"QuoteInKey", Variant("1' OR '1'='1"), kNull, kNull, ""},
                                          ListCase{"QuoteInText", kNull, Variant("x' OR '1'='1"), kNull, ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(ContratoTest, ListOnAnEmptyTableGivesTheCaptions) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull;
@@ -197,12 +188,7 @@ TEST_F(ContratoTest, ListOnAnEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(ContratoTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(ContratoTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<ContratoTest> cases[] = {
       {"BusDescr",
        [](ContratoTest& t) {
          std::int32_t key = 7;
@@ -262,12 +248,7 @@ TEST_F(ContratoTest, Statements) {
         "INSERT INTO RhsTipoContrato (CodTipoContrato, DescrTipoContrato, NomeContrato, NomeContrato2, LeiContrato, "
         "DesignacaoContratado, Ativado) VALUES ( 1, 'A', 'B', 'C', 'D', 'E', 'S') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsTipoContrato");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoContrato"); });
 }
 
 TEST_F(ContratoTest, DispatchByName) {

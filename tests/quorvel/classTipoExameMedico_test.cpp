@@ -161,9 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"InjectionInDays", kNull, kNull, Variant("1 OR 1=1"), kNull, "", "13    Quorvel"},
                           ListCase{"EmptyDays", kNull, kNull, Variant(), kNull, "", "13    Quorvel"},
                           ListCase{"EmptyTextDays", kNull, kNull, Variant(""), kNull, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(TipoExameTest, EmptyTableGivesTheCaptionsAndNullsStay) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;

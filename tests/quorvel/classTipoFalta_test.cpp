@@ -67,9 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"QuoteInDescription", kNull, Variant("o'brien"), kNull, "13"},
                                          ListCase{"InjectionInKey", Variant("1' OR '1'='1"), kNull, kNull, ""},
                                          ListCase{"InjectionInCode", kNull, kNull, Variant("x' OR '1'='1"), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST(TipoFaltaTest, JustificationWordsAndEmptyTable) {
   quorvel::classTipoFalta c;

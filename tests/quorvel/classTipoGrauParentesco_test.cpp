@@ -1,8 +1,6 @@
 // classTipoGrauParentesco against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/personnel/classTipoGrauParentesco.h"
@@ -13,14 +11,9 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 class GrauTest : public ::testing::Test {
  public:
@@ -37,8 +30,7 @@ class GrauTest : public ::testing::Test {
     return key;
   }
   std::string Cell(std::string_view sql) {
-    const Variant v = qvtest::Scalar(Postgres(), sql);
-    return v.is_null() ? "Null" : automation::CStr(v);
+    return qvtest::Cell(Postgres(), sql);
   }
 
   quorvel::classTipoGrauParentesco g;
@@ -191,9 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInDegree", kNull, kNull, Variant("1 OR 1=1"), kNull, "", "13    Quorvel"},
             ListCase{"EmptyDegree", kNull, kNull, Variant(), kNull, "", "13    Quorvel"},
             ListCase{"EmptyTextDegree", kNull, kNull, Variant(""), kNull, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(GrauTest, QuotedKeyFilterIsStillOneValue) {
   Seed(Postgres());
@@ -209,12 +199,7 @@ TEST_F(GrauTest, QuotedKeyFilterIsStillOneValue) {
 }
 
 TEST_F(GrauTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(GrauTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<GrauTest> cases[] = {
       {"BusDescr",
        [](GrauTest& t) {
          std::int32_t key = 7;
@@ -278,12 +263,7 @@ TEST_F(GrauTest, Statements) {
         "INSERT INTO RhsTipoGrauParentesco (CodGrauParentesco, DescrGrauParentesco, GrauParentesco, "
         "SalarioFamilia) VALUES ( 1, 'A',  2, 'S') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsTipoGrauParentesco");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoGrauParentesco"); });
 }
 
 TEST_F(GrauTest, DispatchByName) {

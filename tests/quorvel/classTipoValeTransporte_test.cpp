@@ -15,15 +15,10 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
 const Variant N = kNull;
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 std::string Text(const Variant& v) {
   return v.is_null() ? "Null" : v.is_empty() ? "<Empty>" : automation::CStr(v);
@@ -244,9 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInCarrier", N, N, N, N, Variant("1 OR 1=1"), N, N, "", "13    Quorvel"},
             ListCase{"EmptyQuantity", N, N, N, Variant(), N, N, N, "", "13    Quorvel"},
             ListCase{"EmptyTextCarrier", N, N, N, N, Variant(""), N, N, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(TipoValeTransporteTest, ListFormatsThePriceAndKeepsNulls) {
   struct Case {
@@ -285,12 +278,7 @@ TEST_F(TipoValeTransporteTest, ListFormatsThePriceAndKeepsNulls) {
 }
 
 TEST_F(TipoValeTransporteTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(TipoValeTransporteTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<TipoValeTransporteTest> cases[] = {
       {"BusDescr",
        [](TipoValeTransporteTest& t) {
          std::int32_t key = 7;
@@ -356,12 +344,7 @@ TEST_F(TipoValeTransporteTest, Statements) {
         "QuantComercializada, CodTransp, DataUltimaCompra, QuantUltimaCompra, Ativado) VALUES ( 1, "
         "'Ônibus municipal',  4.4,  1000,  1,  Null,  200, 'S') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsTipoValeTransporte");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoValeTransporte"); });
 }
 
 TEST_F(TipoValeTransporteTest, DispatchByName) {

@@ -14,14 +14,9 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
+using qvtest::Keys;
 
 const Variant kNull(Null);
-
-std::string Keys(const Variant& list) {
-  std::string out;
-  for (const Variant& v : qvtest::Column(list, 0)) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
 
 std::string Joined(const std::vector<Variant>& values) {
   std::string out;
@@ -349,9 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"InjectionInCity", N, N, N, Variant("1 OR 1=1"), N, N, N, N, "", "13    Quorvel"},
             ListCase{"EmptyCity", N, N, N, Variant(), N, N, N, N, "", "13    Quorvel"},
             ListCase{"EmptyTextPurchaseCity", N, N, N, N, N, N, Variant(""), N, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(TransportadorTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, f[8] = {N, N, N, N, N, N, N, N};
@@ -368,12 +361,7 @@ TEST_F(TransportadorTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(TransportadorTest, Statements) {
-  struct Case {
-    const char* name;
-    std::function<void(TransportadorTest&)> call;
-    std::vector<const char*> statements;
-  };
-  const Case cases[] = {
+  const qvtest::StatementCase<TransportadorTest> cases[] = {
       {"BusNome",
        [](TransportadorTest& t) {
          std::int32_t key = 7;
@@ -443,12 +431,7 @@ TEST_F(TransportadorTest, Statements) {
         "VALUES ( 1, 'Viação Cometa', 'Rua', 'Direita', '10', '', 'Centro',  1, 'SP', '01002-000', '11 3333', 'Av', "
         "'Paulista', '900', 'loja 3', 'Bela Vista',  2, 'SP', '11 4444') "}},
   };
-  for (const Case& k : cases) {
-    qvtest::Exec(Postgres(), "DELETE FROM RhsTransportador");
-    qvtest::Trace trace;
-    k.call(*this);
-    EXPECT_EQ(trace.statements(), std::vector<std::string>(k.statements.begin(), k.statements.end())) << k.name;
-  }
+  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTransportador"); });
 }
 
 TEST_F(TransportadorTest, DispatchByName) {

@@ -332,9 +332,7 @@ TEST_P(VagaListTest, Filters) {
                                            Variant("DescrTipoContrato"), Variant("QuantSolicitada"),
                                            Variant("QuantSelecionada"), Variant("QuantContratada"),
                                            Variant("Status"), Variant("CodFilial"), Variant("CodCargo")}));
-  std::string keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys += (keys.empty() ? "" : " ") + automation::CStr(v);
-  EXPECT_EQ(keys, std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -371,9 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"EmptyAge", {{13, Variant()}}, "", "13    Quorvel"},
             ListCase{"EmptyTextSalary", {{7, Variant("")}}, "", "13    Quorvel"},
             ListCase{"TextReason", {{17, Variant("abc")}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+    qvtest::DatabaseCaseName());
 
 TEST_F(VagaTest, Statements) {
   struct Case {

@@ -1,5 +1,8 @@
 #include "tests/quorvel/fixture.h"
 
+#include <algorithm>
+
+#include "platform/automation/convert.h"
 #include "tests/support/testdb.h"
 
 namespace qvtest {
@@ -45,6 +48,11 @@ long Count(ado::Connection& conn, std::string_view table_and_condition) {
   return -1;
 }
 
+std::string Cell(ado::Connection& conn, std::string_view sql) {
+  const Variant v = Scalar(conn, sql);
+  return v.is_null() ? "Null" : automation::CStr(v);
+}
+
 Trace::Trace() : scope_([this](std::string_view s) { statements_.emplace_back(s); }) {}
 
 bool Trace::Sent(std::string_view prefix) const {
@@ -75,6 +83,31 @@ std::vector<Variant> Column(const Variant& array, long c) {
 std::vector<Variant> Elements(const Variant& array) {
   const auto& a = array.as_array();
   return {a.elements().begin(), a.elements().end()};
+}
+
+std::string RowsText(const Variant& array) {
+  std::string out;
+  for (const auto& row : Rows(array)) {
+    if (!out.empty()) out += "/";
+    for (std::size_t c = 0; c < row.size(); ++c)
+      out += (c ? "|" : "") + (row[c].is_null() ? std::string("Null") : automation::CStr(row[c]));
+  }
+  return out;
+}
+
+std::string Keys(const Variant& list, long column) {
+  std::string out;
+  for (const Variant& v : Column(list, column)) out += (out.empty() ? "" : " ") + automation::CStr(v);
+  return out;
+}
+
+std::string SortedKeys(const Variant& list) {
+  std::vector<long> keys;
+  for (const Variant& v : Column(list, 0)) keys.push_back(automation::CLng(v));
+  std::sort(keys.begin(), keys.end());
+  std::string out;
+  for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
+  return out;
 }
 
 }  // namespace qvtest

@@ -35,11 +35,7 @@ inline std::vector<Variant> Texts(std::initializer_list<const char*> texts) {
   return out;
 }
 
-// The first column of the first row as text ("Null" for Null).
-inline std::string Cell(ado::Connection& conn, std::string_view sql) {
-  const Variant v = qvtest::Scalar(conn, sql);
-  return v.is_null() ? "Null" : automation::CStr(v);
-}
+using qvtest::Cell;
 
 // A call and the statements it must send, in order.
 struct StatementCase {

@@ -1,0 +1,138 @@
+#include "quorvel/recruitment/classConhecCandidato.h"
+
+#include "quorvel/common/module1.h"
+#include "quorvel/common/records.h"
+#include "quorvel/common/sql.h"
+
+namespace quorvel {
+
+using automation::Variant;
+
+namespace {
+
+// The tree's texts by name, so that the record set carries one CodConhec:
+// the item's own.
+constexpr std::string_view kSelect =
+    "SELECT RhsConhecCandidato.*, RhsConhecimento.DescrConhec, "
+    "RhsConhecimento.CodCompletoConhec, RhsConhecimento.DescrCompletaConhec "
+    "FROM ( RhsConhecCandidato "
+    "LEFT JOIN RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecCandidato.CodConhec) ";
+
+}  // namespace
+
+void classConhecCandidato::CarConhecCandidato(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray,
+                                              Variant& pkCodCandidato, Variant& pkCodConhec, Variant& pnDescrConhec,
+                                              Variant& pnCodCompletoConhec, Variant& pnDescrCompletaConhec,
+                                              Variant& pnNivelConhecCandidato, Variant& pnDescrConhecCandidato) {
+  static constexpr Column kColumns[] = {{"CodRegConhecCandidato"}, {"CodCandidato"},        {"CodConhec"},
+                                        {"DescrConhec"},           {"CodCompletoConhec"},   {"DescrCompletaConhec"},
+                                        {"NivelConhecCandidato"},  {"DescrConhecCandidato"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pkCodCandidato, "(CodCandidato) LIKE ", sql::Text);
+    where.Add(pkCodConhec, "RhsConhecCandidato.CodConhec LIKE ", sql::Text);
+    where.Add(pnDescrConhec, "UPPER(DescrConhec) LIKE ", sql::UpperText);
+    where.Add(pnCodCompletoConhec, "CodCompletoConhec LIKE ", sql::Text);
+    where.Add(pnDescrCompletaConhec, "UPPER(DescrCompletaConhec) LIKE ", sql::UpperText);
+    where.Add(pnNivelConhecCandidato, "NivelConhecCandidato = ", sql::Number);
+    where.Add(pnDescrConhecCandidato, "UPPER(DescrConhecCandidato) LIKE ", sql::UpperText);
+    std::string statement = std::string(kSelect) + where.Clause();
+    fAjustaSql(ConnRH, statement);
+    LoadList(ConnRH, statement, vlArray, kColumns);
+  });
+}
+
+void classConhecCandidato::BusConhecCandidato(ado::Connection& ConnRH, std::string& DescErr,
+                                              std::int32_t& pkCodRegConhecCandidato, std::int32_t& pkCodCandidato,
+                                              std::string& pkCodConhec, std::string& pnDescrConhec,
+                                              std::string& pnCodCompletoConhec, std::string& pnDescrCompletaConhec,
+                                              std::uint8_t& pnNivelConhecCandidato,
+                                              std::string& pnDescrConhecCandidato) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegConhecCandidato = " +
+                                       std::to_string(pkCodRegConhecCandidato));
+    Copy(*rs, "CodRegConhecCandidato", pkCodRegConhecCandidato);
+    Copy(*rs, "CodCandidato", pkCodCandidato);
+    Copy(*rs, "CodConhec", pkCodConhec);
+    Copy(*rs, "DescrConhec", pnDescrConhec);
+    Copy(*rs, "CodCompletoConhec", pnCodCompletoConhec);
+    Copy(*rs, "DescrCompletaConhec", pnDescrCompletaConhec);
+    Copy(*rs, "NivelConhecCandidato", pnNivelConhecCandidato);
+    Copy(*rs, "DescrConhecCandidato", pnDescrConhecCandidato);
+    rs->Close();
+  });
+}
+
+void classConhecCandidato::ExcConhecCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                              std::string&, std::int32_t& pkCodRegConhecCandidato) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "DELETE FROM RhsConhecCandidato " "WHERE CodRegConhecCandidato = " +
+                        std::to_string(pkCodRegConhecCandidato));
+  });
+}
+
+void classConhecCandidato::AltConhecCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                              std::string&, std::int32_t& pkCodRegConhecCandidato,
+                                              std::int32_t& pkCodCandidato, std::string& pkCodConhec,
+                                              std::uint8_t& pnNivelConhecCandidato,
+                                              std::string& pnDescrConhecCandidato) {
+  Trapped(DescErr, [&] {
+    Execute(ConnRH, "UPDATE RhsConhecCandidato SET "
+                    "CodCandidato = " + std::to_string(pkCodCandidato) + ", "
+                    "CodConhec = " + sql::Quote(pkCodConhec) + ", "
+                    "NivelConhecCandidato = " + std::to_string(pnNivelConhecCandidato) + ", "
+                    "DescrConhecCandidato = " + sql::Quote(pnDescrConhecCandidato) + " "
+                    "WHERE CodRegConhecCandidato = " + std::to_string(pkCodRegConhecCandidato));
+  });
+}
+
+void classConhecCandidato::IncConhecCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                              std::string&, std::int32_t& pkCodRegConhecCandidato,
+                                              std::int32_t& pkCodCandidato, std::string& pkCodConhec,
+                                              std::uint8_t& pnNivelConhecCandidato,
+                                              std::string& pnDescrConhecCandidato) {
+  Trapped(DescErr, [&] {
+    const auto key = fProxCodigo(ConnRH, DescErr);
+    pkCodRegConhecCandidato = key.value_or(0);
+    if (!key) return;
+    Execute(ConnRH, "INSERT INTO RhsConhecCandidato ("
+                    "CodRegConhecCandidato, CodCandidato, CodConhec, NivelConhecCandidato, "
+                    "DescrConhecCandidato) "
+                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
+                        sql::Quote(pkCodConhec) + ", " " " + std::to_string(pnNivelConhecCandidato) + ", " +
+                        sql::Quote(pnDescrConhecCandidato) + ") ");
+  });
+}
+
+std::optional<std::int32_t> classConhecCandidato::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
+  return NextKey(ConnRH, DescErr, "SELECT MAX(CodRegConhecCandidato) AS MaxCod " "FROM RhsConhecCandidato");
+}
+
+const com::ClassDescription<classConhecCandidato>& classConhecCandidato::Description() {
+  using C = classConhecCandidato;
+  static const com::ClassDescription<C> d{
+      "Quorvel.classConhecCandidato",
+      {
+          com::Method<&C::CarConhecCandidato>(
+              "CarConhecCandidato", {"ConnRH", "DescErr", "vlArray", "pkCodCandidato", "pkCodConhec",
+                                     "pnDescrConhec", "pnCodCompletoConhec", "pnDescrCompletaConhec",
+                                     "pnNivelConhecCandidato", "pnDescrConhecCandidato"}),
+          com::Method<&C::BusConhecCandidato>(
+              "BusConhecCandidato", {"ConnRH", "DescErr", "pkCodRegConhecCandidato", "pkCodCandidato",
+                                     "pkCodConhec", "pnDescrConhec", "pnCodCompletoConhec",
+                                     "pnDescrCompletaConhec", "pnNivelConhecCandidato", "pnDescrConhecCandidato"}),
+          com::Method<&C::ExcConhecCandidato>(
+              "ExcConhecCandidato", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegConhecCandidato"}),
+          com::Method<&C::AltConhecCandidato>(
+              "AltConhecCandidato", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegConhecCandidato",
+                                     "pkCodCandidato", "pkCodConhec", "pnNivelConhecCandidato",
+                                     "pnDescrConhecCandidato"}),
+          com::Method<&C::IncConhecCandidato>(
+              "IncConhecCandidato", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegConhecCandidato",
+                                     "pkCodCandidato", "pkCodConhec", "pnNivelConhecCandidato",
+                                     "pnDescrConhecCandidato"}),
+      }};
+  return d;
+}
+
+}  // namespace quorvel
