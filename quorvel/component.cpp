@@ -12,6 +12,7 @@
 #include "quorvel/administration/classTipoFalta.h"
 #include "quorvel/administration/classFaixaAquisFerias.h"
 #include "quorvel/administration/classFerias.h"
+#include "quorvel/administration/classCCItens.h"
 #include "quorvel/health/classConhecPerfilCargo.h"
 #include "quorvel/health/classEPI.h"
 #include "quorvel/health/classEPIPerfilCargo.h"
@@ -41,6 +42,7 @@
 #include "quorvel/recruitment/classConhecimento.h"
 #include "quorvel/recruitment/classCursos.h"
 #include "quorvel/recruitment/classDadosCandidato.h"
+#include "quorvel/recruitment/classEncaminhamento.h"
 #include "quorvel/recruitment/classEscolaridadeCandidato.h"
 #include "quorvel/recruitment/classExperCandidato.h"
 #include "quorvel/recruitment/classMotivoEncerramento.h"
@@ -65,6 +67,7 @@ com::Server& Component() {
       com::Creatable<quorvel::classAnotacao>(),
       com::Creatable<quorvel::classFaixaAquisFerias>(),
       com::Creatable<quorvel::classFerias>(),
+      com::Private<quorvel::classCCItens>(),
       com::Creatable<quorvel::classDadosPessoais>(),
       com::Creatable<quorvel::classDadosFuncionario>(),
       com::Creatable<quorvel::classRemuneracao>(),
@@ -100,6 +103,7 @@ com::Server& Component() {
       com::Creatable<quorvel::classEscolaridadeCandidato>(),
       com::Creatable<quorvel::classCargoCandidato>(),
       com::Creatable<quorvel::classTurnoCandidato>(),
+      com::Creatable<quorvel::classEncaminhamento>(),
   };
   static com::Server server(classes);
   return server;

@@ -36,6 +36,13 @@ std::string VacationStart(const Variant& value) {
   return "InicioFerias = " + sql::Date(value) + " ";
 }
 
+// A bound of the acquisition period compared with AnoMes: a date as the
+// date text, a year-month number as it stands.
+std::string PeriodBound(const std::string& value) {
+  const Variant v(value);
+  return sql::Quote(automation::IsDate(v) ? fFormataDataSql(v) : value);
+}
+
 }  // namespace
 
 void classFerias::BusFerias(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodRegFerias,
@@ -217,6 +224,103 @@ void classFerias::pAltStatusDecTerceiro(ado::Connection& ConnRH, std::string& De
   });
 }
 
+void classFerias::pAltValorFeriasCOMDecimo(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
+                                           std::string& SourceMachine, std::int32_t& pkCodFuncionario,
+                                           std::string& pnAnoMesAnterior, std::int32_t& pnCodContraCheque,
+                                           std::int32_t& pnCodRegFerias) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT TotalProventos FROM FlpCCCabecalho " "WHERE CodFuncionario = " +
+                                       Key(pkCodFuncionario) + " AND AnoMes = " + sql::Quote(pnAnoMesAnterior) +
+                                       " AND Tipo = 'NOR'");
+    if (rs->EOF_()) {
+      rs->Close();
+      pAltValorFeriasSEMDecimo(ConnRH, DescErr, User, SourceMachine, pnCodContraCheque, pnCodRegFerias);
+      const std::string month =
+          pnAnoMesAnterior.substr(pnAnoMesAnterior.size() < 2 ? 0 : pnAnoMesAnterior.size() - 2);
+      DescErr = "9999 Funcionário sem Contra Cheque no mês de " +
+                automation::MonthName(automation::CInt(Variant(month))) + "." + "\r" +
+                "Férias calculadas sem parcela de Décimo Terceiro.";
+      return;
+    }
+    double proventos = 0;
+    Copy(*rs, "TotalProventos", proventos);
+    rs->Close();
+    const double decimo = automation::Round(proventos / 2, 2);
+    rs = Open(ConnRH, "SELECT TotalLiquido FROM FlpCCCabecalho " "WHERE CodContracheque = " +
+                          Key(pnCodContraCheque) + " AND Tipo = 'FER'");
+    double liquido = 0;
+    Copy(*rs, "TotalLiquido", liquido);
+    const std::string valor = fFormataNumeroSql(Variant(automation::Round(liquido + decimo, 2)));
+    Execute(ConnRH, "UPDATE FlpCCCabecalho SET " "TotalProventos = " + valor + " WHERE CodContracheque = " +
+                        Key(pnCodContraCheque) + " AND Tipo = 'FER'");
+    Execute(ConnRH, "UPDATE RhsFerias SET " "ValorFerias = " + valor + " WHERE CodRegFerias = " + Key(pnCodRegFerias));
+    rs->Close();
+  });
+}
+
+void classFerias::pAltValorFeriasSEMDecimo(ado::Connection& ConnRH, std::string& DescErr, std::string&,
+                                           std::string&, std::int32_t& pkCodContracheque,
+                                           std::int32_t& pnCodRegFerias) {
+  Trapped(DescErr, [&] {
+    RecordsetPtr rs = Open(ConnRH, "SELECT TotalLiquido FROM FlpCCCabecalho " "WHERE CodContraCheque = " +
+                                       Key(pkCodContracheque) + " AND Tipo = 'FER'");
+    if (!rs->EOF_()) {
+      double liquido = 0;
+      Copy(*rs, "TotalLiquido", liquido);
+      Execute(ConnRH, "UPDATE RhsFerias SET " "ValorFerias = " + fFormataNumeroSql(Variant(liquido)) +
+                          " WHERE CodRegFerias = " + Key(pnCodRegFerias));
+    }
+    rs->Close();
+  });
+}
+
+void classFerias::pCalculaMediaEvento(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
+                                      std::string& SourceMachine, std::int32_t& pkCodFuncionario,
+                                      std::int32_t& pkCodContracheque, std::string& pnDtIniAqui,
+                                      std::string& pnDtFinAqui) {
+  Trapped(DescErr, [&] {
+    // Two year-month numbers a year apart make twelve months; any other span none.
+    const double months = automation::Val(pnDtFinAqui) - automation::Val(pnDtIniAqui) == 100 ? 12 : 0;
+    RecordsetPtr rs = Open(ConnRH, " SELECT CodContraCheque FROM FlpCCCabecalho" " WHERE CodFuncionario = " +
+                                       Key(pkCodFuncionario) + " AND AnoMes >= " + PeriodBound(pnDtIniAqui) +
+                                       " AND AnoMes <= " + PeriodBound(pnDtFinAqui) + " AND Tipo = 'NOR'");
+    std::string payslips;
+    for (; !rs->EOF_(); rs->MoveNext()) {
+      if (!payslips.empty()) payslips += " OR ";
+      payslips += "CodContraCheque = " + automation::CStr(Record(*rs).Field("CodContracheque"));
+    }
+    rs->Close();
+    if (payslips.empty()) return;
+    rs = Open(ConnRH, " SELECT COUNT(FlpCCItens.CodEventoDet)AS Contador,FlpCCItens.CodEventoDet "
+                      " FROM FlpCCItens, FlpEventoDetalhe"
+                      " WHERE FlpCCItens.CodEventoDet = FlpEventoDetalhe.CodEventoDet"
+                      " AND FlpEventoDetalhe.IncidFerias = 'S'" " AND (" + payslips + ")" +
+                          " AND FlpCCItens.Unidade = 'H'" " GROUP BY FlpCCItens.CodEventoDet");
+    for (; !rs->EOF_(); rs->MoveNext()) {
+      std::int32_t evento = 0;
+      Copy(*rs, "CodEventoDet", evento);
+      // The total of the hours that Contador counts: the event's hour items on the period's payslips.
+      RecordsetPtr items = Open(ConnRH, " SELECT Unidade, Referencia ,Valor FROM FlpCCItens" " WHERE CodEventoDet = " +
+                                            Key(evento) + " AND (" + payslips + ")" + " AND Unidade = 'H'");
+      double total = 0;
+      std::string unidade = "H";
+      for (; !items->EOF_(); items->MoveNext()) {
+        double referencia = 0;
+        Copy(*items, "Referencia", referencia);
+        total += referencia;
+      }
+      items->Close();
+      if (months == 0) automation::raise(11);
+      double media = automation::Round(total / months, 2), zero = 0;
+      std::int32_t key = 0, none = 0;
+      if (!mobjCCItens) mobjCCItens = std::make_unique<classCCItens>();
+      mobjCCItens->IncCCItens(ConnRH, DescErr, User, SourceMachine, key, pkCodContracheque, evento, media, unidade,
+                              zero, none, none, none, none);
+    }
+    rs->Close();
+  });
+}
+
 std::optional<std::int32_t> classFerias::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
   return NextKey(ConnRH, DescErr, "SELECT MAX(CodRegFerias) AS MaxCod " "FROM RhsFerias");
 }
@@ -249,6 +353,15 @@ const com::ClassDescription<classFerias>& classFerias::Description() {
               "pAltStatusFerias", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegFerias", "pnStatusFerias"}),
           com::Method<&C::pAltStatusDecTerceiro>(
               "pAltStatusDecTerceiro", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegFerias", "pnStatus"}),
+          com::Method<&C::pAltValorFeriasCOMDecimo>(
+              "pAltValorFeriasCOMDecimo", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodFuncionario",
+                                           "pnAnoMesAnterior", "pnCodContraCheque", "pnCodRegFerias"}),
+          com::Method<&C::pAltValorFeriasSEMDecimo>(
+              "pAltValorFeriasSEMDecimo",
+              {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodContracheque", "pnCodRegFerias"}),
+          com::Method<&C::pCalculaMediaEvento>(
+              "pCalculaMediaEvento", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodFuncionario",
+                                      "pkCodContracheque", "pnDtIniAqui", "pnDtFinAqui"}),
       }};
   return d;
 }

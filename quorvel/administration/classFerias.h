@@ -2,12 +2,14 @@
 // classFerias: the vacation records of the employees (RhsFerias).
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/ado/ado.h"
 #include "platform/automation/variant.h"
 #include "platform/com/bind.h"
+#include "quorvel/administration/classCCItens.h"
 
 namespace quorvel {
 
@@ -45,11 +47,26 @@ class classFerias {
                         std::string& SourceMachine, std::int32_t& pkCodRegFerias, std::string& pnStatusFerias);
   void pAltStatusDecTerceiro(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
                              std::string& SourceMachine, std::int32_t& pkCodRegFerias, std::string& pnStatus);
+  // Net total of the vacation payslip plus half of the previous month's normal
+  // earnings; without that payslip, as pAltValorFeriasSEMDecimo with a "9999 " warning.
+  void pAltValorFeriasCOMDecimo(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
+                                std::string& SourceMachine, std::int32_t& pkCodFuncionario,
+                                std::string& pnAnoMesAnterior, std::int32_t& pnCodContraCheque,
+                                std::int32_t& pnCodRegFerias);
+  void pAltValorFeriasSEMDecimo(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
+                                std::string& SourceMachine, std::int32_t& pkCodContracheque,
+                                std::int32_t& pnCodRegFerias);
+  // One new item of the vacation payslip per averaged hour event of the period.
+  void pCalculaMediaEvento(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
+                           std::string& SourceMachine, std::int32_t& pkCodFuncionario,
+                           std::int32_t& pkCodContracheque, std::string& pnDtIniAqui, std::string& pnDtFinAqui);
 
   static const com::ClassDescription<classFerias>& Description();
 
  private:
   std::optional<std::int32_t> fProxCodigo(ado::Connection& ConnRH, std::string& DescErr);
+
+  std::unique_ptr<classCCItens> mobjCCItens;  // made on first use by pCalculaMediaEvento
 };
 
 }  // namespace quorvel

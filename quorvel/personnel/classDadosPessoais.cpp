@@ -501,6 +501,69 @@ void classDadosPessoais::CarDadosPessoais(ado::Connection& ConnRH, std::string& 
   });
 }
 
+void classDadosPessoais::CarDadosPessoaisFiltro(
+    ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray, Variant& pnSexo, Variant& pnFumante,
+    Variant& pkCodCargoPret, Variant& pkCodEstadoCivil, Variant& pnFilhos, Variant& pnDispHorasExtras,
+    Variant& pnDispViagens, Variant& pnMeioTransporte, Variant& pnIdadeInicial, Variant& pnIdadeFinal,
+    Variant& pkCidadeResid, Variant& pkCodGrauInstrucao, Variant& pkCodCargoExper, Variant& pnExperMin,
+    Variant& pnSituacaoCandidato, Variant& pnArrayConhec) {
+  static constexpr Column kColumns[] = {{"CodIndividual"}, {"Nome"},   {"Status"},       {"Situacao"},
+                                        {"(Idade)", {}, &Idade},      {"DataNasc"},     {"Sexo"},
+                                        {"NrIdentidade"},  {"NrCPF"},  {"NomePai"},      {"NomeMae"},
+                                        {"CodCandidato"}};
+  Trapped(DescErr, [&] {
+    sql::Filter where;
+    where.Add(pnSexo, "UPPER(Sexo) = ", sql::UpperText);
+    where.Add(pnFumante, "UPPER(Fumante) = ", sql::UpperText);
+    where.Add(pkCodCargoPret, "RhsCargoCandidato.CodCargo = ", sql::Number);
+    where.Add(pkCodEstadoCivil, "CodEstadoCivil = ", sql::Number);
+    if (!pnFilhos.is_null()) where.Add(automation::CStr(pnFilhos) == "S" ? "NrFilhos > 0" : "NrFilhos = 0");
+    where.Add(pnDispHorasExtras, "DispHorasExtras = ", sql::Text);
+    where.Add(pnDispViagens, "DispViagens = ", sql::Text);
+    where.Add(pnMeioTransporte, "MeioTransporte = ", sql::Text);
+    where.Add(pnIdadeInicial, "((now()-DataNasc) / 365.25) >= ", sql::Number);
+    where.Add(pnIdadeFinal, " ((now()-DataNasc) / 365.25) <= ", sql::Number);
+    where.Add(pkCidadeResid, "RhsDadosPessoais.CodCidade = ", sql::Number);
+    where.Add(pkCodGrauInstrucao, "CodGrauInstrucao >= ", sql::Number);
+    if (!pkCodCargoExper.is_null()) {
+      const std::string cargo = sql::Number(pkCodCargoExper);
+      std::string condition = "RhsExperCandidato.CodCargo = " + cargo;
+      if (!pnExperMin.is_null())
+        condition += " AND RhsExperCandidato.CodCandidato IN (" "SELECT CodCandidato " "FROM RhsExperCandidato "
+                     "WHERE CodCargo = " + cargo + " " "GROUP BY CodCandidato "
+                     "HAVING (SUM((CASE WHEN DataSaida is null then  " "'" +
+                     fFormataDataSql(Variant(automation::Today())) + "'else  DataSaida end ) - (DataEntrada))/365) >= " +
+                     sql::Number(pnExperMin) + ")";
+      where.Add(condition);
+    }
+    where.Add(pnSituacaoCandidato, "RhsDadosCandidato.Situacao = ", sql::Text);
+    if (!pnArrayConhec.is_null()) {
+      const automation::VariantArray& codes = pnArrayConhec.as_array();
+      const long last = codes.ubound(1);
+      std::string nest;
+      for (long i = 1; i <= last; ++i) {
+        nest += "(SELECT CodCandidato FROM RhsConhecCandidato " "INNER JOIN RhsConhecimento ON "
+                "RhsConhecimento.CodConhec = RhsConhecCandidato.CodConhec WHERE " "CodCompletoConhec LIKE " +
+                sql::Quote("%." + automation::CStr(codes.at(i)) + ".%");
+        if (i < last) nest += " AND CodCandidato IN ";
+      }
+      if (last >= 1) nest += std::string(static_cast<std::size_t>(last), ')');
+      where.Add("RhsDadosCandidato.CodCandidato IN " + nest);
+    }
+    std::string s = "SELECT DISTINCT RhsDadosPessoais.CodIndividual, Nome, NomePai, NomeMae, "
+                    "DataNasc, Sexo, NrIdentidade, NrCPF, Status, RhsDadosCandidato.Situacao, "
+                    "RhsDadosCandidato.CodCandidato "
+                    "FROM (((( RhsDadosCandidato "
+                    "INNER JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosCandidato.CodIndividual) "
+                    "LEFT JOIN RhsCargoCandidato ON RhsCargoCandidato.CodCandidato = RhsDadosCandidato.CodCandidato) "
+                    "LEFT JOIN RhsExperCandidato ON RhsExperCandidato.CodCandidato = RhsDadosCandidato.CodCandidato) "
+                    "LEFT JOIN RhsConhecCandidato ON RhsConhecCandidato.CodCandidato = RhsDadosCandidato.CodCandidato) " +
+                    where.Clause() + " ORDER BY Nome";
+    fAjustaSql(ConnRH, s);
+    LoadList(ConnRH, s, vlArray, kColumns);
+  });
+}
+
 std::optional<std::int32_t> classDadosPessoais::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
   return NextKey(ConnRH, DescErr, "SELECT MAX(CodIndividual) AS MaxCod " "FROM RhsDadosPessoais");
 }
@@ -550,6 +613,10 @@ const com::ClassDescription<classDadosPessoais>& classDadosPessoais::Description
           com::Method<&C::CarDadosPessoais>("CarDadosPessoais", {"ConnRH", "DescErr", "vlArray", "pkCodIndividual",
               "pnNome", "pkCodCidade", "pnUF", "pnSexo", "pkCodNacionalidade", "pnNrIdentidade", "pnNrCPF",
               "pnDefFisico", "pnArrayStatus", "pnSituacao"}),
+          com::Method<&C::CarDadosPessoaisFiltro>("CarDadosPessoaisFiltro", {"ConnRH", "DescErr", "vlArray",
+              "pnSexo", "pnFumante", "pkCodCargoPret", "pkCodEstadoCivil", "pnFilhos", "pnDispHorasExtras",
+              "pnDispViagens", "pnMeioTransporte", "pnIdadeInicial", "pnIdadeFinal", "pkCidadeResid",
+              "pkCodGrauInstrucao", "pkCodCargoExper", "pnExperMin", "pnSituacaoCandidato", "pnArrayConhec"}),
       }};
   return d;
 }

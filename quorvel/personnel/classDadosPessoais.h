@@ -154,6 +154,17 @@ class classDadosPessoais {
                         automation::Variant& pkCodNacionalidade, automation::Variant& pnNrIdentidade,
                         automation::Variant& pnNrCPF, automation::Variant& pnDefFisico,
                         automation::Variant& pnArrayStatus, automation::Variant& pnSituacao);
+  // Candidates matching every criterion given (Null: no criterion);
+  // pnArrayConhec: knowledge codes at 1..UBound, all required.
+  void CarDadosPessoaisFiltro(ado::Connection& ConnRH, std::string& DescErr, automation::Variant& vlArray,
+                              automation::Variant& pnSexo, automation::Variant& pnFumante,
+                              automation::Variant& pkCodCargoPret, automation::Variant& pkCodEstadoCivil,
+                              automation::Variant& pnFilhos, automation::Variant& pnDispHorasExtras,
+                              automation::Variant& pnDispViagens, automation::Variant& pnMeioTransporte,
+                              automation::Variant& pnIdadeInicial, automation::Variant& pnIdadeFinal,
+                              automation::Variant& pkCidadeResid, automation::Variant& pkCodGrauInstrucao,
+                              automation::Variant& pkCodCargoExper, automation::Variant& pnExperMin,
+                              automation::Variant& pnSituacaoCandidato, automation::Variant& pnArrayConhec);
 
   static const com::ClassDescription<classDadosPessoais>& Description();
 

@@ -134,7 +134,8 @@ TEST_P(ComponentCallTest, MethodTablesInInterfaceOrder) {
       {"Quorvel.classDadosPessoais",
        {"BusStatus", "AltSituacao", "CarComboHabProfissional", "CarComboBairro", "CarComboLogradouro",
         "CarComboEndereco", "CarComboFilhosFicamCom", "AltStatus", "AltDadosPessoais", "IncDadosPessoais",
-        "BusDadosPessoais", "BusNome", "fExisteCPF", "fExisteNrIdentidade", "fExisteNome", "CarDadosPessoais"}},
+        "BusDadosPessoais", "BusNome", "fExisteCPF", "fExisteNrIdentidade", "fExisteNome", "CarDadosPessoais",
+        "CarDadosPessoaisFiltro"}},
   };
   for (const Case& c : cases) {
     auto object = com::CreateObject(c.cls);
