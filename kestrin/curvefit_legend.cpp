@@ -199,7 +199,9 @@ LegendState& Legend() {
   return state;
 }
 
-// Rule C: which of 8011-8013 the mode shows, while the legend is on.
+// Rule C: which of 8011-8013 the mode shows, while the legend is on. A mode
+// outside 0-2 shows what mode 0 shows (its count is checked as mode 0's), so
+// the two labels never stand over each other.
 void RuleC(win::HWND dlg) {
   if (!Checked(dlg, kShowBox)) return;
   switch (Legend().mode) {
@@ -208,11 +210,10 @@ void RuleC(win::HWND dlg) {
       ShowDlgControls(dlg, true, {8012, 8013});
       ShowDlgControl(dlg, 8011, false);
       break;
-    case 0:
+    default:
       ShowDlgControls(dlg, true, {8011, 8013});
       ShowDlgControl(dlg, 8012, false);
       break;
-    default: break;
   }
 }
 

@@ -47,8 +47,9 @@ double ReadDecimal(std::string_view text) {
 }
 
 short ReadCount(win::HWND dialog, int id) {
-  long v = win::GetDlgItemInt(dialog, id, nullptr, false);
-  return static_cast<short>(std::clamp<long>(v, 0, std::numeric_limits<short>::max()));
+  long v = std::clamp<long>(win::GetDlgItemInt(dialog, id, nullptr, true), std::numeric_limits<short>::min(),
+                            std::numeric_limits<unsigned short>::max());
+  return static_cast<short>(static_cast<unsigned short>(v));
 }
 
 std::string Formatted(double value, int format) {

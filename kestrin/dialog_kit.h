@@ -18,7 +18,9 @@ std::string FieldText(win::HWND dialog, int id, std::size_t limit);
 // A number at the start of text: blanks skipped, reading stops at the first
 // character that cannot continue it; no digits gives 0.
 double ReadDecimal(std::string_view text);
-// An unsigned integer field, limited to what a 16-bit value holds.
+// A 16-bit count field: a signed (from -32768) or unsigned (to 65535) decimal
+// kept in 16 bits, so that a count shown either way reads back as it was
+// (65535 and -1 alike give -1). Beyond that range the nearest end; no number, 0.
 short ReadCount(win::HWND dialog, int id);
 // StdFormat into a string.
 std::string Formatted(double value, int format);

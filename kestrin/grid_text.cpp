@@ -14,13 +14,16 @@
 namespace kestrin {
 namespace {
 
-// Line counts show one more than they store; below 2 is the least.
-short ShownCount(short stored) {
-  return static_cast<short>(stored < 2 ? 2 : std::min(stored + 1, int{std::numeric_limits<short>::max()}));
+// Line counts show one more than they store (so up to 32768); below 2 is the least.
+int ShownCount(short stored) { return stored < 2 ? 2 : stored + 1; }
+short StoredCount(int shown) {
+  return static_cast<short>(shown < 2 ? 1 : std::min(shown - 1, int{std::numeric_limits<short>::max()}));
 }
-short StoredCount(short shown) { return static_cast<short>(shown < 2 ? 1 : shown - 1); }
+int ReadShownCount(win::HWND dlg, int id) {
+  return static_cast<int>(std::clamp<long>(win::GetDlgItemInt(dlg, id, nullptr, true), 0, 1L << 16));
+}
 
-void SetPadded(win::HWND dlg, int id, short value) {
+void SetPadded(win::HWND dlg, int id, int value) {
   std::array<char, 16> text{};
   std::snprintf(text.data(), text.size(), "%4d", value);
   win::SetDlgItemText(dlg, id, text.data());
@@ -31,9 +34,16 @@ void SetPadded(win::HWND dlg, int id, short value) {
 enum GridField { kReserved, kLineKind, kSecondGroup, kFirstStyle, kSecondStyle, kFirstCount, kSecondCount, kFields };
 using GridRecord = std::array<short, kFields>;
 
-GridRecord& Grid2D() {
-  static GridRecord record{};
-  return record;
+// The record and its two counts as shown.
+struct Grid2DState {
+  GridRecord record{};
+  int first_shown = 2;
+  int second_shown = 2;
+};
+
+Grid2DState& Grid2D() {
+  static Grid2DState state;
+  return state;
 }
 
 // A style group: its box, its five radios (box + 1 .. box + 5) and its last control.
@@ -63,22 +73,24 @@ void Apply2DVisibility(win::HWND dlg, const GridRecord& r) {
 }
 
 void Start2D(win::HWND dlg) {
-  GridRecord& r = Grid2D();
+  Grid2DState& s = Grid2D();
+  GridRecord& r = s.record;
   for (const StyleGroup* g : {&kMajorLines, &kMinorLines}) {
     CheckStyle(dlg, *g, r[g->style]);
     Check(dlg, g->box, r[g->style] != 0);
   }
   win::CheckRadioButton(dlg, 8007, 8008, r[kLineKind] != 0 ? 8008 : 8007);
-  SetPadded(dlg, 8010, r[kFirstCount]);
-  SetPadded(dlg, 8028, r[kSecondCount]);
+  SetPadded(dlg, 8010, s.first_shown);
+  SetPadded(dlg, 8028, s.second_shown);
   Apply2DVisibility(dlg, r);
 }
 
 win::INT_PTR Command2D(win::HWND dlg, int id, unsigned code) {
-  GridRecord& r = Grid2D();
+  Grid2DState& s = Grid2D();
+  GridRecord& r = s.record;
   if (id == win::IDOK) {
-    r[kFirstCount] = ReadCount(dlg, 8010);
-    r[kSecondCount] = ReadCount(dlg, 8028);
+    s.first_shown = ReadShownCount(dlg, 8010);
+    s.second_shown = ReadShownCount(dlg, 8028);
     for (const StyleGroup* g : {&kMajorLines, &kMinorLines})
       if (!Checked(dlg, g->box)) r[g->style] = 0;
   }
@@ -115,17 +127,17 @@ win::INT_PTR Command2D(win::HWND dlg, int id, unsigned code) {
 
 int GridLines2D(short* record) {
   if (!record) return 0;
-  GridRecord& r = Grid2D();
+  Grid2DState& s = Grid2D();
+  GridRecord& r = s.record;
   std::copy(record, record + kFields, r.begin());
-  r[kFirstCount] = ShownCount(r[kFirstCount]);
-  r[kSecondCount] = ShownCount(r[kSecondCount]);
+  s.first_shown = ShownCount(r[kFirstCount]);
+  s.second_shown = ShownCount(r[kSecondCount]);
   win::INT_PTR result =
       OpenDialog("DLOG_2DGridLines", StandardProc({524, Start2D, Command2D}), library().frame);
   // Whatever the result, the statics are brought back to their stored form.
   r[kSecondGroup] = static_cast<short>(r[kSecondStyle] != 0);
-  if (r[kSecondStyle] == 0) r[kSecondCount] = 1;
-  r[kFirstCount] = StoredCount(r[kFirstCount]);
-  r[kSecondCount] = StoredCount(r[kSecondCount]);
+  r[kFirstCount] = StoredCount(s.first_shown);
+  r[kSecondCount] = r[kSecondStyle] == 0 ? short{1} : StoredCount(s.second_shown);
   if (result != win::IDOK) return 0;
   std::copy(r.begin(), r.end(), record);
   return 1;

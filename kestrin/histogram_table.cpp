@@ -91,16 +91,19 @@ constexpr int kModes = 3;
 constexpr int kDivFlagBox = 8041;
 constexpr std::array<int, 3> kDivValueFields{8011, 8012, 8013};
 constexpr std::array<int, 3> kDivLabels{8031, 8032, 8033};
+constexpr int kDivNote = 8051;
 
 DivRecord& Division() {
   static DivRecord record{};
   return record;
 }
 
+// The fields, their labels, the flag box and the note on their values.
 void ShowDivisionControls(win::HWND dlg, bool show) {
   for (int id : kDivLabels) ShowDlgControl(dlg, id, show);
   for (int id : kDivValueFields) ShowDlgControl(dlg, id, show);
   ShowDlgControl(dlg, kDivFlagBox, show);
+  ShowDlgControl(dlg, kDivNote, show);
 }
 
 void SetDivisionLabels(win::HWND dlg, short mode) {
@@ -131,10 +134,7 @@ void ChooseDivisionMode(win::HWND dlg, short mode) {
     ShowDivisionControls(dlg, false);
   } else {
     SetDivisionLabels(dlg, mode);
-    if (r[kDivMode] == 0) {
-      ShowDivisionControls(dlg, true);
-      if (mode == 1) ShowDlgControl(dlg, 8051, true);
-    }
+    if (r[kDivMode] == 0) ShowDivisionControls(dlg, true);
   }
   r[kDivMode] = mode;
 }
@@ -266,8 +266,8 @@ void DrawSample(const win::DRAWITEMSTRUCT& item) {
       RaisedEdge(item.hDC, win::RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, *s.tools);
     }
   } else if ((item.itemAction & win::ODA_SELECT) && (item.itemState & win::ODS_SELECTED)) {
-    // A press switches the line: by zero-ness, as everything else reads the flags.
-    s.flags[index] = static_cast<short>(s.flags[index] == 0);
+    // A press switches the line: 1 becomes 0, anything else 1.
+    s.flags[index] = static_cast<short>(s.flags[index] != 1);
   }
 }
 

@@ -37,8 +37,8 @@ ScaleState& Scale() {
 constexpr short kScaleHelp = 537;
 constexpr int kFirstField = 8006;   // the first value
 constexpr int kSecondField = 8005;  // the second value
-constexpr std::size_t kFirstLimit = 22;   // the first value's field is read to 22 characters
-constexpr std::size_t kSecondLimit = 63;  // the second's to what a 64-byte buffer holds
+// Both values are read to the longest text a format writes, so nothing typed is cut.
+constexpr std::size_t kValueLimit = vantrel::kFormatTextSize - 1;
 
 void ApplyManual(win::HWND dlg, bool manual) {
   for (int id = 8003; id <= 8006; ++id) EnableControl(dlg, id, manual);
@@ -68,8 +68,8 @@ win::INT_PTR ScaleProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LP
       if (HandleHelp(msg, wparam, kScaleHelp)) return 1;
       int id = static_cast<int>(win::LOWORD(wparam));
       if (id == win::IDOK || id == win::IDCANCEL) {
-        s.range.first = ReadDecimal(FieldText(dlg, kFirstField, kFirstLimit));
-        s.range.second = ReadDecimal(FieldText(dlg, kSecondField, kSecondLimit));
+        s.range.first = ReadDecimal(FieldText(dlg, kFirstField, kValueLimit));
+        s.range.second = ReadDecimal(FieldText(dlg, kSecondField, kValueLimit));
         s.box8009 = static_cast<short>(Checked(dlg, 8009));
         s.box8010 = static_cast<short>(Checked(dlg, 8010));
         win::EndDialog(dlg, id);
@@ -151,7 +151,6 @@ win::INT_PTR NumberFormatProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, 
 
 // --- Axis split --------------------------------------------------------------
 
-constexpr int kMaxSeries = 256;
 constexpr int kMaxMoved = 32;
 constexpr int kMoveToSecond = 8000;
 constexpr int kMoveToFirst = 8001;
@@ -163,16 +162,15 @@ constexpr short kAxisHelp = 518;
 // One list of series: the list box and which series each of its rows is.
 struct SeriesList {
   int id = 0;
-  std::array<short, kMaxSeries> series{};
-  int count = 0;
+  std::vector<short> series;
 };
 
+// Every series the caller passes (up to 32767, the count's 16 bits) is listed.
 struct AxisState {
   int chart = 0;
-  int series_count = 0;
-  std::array<char, kMaxSeries> axis{};  // 0 first axis, 1 second
-  SeriesList first{kFirstList};
-  SeriesList second{kSecondList};
+  std::vector<char> axis;  // per series: 0 first axis, 1 second
+  SeriesList first{kFirstList, {}};
+  SeriesList second{kSecondList, {}};
   bool first_active = true;
   bool two_series = false;  // exactly two series on different axes: only the swap button
 };
@@ -190,7 +188,7 @@ std::string SeriesName(int chart, int series) {
 
 void Append(win::HWND dlg, SeriesList& list, short series) {
   win::ListBox_AddString(win::GetDlgItem(dlg, list.id), SeriesName(Axis().chart, series));
-  list.series[static_cast<std::size_t>(list.count++)] = series;
+  list.series.push_back(series);
 }
 
 void ShowMoveButtons(win::HWND dlg, const AxisState& s) {
@@ -200,13 +198,13 @@ void ShowMoveButtons(win::HWND dlg, const AxisState& s) {
 
 void StartAxisSplit(win::HWND dlg) {
   AxisState& s = Axis();
-  s.first.count = 0;
-  s.second.count = 0;
-  for (SeriesList* list : {&s.first, &s.second}) win::ListBox_ResetContent(win::GetDlgItem(dlg, list->id));
-  for (int i = 0; i < s.series_count; ++i) Append(dlg, s.axis[static_cast<std::size_t>(i)] ? s.second : s.first,
-                                                  static_cast<short>(i));
-  s.first_active = s.first.count > 0;
-  s.two_series = s.series_count == 2 && s.axis[0] != s.axis[1];
+  for (SeriesList* list : {&s.first, &s.second}) {
+    list->series.clear();
+    win::ListBox_ResetContent(win::GetDlgItem(dlg, list->id));
+  }
+  for (std::size_t i = 0; i < s.axis.size(); ++i) Append(dlg, s.axis[i] ? s.second : s.first, static_cast<short>(i));
+  s.first_active = !s.first.series.empty();
+  s.two_series = s.axis.size() == 2 && s.axis[0] != s.axis[1];
   if (s.two_series) {
     ShowDlgControls(dlg, false, {kMoveToSecond, kMoveToFirst});
     ShowDlgControl(dlg, kSwap, true);
@@ -219,7 +217,7 @@ void StartAxisSplit(win::HWND dlg) {
 void Move(win::HWND dlg, SeriesList& from, SeriesList& to, char axis) {
   win::HWND source = win::GetDlgItem(dlg, from.id);
   int selected = win::ListBox_GetSelCount(source);
-  if (selected == from.count) {  // every series, or none left to move
+  if (selected == static_cast<int>(from.series.size())) {  // every series, or none left to move
     MSG_Box(0, 3022);
     return;
   }
@@ -228,9 +226,7 @@ void Move(win::HWND dlg, SeriesList& from, SeriesList& to, char axis) {
   for (int k = n - 1; k >= 0; --k) {
     auto row = static_cast<std::size_t>(rows[static_cast<std::size_t>(k)]);
     short series = from.series[row];
-    std::copy(from.series.begin() + static_cast<std::ptrdiff_t>(row) + 1,
-              from.series.begin() + from.count, from.series.begin() + static_cast<std::ptrdiff_t>(row));
-    --from.count;
+    from.series.erase(from.series.begin() + static_cast<std::ptrdiff_t>(row));
     Axis().axis[static_cast<std::size_t>(series)] = axis;
     Append(dlg, to, series);
     win::ListBox_DeleteString(source, static_cast<int>(row));
@@ -247,7 +243,7 @@ void ReplaceFirstRow(win::HWND list, const std::string& text) {
 }
 
 void Swap(win::HWND dlg, AxisState& s) {
-  if (s.first.count == 0 || s.second.count == 0) return;
+  if (s.first.series.empty() || s.second.series.empty()) return;
   win::HWND first = win::GetDlgItem(dlg, kFirstList);
   win::HWND second = win::GetDlgItem(dlg, kSecondList);
   std::string first_name = win::ListBox_GetText(first, 0);
@@ -324,15 +320,14 @@ int DLOG_AxisSplit(int chart, int seriesCount, char* axisOfSeries) {
   if (!axisOfSeries) return 0;
   kestrin::AxisState& s = kestrin::Axis();
   s.chart = chart;
-  // At most as many series as the lists can hold.
-  s.series_count = std::clamp<int>(kestrin::Switch(seriesCount), 0, kestrin::kMaxSeries);
-  for (int i = 0; i < s.series_count; ++i) s.axis[static_cast<std::size_t>(i)] = axisOfSeries[i] != 0 ? 1 : 0;
+  s.axis.assign(static_cast<std::size_t>(std::max<short>(kestrin::Switch(seriesCount), 0)), 0);
+  for (std::size_t i = 0; i < s.axis.size(); ++i) s.axis[i] = axisOfSeries[i] != 0 ? 1 : 0;
   if (kestrin::OpenDialog("DLOG_AxisSplit",
                           kestrin::StandardProc({kestrin::kAxisHelp, kestrin::StartAxisSplit,
                                                  kestrin::CommandAxisSplit}),
                           kestrin::library().frame) != win::IDOK)
     return 0;
-  std::copy(s.axis.begin(), s.axis.begin() + s.series_count, axisOfSeries);
+  std::copy(s.axis.begin(), s.axis.end(), axisOfSeries);
   return 1;
 }
 

@@ -123,10 +123,10 @@ strings {
   3028 "Feeler length"
   3029 "Feeler bend"
   3030 "Feeler start"
-  3031 "&Rows per part:"
+  3031 "Ro&ws per part:"
   3032 "&Columns per part:"
   3033 "&Parts per page:"
-  3034 "&Rows:"
+  3034 "Ro&ws:"
   3035 "&Columns:"
   3036 "Every value must be greater than 0."
   3037 "Table Division"
@@ -138,16 +138,16 @@ dialog "DLOG_SpecDisp" {
   font "MS Sans Serif" 8
   size 290 122
   checkbox 8003 "Show &grid" 7 7 106 10
-  checkbox 8004 "Show &axes" 7 20 106 10
+  checkbox 8004 "Show a&xes" 7 20 106 10
   checkbox 8005 "Show &title" 7 33 106 10
-  checkbox 8006 "Show &legend" 7 46 106 10
+  checkbox 8006 "Show l&egend" 7 46 106 10
   checkbox 8007 "Show data la&bels" 7 59 106 10
   checkbox 8021 "Show &markers" 7 72 106 10
-  checkbox 8022 "Show &baseline" 119 7 106 10
-  checkbox 8023 "Show &peaks" 119 20 106 10
+  checkbox 8022 "Show ba&seline" 119 7 106 10
+  checkbox 8023 "Show pea&ks" 119 20 106 10
   checkbox 8024 "Show &valleys" 119 33 106 10
-  checkbox 8025 "&Smooth lines" 119 46 106 10
-  checkbox 8026 "&Fill the area" 119 59 106 10
+  checkbox 8025 "Sm&ooth lines" 119 46 106 10
+  checkbox 8026 "F&ill the area" 119 59 106 10
   static 8103 "&Position:" 17 88 40 8
   combobox 8101 "" 59 86 90 80 vscroll
   static 8104 "&Format:" 17 106 40 8
@@ -164,28 +164,28 @@ dialog "DLOG_HiloDisp" {
   font "MS Sans Serif" 8
   size 290 162
   checkbox 8011 "Show &grid" 7 7 106 10
-  checkbox 8012 "Show &axes" 7 20 106 10
+  checkbox 8012 "Show a&xes" 7 20 106 10
   checkbox 8013 "Show &title" 7 33 106 10
-  checkbox 8014 "Show &legend" 7 46 106 10
+  checkbox 8014 "Show l&egend" 7 46 106 10
   checkbox 8015 "Show data la&bels" 7 59 106 10
   checkbox 8017 "Show &open" 7 72 106 10
   checkbox 8018 "Show &close" 7 85 106 10
-  checkbox 8021 "Show &high line" 7 98 106 10
+  checkbox 8021 "Show h&igh line" 7 98 106 10
   checkbox 8022 "Show lo&w line" 119 7 106 10
   checkbox 8024 "Show &range bars" 119 20 106 10
-  checkbox 8025 "Show &ticks" 119 33 106 10
-  checkbox 8026 "&Colour up and down" 119 46 106 10
+  checkbox 8025 "Show tic&ks" 119 33 106 10
+  checkbox 8026 "Colour &up and down" 119 46 106 10
   checkbox 8027 "Show &volume" 119 59 106 10
-  checkbox 8028 "Show a&verage" 119 72 106 10
-  checkbox 8029 "Show &spread" 119 85 106 10
+  checkbox 8028 "&Show average" 119 72 106 10
+  checkbox 8029 "Show sprea&d" 119 85 106 10
   static 8103 "&Position:" 17 110 40 8
   combobox 8101 "" 59 108 90 80 vscroll
   static 8104 "&Format:" 17 128 40 8
   combobox 8102 "" 59 126 90 100 vscroll
-  radio 8030 "High and lo&w" 17 131 90 10
-  radio 8031 "&Each value" 17 144 90 10
-  radio 8032 "&Open and close" 129 131 90 10
-  radio 8033 "All &four values" 129 144 90 10
+  radio 8030 "High a&nd low" 157 108 70 10
+  radio 8031 "Each value" 157 121 70 10
+  radio 8032 "Open and close" 157 134 70 10
+  radio 8033 "All four values" 157 147 70 10
   button IDOK "OK" 233 6 50 14 default
   button IDCANCEL "Cancel" 233 23 50 14
   button 3963 "&Help" 233 40 50 14
@@ -198,19 +198,19 @@ dialog "DLOG_ScatDisp" {
   font "MS Sans Serif" 8
   size 290 146
   checkbox 8011 "Show &grid" 7 7 106 10
-  checkbox 8012 "Show &axes" 7 20 106 10
+  checkbox 8012 "Show a&xes" 7 20 106 10
   checkbox 8013 "Show &title" 7 33 106 10
-  checkbox 8014 "Show &legend" 7 46 106 10
-  checkbox 8016 "Label the &x values" 7 59 106 10
+  checkbox 8014 "Show l&egend" 7 46 106 10
+  checkbox 8016 "Label the x &values" 7 59 106 10
   checkbox 8017 "Show data la&bels" 7 72 106 10
   checkbox 8021 "Show &markers" 7 85 106 10
   checkbox 8022 "&Connect the points" 7 98 106 10
   checkbox 8023 "Show &drop lines" 119 7 106 10
-  checkbox 8024 "Show &error bars" 119 20 106 10
-  checkbox 8025 "Show &regression line" 119 33 106 10
+  checkbox 8024 "Show e&rror bars" 119 20 106 10
+  checkbox 8025 "Show regre&ssion line" 119 33 106 10
   checkbox 8026 "Show &quadrants" 119 46 106 10
   checkbox 8027 "Show &origin" 119 59 106 10
-  checkbox 8028 "Show &x zero line" 119 72 106 10
+  checkbox 8028 "Show x &zero line" 119 72 106 10
   checkbox 8029 "Show &y zero line" 119 85 106 10
   static 8103 "&Position:" 17 112 40 8
   combobox 8101 "" 59 110 90 80 vscroll
@@ -228,7 +228,7 @@ dialog "DLOG_HistDisp" {
   font "MS Sans Serif" 8
   size 290 96
   checkbox 8003 "Show &grid" 7 7 106 10
-  checkbox 8004 "Show &axes" 7 20 106 10
+  checkbox 8004 "Show a&xes" 7 20 106 10
   checkbox 8005 "Show &title" 7 33 106 10
   checkbox 8007 "Show data la&bels" 7 46 106 10
   checkbox 8021 "Show &normal curve" 119 7 106 10
@@ -251,22 +251,22 @@ dialog "DLOG_BarDisp" {
   font "MS Sans Serif" 8
   size 290 162
   checkbox 8003 "Show &grid" 7 7 106 10
-  checkbox 8004 "Show &axes" 7 20 106 10
+  checkbox 8004 "Show a&xes" 7 20 106 10
   checkbox 8005 "Show &title" 7 33 106 10
-  checkbox 8006 "Show &legend" 7 46 106 10
+  checkbox 8006 "Show l&egend" 7 46 106 10
   checkbox 8007 "Show data la&bels" 7 59 106 10
-  checkbox 8021 "&Horizontal bars" 7 72 106 10
+  checkbox 8021 "H&orizontal bars" 7 72 106 10
   checkbox 8022 "&Stacked bars" 7 85 106 10
-  checkbox 8024 "Show &totals" 7 98 106 10
-  checkbox 8025 "Show &outline" 7 111 106 10
+  checkbox 8024 "Sho&w totals" 7 98 106 10
+  checkbox 8025 "Show o&utline" 7 111 106 10
   checkbox 8026 "&3D bars" 119 7 106 10
   checkbox 8027 "&Colour by value" 119 20 106 10
-  checkbox 8028 "Show &target line" 119 33 106 10
-  checkbox 8029 "Show &average line" 119 46 106 10
-  checkbox 8030 "Show &percentages" 119 59 106 10
+  checkbox 8028 "Show ta&rget line" 119 33 106 10
+  checkbox 8029 "Show a&verage line" 119 46 106 10
+  checkbox 8030 "Show perce&ntages" 119 59 106 10
   checkbox 8031 "Percentages &inside" 119 72 106 10
-  checkbox 8032 "Show &baseline" 119 85 106 10
-  checkbox 8033 "Show &error bars" 119 98 106 10
+  checkbox 8032 "Show baseline" 119 85 106 10
+  checkbox 8033 "Show error bars" 119 98 106 10
   checkbox 8034 "Show &median line" 119 111 106 10
   static 8103 "&Position:" 17 126 40 8
   combobox 8101 "" 59 124 90 80 vscroll
@@ -284,10 +284,10 @@ dialog "DLOG_PieDisp" {
   font "MS Sans Serif" 8
   size 290 102
   checkbox 8003 "Show &title" 7 7 106 10
-  checkbox 8004 "Show &legend" 7 20 106 10
+  checkbox 8004 "Show l&egend" 7 20 106 10
   checkbox 8005 "Show &border" 7 33 106 10
   checkbox 8006 "&3D pie" 7 46 106 10
-  checkbox 8007 "&Explode slices" 7 59 106 10
+  checkbox 8007 "Explode &slices" 7 59 106 10
   checkbox 8008 "Show &feelers" 119 7 106 10
   checkbox 8010 "Show &values" 119 20 106 10
   checkbox 8011 "Show &percentages" 119 33 106 10
@@ -304,13 +304,13 @@ dialog "DLOG_3DDisp" {
   font "MS Sans Serif" 8
   size 290 104
   checkbox 8003 "Show &floor" 7 7 106 10
-  checkbox 8004 "Show &left wall" 7 20 106 10
+  checkbox 8004 "Show left &wall" 7 20 106 10
   checkbox 8005 "Show &back wall" 7 33 106 10
   checkbox 8006 "Show &x axis" 7 46 106 10
   checkbox 8007 "Show &y axis" 7 59 106 10
   checkbox 8008 "Show &z axis" 7 72 106 10
   checkbox 8009 "Show &title" 7 85 106 10
-  checkbox 8010 "Show &legend" 119 7 106 10
+  checkbox 8010 "Show l&egend" 119 7 106 10
   checkbox 8011 "Show &shadows" 119 20 106 10
   checkbox 8012 "Show &grid on walls" 119 33 106 10
   checkbox 8013 "&Perspective" 119 46 106 10
@@ -329,18 +329,18 @@ dialog "DLOG_3DScDisp" {
   font "MS Sans Serif" 8
   size 290 112
   checkbox 8003 "Show &floor" 7 7 106 10
-  checkbox 8004 "Show &left wall" 7 20 106 10
+  checkbox 8004 "Show left &wall" 7 20 106 10
   checkbox 8005 "Show &back wall" 7 33 106 10
   checkbox 8006 "Show &x axis" 7 46 106 10
   checkbox 8007 "Show &y axis" 7 59 106 10
   checkbox 8008 "Show &z axis" 7 72 106 10
   checkbox 8009 "Show &title" 7 85 106 10
   checkbox 8010 "Show &surface mesh" 7 98 106 10
-  checkbox 8021 "Show &legend" 119 7 106 10
+  checkbox 8021 "Show l&egend" 119 7 106 10
   checkbox 8022 "Show &drop lines" 119 20 106 10
   checkbox 8023 "Show &markers" 119 33 106 10
   checkbox 8024 "&Perspective" 119 46 106 10
-  checkbox 8025 "Show &shadows" 119 59 106 10
+  checkbox 8025 "Show shad&ows" 119 59 106 10
   checkbox 8026 "Show &grid on walls" 119 72 106 10
   checkbox 8027 "&Right-angle axes" 119 85 106 10
   checkbox 8134 "Show &colour scale" 119 98 106 10
@@ -356,19 +356,19 @@ dialog "DLOG_DisplayOptions2D" {
   font "MS Sans Serif" 8
   size 290 104
   checkbox 8001 "Show &title" 7 7 106 10
-  checkbox 8002 "Show &legend" 7 20 106 10
+  checkbox 8002 "Show l&egend" 7 20 106 10
   checkbox 8003 "Show &x axis" 7 33 106 10
   checkbox 8004 "Show &y axis" 7 46 106 10
   checkbox 8005 "Show &grid" 7 59 106 10
   checkbox 8006 "Show &minor grid" 7 72 106 10
   checkbox 8007 "Show &border" 7 85 106 10
-  checkbox 8008 "Show &markers" 119 7 106 10
-  checkbox 8009 "Show &baseline" 119 20 106 10
-  checkbox 8010 "Show &tick marks" 119 33 106 10
-  checkbox 8011 "Show &axis titles" 119 46 106 10
+  checkbox 8008 "Show ma&rkers" 119 7 106 10
+  checkbox 8009 "Show ba&seline" 119 20 106 10
+  checkbox 8010 "Show t&ick marks" 119 33 106 10
+  checkbox 8011 "Sh&ow axis titles" 119 46 106 10
   checkbox 8012 "Show &footnote" 119 59 106 10
   checkbox 8013 "Show &data table" 119 72 106 10
-  checkbox 8014 "Show &shadows" 119 85 106 10
+  checkbox 8014 "Show shado&ws" 119 85 106 10
   button IDOK "OK" 233 6 50 14 default
   button IDCANCEL "Cancel" 233 23 50 14
   button 3963 "&Help" 233 40 50 14
@@ -379,17 +379,17 @@ dialog "DLOG_DisplayOptions2D" {
 dialog "DLOG_BarDisplayOptions" {
   caption "Bar Display Options"
   font "MS Sans Serif" 8
-  size 196 104
-  checkbox 8001 "Show data la&bels" 7 7 120 10
+  size 204 104
+  checkbox 8001 "Show data la&bels" 7 7 128 10
   checkbox 8002 "Labels &inside the bars" 17 20 120 10
   static 8007 "&Position:" 17 37 36 8
-  combobox 8005 "" 55 35 76 80 vscroll
-  button 8006 "Number &Format..." 55 53 76 14
+  combobox 8005 "" 55 35 84 80 vscroll
+  button 8006 "Number &Format..." 55 53 84 14
   checkbox 8003 "Show &totals" 7 74 120 10
   checkbox 8004 "Show &outline" 7 87 120 10
-  button IDOK "OK" 139 6 50 14 default
-  button IDCANCEL "Cancel" 139 23 50 14
-  button 3963 "&Help" 139 40 50 14
+  button IDOK "OK" 147 6 50 14 default
+  button IDCANCEL "Cancel" 147 23 50 14
+  button 3963 "&Help" 147 40 50 14
 }
 
 dialog "DLOG_ScaleRange" {
@@ -403,7 +403,7 @@ dialog "DLOG_ScaleRange" {
   static 8004 "&To:" 17 56 30 8
   edit 8005 "" 49 54 80 12
   radio 8007 "&Extend to round values" 17 72 110 10
-  radio 8008 "Use the values &exactly" 17 85 110 10
+  radio 8008 "&Use the values exactly" 17 85 110 10
   checkbox 8009 "&Reverse the axis" 7 98 90 10
   checkbox 8010 "&Logarithmic" 100 98 90 10
   button IDOK "OK" 149 6 50 14 default
@@ -433,7 +433,7 @@ dialog "DLOG_2DGridLines" {
   radio 8004 "D&otted" 17 45 80 10
   radio 8005 "Dash-do&t" 17 57 80 10
   radio 8006 "Dash-dot-dot" 17 69 80 10
-  radio 8007 "At every &tick" 17 85 90 10
+  radio 8007 "&At every tick" 17 85 90 10
   radio 8008 "&Fixed count" 17 98 90 10
   static 8009 "&Lines:" 27 114 30 8
   edit 8010 "" 59 112 30 12
@@ -496,7 +496,7 @@ dialog "DLOG_3DTxtDlg" {
   radio 8002 "&Facing the viewer" 17 21 110 10
   radio 8003 "&Along the axes" 17 34 110 10
   checkbox 8004 "Show axis &labels" 7 7 120 10
-  radio 8005 "F&acing the viewer" 17 21 110 10
+  radio 8005 "Facing the &viewer" 17 21 110 10
   radio 8006 "Al&ong the axes" 17 34 110 10
   button IDOK "OK" 139 6 50 14 default
   button IDCANCEL "Cancel" 139 23 50 14
@@ -512,7 +512,7 @@ dialog "DLOG_AxisSplit" {
   button 8000 "&Move >>" 103 40 50 14
   button 8001 "<< M&ove" 103 40 50 14
   button 8004 "&Swap" 103 60 50 14
-  static IDC_STATIC "&Second axis:" 159 7 90 8
+  static IDC_STATIC "Second &axis:" 159 7 90 8
   listbox 8003 "" 159 17 90 94 vscroll multiselect notify border
   button IDOK "OK" 103 6 50 14 default
   button IDCANCEL "Cancel" 103 23 50 14
@@ -545,7 +545,7 @@ dialog "DLOG_TablDiv" {
   edit 8012 "" 91 65 30 12
   static 8033 "Parts per page:" 17 83 70 8
   edit 8013 "" 91 81 30 12
-  checkbox 8041 "&Repeat the headings" 17 98 110 10
+  checkbox 8041 "R&epeat the headings" 17 98 110 10
   static 8051 "Values from 1 to 99." 17 111 110 8
   button IDOK "OK" 149 6 50 14 default
   button IDCANCEL "Cancel" 149 23 50 14
@@ -575,8 +575,8 @@ dialog "DLOG_2DCURVES" {
   checkbox 8006 "&Moving average" 7 59 104 10
   static 8022 "Pe&riod:" 17 74 30 8
   edit 8023 "" 49 72 30 12
-  radio 8015 "Ce&ntred" 17 88 50 10
-  radio 8016 "&Trailing" 69 88 50 10
+  radio 8015 "Ce&ntred" 17 88 48 10
+  radio 8016 "&Trailing" 66 88 48 10
   checkbox 8012 "Show the e&quation" 7 104 104 10
   checkbox 8013 "Show R &squared" 7 117 104 10
   static 8014 "Points of the c&urve:" 7 134 70 8
@@ -586,15 +586,15 @@ dialog "DLOG_2DCURVES" {
   checkbox 8009 "L&ogarithmic fit" 117 33 100 10
   checkbox 8010 "Po&wer fit" 117 46 100 10
   checkbox 8011 "&Polynomial fit" 117 59 100 10
-  static 8017 "Or&der:" 127 74 30 8
+  static 8017 "Order:" 127 74 30 8
   edit 8018 "" 159 72 30 12
-  checkbox 8024 "Sp&line" 117 88 100 10
-  checkbox 8025 "Lo&wess smoothing" 117 101 100 10
-  checkbox 8026 "&Hyperbolic fit" 117 114 100 10
-  checkbox 8027 "Lo&gistic fit" 117 127 100 10
-  checkbox 8028 "&Gaussian fit" 117 140 100 10
-  checkbox 8029 "S&ine fit" 117 153 100 10
-  autocheckbox 8179 "Apply to &all series" 7 153 104 10
+  checkbox 8024 "Spl&ine" 117 88 100 10
+  checkbox 8025 "Lowess smoothin&g" 117 101 100 10
+  checkbox 8026 "Hyperbolic &fit" 117 114 100 10
+  checkbox 8027 "Logistic fit" 117 127 100 10
+  checkbox 8028 "G&aussian fit" 117 140 100 10
+  checkbox 8029 "Sine fit" 117 153 100 10
+  autocheckbox 8179 "Appl&y to all series" 7 153 104 10
   button IDOK "OK" 233 6 50 14 default
   button IDCANCEL "Cancel" 233 23 50 14
   button 3963 "&Help" 233 40 50 14
@@ -609,13 +609,13 @@ dialog "DLOG_Legend" {
   radio 8003 "&Right" 17 36 50 10
   radio 8004 "L&eft" 17 49 50 10
   radio 8005 "&Top" 17 62 50 10
-  radio 8006 "&Bottom" 17 75 50 10
+  radio 8006 "B&ottom" 17 75 50 10
   radio 8007 "&Inside" 17 88 50 10
   radio 8008 "In &columns" 77 36 64 10
   radio 8009 "In ro&ws" 77 49 64 10
   radio 8010 "&All in one line" 77 62 64 10
-  static 8011 "Entries per c&olumn:" 17 106 72 8
-  static 8012 "Entries per ro&w:" 17 106 72 8
+  static 8011 "E&ntries per column:" 17 106 72 8
+  static 8012 "Entrie&s per row:" 17 106 72 8
   edit 8013 "" 91 104 30 12
   button IDOK "OK" 149 6 50 14 default
   button IDCANCEL "Cancel" 149 23 50 14
@@ -630,7 +630,7 @@ dialog "DLOG_TablLine" {
   button 8001 "" 20 114 164 4 ownerdraw
   button 8002 "" 16 14 4 100 ownerdraw
   button 8003 "" 184 14 4 100 ownerdraw
-  button 8004 "" 20 30 164 4 ownerdraw
+  button 8004 "" 54 30 130 4 ownerdraw
   button 8005 "" 50 14 4 100 ownerdraw
   button 8006 "" 20 128 24 8 ownerdraw
   button 8007 "" 48 128 24 8 ownerdraw
@@ -707,9 +707,9 @@ dialog "DLOG_ORIENT" {
 dialog "GET1VALUE" {
   caption "Enter a Value"
   font "MS Sans Serif" 8
-  size 212 50
-  static 8001 "" 7 8 140 16
-  edit 8003 "" 7 28 140 12
+  size 212 52
+  static 8001 "" 7 6 140 24
+  edit 8003 "" 7 33 140 12
   button IDOK "OK" 155 6 50 14 default
   button IDCANCEL "Cancel" 155 23 50 14
 }
@@ -717,11 +717,11 @@ dialog "GET1VALUE" {
 dialog "GET2VALUES" {
   caption "Enter Values"
   font "MS Sans Serif" 8
-  size 212 84
-  static 8001 "" 7 8 140 16
-  edit 8003 "" 7 26 140 12
-  static 8002 "" 7 44 140 16
-  edit 8004 "" 7 62 140 12
+  size 212 92
+  static 8001 "" 7 6 140 24
+  edit 8003 "" 7 31 140 12
+  static 8002 "" 7 49 140 24
+  edit 8004 "" 7 74 140 12
   button IDOK "OK" 155 6 50 14 default
   button IDCANCEL "Cancel" 155 23 50 14
 }

@@ -93,6 +93,8 @@ class ResourceModule {
   // Templates by number or by name (names case-insensitive); nullptr when missing.
   const DialogTemplate* dialog(const ResId& name) const;
   std::optional<std::string_view> string(int id) const;
+  // Every template, in the script's order.
+  const std::vector<DialogTemplate>& dialogs() const { return dialogs_; }
   const std::string& folder() const { return folder_; }  // where the module's files live
 
  private:

@@ -181,7 +181,8 @@ TEST_F(KestrinTest, CurveFitRadioPairAndValues) {
     });
     ASSERT_EQ(Call(v, 10), 1);
     EXPECT_EQ(v.flags[18], c.returned);
-    EXPECT_EQ(std::make_tuple(v.value1, v.value2, v.value3), std::make_tuple(short{7}, short{32767}, short{2}));
+    // 70000 is beyond what 16 bits hold shown unsigned: the largest, 65535, is -1
+    EXPECT_EQ(std::make_tuple(v.value1, v.value2, v.value3), std::make_tuple(short{7}, short{-1}, short{2}));
     EXPECT_EQ(v.kept, 33);
     EXPECT_EQ(v.flags[19], kSentinel);
   }
@@ -271,7 +272,9 @@ TEST_F(KestrinTest, LegendStartShowsTheModesControls) {
       {{1, 0, 0, 2, 2}, {8011, 8012, 8013}, {8001, 8003, 8010}, "2"},
       {{0, 1, 1, 0, -4}, {8002, 8003, 8004, 8005, 8006, 8007, 8008, 8009, 8010, 8011, 8012, 8013},
        {8002, 8004, 8008}, "6"},
-      {{1, 0, 9, -1, 3}, {}, {8001}, "3"},  // outside the radios: none checked
+      // outside the radios: none checked; the count shown as in mode 0, one label only
+      {{1, 0, 9, -1, 3}, {8012}, {8001}, "3"},
+      {{1, 0, 1, 3, 3}, {8012}, {8001, 8004}, "3"},
   };
   for (const Case& c : cases) {
     Legend l = c.in;

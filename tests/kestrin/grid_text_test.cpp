@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,7 +33,8 @@ TEST_F(KestrinTest, GridLinesCountsShowOneMoreAndStoreOneLess) {
   };
   for (Case c : {Case{0, "2", nullptr, 1}, Case{1, "2", nullptr, 1}, Case{-4, "2", nullptr, 1},
                  Case{5, "6", nullptr, 5}, Case{5, "6", "0", 1}, Case{5, "6", "abc", 1}, Case{5, "6", "-3", 1},
-                 Case{5, "6", " 10x", 9}, Case{5, "6", "70000", 32766}, Case{32767, "32767", nullptr, 32766}}) {
+                 Case{5, "6", " 10x", 9}, Case{5, "6", "70000", 32767}, Case{32767, "32768", nullptr, 32767},
+                 Case{32766, "32767", nullptr, 32766}}) {
     Grid g{77, 1, 0, 2, 3, c.stored, c.stored};
     std::string first, second, padded;
     t::User user;
@@ -242,6 +244,50 @@ TEST_F(KestrinTest, Grid3DScatterReadsItsCounts) {
   });
   ASSERT_EQ(DLOG_3DSCGridLines(v.boxes.data(), &v.mode, &v.counts[0], &v.counts[1], &v.counts[2]), 1);
   EXPECT_EQ(v.counts, (std::array<short, 3>{20, 0, 7}));
+}
+
+// OK at once hands back every 16-bit count as it was given; 2D counts below 2
+// are the exception the shown-count rule makes (they come back 1).
+TEST_F(KestrinTest, CountsLeftAloneComeBackAsGiven) {
+  struct Case {
+    const char* dialog;
+    short given;
+    short returned;
+  };
+  const Case cases[] = {
+      {"DLOG_3DGridLines", -1, -1},         {"DLOG_3DGridLines", -2, -2},        {"DLOG_3DGridLines", 32767, 32767},
+      {"DLOG_3DGridLines", -32768, -32768}, {"DLOG_3DGridLines", 0, 0},          {"DLOG_3DSCGridLines", -1, -1},
+      {"DLOG_3DSCGridLines", -2, -2},       {"DLOG_3DSCGridLines", 32767, 32767}, {"DLOG_3DSCGridLines", 1, 1},
+      {"DLOG_2DGridLines", 32767, 32767},   {"DLOG_2DGridLines", 2, 2},          {"DLOG_2DGridLines", 1, 1},
+      {"DLOG_2DGridLines", -1, 1},          {"DLOG_CurveFit", -1, -1},           {"DLOG_CurveFit", -2, -2},
+      {"DLOG_CurveFit", 32767, 32767},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.dialog) + " " + std::to_string(c.given));
+    t::User user;
+    user.OnDialog([](win::HWND dlg) { t::Click(dlg, win::IDOK); });
+    std::string dialog = c.dialog;
+    std::vector<short> returned;
+    if (dialog == "DLOG_3DGridLines") {
+      Grid3D v{{1, 1, 1, 1, 1, 1}, 1, c.given};
+      ASSERT_EQ(DLOG_3DGridLines(v.boxes.data(), &v.mode, &v.count), 1);
+      returned = {v.count};
+    } else if (dialog == "DLOG_3DSCGridLines") {
+      Grid3DScatter v{{1, 1, 1}, 1, {c.given, c.given, c.given}};
+      ASSERT_EQ(DLOG_3DSCGridLines(v.boxes.data(), &v.mode, &v.counts[0], &v.counts[1], &v.counts[2]), 1);
+      returned = {v.counts.begin(), v.counts.end()};
+    } else if (dialog == "DLOG_2DGridLines") {
+      Grid g{0, 1, 1, 1, 1, c.given, c.given};
+      ASSERT_EQ(DLOG_2DGridLines(g.data()), 1);
+      returned = {g[5], g[6]};
+    } else {
+      std::array<short, 19> flags{};
+      short kept = 0, value1 = 3, value2 = c.given, value3 = 3, extra = 0;
+      ASSERT_EQ(DLOG_CurveFit(flags.data(), &kept, &value1, &value2, &value3, 0, 0, 10, 0, &extra), 1);
+      returned = {value2};
+    }
+    EXPECT_EQ(returned, std::vector<short>(returned.size(), c.returned));
+  }
 }
 
 // --- 3D text -------------------------------------------------------------------

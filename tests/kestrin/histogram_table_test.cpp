@@ -130,7 +130,8 @@ TEST_F(KestrinTest, TableDivisionStartFollowsTheMode) {
     std::vector<std::string> values;
     t::User user;
     user.OnDialog("DLOG_TablDiv", [&](win::HWND dlg) {
-      for (int id : {8031, 8032, 8033, 8011, 8012, 8013, 8041}) visible.push_back(t::IsVisible(dlg, id));
+      // the note on the values (8051) goes with the fields
+      for (int id : {8031, 8032, 8033, 8011, 8012, 8013, 8041, 8051}) visible.push_back(t::IsVisible(dlg, id));
       for (int id : {8031, 8032, 8033}) labels.push_back(t::Text(dlg, id));
       for (int id : {8001, 8002, 8003, 8041})
         if (t::IsChecked(dlg, id)) checked.push_back(id);
@@ -138,7 +139,7 @@ TEST_F(KestrinTest, TableDivisionStartFollowsTheMode) {
       t::PressKey(dlg, t::Key::Escape);
     });
     EXPECT_EQ(DLOG_TablDiv(r.data()), 0);
-    EXPECT_EQ(visible, std::vector<bool>(7, c.mode != 0));
+    EXPECT_EQ(visible, std::vector<bool>(8, c.mode != 0));
     if (!c.labels.empty()) {
       EXPECT_EQ(labels, (std::vector<std::string>{String(c.labels[0]), String(c.labels[1]), String(c.labels[2])}));
     }
@@ -187,9 +188,7 @@ TEST_F(KestrinTest, TableDivisionChoosingAnotherMode) {
       EXPECT_EQ(labels, (std::vector<std::string>{String(c.labels[0]), String(c.labels[1]), String(c.labels[2])}));
     }
     EXPECT_EQ(checked, std::vector<int>{8001 + c.returned_mode});
-    if (c.returned_mode == 1) {
-      EXPECT_TRUE(hint);
-    }
+    EXPECT_EQ(hint, c.shown);  // the note on the values goes with the fields
     EXPECT_EQ(r, (Division{c.returned_mode, 4, 5, 6, 0}));
   }
 }
@@ -343,10 +342,10 @@ TEST_F(KestrinTest, TableLinesClickOnASampleSwitchesItsFlag) {
   };
   const std::vector<Case> cases{
       {Lines(), {8005}, Lines({{5, 1}})},
-      {Lines({{0, 1}, {11, 7}}), {8000, 8011}, Lines()},  // any non-zero flag switches off
+      {Lines({{0, 5}, {1, -1}, {2, 1}}), {8000, 8001, 8002}, Lines({{0, 1}, {1, 1}})},  // 1 becomes 0, others 1
       {Lines(), {8021}, Lines({{12, 1}})},
       {Lines(), {8020, 8022}, Lines()},                    // two samples of one line
-      {Lines({{13, -2}}), {8024, 8042, 8041}, Lines({{14, 1}, {15, 1}})},
+      {Lines({{13, -2}}), {8024, 8042, 8041}, Lines({{13, 1}, {14, 1}, {15, 1}})},
   };
   for (const Case& c : cases) {
     LineFlags f = c.in;

@@ -107,12 +107,12 @@ TEST_F(KestrinTest, ScaleRangeSwapExchangesTheValuesForGood) {
 TEST_F(KestrinTest, ScaleRangeReadsItsFieldsAsDecimals) {
   struct Case {
     const char* typed;
-    double value;
-    double second = value;  // the second field is not cut at 22 characters
+    double value;  // both fields read whole, up to 63 characters
   };
   for (Case c : {Case{"12.5", 12.5}, Case{"  -3e2x", -300}, Case{"abc", 0}, Case{"", 0}, Case{"1,5", 1},
                  Case{"inf", 0}, Case{"nan", 0}, Case{".5", 0.5}, Case{"+4", 4}, Case{"0x10", 0},
-                 Case{"1234567890123456789012345", 1234567890123456789012.0, 1234567890123456789012345.0}}) {
+                 Case{"1234567890123456789012345", 1234567890123456789012345.0},
+                 Case{"0.00000000000000000000000000000000000012", 1.2e-37}}) {
     Scale s = MakeScale(1, 0, 0);
     t::User user;
     user.OnDialog([&](win::HWND dlg) {
@@ -123,7 +123,7 @@ TEST_F(KestrinTest, ScaleRangeReadsItsFieldsAsDecimals) {
     ASSERT_EQ(CallScale(s), 1);
     double first = s.range.first, second = s.range.second;
     EXPECT_DOUBLE_EQ(first, c.value) << c.typed;
-    EXPECT_DOUBLE_EQ(second, c.second) << c.typed;
+    EXPECT_DOUBLE_EQ(second, c.value) << c.typed;
   }
 }
 
@@ -419,16 +419,26 @@ TEST_F(AxisSplit, CancelLeavesTheAxesAndCountsAreBounded) {
     int count;
     std::size_t listed;
   };
-  for (Case c : {Case{0x10000 + 3, 3}, Case{300, 256}, Case{-5, 0}}) {
-    std::vector<char> many(310, 1);
+  // Every series passed is listed and written back, however many; bytes beyond stay.
+  for (Case c : {Case{0x10000 + 3, 3}, Case{300, 300}, Case{-5, 0}}) {
+    std::vector<char> many(310);
+    for (std::size_t i = 0; i < many.size(); ++i) many[i] = i % 3 == 0 ? 2 : 0;
+    std::vector<std::string> second;
     std::size_t listed = 0;
     t::User counting;
     counting.OnDialog([&](win::HWND dlg) {
-      listed = Items(dlg, 8002).size() + Items(dlg, 8003).size();
+      second = Items(dlg, 8003);
+      listed = Items(dlg, 8002).size() + second.size();
       t::PressKey(dlg, t::Key::Enter);
     });
     ASSERT_EQ(DLOG_AxisSplit(kChart, c.count, many.data()), 1);
     EXPECT_EQ(listed, c.listed) << c.count;
+    EXPECT_EQ(second.size(), (c.listed + 2) / 3);
+    if (c.listed == 300) {
+      EXPECT_EQ(second.back(), "Series 298");  // the last series on the second axis, beyond 256
+    }
+    for (std::size_t i = 0; i < many.size(); ++i)
+      EXPECT_EQ(many[i], i < c.listed ? (i % 3 == 0 ? 1 : 0) : (i % 3 == 0 ? 2 : 0)) << i;
   }
 }
 
