@@ -91,7 +91,7 @@ int DLOG_3DSCGridLines(short* boxes, short* mode, short* count1, short* count2, 
 int DLOG_3DText(short* box1, short* choice1, short* box2, short* choice2, int variant);
 
 // Axes: scale range, number format (1-based), series on the second axis
-// (one byte per series, at most 256 series).
+// (one byte per series; every series of the count is listed).
 int DLOG_ScaleRange(ScaleRange* range, short* choice, short* box8010, short* box8009, int hideModeRadios, int swap);
 int DLOG_NumberFormat(short* format);
 int DLOG_AxisSplit(int chart, int seriesCount, char* axisOfSeries);
