@@ -111,6 +111,7 @@ TEST_F(KestrinTest, ScaleRangeReadsItsFieldsAsDecimals) {
   };
   for (Case c : {Case{"12.5", 12.5}, Case{"  -3e2x", -300}, Case{"abc", 0}, Case{"", 0}, Case{"1,5", 1},
                  Case{"inf", 0}, Case{"nan", 0}, Case{".5", 0.5}, Case{"+4", 4}, Case{"0x10", 0},
+                 Case{"1.05", 1.05}, Case{"8.8", 8.8}, Case{"-18.5", -18.5},
                  Case{"1234567890123456789012345", 1234567890123456789012345.0},
                  Case{"0.00000000000000000000000000000000000012", 1.2e-37}}) {
     Scale s = MakeScale(1, 0, 0);
