@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -40,7 +41,14 @@ std::string Printf(const char* pattern, int decimals, Number value) {
   return buffer;
 }
 
+// Up to 15 significant digits, more (to 17) when 15 would not read back as
+// the same number; fewer when the text would not fit the limit.
 std::string General(double value, std::size_t limit) {
+  for (int digits = 15; digits <= 17; ++digits) {
+    std::string s = Printf("%.*g", digits, value);
+    if (s.size() > limit) break;
+    if (std::strtod(s.c_str(), nullptr) == value) return s;
+  }
   for (int digits = 15; digits >= 1; --digits) {
     std::string s = Printf("%.*g", digits, value);
     if (s.size() <= limit) return s;

@@ -104,6 +104,18 @@ TEST_F(KestrinTest, ScaleRangeSwapExchangesTheValuesForGood) {
   }
 }
 
+TEST_F(KestrinTest, ScaleRangeOkAtOnceGivesTheValuesBackExactly) {
+  for (double value : {1.05, 8.8, -18.5, 0.1 + 0.2, 1.0 / 3, -1.2345678901234567e-300, 1.7976931348623157e308}) {
+    Scale s = MakeScale(1, value, -value);
+    t::User user;
+    user.OnDialog([](win::HWND dlg) { t::PressKey(dlg, t::Key::Enter); });
+    ASSERT_EQ(CallScale(s), 1);
+    double first = s.range.first, second = s.range.second;  // copies: the record is packed
+    EXPECT_EQ(first, value);
+    EXPECT_EQ(second, -value);
+  }
+}
+
 TEST_F(KestrinTest, ScaleRangeReadsItsFieldsAsDecimals) {
   struct Case {
     const char* typed;

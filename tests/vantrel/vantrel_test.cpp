@@ -55,6 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{100, 5, "100"}, FormatCase{-100000, 5, "-100,000"},
                       FormatCase{45, 0, "45"}, FormatCase{12.5, 0, "12.5"}, FormatCase{45, 99, "45"},
                       FormatCase{45, -1, "45"}, FormatCase{std::nan(""), 2, "NaN"},
+                      // the general form reads back as the same number
+                      FormatCase{1.05, 1, "1.05"}, FormatCase{8.8, 1, "8.8"}, FormatCase{18.5, 0, "18.5"},
+                      FormatCase{0.1 + 0.2, 1, "0.30000000000000004"}, FormatCase{1.0 / 3, 1, "0.3333333333333333"},
+                      FormatCase{0.1 + 0.2, 0, "0.30000000000000004"},
                       FormatCase{-std::numeric_limits<double>::infinity(), 4, "-Infinity"},
                       // too long for 64 bytes: scientific, a percentage still scaled
                       FormatCase{1e70, 4, "1.000000E+70"}, FormatCase{1e70, 8, "1.000000E+72%"},
