@@ -122,7 +122,7 @@ TEST_F(ConhecimentoTest, RenameRewritesTheSubtree) {
       {"OldDoesNotMatch", "1", "Z", "X", "", ".1.=> A > | .1.2.=> A > B > | .1.2.3.=> A > B > C > | .4.=> B >"},
       {"NoSuchCode", "9", "Z", "A", "3021    Quorvel",
        ".1.=> A > | .1.2.=> A > B > | .1.2.3.=> A > B > C > | .4.=> B >"},
-      {"HostileCode", "1' OR '1'='1", "Z", "A", "-2147217900    Quorvel",
+      {"HostileCode", "1' OR '1'='1", "Z", "A", "3021    Quorvel",
        ".1.=> A > | .1.2.=> A > B > | .1.2.3.=> A > B > C > | .4.=> B >"},
   };
   for (const Case& k : cases) {
@@ -260,7 +260,7 @@ TEST_F(ConhecimentoTest, FetchErrorsAndDelete) {
       {"1", "", "1||A|.1.|> A >"},
       {"2", "94    Quorvel", "2|1|old|old|old"},
       {"9", "3021    Quorvel", "9|old|old|old|old"},
-      {"x' OR '1'='1", "-2147217900    Quorvel", "x' OR '1'='1|old|old|old|old"},
+      {"x' OR '1'='1", "3021    Quorvel", "x' OR '1'='1|old|old|old|old"},
   };
   for (const Case& k : cases) {
     std::string code = k.code, parent = "old", descr = "old", code_path = "old", descr_path = "old";

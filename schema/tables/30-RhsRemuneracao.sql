@@ -3,7 +3,7 @@ CREATE TABLE RhsRemuneracao (
   CodRegRemuneracao integer NOT NULL PRIMARY KEY,
   CodFuncionario integer,
   DataAumento date,
-  IndiceAumento real,
+  IndiceAumento double precision,
   ValorAtualizado double precision,
   CodMotivoAumento integer
 );

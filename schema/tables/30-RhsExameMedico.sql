@@ -10,5 +10,5 @@ CREATE TABLE RhsExameMedico (
   MedicoResponsavel varchar(100),
   NrRegistroMedico integer,
   CodConselho integer,
-  DiasPerdidos real
+  DiasPerdidos double precision
 );

@@ -7,8 +7,10 @@ CREATE TABLE RhsConselho (
   NomeConselho varchar(100)
 );
 
--- NumBanco is a whole number (INTEGER affinity): LIKE and joins to bank
--- numbers held as text compare it by SQLite's own conversions.
+-- NumBanco is a whole number: the bank fetch compares it with an unquoted
+-- number. LIKE with a quoted pattern and the joins to the bank numbers that
+-- other tables hold as text (as written, '001' included) compare it by
+-- SQLite's own conversions and by the number-text operators on PostgreSQL.
 CREATE TABLE RhsBanco (
   NumBanco integer NOT NULL PRIMARY KEY,
   NomeBanco varchar(60),

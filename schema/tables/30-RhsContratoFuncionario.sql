@@ -12,13 +12,13 @@ CREATE TABLE RhsContratoFuncionario (
   PeriodoPagamentoContr varchar(20),
   CodTipoSalario smallint,
   ValorSalarioContr double precision,
-  IndicePericulosidadeContr real,
-  IndiceInsalubridadeContr real,
-  HorasDiarias real,
-  HorasSemanais real,
+  IndicePericulosidadeContr double precision,
+  IndiceInsalubridadeContr double precision,
+  HorasDiarias double precision,
+  HorasSemanais double precision,
   HorarioTrabalho varchar(60),
   HorasExtrasNaoExcedentes double precision,
-  AcrescimoNaoExcedentes real,
+  AcrescimoNaoExcedentes double precision,
   Emitido varchar(10)
 );
 CREATE INDEX RhsContratoFuncionario_CodFuncionario ON RhsContratoFuncionario (CodFuncionario);
