@@ -191,6 +191,18 @@ TEST_F(FiltroTest, Statements) {
   }
 }
 
+// SQLite takes the experience condition too (its date arithmetic is its own).
+TEST_F(FiltroTest, ExperienceConditionRunsOnSqlite) {
+  Variant list;
+  Criteria k{.cargoExper = Variant(std::int32_t{300}), .experMin = Variant("1,5")};
+  desc.clear();
+  c.CarDadosPessoaisFiltro(qvtest::Sqlite(), desc, list, k.sexo, k.fumante, k.cargoPret, k.estadoCivil, k.filhos,
+                           k.horasExtras, k.viagens, k.transporte, k.idadeIni, k.idadeFim, k.cidade, k.grau,
+                           k.cargoExper, k.experMin, k.situacao, k.conhec);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Rows(list).at(0).size(), 12u) << "the list was made";
+}
+
 TEST_F(FiltroTest, AgeOfNinetyOrMoreIsListed) {
   qvtest::Exec(Postgres(),
                "INSERT INTO RhsDadosPessoais (CodIndividual, Nome, DataNasc) VALUES (5, 'Eva', '1920-01-01');"
