@@ -69,7 +69,7 @@ class OrderByText {
     if (word.find_first_not_of("0123456789") == std::string_view::npos) return position_allowed;
     if (!sql::IsName(word)) return false;
     if (!Take('(')) return true;
-    if (!Term(false)) return false;
+    if (++depth_ > kMaxDepth || !Term(false)) return false;
     while (Take(',')) {
       const std::size_t before = at_;
       if (!Term(false)) {
@@ -77,6 +77,7 @@ class OrderByText {
         if (!Number()) return false;
       }
     }
+    --depth_;
     return Take(')');
   }
 
@@ -108,8 +109,10 @@ class OrderByText {
     return text_.substr(start, at_ - start);
   }
 
+  static constexpr int kMaxDepth = 16;  // functions within functions
   std::string_view text_;
   std::size_t at_ = 0;
+  int depth_ = 0;
 };
 
 bool IsOrderBy(std::string_view text) { return OrderByText(text).Valid(); }

@@ -314,6 +314,7 @@ TEST_P(InfTabelasTest, OrderByTexts) {
       {"Codigo LIMIT 1", nullptr},
       {"Codigo,", nullptr},
       {"", nullptr},
+      {"a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(Codigo)))))))))))))))))", nullptr},  // deeper than any real use
   };
   std::string table = "AuxTeste";
   for (const Case& k : cases) {
