@@ -34,12 +34,14 @@ const Variant& Record::Field(std::string_view name) {
 }
 
 RecordsetPtr Open(ado::Connection& ConnRH, std::string_view statement) {
-  RecordsetPtr rs = ConnRH.Execute(statement, -1);
+  RecordsetPtr rs = ConnRH.Execute(ForConnection(ConnRH, statement), -1);
   if (!rs) automation::raise(automation::err::kNoCurrentRecord);  // a statement that returned no rows at all
   return rs;
 }
 
-void Execute(ado::Connection& ConnRH, std::string_view statement) { ConnRH.Execute(statement, -1); }
+void Execute(ado::Connection& ConnRH, std::string_view statement) {
+  ConnRH.Execute(ForConnection(ConnRH, statement), -1);
+}
 
 namespace {
 
