@@ -6,7 +6,7 @@
 // parameters not named in a case get a plain value of their declared type.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -18,6 +18,7 @@
 #include "platform/com/object.h"
 #include "quorvel/administration/classAnotacao.h"
 #include "quorvel/administration/classContrSindical.h"
+#include "quorvel/administration/classFerias.h"
 #include "quorvel/administration/classTipoValeTransporte.h"
 #include "quorvel/administration/classValeRefeicao.h"
 #include "quorvel/health/classExameMedico.h"
@@ -55,6 +56,7 @@ struct Trip {
   std::vector<Variant> finds;
   Variant misses;
   const char* seed = nullptr;  // rows the list joins to
+  std::vector<std::pair<std::string_view, Variant>> also = {};  // further values of the insert
 };
 
 // A plain value of each declared type, for the parameters a case leaves alone.
@@ -75,13 +77,16 @@ Variant Plain(com::Type type) {
 // The arguments of a method: the connection, an empty DescErr, then each
 // parameter's plain value, or `value` for the parameter named `name`.
 std::vector<Variant> Arguments(const com::IDispatch& object, const char* method, const Variant& conn,
-                               std::string_view name, const Variant& value) {
+                               std::string_view name, const Variant& value,
+                               const std::vector<std::pair<std::string_view, Variant>>& also = {}) {
   const com::MethodInfo* info = object.FindMethod(method);
   EXPECT_NE(info, nullptr) << method;
   std::vector<Variant> args;
   if (!info) return args;
   for (const com::ParamInfo& p : info->params) {
-    if (p.type == com::Type::Object) args.push_back(conn);
+    const auto given = std::find_if(also.begin(), also.end(), [&p](const auto& a) { return a.first == p.name; });
+    if (given != also.end()) args.push_back(given->second);
+    else if (p.type == com::Type::Object) args.push_back(conn);
     else if (p.name == "DescErr") args.emplace_back("");
     else if (p.name == name) args.push_back(value);
     else if (p.name == "vlArray") args.emplace_back();
@@ -137,6 +142,14 @@ const Trip kTrips[] = {
     {"UnionContribution", Make<quorvel::classContrSindical>, "RhsContrSindical", "IncContrSindical",
      "pnValorContribuicao", Variant(0.3), "CarContrSindical", "pnValorContribuicao", {Variant(0.3), Variant("0,3")},
      Variant(0.31)},
+    {"VacationAcquisitionStart", Make<quorvel::classFerias>, "RhsFerias", "IncFerias", "pnInicioAquisicao", kDay,
+     "CarFerias", "pnInicioAquisicao", {kDay, Variant("2024/03/05")}, Variant(DateSerial(2024, 3, 6)), nullptr,
+     {{"pnDtSolicitacao", kDay}}},
+    {"VacationStart", Make<quorvel::classFerias>, "RhsFerias", "IncFerias", "pnInicioFerias", kDay, "CarFerias",
+     "pnInicioFerias", {kDay}, Variant(DateSerial(2024, 3, 6)), nullptr, {{"pnDtSolicitacao", kDay}}},
+    {"VacationEnd", Make<quorvel::classFerias>, "RhsFerias", "IncFerias", "pnFimFerias", kDay, "CarFerias",
+     "pnFimFerias", {kDay, Variant("2024/03/05")}, Variant(DateSerial(2024, 3, 6)), nullptr,
+     {{"pnDtSolicitacao", kDay}}},
     {"AnnotationDate", Make<quorvel::classAnotacao>, "RhsAnotacao", "IncAnotacao", "pnDataAnotacao", kDay,
      "CarAnotacao", "pnDataAnotacao", kDayForms, Variant(DateSerial(2024, 4, 5))},
     {"MealVoucherDate", Make<quorvel::classValeRefeicao>, "RhsValeRefeicao", "IncValeRefeicao", "pnDataRetirada",
@@ -166,7 +179,7 @@ TEST_P(RoundTripTest, WrittenValuesAreFoundByTheirOwnFilters) {
     qvtest::Exec(db, std::string("DELETE FROM ") + k.table);
     if (k.seed) qvtest::Exec(db, k.seed);
     const auto object = k.make();
-    std::vector<Variant> inc = Arguments(*object, k.inc, conn, k.column, k.value);
+    std::vector<Variant> inc = Arguments(*object, k.inc, conn, k.column, k.value, k.also);
     const com::CallResult written = object->Invoke(k.inc, inc);
     ASSERT_FALSE(written.failed()) << k.name << ": " << written.error.description;
     ASSERT_EQ(inc[1], Variant("")) << k.name;
