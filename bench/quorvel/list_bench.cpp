@@ -1,10 +1,10 @@
 // CarDadosPessoais over 10,000 and 100,000 people on PostgreSQL against the
 // raw fetch of the same statement in the same run. Prints the figures.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
+#include "bench/timing.h"
 #include "platform/ado/ado.h"
 #include "platform/automation/array.h"
 #include "quorvel/personnel/classDadosPessoais.h"
@@ -13,7 +13,6 @@
 namespace {
 
 using automation::Variant;
-using Clock = std::chrono::steady_clock;
 
 constexpr const char* kStatement =
     "SELECT CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade, NrCPF, Status, Situacao "
@@ -31,46 +30,35 @@ void Fill(long people) {
       "ANALYZE RhsDadosPessoais;");
 }
 
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-template <class F>
-double Time(F&& f) {
-  const auto start = Clock::now();
-  f();
-  return Seconds(Clock::now() - start);
-}
-
 struct Figures {
   double list, raw;
   long rows;
 };
 
-// Best of five runs of each, the two taking turns so that a busy moment of
-// the machine does not fall on one of them only.
 Figures Measure(ado::Connection& conn, long people) {
   Fill(people);
   quorvel::classDadosPessoais c;
-  Figures f{1e300, 1e300, 0};
+  Figures f{0, 0, 0};
   Variant list;  // the caller's array, released outside the timing
-  for (int run = 0; run < 5; ++run) {
-    list = Variant();
-    f.list = std::min(f.list, Time([&] {
-      std::string desc;
-      Variant null(automation::Null);
-      c.CarDadosPessoais(conn, desc, list, null, null, null, null, null, null, null, null, null, null, null);
-      if (!desc.empty()) std::fprintf(stderr, "CarDadosPessoais: %s\n", desc.c_str());
-    }));
-    f.rows = list.as_array().ubound(2);
-    f.raw = std::min(f.raw, Time([&] {
-      auto rs = conn.Execute(kStatement);
-      Variant cell;
-      while (!rs->EOF_()) {
-        for (const char* name : kFields) cell = rs->Fields(name).Value();
-        rs->MoveNext();
-      }
-      rs->Close();
-    }));
-  }
+  std::tie(f.list, f.raw) = bench::BestInTurns(
+      5,
+      [&] {
+        std::string desc;
+        Variant null(automation::Null);
+        c.CarDadosPessoais(conn, desc, list, null, null, null, null, null, null, null, null, null, null, null);
+        if (!desc.empty()) std::fprintf(stderr, "CarDadosPessoais: %s\n", desc.c_str());
+      },
+      [&] {
+        auto rs = conn.Execute(kStatement);
+        Variant cell;
+        while (!rs->EOF_()) {
+          for (const char* name : kFields) cell = rs->Fields(name).Value();
+          rs->MoveNext();
+        }
+        rs->Close();
+      },
+      [&] { list = Variant(); });
+  f.rows = list.as_array().ubound(2);
   return f;
 }
 

@@ -147,8 +147,8 @@ void classFerias::CarFerias(ado::Connection& ConnRH, std::string& DescErr, Varia
     statement += conditions + " " "ORDER BY RHsFerias.InicioAquisicao, RHsFerias.FimAquisicao ";
     fAjustaSql(ConnRH, statement);
     if (by_name) {
-      // The joined person's CodIndividual makes a fifteenth column, Empty throughout.
-      LoadWideList(ConnRH, statement, vlArray, kNameColumns);
+      // Fifteen columns whatever the table's width: the last one Empty throughout.
+      LoadList(ConnRH, statement, vlArray, kNameColumns, 15);
     } else {
       LoadList(ConnRH, statement, vlArray, kPlainColumns);
     }
@@ -184,6 +184,12 @@ void classFerias::IncFerias(ado::Connection& ConnRH, std::string& DescErr, std::
                             Variant& pnFimFerias, std::int16_t& pnDiasGozados, std::string& pnStatusFerias,
                             std::string& pnDecTerceiro, Variant& pnDtSolicitacao) {
   Trapped(DescErr, [&] {
+    // The dates are converted before anything is sent: a request date that is
+    // Null (94) or Empty (13), or an Empty vacation date (13), sends nothing.
+    pkCodRegFerias = 0;
+    const std::string start = sql::OptionalDate(pnInicioFerias);
+    const std::string end = sql::OptionalDate(pnFimFerias);
+    const std::string requested = sql::Date(pnDtSolicitacao);
     const auto key = fProxCodigo(ConnRH, DescErr);
     pkCodRegFerias = key.value_or(0);
     if (!key) return;
@@ -197,12 +203,12 @@ void classFerias::IncFerias(ado::Connection& ConnRH, std::string& DescErr, std::
                     Day(pnFimAquisicao) + ", "
                     " " + std::to_string(pnDiasAGozar) + ", "
                     " " + sql::Number(Variant(pnValorFerias)) + ", "
-                    " " + sql::OptionalDate(pnInicioFerias) + ", "
-                    " " + sql::OptionalDate(pnFimFerias) + ", "
+                    " " + start + ", "
+                    " " + end + ", "
                     " " + std::to_string(pnDiasGozados) + ", " +
                     sql::Quote(pnStatusFerias) + ", " +
                     sql::Quote(pnDecTerceiro) + ", " +
-                    sql::OptionalDate(pnDtSolicitacao) + ")");
+                    requested + ")");
   });
 }
 
@@ -351,14 +357,14 @@ const com::ClassDescription<classFerias>& classFerias::Description() {
                             "pnDtSolicitacao"}),
           com::Method<&C::pAltStatusFerias>(
               "pAltStatusFerias", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegFerias", "pnStatusFerias"}),
-          com::Method<&C::pAltStatusDecTerceiro>(
-              "pAltStatusDecTerceiro", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegFerias", "pnStatus"}),
           com::Method<&C::pAltValorFeriasCOMDecimo>(
               "pAltValorFeriasCOMDecimo", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodFuncionario",
                                            "pnAnoMesAnterior", "pnCodContraCheque", "pnCodRegFerias"}),
           com::Method<&C::pAltValorFeriasSEMDecimo>(
               "pAltValorFeriasSEMDecimo",
               {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodContracheque", "pnCodRegFerias"}),
+          com::Method<&C::pAltStatusDecTerceiro>(
+              "pAltStatusDecTerceiro", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodRegFerias", "pnStatus"}),
           com::Method<&C::pCalculaMediaEvento>(
               "pCalculaMediaEvento", {"ConnRH", "DescErr", "User", "SourceMachine", "pkCodFuncionario",
                                       "pkCodContracheque", "pnDtIniAqui", "pnDtFinAqui"}),

@@ -45,8 +45,6 @@ class classFerias {
                  std::string& pnStatusFerias, std::string& pnDecTerceiro, automation::Variant& pnDtSolicitacao);
   void pAltStatusFerias(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
                         std::string& SourceMachine, std::int32_t& pkCodRegFerias, std::string& pnStatusFerias);
-  void pAltStatusDecTerceiro(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
-                             std::string& SourceMachine, std::int32_t& pkCodRegFerias, std::string& pnStatus);
   // Net total of the vacation payslip plus half of the previous month's normal
   // earnings; without that payslip, as pAltValorFeriasSEMDecimo with a "9999 " warning.
   void pAltValorFeriasCOMDecimo(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
@@ -56,6 +54,8 @@ class classFerias {
   void pAltValorFeriasSEMDecimo(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
                                 std::string& SourceMachine, std::int32_t& pkCodContracheque,
                                 std::int32_t& pnCodRegFerias);
+  void pAltStatusDecTerceiro(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
+                             std::string& SourceMachine, std::int32_t& pkCodRegFerias, std::string& pnStatus);
   // One new item of the vacation payslip per averaged hour event of the period.
   void pCalculaMediaEvento(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
                            std::string& SourceMachine, std::int32_t& pkCodFuncionario,

@@ -24,6 +24,66 @@ void RemoveDialectWords(std::string& statement) {
   }
 }
 
+namespace {
+
+bool IsWordChar(char c) noexcept {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+         static_cast<unsigned char>(c) >= 0x80;
+}
+
+// Whether the word LIKE, in any case, stands whole at `at`.
+bool IsLikeAt(std::string_view s, std::size_t at) noexcept {
+  constexpr std::string_view kLike = "LIKE";
+  if (at + kLike.size() > s.size() || (at > 0 && IsWordChar(s[at - 1]))) return false;
+  for (std::size_t i = 0; i < kLike.size(); ++i) {
+    const char c = s[at + i];
+    if ((c == kLike[i] ? c : static_cast<char>(c - 'a' + 'A')) != kLike[i]) return false;
+  }
+  return at + kLike.size() == s.size() || !IsWordChar(s[at + kLike.size()]);
+}
+
+}  // namespace
+
+void DoubleLikeBackslashes(std::string& statement) {
+  if (statement.find('\\') == std::string::npos) return;
+  std::string out;
+  out.reserve(statement.size() + 8);
+  bool quoted = false;   // inside a literal (a doubled quote closes and reopens it)
+  bool pattern = false;  // that literal is the pattern of a LIKE
+  bool after_like = false;
+  for (std::size_t i = 0; i < statement.size(); ++i) {
+    const char c = statement[i];
+    if (quoted) {
+      if (c == '\'') {
+        quoted = false;
+      } else if (c == '\\' && pattern) {
+        out += '\\';
+      }
+    } else if (c == '\'') {
+      quoted = true;
+      // A doubled quote reopens the same literal.
+      pattern = after_like || (pattern && i > 0 && statement[i - 1] == '\'');
+      after_like = false;
+    } else if (IsLikeAt(statement, i)) {
+      out.append(statement, i, 4);
+      i += 3;
+      after_like = true;
+      continue;
+    } else if (c != ' ') {
+      after_like = false;
+      pattern = false;
+    }
+    out += c;
+  }
+  statement = std::move(out);
+}
+
+std::string ForConnection(ado::Connection& ConnRH, std::string_view statement) {
+  std::string sent(statement);
+  if (NamesPostgres(ConnRH.ConnectionString())) DoubleLikeBackslashes(sent);
+  return sent;
+}
+
 bool NamesPostgres(std::string_view connection_string) noexcept {
   return connection_string.find("postgres") != std::string_view::npos;
 }

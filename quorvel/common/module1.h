@@ -26,6 +26,15 @@ bool NamesPostgres(std::string_view connection_string) noexcept;
 // The word removal itself.
 void RemoveDialectWords(std::string& statement);
 
+// PostgreSQL's LIKE takes the backslash as its escape character, where the
+// statements mean none: every backslash inside a quoted pattern that follows
+// LIKE (the word outside literals, any case) is doubled, so that it stands for
+// itself; % and _ stay wildcards. Nothing else in the statement changes.
+void DoubleLikeBackslashes(std::string& statement);
+// The statement as it is sent on ConnRH: with DoubleLikeBackslashes on
+// PostgreSQL, unchanged on any other database.
+std::string ForConnection(ado::Connection& ConnRH, std::string_view statement);
+
 // Null gives ""; otherwise the value's text with every "," replaced by ".".
 std::string fFormataNumeroSql(const Variant& value);
 // Null gives ""; otherwise "yyyy/mm/dd" with the regional date separator.

@@ -34,12 +34,14 @@ const Variant& Record::Field(std::string_view name) {
 }
 
 RecordsetPtr Open(ado::Connection& ConnRH, std::string_view statement) {
-  RecordsetPtr rs = ConnRH.Execute(statement, -1);
+  RecordsetPtr rs = ConnRH.Execute(ForConnection(ConnRH, statement), -1);
   if (!rs) automation::raise(automation::err::kNoCurrentRecord);  // a statement that returned no rows at all
   return rs;
 }
 
-void Execute(ado::Connection& ConnRH, std::string_view statement) { ConnRH.Execute(statement, -1); }
+void Execute(ado::Connection& ConnRH, std::string_view statement) {
+  ConnRH.Execute(ForConnection(ConnRH, statement), -1);
+}
 
 namespace {
 
@@ -125,16 +127,32 @@ void ReadRows(ado::Recordset& rs, Rows& rows, Variant& vlArray, std::span<const 
 
 }  // namespace
 
-void LoadWideList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
-                  std::span<const Column> columns) {
-  RecordsetPtr rs = Open(ConnRH, statement);
-  const std::size_t width = std::max(rs->FieldCount(), columns.size());
+namespace {
+
+// The given columns, then Empty up to `width` in every row and in the caption row.
+void LoadPadded(ado::Recordset& rs, Variant& vlArray, std::span<const Column> columns, std::size_t width) {
   Rows rows(width);
-  Record record(*rs);
-  ReadRows(*rs, rows, vlArray, columns, [&] {
+  Record record(rs);
+  ReadRows(rs, rows, vlArray, columns, [&] {
     for (const Column& c : columns) rows.Put(Cell(record, c));
     for (std::size_t i = columns.size(); i < width; ++i) rows.Put(Variant());
   });
+}
+
+}  // namespace
+
+void LoadWideList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+                  std::span<const Column> columns) {
+  RecordsetPtr rs = Open(ConnRH, statement);
+  const std::size_t width = rs->FieldCount();
+  if (width < columns.size()) automation::raise(automation::err::kSubscriptOutOfRange);
+  LoadPadded(*rs, vlArray, columns, width);
+}
+
+void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+              std::span<const Column> columns, std::size_t width) {
+  RecordsetPtr rs = Open(ConnRH, statement);
+  LoadPadded(*rs, vlArray, columns, std::max(width, columns.size()));
 }
 
 void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,

@@ -79,11 +79,15 @@ struct Column {
 // captions and adds one row per record. On a failure vlArray keeps what was written.
 void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
               std::span<const Column> columns);
-// ListArray as wide as the record set has fields (at least as the columns
-// given): the given columns first, any further column Empty in every row, the
-// caption row included.
+// ListArray as wide as the record set has fields: the given columns first,
+// any further column Empty in every row, the caption row included. A record
+// set with fewer fields than columns raises 9 before vlArray is touched.
 void LoadWideList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
                   std::span<const Column> columns);
+// ListArray of a fixed `width`: the given columns, then Empty columns (caption
+// row included) up to width, whatever the record set holds.
+void LoadList(ado::Connection& ConnRH, std::string_view statement, Variant& vlArray,
+              std::span<const Column> columns, std::size_t width);
 // The same where the caller gives some cells itself, with state of its own (a
 // second connection, say): `cell` is asked for column i of each row, in column
 // order, and gives its value, or nothing to read the column as above.

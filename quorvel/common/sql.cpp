@@ -76,11 +76,21 @@ std::string Number(const Variant& value) {
 
 std::string OptionalNumber(const Variant& value) { return value.is_null() ? "Null" : Number(value); }
 
-std::string Date(const Variant& value) { return Quote(fFormataDataSql(automation::CDate(value))); }
+namespace {
+
+// CDate, but Empty is no date here (CDate would make it 1899-12-30).
+automation::Date GivenDate(const Variant& value) {
+  if (value.is_empty()) automation::raise(automation::err::kTypeMismatch);
+  return automation::CDate(value);
+}
+
+}  // namespace
+
+std::string Date(const Variant& value) { return Quote(fFormataDataSql(GivenDate(value))); }
 
 std::string OptionalDate(const Variant& value) { return value.is_null() ? "Null" : Date(value); }
 
-std::string Time(const Variant& value) { return Quote(fFormataHoraSql(automation::CDate(value))); }
+std::string Time(const Variant& value) { return Quote(fFormataHoraSql(GivenDate(value))); }
 
 std::string OptionalTime(const Variant& value) { return value.is_null() ? "Null" : Time(value); }
 

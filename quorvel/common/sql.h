@@ -34,12 +34,12 @@ std::string Number(const Variant& value);
 // "Null" for Null, otherwise Number.
 std::string OptionalNumber(const Variant& value);
 
-// 'yyyy/mm/dd' of a date.
+// 'yyyy/mm/dd' of a date. Null raises 94, Empty and text that is no date 13.
 std::string Date(const Variant& value);
 // "Null" for Null, otherwise Date.
 std::string OptionalDate(const Variant& value);
 
-// 'hh:mm' of a time (a date's time of day).
+// 'hh:mm' of a time (a date's time of day); Null and Empty as Date.
 std::string Time(const Variant& value);
 // "Null" for Null, otherwise Time.
 std::string OptionalTime(const Variant& value);

@@ -1,6 +1,10 @@
 #include "quorvel/personnel/classContratoFuncionario.h"
 
 #include <cmath>
+#include <optional>
+
+#include "platform/automation/convert.h"
+#include "platform/automation/date.h"
 
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
@@ -15,13 +19,18 @@ namespace {
 // A single as the update writes it: quoted, with a decimal point.
 std::string QuotedSingle(float x) { return "'" + sql::Number(Variant(x)) + "'"; }
 
-// Hours of a filter: a number, or the time of day of a date (08:30 is 8.5).
+// Hours of a filter: a number ("8,8" as text too), or a time of day given as
+// a date or as "hh:mm" text (08:48 is 8.8).
 std::string Hours(const Variant& v) {
+  std::optional<automation::Date> time;
   if (const auto* d = v.get_if<automation::Date>()) {
-    const double minutes = std::round((d->value - std::floor(d->value)) * 24 * 60);
-    return sql::Single(static_cast<float>(minutes / 60));
+    time = *d;
+  } else if (const auto* text = v.get_if<std::string>(); text && !automation::IsNumeric(v)) {
+    time = automation::ParseDate(*text);
   }
-  return sql::Single(v);
+  if (!time) return sql::Single(v);
+  const double minutes = std::round((time->value - std::floor(time->value)) * 24 * 60);
+  return sql::Single(static_cast<float>(minutes / 60));
 }
 
 // csng('0.5 '): the surcharge filter keeps a blank before the closing quote.

@@ -525,6 +525,8 @@ void classDadosPessoais::CarDadosPessoaisFiltro(
     where.Add(pnIdadeFinal, " ((now()-DataNasc) / 365.25) <= ", sql::Number);
     where.Add(pkCidadeResid, "RhsDadosPessoais.CodCidade = ", sql::Number);
     where.Add(pkCodGrauInstrucao, "CodGrauInstrucao >= ", sql::Number);
+    // The experience in years is the day count over 365.0: PostgreSQL's
+    // date - date is an integer, and over 365 its quotient would be whole years.
     if (!pkCodCargoExper.is_null()) {
       const std::string cargo = sql::Number(pkCodCargoExper);
       std::string condition = "RhsExperCandidato.CodCargo = " + cargo;
@@ -532,7 +534,7 @@ void classDadosPessoais::CarDadosPessoaisFiltro(
         condition += " AND RhsExperCandidato.CodCandidato IN (" "SELECT CodCandidato " "FROM RhsExperCandidato "
                      "WHERE CodCargo = " + cargo + " " "GROUP BY CodCandidato "
                      "HAVING (SUM((CASE WHEN DataSaida is null then  " "'" +
-                     fFormataDataSql(Variant(automation::Today())) + "'else  DataSaida end ) - (DataEntrada))/365) >= " +
+                     fFormataDataSql(Variant(automation::Today())) + "'else  DataSaida end ) - (DataEntrada))/365.0) >= " +
                      sql::Number(pnExperMin) + ")";
       where.Add(condition);
     }

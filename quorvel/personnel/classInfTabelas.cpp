@@ -26,25 +26,96 @@ const std::string& Name(const std::string& name) {
   return name;
 }
 
-// "col [ASC|DESC], 2 DESC, ...": names or positions, each optionally with its direction.
-bool IsOrderBy(std::string_view text) {
-  while (true) {
-    const std::size_t comma = text.find(',');
-    std::string_view item = text.substr(0, comma);
-    while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
-    while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
-    if (const std::size_t blank = item.rfind(' '); blank != std::string_view::npos) {
-      const std::string_view direction = item.substr(blank + 1);
-      if (!com::EqualsNoCase(direction, "ASC") && !com::EqualsNoCase(direction, "DESC")) return false;
-      item = item.substr(0, blank);
-      while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
-    }
-    const bool position = !item.empty() && item.find_first_not_of("0123456789") == std::string_view::npos;
-    if (!position && !sql::IsName(item)) return false;
-    if (comma == std::string_view::npos) return true;
-    text.remove_prefix(comma + 1);
+// The ORDER BY text a caller may give: items separated by commas, each a
+// column position, a column name or a function of one
+// ("UPPER(NomeBanco)", "SUBSTR(Nome, 1, 3)", nested too), optionally
+// followed by ASC or DESC and then NULLS FIRST or NULLS LAST. Only names,
+// digits, parentheses, commas, dots and blanks can pass, so the text can
+// neither end the statement nor add a clause to it.
+class OrderByText {
+ public:
+  explicit OrderByText(std::string_view text) : text_(text) {}
+
+  bool Valid() {
+    do {
+      if (!Item()) return false;
+    } while (Take(','));
+    Blanks();
+    return at_ == text_.size();
   }
-}
+
+ private:
+  bool Item() {
+    if (!Term(true)) return false;
+    std::size_t before = at_;
+    std::string_view word = Word();
+    if (com::EqualsNoCase(word, "ASC") || com::EqualsNoCase(word, "DESC")) {
+      before = at_;
+      word = Word();
+    }
+    if (com::EqualsNoCase(word, "NULLS")) {
+      const std::string_view which = Word();
+      return com::EqualsNoCase(which, "FIRST") || com::EqualsNoCase(which, "LAST");
+    }
+    at_ = before;  // not part of the item: a comma or the end must follow
+    return true;
+  }
+
+  // A position (where allowed), a name, or a name followed by its arguments,
+  // the first of which is a name or a function of one (never a bare number).
+  bool Term(bool position_allowed) {
+    const std::string_view word = Word();
+    if (word.empty()) return false;
+    if (word.find_first_not_of("0123456789") == std::string_view::npos) return position_allowed;
+    if (!sql::IsName(word)) return false;
+    if (!Take('(')) return true;
+    if (++depth_ > kMaxDepth || !Term(false)) return false;
+    while (Take(',')) {
+      const std::size_t before = at_;
+      if (!Term(false)) {
+        at_ = before;
+        if (!Number()) return false;
+      }
+    }
+    --depth_;
+    return Take(')');
+  }
+
+  bool Number() {
+    const std::string_view word = Word();
+    return !word.empty() && word.find_first_not_of("0123456789") == std::string_view::npos;
+  }
+
+  void Blanks() {
+    while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+  }
+  bool Take(char c) {
+    Blanks();
+    if (at_ >= text_.size() || text_[at_] != c) return false;
+    ++at_;
+    return true;
+  }
+  // The next run of characters up to a blank, a parenthesis or a comma
+  // (a double-quoted part taken whole).
+  std::string_view Word() {
+    Blanks();
+    const std::size_t start = at_;
+    bool quoted = false;
+    for (; at_ < text_.size(); ++at_) {
+      const char c = text_[at_];
+      if (c == '"') quoted = !quoted;
+      else if (!quoted && (c == ' ' || c == '(' || c == ')' || c == ',')) break;
+    }
+    return text_.substr(start, at_ - start);
+  }
+
+  static constexpr int kMaxDepth = 16;  // functions within functions
+  std::string_view text_;
+  std::size_t at_ = 0;
+  int depth_ = 0;
+};
+
+bool IsOrderBy(std::string_view text) { return OrderByText(text).Valid(); }
 
 // An element of a pair array in its text form: Null gives nothing.
 std::string Element(const VariantArray& pairs, long i, long j) {

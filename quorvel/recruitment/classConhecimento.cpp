@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classConhecimento.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -18,21 +19,44 @@ namespace {
 
 std::string Segment(std::string_view descr) { return "> " + std::string(descr) + " >"; }
 
-// A description path with the node's segment "> old >" made "> new >".
+// Where the segment "> old >" of the node stands in a description path, or npos.
 // `prefix` is the description path of the node's ancestors (the node's own
-// path without its last segment) when known: the segment is then the one
-// right after it; otherwise the first "> old >" of the path. A path without
-// the segment there comes back unchanged.
-std::string RenameSegment(std::string_view path, std::optional<std::string_view> prefix,
-                          std::string_view old_descr, std::string_view new_descr) {
-  const std::string from = Segment(old_descr);
-  std::size_t at = std::string_view::npos;
+// path without its last segment), known when the node's row is there: the
+// segment is then the one right after it. Without it, `depth` (the number of
+// ancestors, from the row's code path) tells which segment is the node's: the
+// occurrence with exactly that many ">" before it. An ancestor or descendant
+// of the same description is never taken for the node.
+std::size_t NodeSegment(std::string_view path, std::optional<std::string_view> prefix, std::size_t depth,
+                        std::string_view from) {
   if (prefix) {
-    if (path.substr(0, prefix->size()) == *prefix && path.substr(prefix->size(), from.size()) == from)
-      at = prefix->size();
-  } else {
-    at = path.find(from);
+    const bool there = path.substr(0, prefix->size()) == *prefix && path.substr(prefix->size(), from.size()) == from;
+    return there ? prefix->size() : std::string_view::npos;
   }
+  for (std::size_t at = path.find(from); at != std::string_view::npos; at = path.find(from, at + 1))
+    if (static_cast<std::size_t>(std::count(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(at), '>')) ==
+        depth)
+      return at;
+  return std::string_view::npos;
+}
+
+// The number of codes before ".code." in a code path (0 for a root), or
+// nothing when the path does not hold the code.
+std::optional<std::size_t> Depth(std::string_view code_path, std::string_view code) {
+  const std::string dotted = "." + std::string(code) + ".";
+  const std::size_t at = code_path.find(dotted);
+  if (at == std::string_view::npos) return std::nullopt;
+  return static_cast<std::size_t>(std::count(code_path.begin(), code_path.begin() + static_cast<std::ptrdiff_t>(at), '.'));
+}
+
+// A description path with the node's segment "> old >" made "> new >"; a
+// path without the node's segment comes back unchanged.
+std::string RenameSegment(std::string_view path, std::string_view code_path, std::string_view code,
+                          std::optional<std::string_view> prefix, std::string_view old_descr,
+                          std::string_view new_descr) {
+  const std::string from = Segment(old_descr);
+  const std::optional<std::size_t> depth = Depth(code_path, code);
+  if (!prefix && !depth) return std::string(path);
+  const std::size_t at = NodeSegment(path, prefix, depth.value_or(0), from);
   if (at == std::string_view::npos) return std::string(path);
   std::string out(path.substr(0, at));
   out += Segment(new_descr);
@@ -76,25 +100,33 @@ void classConhecimento::AltConhecimento(ado::Connection& ConnRH, std::string& De
         began = true;
         Execute(ConnRH, "UPDATE RhsConhecimento SET " "DescrConhec = " + sql::Quote(pnDescrConhec) + " "
                         "WHERE CodConhec = " + sql::Quote(pkCodConhec));
-        RecordsetPtr rs = Open(ConnRH, "SELECT CodConhec, DescrCompletaConhec " "FROM RhsConhecimento "
+        // The code path comes along: it tells which segment is the node's
+        // when the node's own row is gone.
+        RecordsetPtr rs = Open(ConnRH, "SELECT CodConhec, DescrCompletaConhec, CodCompletoConhec "
+                                       "FROM RhsConhecimento "
                                        "WHERE CodCompletoConhec LIKE " + sql::Quote("%." + pkCodConhec + ".%"));
         rs->MoveFirst();
         // The whole subtree is read first: the node's own row tells where its
         // segment stands in every path below it.
-        std::vector<std::pair<std::string, std::string>> rows;
+        struct Row {
+          std::string code, path, code_path;
+        };
+        std::vector<Row> rows;
         for (; !rs->EOF_(); rs->MoveNext())
-          rows.emplace_back(automation::CStr(rs->Fields("CodConhec").Value()),
-                            automation::CStr(rs->Fields("DescrCompletaConhec").Value()));
+          rows.push_back({automation::CStr(rs->Fields("CodConhec").Value()),
+                          automation::CStr(rs->Fields("DescrCompletaConhec").Value()),
+                          automation::CStr(rs->Fields("CodCompletoConhec").Value())});
         const std::string from = Segment(plValorAnterior);
         std::optional<std::string> prefix;
-        for (const auto& [code, path] : rows)
-          if (code == pkCodConhec && path.size() >= from.size() &&
-              std::string_view(path).substr(path.size() - from.size()) == from)
-            prefix = path.substr(0, path.size() - from.size());
-        for (const auto& [code, path] : rows) {
-          pnDescrCompletaConhec = RenameSegment(path, prefix, plValorAnterior, pnDescrConhec);
+        for (const Row& r : rows)
+          if (r.code == pkCodConhec && r.path.size() >= from.size() &&
+              std::string_view(r.path).substr(r.path.size() - from.size()) == from)
+            prefix = r.path.substr(0, r.path.size() - from.size());
+        for (const Row& r : rows) {
+          pnDescrCompletaConhec =
+              RenameSegment(r.path, r.code_path, pkCodConhec, prefix, plValorAnterior, pnDescrConhec);
           Execute(ConnRH, "UPDATE RhsConhecimento SET " "DescrCompletaConhec = " + sql::Quote(pnDescrCompletaConhec) +
-                          " " "WHERE CodConhec = " + sql::Quote(code));
+                          " " "WHERE CodConhec = " + sql::Quote(r.code));
         }
         ConnRH.CommitTrans();
         rs->Close();

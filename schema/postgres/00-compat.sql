@@ -7,7 +7,9 @@ CREATE FUNCTION cstr(anyelement) RETURNS text
 CREATE FUNCTION cstr(text) RETURNS text
   LANGUAGE sql IMMUTABLE AS $$ SELECT $1 $$;
 
--- csng(x): a number from text, with a decimal comma or point.
+-- csng(x): a number from text, with a decimal comma or point. Its precision
+-- is that of the Single columns (double precision, see README.md), so that a
+-- value written through csng is found again by the same csng.
 CREATE FUNCTION csng(text) RETURNS double precision
   LANGUAGE sql IMMUTABLE STRICT AS $$ SELECT replace(btrim($1), ',', '.')::double precision $$;
 CREATE FUNCTION csng(double precision) RETURNS double precision
@@ -54,16 +56,20 @@ CREATE OPERATOR !~~ (LEFTARG = bigint, RIGHTARG = text, FUNCTION = qv_not_like, 
 CREATE OPERATOR !~~ (LEFTARG = double precision, RIGHTARG = text, FUNCTION = qv_not_like, NEGATOR = ~~);
 CREATE OPERATOR !~~ (LEFTARG = numeric, RIGHTARG = text, FUNCTION = qv_not_like, NEGATOR = ~~);
 
--- text = integer (either side): equal when the text is that whole number.
-CREATE FUNCTION qv_text_eq_int(text, bigint) RETURNS boolean
-  LANGUAGE sql IMMUTABLE AS $$
-    SELECT CASE WHEN $1 ~ '^\s*[-+]?[0-9]+\s*$' THEN btrim($1)::numeric = $2 ELSE false END $$;
+-- text = integer (either side): equal when the text, without surrounding
+-- blanks and leading zeros, is the number's decimal text ('001' = 1,
+-- ' 15' = 15, '' and 'x' equal no number). Written as one SQL expression
+-- without a regular expression, so that the planner inlines it: a join of a
+-- number column with a text column becomes an equality of two expressions,
+-- one of each table, which it can hash or merge like a join of equal types.
 CREATE FUNCTION qv_int_eq_text(bigint, text) RETURNS boolean
-  LANGUAGE sql IMMUTABLE AS $$ SELECT qv_text_eq_int($2, $1) $$;
-CREATE FUNCTION qv_text_eq_int(text, integer) RETURNS boolean
-  LANGUAGE sql IMMUTABLE AS $$ SELECT qv_text_eq_int($1, $2::bigint) $$;
+  LANGUAGE sql IMMUTABLE AS $$ SELECT ltrim($1::text, '0') = ltrim(btrim($2), '0') AND btrim($2) <> '' $$;
 CREATE FUNCTION qv_int_eq_text(integer, text) RETURNS boolean
-  LANGUAGE sql IMMUTABLE AS $$ SELECT qv_text_eq_int($2, $1::bigint) $$;
+  LANGUAGE sql IMMUTABLE AS $$ SELECT ltrim($1::text, '0') = ltrim(btrim($2), '0') AND btrim($2) <> '' $$;
+CREATE FUNCTION qv_text_eq_int(text, bigint) RETURNS boolean
+  LANGUAGE sql IMMUTABLE AS $$ SELECT ltrim(btrim($1), '0') = ltrim($2::text, '0') AND btrim($1) <> '' $$;
+CREATE FUNCTION qv_text_eq_int(text, integer) RETURNS boolean
+  LANGUAGE sql IMMUTABLE AS $$ SELECT ltrim(btrim($1), '0') = ltrim($2::text, '0') AND btrim($1) <> '' $$;
 CREATE OPERATOR = (LEFTARG = text, RIGHTARG = integer, FUNCTION = qv_text_eq_int, COMMUTATOR = =);
 CREATE OPERATOR = (LEFTARG = integer, RIGHTARG = text, FUNCTION = qv_int_eq_text, COMMUTATOR = =);
 CREATE OPERATOR = (LEFTARG = text, RIGHTARG = bigint, FUNCTION = qv_text_eq_int, COMMUTATOR = =);

@@ -122,7 +122,7 @@ TEST_F(ConhecimentoTest, RenameRewritesTheSubtree) {
       {"OldDoesNotMatch", "1", "Z", "X", "", ".1.=> A > | .1.2.=> A > B > | .1.2.3.=> A > B > C > | .4.=> B >"},
       {"NoSuchCode", "9", "Z", "A", "3021    Quorvel",
        ".1.=> A > | .1.2.=> A > B > | .1.2.3.=> A > B > C > | .4.=> B >"},
-      {"HostileCode", "1' OR '1'='1", "Z", "A", "-2147217900    Quorvel",
+      {"HostileCode", "1' OR '1'='1", "Z", "A", "3021    Quorvel",
        ".1.=> A > | .1.2.=> A > B > | .1.2.3.=> A > B > C > | .4.=> B >"},
   };
   for (const Case& k : cases) {
@@ -170,6 +170,59 @@ TEST_F(ConhecimentoTest, RenameAfterDeleteStillRewritesTheChildren) {
   EXPECT_EQ(Paths(), ".1.=> A > | .1.2.3.=> A > Y > C >");
 }
 
+// The node's own row is gone: each row's code path tells which segment is
+// the node's, so an ancestor or descendant of the same description keeps its own.
+TEST_F(ConhecimentoTest, RenameOfAGoneNodeRewritesItsSegmentOnly) {
+  struct Case {
+    const char* name;
+    const char* rows;  // VALUES of the tree, node 2 absent
+    const char* paths;  // after renaming node 2 from A to B
+  };
+  const Case cases[] = {
+      {"AncestorOfTheSameDescription",
+       "('1', '', 'A', '.1.', '> A >'), ('3', '2', 'C', '.1.2.3.', '> A > A > C >')",
+       ".1.=> A > | .1.2.3.=> A > B > C >"},
+      {"DescendantOfTheSameDescription",
+       "('3', '2', 'A', '.1.2.3.', '> X > A > A >'), ('4', '3', 'D', '.1.2.3.4.', '> X > A > A > D >')",
+       ".1.2.3.=> X > B > A > | .1.2.3.4.=> X > B > A > D >"},
+      {"RootGone", "('3', '2', 'A', '.2.3.', '> A > A >')", ".2.3.=> B > A >"},
+      {"SegmentNotThere", "('3', '2', 'C', '.1.2.3.', '> A > Z > C >')", ".1.2.3.=> A > Z > C >"},
+  };
+  for (const Case& k : cases) {
+    qvtest::Exec(Postgres(), std::string("DELETE FROM RhsConhecimento; INSERT INTO RhsConhecimento VALUES ") + k.rows);
+    desc.clear();
+    Rename("2", "B", "A");
+    EXPECT_EQ(desc, "") << k.name;
+    EXPECT_EQ(Paths(), k.paths) << k.name;
+  }
+}
+
+// A failed path look-up sends no insert: the error of the look-up stays in
+// DescErr, the new code is handed back, and no row is stored.
+TEST_F(ConhecimentoTest, FailedPathLookupSendsNoInsert) {
+  struct Case {
+    const char* name;
+    const char* parent_row;  // the parent, whose Null path fails the look-up
+    const char* code_path;   // handed back
+  };
+  const Case cases[] = {
+      {"CodePath", "('1', '', 'A', NULL, '> A >')", ""},
+      {"DescriptionPath", "('1', '', 'A', '.1.', NULL)", ".1.2."},
+  };
+  for (const Case& k : cases) {
+    qvtest::Exec(Postgres(),
+                 std::string("DELETE FROM RhsConhecimento; INSERT INTO RhsConhecimento VALUES ") + k.parent_row);
+    desc.clear();
+    qvtest::Trace trace;
+    const Node n = Insert("1", "B");
+    EXPECT_EQ(desc, "94    Quorvel") << k.name;
+    EXPECT_EQ(n.code, "2") << k.name;
+    EXPECT_EQ(n.code_path, k.code_path) << k.name;
+    EXPECT_FALSE(trace.Sent("INSERT")) << k.name;
+    EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecimento"), 1) << k.name;
+  }
+}
+
 TEST_F(ConhecimentoTest, FailedRenameRollsBackEverything) {
   // The third row's Null path fails the rename after the node and the first path were written.
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecimento VALUES ('1', '', 'A', '.1.', '> A >'),"
@@ -207,7 +260,7 @@ TEST_F(ConhecimentoTest, FetchErrorsAndDelete) {
       {"1", "", "1||A|.1.|> A >"},
       {"2", "94    Quorvel", "2|1|old|old|old"},
       {"9", "3021    Quorvel", "9|old|old|old|old"},
-      {"x' OR '1'='1", "-2147217900    Quorvel", "x' OR '1'='1|old|old|old|old"},
+      {"x' OR '1'='1", "3021    Quorvel", "x' OR '1'='1|old|old|old|old"},
   };
   for (const Case& k : cases) {
     std::string code = k.code, parent = "old", descr = "old", code_path = "old", descr_path = "old";
@@ -288,7 +341,7 @@ TEST_F(ConhecimentoTest, Statements) {
          t.Rename("1", "Z", "A");
        },
        {"UPDATE RhsConhecimento SET DescrConhec = 'Z' WHERE CodConhec = '1'",
-        "SELECT CodConhec, DescrCompletaConhec FROM RhsConhecimento WHERE CodCompletoConhec LIKE '%.1.%'",
+        "SELECT CodConhec, DescrCompletaConhec, CodCompletoConhec FROM RhsConhecimento WHERE CodCompletoConhec LIKE '%.1.%'",
         "UPDATE RhsConhecimento SET DescrCompletaConhec = '> Z >' WHERE CodConhec = '1'"}},
       {"Exc",
        [](ConhecimentoTest& t) {

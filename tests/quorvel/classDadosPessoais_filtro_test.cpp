@@ -7,6 +7,7 @@
 #include "platform/automation/array.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
+#include "platform/automation/date.h"
 #include "platform/automation/regional.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/personnel/classDadosPessoais.h"
@@ -47,24 +48,33 @@ struct Criteria {
 
 class FiltroTest : public ::testing::Test {
  protected:
+  // Born on 1 January, `years` years before this one: the age is years - 1
+  // or years whatever year the test runs in.
+  static std::string BornYearsAgo(int years) {
+    const int year = automation::SplitDate(automation::Today()).year - years;
+    return "'" + std::to_string(year) + "-01-01'";
+  }
+
   static void SetUpTestSuite() {
     qvtest::Exec(Postgres(),
                  "DELETE FROM RhsDadosPessoais; DELETE FROM RhsDadosCandidato; DELETE FROM RhsCargoCandidato;"
                  "DELETE FROM RhsExperCandidato; DELETE FROM RhsConhecCandidato; DELETE FROM RhsConhecimento;"
                  "INSERT INTO RhsDadosPessoais (CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade,"
                  " NrCPF, Status, Fumante, CodEstadoCivil, NrFilhos, CodCidade, CodGrauInstrucao) VALUES"
-                 " (1, 'Carla', 'P1', 'M1', '1990-01-01', 'f', 'RG1', 'CPF1', 'Candidato', 'N', 1, 0, 10, 5),"
-                 " (2, 'Ana', 'P2', 'M2', '1980-01-01', 'F', 'RG2', 'CPF2', 'Candidato', 'S', 2, 2, 20, 7),"
-                 " (3, 'Bruno', 'P3', 'M3', '1970-01-01', 'M', 'RG3', 'CPF3', 'Candidato', 'n', 1, 1, 10, 3),"
-                 " (4, 'Dora', 'P4', 'M4', '1985-01-01', 'F', 'RG4', 'CPF4', 'Funcionário', 'N', 1, 0, 10, 5);"
+                 " (1, 'Carla', 'P1', 'M1', " + BornYearsAgo(36) + ", 'f', 'RG1', 'CPF1', 'Candidato', 'N', 1, 0, 10, 5),"
+                 " (2, 'Ana', 'P2', 'M2', " + BornYearsAgo(46) + ", 'F', 'RG2', 'CPF2', 'Candidato', 'S', 2, 2, 20, 7),"
+                 " (3, 'Bruno', 'P3', 'M3', " + BornYearsAgo(56) + ", 'M', 'RG3', 'CPF3', 'Candidato', 'n', 1, 1, 10, 3),"
+                 " (4, 'Dora', 'P4', 'M4', " + BornYearsAgo(41) + ", 'F', 'RG4', 'CPF4', 'Funcionário', 'N', 1, 0, 10, 5);"
                  "INSERT INTO RhsDadosCandidato (CodCandidato, CodIndividual, Situacao, DispHorasExtras, DispViagens,"
                  " MeioTransporte) VALUES (11, 1, 'Ativo', 'S', 'N', 'Carro'), (12, 2, 'Ativo', 'N', 'S', 'Ônibus'),"
                  " (13, 3, 'Inativo', 'S', 'S', 'Carro'), (19, 99, 'Ativo', 'S', 'S', 'Carro');"
                  "INSERT INTO RhsCargoCandidato VALUES (1, 11, 100), (2, 11, 200), (3, 12, 100);"
-                 // Ana: 2 + 1 years as 100; Bruno: 1 year as 100 (ends in 2021), Carla: 2 years as 200.
+                 // Ana: 2 + 1 years as 100; Bruno: 1 year as 100 (ends in 2021), Carla: 2 years as 200
+                 // and 578 days (1.58 years) as 300.
                  "INSERT INTO RhsExperCandidato (CodRegExperCandidato, CodCandidato, CodCargo, DataEntrada, DataSaida)"
                  " VALUES (1, 12, 100, '2010-01-01', '2012-01-01'), (2, 12, 100, '2013-01-01', '2014-01-02'),"
-                 " (3, 13, 100, '2020-01-01', '2021-01-01'), (4, 11, 200, '2015-01-01', '2017-01-01');"
+                 " (3, 13, 100, '2020-01-01', '2021-01-01'), (4, 11, 200, '2015-01-01', '2017-01-01'),"
+                 " (5, 11, 300, '2020-01-01', '2021-08-01');"
                  "INSERT INTO RhsConhecimento (CodConhec, CodCompletoConhec) VALUES"
                  " (12, '.12.'), (15, '.15.'), (16, '.15.16.'), (20, '.20.');"
                  "INSERT INTO RhsConhecCandidato (CodRegConhecCandidato, CodCandidato, CodConhec) VALUES"
@@ -122,6 +132,10 @@ TEST_F(FiltroTest, Criteria) {
       {"CargoExperAlone", {.cargoExper = Variant(std::int32_t{100})}, "Ana Bruno"},
       {"ExperMinSummed", {.cargoExper = Variant(std::int32_t{100}), .experMin = Variant(2.5)}, "Ana"},
       {"ExperMinAloneIgnored", {.experMin = Variant(50.0)}, "Ana Bruno Carla"},
+      // Fractional years: 578 days are 1.58 years, enough for 1,5, not for 1,6.
+      {"ExperMinFractionText", {.cargoExper = Variant(std::int32_t{300}), .experMin = Variant("1,5")}, "Carla"},
+      {"ExperMinFractionNumber", {.cargoExper = Variant(std::int32_t{300}), .experMin = Variant(1.5)}, "Carla"},
+      {"ExperMinAboveFraction", {.cargoExper = Variant(std::int32_t{300}), .experMin = Variant("1,6")}, ""},
       {"IdadeRange", {.idadeIni = Variant(std::int32_t{40}), .idadeFim = Variant(std::int32_t{50})}, "Ana"},
       {"Combined", {.sexo = Variant("F"), .cidade = Variant(std::int32_t{10})}, "Carla"},
       {"ConhecElementZeroIgnored", {.conhec = Variant(Codes({"20", "12"}))}, "Ana Carla"},
@@ -148,7 +162,7 @@ TEST_F(FiltroTest, Statements) {
       {"ExperMinComma", {.cargoExper = Variant(std::int32_t{7}), .experMin = Variant("1,5")},
        "WHERE RhsExperCandidato.CodCargo = 7 AND RhsExperCandidato.CodCandidato IN (SELECT CodCandidato "
        "FROM RhsExperCandidato WHERE CodCargo = 7 GROUP BY CodCandidato HAVING (SUM((CASE WHEN DataSaida is null "
-       "then  'TODAY'else  DataSaida end ) - (DataEntrada))/365) >= 1.5)"},
+       "then  'TODAY'else  DataSaida end ) - (DataEntrada))/365.0) >= 1.5)"},
       {"ConhecOneLevel", {.conhec = Variant(Codes({"X", "12"}))},
        "WHERE RhsDadosCandidato.CodCandidato IN (SELECT CodCandidato FROM RhsConhecCandidato INNER JOIN "
        "RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecCandidato.CodConhec WHERE CodCompletoConhec "
@@ -175,6 +189,18 @@ TEST_F(FiltroTest, Statements) {
     ASSERT_FALSE(trace.statements().empty()) << k.name;
     EXPECT_EQ(trace.statements().front(), head + where + " ORDER BY Nome") << k.name;
   }
+}
+
+// SQLite takes the experience condition too (its date arithmetic is its own).
+TEST_F(FiltroTest, ExperienceConditionRunsOnSqlite) {
+  Variant list;
+  Criteria k{.cargoExper = Variant(std::int32_t{300}), .experMin = Variant("1,5")};
+  desc.clear();
+  c.CarDadosPessoaisFiltro(qvtest::Sqlite(), desc, list, k.sexo, k.fumante, k.cargoPret, k.estadoCivil, k.filhos,
+                           k.horasExtras, k.viagens, k.transporte, k.idadeIni, k.idadeFim, k.cidade, k.grau,
+                           k.cargoExper, k.experMin, k.situacao, k.conhec);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Rows(list).at(0).size(), 12u) << "the list was made";
 }
 
 TEST_F(FiltroTest, AgeOfNinetyOrMoreIsListed) {

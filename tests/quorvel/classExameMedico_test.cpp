@@ -203,7 +203,7 @@ TEST_F(ExameMedicoTest, ListRows) {
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Rows(list)[1],
             (std::vector<Variant>{Variant(std::int32_t{2}), Variant(std::int32_t{1}), Variant("Periódico"),
-                                  Variant(DateSerial(2024, 9, 10)), Variant(1.5f)}));
+                                  Variant(DateSerial(2024, 9, 10)), Variant(1.5)}));
 }
 
 TEST_F(ExameMedicoTest, Statements) {

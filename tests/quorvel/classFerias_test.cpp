@@ -73,6 +73,26 @@ TEST_P(FeriasListTest, Filters) {
   for (std::size_t r = 0; k.width == 15 && r < rows.size(); ++r) EXPECT_TRUE(rows[r][14].is_empty());
 }
 
+// The name form has fifteen columns whatever the table's width.
+TEST(FeriasTest, NameFormKeepsFifteenColumnsOnAWiderTable) {
+  Seed(Postgres());
+  quorvel::classFerias c;
+  std::string desc;
+  Variant list, cod = kNull, ia = kNull, fa = kNull, inf = kNull, ff = kNull, st = kNull, nome("%"),
+                dec = kNull, val = kNull, dt = kNull;
+  Postgres().BeginTrans();  // the table's change is undone with it
+  Postgres().Execute("ALTER TABLE RhsFerias ADD COLUMN Extra1 integer DEFAULT 7, ADD COLUMN Extra2 integer DEFAULT 8");
+  c.CarFerias(Postgres(), desc, list, cod, ia, fa, inf, ff, st, nome, dec, val, dt);
+  Postgres().RollbackTrans();
+  EXPECT_EQ(desc, "");
+  const auto rows = qvtest::Rows(list);
+  ASSERT_EQ(rows.size(), 4u);
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 15u);
+    EXPECT_TRUE(row[14].is_empty());
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     All, FeriasListTest,
     ::testing::Combine(
@@ -215,12 +235,10 @@ TEST(FeriasTest, InsertUpdateAndSetters) {
     EXPECT_EQ(key, 1);
     EXPECT_EQ(desc, "");
     qvtest::Exec(conn, "UPDATE RhsFerias SET CodRegFerias = 41");
-    Variant none = kNull;
     c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
-                w.status, w.dec, none);
+                w.status, w.dec, w.dt);
     EXPECT_EQ(key, 42);
     EXPECT_EQ(desc, "");
-    EXPECT_TRUE(qvtest::Scalar(conn, "SELECT DtSolicitacao FROM RhsFerias WHERE CodRegFerias = 42").is_null());
     EXPECT_EQ(automation::CStr(qvtest::Scalar(conn, "SELECT DecTerceiro FROM RhsFerias WHERE CodRegFerias = 41")),
               "x' OR 1=1");
 
@@ -258,6 +276,73 @@ TEST(FeriasTest, InsertUpdateAndSetters) {
     EXPECT_EQ(g.dec, "S");
     EXPECT_EQ(qvtest::Count(conn, "RhsFerias WHERE StatusFerias = 'O''Neil'"), 1);
   }
+}
+
+// A request date that is Null or Empty, or a vacation date that is Empty, is
+// no date: the writer fails with the conversion error and sends nothing. A
+// Null vacation start or end is stored as Null and read back so.
+TEST(FeriasTest, DatesThatAreNoDatesSendNothing) {
+  struct Case {
+    const char* name;
+    bool insert;
+    Variant inf, ff, dt;
+    const char* desc;
+  };
+  const Variant date(DateSerial(2007, 2, 1)), empty;
+  const Case cases[] = {
+      {"IncRequestNull", true, date, date, kNull, "94    Quorvel"},
+      {"IncRequestEmpty", true, date, date, empty, "13    Quorvel"},
+      {"IncStartEmpty", true, empty, date, date, "13    Quorvel"},
+      {"IncEndEmpty", true, date, empty, date, "13    Quorvel"},
+      {"AltStartEmpty", false, empty, kNull, kNull, "13    Quorvel"},
+      {"AltEndEmpty", false, kNull, empty, kNull, "13    Quorvel"},
+      {"IncStartAndEndNull", true, kNull, kNull, date, ""},
+      {"AltStartAndEndNull", false, kNull, kNull, kNull, ""},
+  };
+  for (bool postgres : {true, false}) {
+    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
+    for (const Case& k : cases) {
+      Seed(conn);
+      quorvel::classFerias c;
+      std::string desc, user, machine;
+      Writes w;
+      w.inf = k.inf;
+      w.ff = k.ff;
+      w.dt = k.dt;
+      std::int32_t key = k.insert ? -5 : 3;
+      qvtest::Trace trace;
+      if (k.insert) {
+        c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+                    w.status, w.dec, w.dt);
+      } else {
+        c.AltFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+                    w.status, w.dec);
+      }
+      const std::string label = std::string(postgres ? "Postgres " : "Sqlite ") + k.name;
+      EXPECT_EQ(desc, k.desc) << label;
+      if (*k.desc) {
+        EXPECT_TRUE(trace.statements().empty()) << label;
+        if (k.insert) {
+          EXPECT_EQ(key, 0) << label;
+        }
+        continue;
+      }
+      const Fetched f = Fetch(conn, key, desc);
+      EXPECT_EQ(desc, "") << label;
+      EXPECT_TRUE(f.inf.is_null()) << label;
+      EXPECT_TRUE(f.ff.is_null()) << label;
+    }
+  }
+}
+
+TEST(FeriasTest, MethodsInInterfaceOrder) {
+  const char* names[] = {"BusFerias",        "ExcFerias",         "CarFerias",
+                         "AltFerias",        "IncFerias",         "pAltStatusFerias",
+                         "pAltValorFeriasCOMDecimo", "pAltValorFeriasSEMDecimo", "pAltStatusDecTerceiro",
+                         "pCalculaMediaEvento"};
+  const auto& methods = quorvel::classFerias::Description().methods;
+  ASSERT_EQ(methods.size(), std::size(names));
+  for (std::size_t i = 0; i < methods.size(); ++i) EXPECT_EQ(methods[i].name, names[i]);
 }
 
 TEST(FeriasTest, WriteStatements) {

@@ -282,6 +282,60 @@ TEST_P(InfTabelasTest, DatabaseRefusals) {
   EXPECT_EQ(Rows(), "1|Branca|1,5/2|Amarela|Null/3|Null|3");
 }
 
+// ORDER BY: positions, names and functions of a name, each with its
+// direction and NULLS FIRST/LAST, are sent as given; anything that could end
+// the statement or add to it fails with 5 and sends nothing.
+TEST_P(InfTabelasTest, OrderByTexts) {
+  Seed();
+  struct Case {
+    const char* order;
+    const char* codes;  // nullptr: refused
+  };
+  const Case cases[] = {
+      {"Descricao NULLS FIRST", "3 2 1"},
+      {"Descricao DESC NULLS LAST", "1 2 3"},
+      {"UPPER(Descricao) NULLS LAST", "2 1 3"},
+      {"lower(UPPER( Descricao )) asc nulls last", "2 1 3"},
+      {"SUBSTR(Descricao, 2, 3) NULLS LAST", "2 1 3"},
+      {"Valor DESC NULLS LAST, Codigo", "3 1 2"},
+      {"2 NULLS LAST", "2 1 3"},
+      {"AuxTeste.Codigo DESC", "3 2 1"},
+      {"Codigo; DELETE FROM AuxTeste", nullptr},
+      {"UPPER(Descricao)) UNION SELECT 1", nullptr},
+      {"UPPER(Descricao", nullptr},
+      {"UPPER('x')", nullptr},
+      {"pg_sleep(1)", nullptr},
+      {"Codigo NULLS", nullptr},
+      {"Codigo NULLS MIDDLE", nullptr},
+      {"Codigo DESC ASC", nullptr},
+      {"Codigo NULLS LAST DESC", nullptr},
+      {"Codigo -- x", nullptr},
+      {"(SELECT 1)", nullptr},
+      {"Codigo LIMIT 1", nullptr},
+      {"Codigo,", nullptr},
+      {"", nullptr},
+      {"a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(Codigo)))))))))))))))))", nullptr},  // deeper than any real use
+  };
+  std::string table = "AuxTeste";
+  for (const Case& k : cases) {
+    desc.clear();
+    Variant list, order(k.order);
+    qvtest::Trace trace;
+    t.pCarregaDadosTabela(conn(), desc, table, order, list);
+    if (!k.codes) {
+      EXPECT_EQ(desc, "5    Quorvel") << k.order;
+      EXPECT_TRUE(trace.statements().empty()) << k.order;
+      continue;
+    }
+    EXPECT_EQ(desc, "") << k.order;
+    EXPECT_EQ(trace.statements(), std::vector<std::string>{"SELECT * FROM AuxTeste ORDER BY " + std::string(k.order)})
+        << k.order;
+    std::string codes;
+    for (const auto& row : qvtest::Rows(list)) codes += (codes.empty() ? "" : " ") + automation::CStr(row[0]);
+    EXPECT_EQ(codes, k.codes) << k.order;
+  }
+}
+
 // Names, ORDER BY texts and literals that are not what they claim to be
 // fail with 5 and send nothing; a malformed pair array fails too.
 TEST_P(InfTabelasTest, CallerTextsThatWouldChangeTheStatement) {

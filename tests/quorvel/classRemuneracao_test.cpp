@@ -235,7 +235,7 @@ TEST_F(RemuneracaoTest, ListColumnsAndStatement) {
                                            Variant("ValorAtualizado"), Variant("CodMotivoAumento"),
                                            Variant("MotivoAumento")}));
   EXPECT_EQ(rows[2], (std::vector<Variant>{Variant(std::int32_t{3}), Variant(std::int32_t{10}),
-                                           Variant(DateSerial(2005, 5, 1)), Variant(1.5f), Variant(1010.5),
+                                           Variant(DateSerial(2005, 5, 1)), Variant(1.5), Variant(1010.5),
                                            Variant(std::int32_t{2}), Variant("Promoção")}));
   EXPECT_TRUE(rows[6][6].is_null()) << "a reason missing from the lookup";
 }

@@ -128,6 +128,21 @@ TEST(TipoFaltaTest, AFurtherColumnWidensTheArray) {
   }
 }
 
+// As wide as the table: one column fewer than the captions is the subscript
+// error, with the array as the caller passed it.
+TEST(TipoFaltaTest, ANarrowerTableFailsWithTheSubscriptError) {
+  Seed(Postgres());
+  quorvel::classTipoFalta c;
+  std::string desc;
+  Variant list("replaced"), n1 = kNull, n2 = kNull, n3 = kNull;
+  Postgres().BeginTrans();  // the table's change is undone with it
+  Postgres().Execute("ALTER TABLE RhsTipoFalta DROP COLUMN Justificativa");
+  c.CarTipoFalta(Postgres(), desc, list, n1, n2, n3);
+  Postgres().RollbackTrans();
+  EXPECT_EQ(desc, "9    Quorvel");
+  EXPECT_EQ(list, Variant("replaced"));
+}
+
 TEST(TipoFaltaTest, FailureLeavesTheArray) {
   quorvel::classTipoFalta c;
   std::string desc;

@@ -250,7 +250,7 @@ TEST_F(VagaTest, Fetch) {
   EXPECT_EQ(f.solicitada, 2);
   EXPECT_EQ(f.data, kMarch1);
   EXPECT_EQ(f.descr_tipo, Variant("CLT"));
-  EXPECT_EQ(f.idade_min, Variant(std::int16_t{18}));
+  EXPECT_EQ(f.idade_min, Variant(18.0));
   EXPECT_EQ(f.grau_instrucao, "Médio");
   EXPECT_EQ(f.meses, 6);
   EXPECT_EQ(f.salario, Variant(3500.5));

@@ -44,6 +44,27 @@ INSTANTIATE_TEST_SUITE_P(
                       Adjust{"UPcsngPER(a)", "UPPER(a)"}, Adjust{"cscsngtr(a)", "(a)"},
                       Adjust{"", ""}, Adjust{"'unterminated UPPER", "'unterminated UPPER"}));
 
+class LikeBackslashTest : public ::testing::TestWithParam<Adjust> {};
+
+TEST_P(LikeBackslashTest, DoubledInLikePatternsOnly) {
+  std::string s = GetParam().before;
+  DoubleLikeBackslashes(s);
+  EXPECT_EQ(s, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, LikeBackslashTest,
+    ::testing::Values(Adjust{R"(Sigla LIKE '\')", R"(Sigla LIKE '\\')"},
+                      Adjust{R"(Sigla LIKE 'a\b%' AND Nome LIKE '_\')", R"(Sigla LIKE 'a\\b%' AND Nome LIKE '_\\')"},
+                      Adjust{R"(x like  'a\b' OR y NOT Like 'c\')", R"(x like  'a\\b' OR y NOT Like 'c\\')"},
+                      // A doubled quote keeps the same pattern going.
+                      Adjust{R"(Nome LIKE 'O''\x')", R"(Nome LIKE 'O''\\x')"},
+                      // Values that are no pattern, and the word LIKE inside a literal or a name.
+                      Adjust{R"(VALUES ('a\b', 'LIKE \'))", R"(VALUES ('a\b', 'LIKE \'))"},
+                      Adjust{R"(Nome = 'a\b' AND LIKEx = 'c\' AND xLIKE 'd\')", R"(Nome = 'a\b' AND LIKEx = 'c\' AND xLIKE 'd\')"},
+                      Adjust{R"(SET Nome = 'LIKE', Obs = 'a\b')", R"(SET Nome = 'LIKE', Obs = 'a\b')"},
+                      Adjust{"Nome LIKE 'A%'", "Nome LIKE 'A%'"}, Adjust{"", ""}));
+
 TEST(DialectTest, ConnectionStringNamesPostgres) {
   struct Case {
     const char* connection_string;

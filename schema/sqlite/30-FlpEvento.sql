@@ -1,5 +1,0 @@
--- Payroll events (filled outside the library).
-CREATE TABLE FlpEvento (
-  CodEvento integer NOT NULL PRIMARY KEY,
-  DescrEvento varchar(100)
-);

@@ -1,8 +1,0 @@
--- Union contributions of employees, one row per contribution.
-CREATE TABLE RhsContrSindical (
-  CodRegContrSindical integer NOT NULL PRIMARY KEY,
-  CodFuncionario integer,
-  AnoBaseContrSind smallint,
-  ValorContribuicao double precision,
-  NomeSindFavorecido varchar(100)
-);

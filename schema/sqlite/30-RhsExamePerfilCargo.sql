@@ -1,7 +1,0 @@
--- The medical exams a position profile calls for.
-CREATE TABLE RhsExamePerfilCargo (
-  CodRegExamePerfil integer NOT NULL PRIMARY KEY,
-  CodRegPerfilCargo integer,
-  CodTipoExame integer,
-  Obrigatoriedade varchar(20)
-);

@@ -1,5 +1,0 @@
--- Reasons for which a vacancy is closed.
-CREATE TABLE RhsMotivoEncerramento (
-  CodMotivoEncerramento integer NOT NULL PRIMARY KEY,
-  DescrMotivoEncerramento varchar(100)
-);

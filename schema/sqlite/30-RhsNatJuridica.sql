@@ -1,5 +1,0 @@
--- Legal natures of employers (filled outside the library).
-CREATE TABLE RhsNatJuridica (
-  CodNatJuridica integer NOT NULL PRIMARY KEY,
-  DescrNatJuridica varchar(200)
-);

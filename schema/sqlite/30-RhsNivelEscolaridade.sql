@@ -1,5 +1,0 @@
--- Schooling levels of the candidates' schooling records.
-CREATE TABLE RhsNivelEscolaridade (
-  CodNivel integer NOT NULL PRIMARY KEY,
-  DescrNivel varchar(100)
-);

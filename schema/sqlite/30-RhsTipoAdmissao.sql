@@ -1,5 +1,0 @@
--- Admission types (filled outside the library).
-CREATE TABLE RhsTipoAdmissao (
-  CodTipoAdmissao smallint NOT NULL PRIMARY KEY,
-  TipoAdmissao varchar(60)
-);

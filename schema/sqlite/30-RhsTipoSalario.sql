@@ -1,5 +1,0 @@
--- Salary types (filled outside the library).
-CREATE TABLE RhsTipoSalario (
-  CodTipoSalario smallint NOT NULL PRIMARY KEY,
-  TipoSalario varchar(60)
-);

@@ -1,5 +1,0 @@
--- Employment-bond types (filled outside the library).
-CREATE TABLE RhsTipoVinculoEmpregaticio (
-  CodTipoVinculo smallint NOT NULL PRIMARY KEY,
-  TipoVinculo varchar(60)
-);
