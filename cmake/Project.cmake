@@ -5,15 +5,37 @@ if(QV_WERROR)
   list(APPEND QV_WARNINGS -Werror)
 endif()
 
+include(${CMAKE_CURRENT_LIST_DIR}/Install.cmake)
+
 if(QV_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# qv_target_defaults(target): warnings and include root for our own targets.
+# qv_target_defaults(target): warnings and include root for our own targets
+# (the source root here, the installed headers' root once installed).
 function(qv_target_defaults target)
   target_compile_options(${target} PRIVATE ${QV_WARNINGS})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+                                              $<INSTALL_INTERFACE:${QV_INSTALL_INCLUDEDIR}>)
+endfunction()
+
+# qv_export_only(target MAP): the shared library `target` exports exactly the
+# symbols that its version script MAP names (`local: *;` hides the rest,
+# weak standard-library instantiations included).
+function(qv_export_only target map)
+  set(map ${CMAKE_CURRENT_SOURCE_DIR}/${map})
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${map})
+  target_link_options(${target} PRIVATE "LINKER:--version-script=${map}" "LINKER:--no-undefined")
+endfunction()
+
+# qv_entry_points(target MAP): qv_export_only, and `target`_static, the same
+# objects in a static library for tests that reach the library's insides.
+function(qv_entry_points target map)
+  qv_export_only(${target} ${map})
+  add_library(${target}_static STATIC $<TARGET_OBJECTS:${target}>)
+  qv_target_defaults(${target}_static)
+  target_link_libraries(${target}_static PUBLIC $<TARGET_PROPERTY:${target},LINK_LIBRARIES>)
 endfunction()
 
 # Folder of the private PostgreSQL clusters of the test runs (tests/support):

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
+#include "platform/automation/program.h"
 #include "platform/win/msgbox.h"
 #include "platform/win/resource.h"
 #include "platform/win/window.h"
@@ -15,12 +15,9 @@
 
 namespace {
 
-// The windows' templates live beside the program.
-std::filesystem::path ModulePath() {
-  std::error_code ec;
-  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return (ec ? std::filesystem::path(".") : program.parent_path()) / "sendrik.rc";
-}
+// The windows' templates (and the banner beside them) live beside the
+// program in a build tree, in its data folder once installed.
+std::filesystem::path ModulePath() { return automation::ProgramFile("sendrik.rc", QV_DATA_FOLDER); }
 
 }  // namespace
 

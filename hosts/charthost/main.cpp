@@ -8,6 +8,7 @@
 #include "hosts/charthost/host.h"
 #include "hosts/charthost/new_chart.h"
 #include "kestrin/kestrin.h"
+#include "platform/automation/program.h"
 #include "platform/win/controls.h"
 #include "platform/win/resource.h"
 #include "platform/win/testing.h"
@@ -33,11 +34,8 @@ void Usage(std::ostream& out) {
   out << "  " << charthost::NewChartDialog().name << " " << charthost::NewChartDialog().arguments << "\n";
 }
 
-std::string DefaultModule() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string("kestrin.rsc") : (exe.parent_path() / "kestrin.rsc").string();
-}
+// Beside the program in a build tree, in its data folder once installed.
+std::string DefaultModule() { return automation::ProgramFile("kestrin.rsc", QV_DATA_FOLDER).string(); }
 
 }  // namespace
 
@@ -93,7 +91,6 @@ int main(int argc, char** argv) {
   InitDialogsDLL(&host, module->handle(), help_flag);
   charthost::NewChartModule new_chart(module_path);
   SetDialogsDLLFrameWnd(frame);
-  kestrin::SetApplicationMainWindow(frame);
 
   std::unique_ptr<win::testing::User> user;
   bool opened = false, saved = false;
@@ -110,7 +107,6 @@ int main(int argc, char** argv) {
   user.reset();
   InitDialogsDLL(nullptr, nullptr, 0);
   SetDialogsDLLFrameWnd(nullptr);
-  kestrin::SetApplicationMainWindow(nullptr);
   win::DestroyWindow(frame);
   if (screenshot.empty()) return ok ? 0 : 1;
   // A screenshot needs a dialog that opened (a message box or a failed dialog has none).

@@ -2,6 +2,7 @@
 
 #if QV_CHARTHOST_MIROLAN
 #include "mirolan/mirolan.h"
+#include "platform/automation/program.h"
 #endif
 
 #include <algorithm>
@@ -13,14 +14,12 @@ namespace charthost {
 namespace {
 
 #if QV_CHARTHOST_MIROLAN
-std::string ProgramFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
-}
+// The folder that holds the demo gallery: charthost's own in a build tree,
+// its data folder once installed.
+std::string DemoRoot() { return automation::ProgramFile("Gallery", QV_DATA_FOLDER).parent_path().string(); }
 
 bool NewChart(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  std::string root = args.empty() ? ProgramFolder() : args[0];
+  std::string root = args.empty() ? DemoRoot() : args[0];
   mirolan::NewChartBlock block{};
   if (root.size() >= sizeof block.root) {
     err << "root folder longer than " << sizeof block.root - 1 << " characters: " << root << "\n";

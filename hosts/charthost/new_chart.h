@@ -1,8 +1,8 @@
 #pragma once
 // The new-chart dialog of Mirolan in charthost: its resource module
 // (mirolan.rsc beside the Kestrin module, else the library's own templates)
-// and the PromptNewDialog entry (ROOT defaults to charthost's folder, where
-// the build writes the demo gallery).
+// and the PromptNewDialog entry (ROOT defaults to the folder of the demo
+// gallery: charthost's own in a build tree, its data folder once installed).
 
 #include <memory>
 #include <string>

@@ -17,6 +17,7 @@
 #include "hosts/hrapp/output.h"
 #include "platform/ado/ado.h"
 #include "platform/automation/error.h"
+#include "platform/automation/program.h"
 #include "platform/com/client.h"
 #include "platform/com/registry.h"
 
@@ -37,10 +38,18 @@ fs::path DemoDatabase() {
   return fs::path(home ? home : ".") / ".local" / "share" / "quorvel" / "demo.sqlite";
 }
 
+// The SQLite extension: installed beside the libraries, else the build's.
+std::string SqliteExtension() {
+  std::error_code ec;
+  const fs::path installed = automation::ProgramFile(HRAPP_SQLITE_EXT_NAME, HRAPP_LIB_FOLDER);
+  if (fs::exists(installed, ec)) return installed.string();
+  if (fs::exists(HRAPP_SQLITE_EXT, ec)) return HRAPP_SQLITE_EXT;
+  return {};
+}
+
 std::string DefaultConnection() {
   std::string cs = "Driver=" HRAPP_SQLITE_DRIVER ";Database=" + DemoDatabase().string();
-  std::error_code ec;
-  if (fs::exists(HRAPP_SQLITE_EXT, ec)) cs += ";LoadExt=" HRAPP_SQLITE_EXT;
+  if (const std::string ext = SqliteExtension(); !ext.empty()) cs += ";LoadExt=" + ext;
   return cs;
 }
 

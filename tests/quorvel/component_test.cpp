@@ -1,12 +1,16 @@
 // libquorvel.so through the component model: registration, creation by
 // class name, dispatch by method name on both databases.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/ado/ado.h"
 #include "platform/automation/array.h"
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
@@ -84,6 +88,22 @@ TEST_P(ComponentCallTest, ByReferenceResults) {
   r = conselho->Invoke("BusConselho", missing);
   ASSERT_FALSE(r.failed());
   EXPECT_EQ(missing[1], Variant("3021    Quorvel"));
+}
+
+// One data-access layer per process: the host's statement trace sees the
+// statements of the class that the loaded library created, in order.
+TEST_P(ComponentCallTest, HostTraceSeesTheLibrarysStatements) {
+  auto conselho = com::CreateObject("Quorvel.classConselho");
+  std::vector<std::string> seen;
+  {
+    ado::ScopedTrace trace([&](std::string_view statement) { seen.emplace_back(statement); });
+    std::vector<Variant> bus{ConnRH(), Variant(""), Variant(std::int32_t{7}), Variant(), Variant()};
+    ASSERT_FALSE(conselho->Invoke("BusConselho", bus).failed());
+    std::vector<Variant> exc{ConnRH(), Variant(""), Variant("ana"), Variant("pc1"), Variant(std::int32_t{7})};
+    ASSERT_FALSE(conselho->Invoke("ExcConselho", exc).failed());
+  }
+  EXPECT_THAT(seen, ::testing::ElementsAre("SELECT * FROM   RhsConselho WHERE  CodConselho = 7",
+                                           "DELETE FROM RhsConselho WHERE CodConselho = 7"));
 }
 
 TEST_P(ComponentCallTest, FailedCalls) {

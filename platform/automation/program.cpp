@@ -1,0 +1,23 @@
+#include "platform/automation/program.h"
+
+#include <system_error>
+
+namespace automation {
+
+std::filesystem::path AppPath() {
+  std::error_code ec;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path(".") : program.parent_path();
+}
+
+std::filesystem::path ProgramFile(std::string_view name, std::string_view installed_folder) {
+  const auto folder = AppPath();
+  const auto beside = folder / name;
+  std::error_code ec;
+  if (std::filesystem::exists(beside, ec)) return beside;
+  auto installed = (folder / installed_folder / name).lexically_normal();
+  if (std::filesystem::exists(installed, ec)) return installed;
+  return beside;
+}
+
+}  // namespace automation
