@@ -19,10 +19,14 @@ endfunction()
 # Folder of the private PostgreSQL clusters of the test runs (tests/support):
 # each ctest run has its own in a sub-folder named by the ctest process.
 set(QV_TESTDB_RUNS_DIR ${CMAKE_BINARY_DIR}/testdb-runs)
+# Folder of the private X servers of the test runs (tests/support/xserver), the same way.
+set(QV_XSERVER_RUNS_DIR ${CMAKE_BINARY_DIR}/xserver-runs)
+set(QV_XSERVER_SCRIPT ${PROJECT_SOURCE_DIR}/tests/support/xserver)
 
 # qv_add_test(name SOURCES... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENV ...]):
 # one test program, one CTest entry (GoogleTest main). FIXTURES testdb also
-# tells the program where the test run's cluster is (QV_TESTDB_RUNS).
+# tells the program where the test run's cluster is (QV_TESTDB_RUNS); FIXTURES
+# xserver runs it on the test run's X server with Qt's xcb platform.
 function(qv_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;FIXTURES;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -36,8 +40,13 @@ endfunction()
 # under another locale (ENV LC_ALL=C) or a subset of them (ARGS --gtest_filter=...).
 function(qv_add_test_run name)
   cmake_parse_arguments(T "" "PROGRAM" "ARGS;LABELS;FIXTURES;ENV" ${ARGN})
-  add_test(NAME ${name} COMMAND ${T_PROGRAM} ${T_ARGS})
-  set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
+  if("xserver" IN_LIST T_FIXTURES)
+    add_test(NAME ${name} COMMAND ${QV_XSERVER_SCRIPT} exec ${QV_XSERVER_RUNS_DIR} $<TARGET_FILE:${T_PROGRAM}> ${T_ARGS})
+    set(env ${T_ENV})
+  else()
+    add_test(NAME ${name} COMMAND ${T_PROGRAM} ${T_ARGS})
+    set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
+  endif()
   if("testdb" IN_LIST T_FIXTURES)
     list(APPEND env "QV_TESTDB_RUNS=${QV_TESTDB_RUNS_DIR}")
   endif()

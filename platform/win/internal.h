@@ -214,5 +214,9 @@ struct AutomationHooks {
 };
 AutomationHooks& Automation();
 
+// The real colour chooser; `inside` (when set) runs inside its modal loop, and
+// a chooser still open after it is cancelled.
+bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside);
+
 }  // namespace detail
 }  // namespace win
