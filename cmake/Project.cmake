@@ -50,9 +50,27 @@ function(qv_add_test_run name)
   if("testdb" IN_LIST T_FIXTURES)
     list(APPEND env "QV_TESTDB_RUNS=${QV_TESTDB_RUNS_DIR}")
   endif()
+  qv_sanitizer_environment(env "${T_FIXTURES}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+  if(T_FIXTURES)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
+  endif()
+  if("xserver" IN_LIST T_FIXTURES)
+    # One screen: the windows of two programs at once would cover each other.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver_screen)
+  endif()
+endfunction()
+
+# qv_sanitizer_environment(var fixtures): appends the sanitizers' options of a
+# test run to the list var (nothing without QV_SANITIZE).
+function(qv_sanitizer_environment var fixtures)
+  set(env ${${var}})
   if(QV_SANITIZE)
     set(asan "detect_leaks=1:abort_on_error=0:detect_odr_violation=0")
-    if("testdb" IN_LIST T_FIXTURES)
+    if("testdb" IN_LIST fixtures)
       # Full malloc stacks: the drivers have no frame pointers, and a leak inside
       # one (sqliteodbc's reading of a DSN) must keep the driver's frame to
       # match its suppression.
@@ -63,11 +81,21 @@ function(qv_add_test_run name)
       "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
       "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   endif()
+  set(${var} ${env} PARENT_SCOPE)
+endfunction()
+
+# qv_add_screenshot_test(name PNG file [EXPECT regex] COMMAND program args...):
+# a program run offscreen that must exit 0, print what EXPECT matches and
+# leave a real PNG picture (cmake/RunScreenshot.cmake).
+function(qv_add_screenshot_test name)
+  cmake_parse_arguments(T "" "PNG;EXPECT" "COMMAND" ${ARGN})
+  set(defines "-DPNG=${T_PNG}")
+  if(DEFINED T_EXPECT)
+    list(APPEND defines "-DEXPECT=${T_EXPECT}")
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} ${defines} -P ${PROJECT_SOURCE_DIR}/cmake/RunScreenshot.cmake
+                                -- ${T_COMMAND})
+  set(env "QT_QPA_PLATFORM=offscreen")
+  qv_sanitizer_environment(env "")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
-  if(T_LABELS)
-    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
-  endif()
-  if(T_FIXTURES)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
-  endif()
 endfunction()
