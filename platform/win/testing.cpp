@@ -6,18 +6,19 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QScreen>
-#include <QThread>
-#include <QWindow>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <utility>
 
 namespace win::testing {
 
@@ -398,6 +399,19 @@ bool Shown(QWidget* w) {
 
 }  // namespace
 
+namespace {
+
+void RunEventLoopFor(const QPointer<QWidget>& widget, int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (widget && clock.elapsed() < milliseconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(2);
+  }
+}
+
+}  // namespace
+
 void LetEventLoopRun(HWND window) {
   WindowHandle* h = Live(window);
   if (!h || !detail::HaveGuiApplication()) return;
@@ -408,11 +422,7 @@ void LetEventLoopRun(HWND window) {
   clock.start();
   while (widget && !Shown(widget) && clock.elapsed() < 5000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  clock.restart();
-  while (widget && clock.elapsed() < 60) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
+  RunEventLoopFor(widget, 60);
 }
 
 RECT ScreenRect(HWND window) {
@@ -423,17 +433,28 @@ RECT ScreenRect(HWND window) {
 }
 
 Image ScreenGrab(HWND window) {
-  Image out;
   LetEventLoopRun(window);
   WindowHandle* h = Live(window);
-  if (!h || !Shown(h->widget) || QGuiApplication::platformName() == "offscreen") return out;
+  if (!h || !Shown(h->widget) || QGuiApplication::platformName() == "offscreen") return {};
   QScreen* screen = h->widget->screen();
-  if (!screen) return out;
-  RECT r = ScreenRect(window);
-  // Window 0 is the whole screen: what the display shows there, whoever drew it.
-  QImage image = screen->grabWindow(0, r.left, r.top, r.width(), r.height()).toImage().convertToFormat(
-      QImage::Format_ARGB32);
-  return ToImage(image);
+  if (!screen) return {};
+  QPointer<QWidget> widget(h->widget);
+  auto read = [&] {
+    RECT r = ScreenRect(window);
+    // Window 0 is the whole screen: what the display shows there, whoever drew it.
+    return ToImage(screen->grabWindow(0, r.left, r.top, r.width(), r.height()).toImage().convertToFormat(
+        QImage::Format_ARGB32));
+  };
+  // On a busy machine the paint may still be on its way: the screen counts
+  // once two readings a moment apart agree.
+  Image last = read();
+  for (int i = 0; i < 20 && widget; ++i) {
+    RunEventLoopFor(widget, 20);
+    Image next = read();
+    if (next.argb == last.argb) return next;
+    last = std::move(next);
+  }
+  return last;
 }
 
 RECT ControlRect(HWND dialog, int id) {
