@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kestrin/kestrin.h"
@@ -67,7 +68,7 @@ Flags With(std::initializer_list<int> set) {
   return f;
 }
 
-class TableLinesOnScreen : public qvtest::KestrinTest {
+class OnScreen : public qvtest::KestrinTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(xtest::OnXServer()) << "runs on the X server: tests/support/xserver exec";
@@ -75,7 +76,7 @@ class TableLinesOnScreen : public qvtest::KestrinTest {
   }
 };
 
-TEST_F(TableLinesOnScreen, SamplesChangeOnTheScreenAsTheUserClicks) {
+TEST_F(OnScreen, SamplesChangeOnTheScreenAsTheUserClicks) {
   struct Step {
     const char* what;
     int click;  // a sample, or a button
@@ -105,6 +106,52 @@ TEST_F(TableLinesOnScreen, SamplesChangeOnTheScreenAsTheUserClicks) {
     EXPECT_EQ(user.left_open(), 0);
   }
   EXPECT_EQ(flags, steps.back().shown);
+}
+
+// Radios that show and hide fields: after each click the screen shows the
+// dialog exactly as its controls are now (nothing stale of the hidden or
+// shown fields), and it shows something else than before the click.
+TEST_F(OnScreen, FieldsShownAndHiddenByRadiosOnTheScreen) {
+  struct Click {
+    int radio;
+    int field;  // shown or hidden by it
+    bool shown;
+  };
+  struct Case {
+    const char* dialog;
+    std::function<int()> open;
+    std::vector<Click> clicks;
+  };
+  std::array<short, 8> histogram{0, 1, 0, 0, 0, 4, 0, 0};  // mode 1, 5 intervals
+  std::array<short, 5> division{1, 5, 6, 7, 1};              // rows and columns per part
+  const std::vector<Case> cases = {
+      {"DLOG_HistIntv", [&] { return DLOG_HistIntv(histogram.data()); },
+       {{8002, 8003, false}, {8001, 8003, true}, {8002, 8004, false}}},
+      {"DLOG_TablDiv", [&] { return DLOG_TablDiv(division.data()); },
+       {{8001, 8011, false}, {8003, 8013, true}, {8002, 8012, true}, {8001, 8041, false}}},
+  };
+  for (const Case& c : cases) {
+    t::User user;
+    user.OnDialog([&](win::HWND dialog) {
+      t::Image before = t::ScreenGrab(dialog);
+      for (const Click& k : c.clicks) {
+        xtest::Click(dialog, Centre(dialog, k.radio));
+        EXPECT_EQ(t::IsVisible(dialog, k.field), k.shown) << c.dialog << " " << k.radio;
+        t::Image screen = t::ScreenGrab(dialog);
+        t::Image painted = t::Grab(dialog);
+        ASSERT_EQ(screen.argb.size(), painted.argb.size()) << c.dialog;
+        int stale = 0;
+        for (std::size_t i = 0; i < screen.argb.size(); ++i)
+          stale += xtest::Rgb(screen.argb[i]) != xtest::Rgb(painted.argb[i]);
+        EXPECT_EQ(stale, 0) << c.dialog << " after " << k.radio;
+        EXPECT_NE(screen.argb, before.argb) << c.dialog << " after " << k.radio;
+        before = std::move(screen);
+      }
+      xtest::Click(dialog, Centre(dialog, win::IDCANCEL));
+    });
+    EXPECT_EQ(c.open(), 0) << c.dialog;
+    EXPECT_EQ(user.left_open(), 0) << c.dialog;
+  }
 }
 
 }  // namespace
