@@ -66,10 +66,8 @@ bool Click(win::HWND window, win::POINT at, std::string_view held) {
   if (!d) return false;
   unsigned modifier = held.empty() ? 0 : KeyCode(d.get(), held);
   if (!held.empty() && modifier == 0) return false;
+  // The server keeps the order: the program sees the move, then the button.
   bool sent = Pointer(d.get(), window, at);
-  // The pointer's move reaches the program before the button does.
-  XSync(d.get(), False);
-  win::testing::LetEventLoopRun(window);
   if (modifier) sent = XTestFakeKeyEvent(d.get(), modifier, True, CurrentTime) && sent;
   sent = Button(d.get(), true) && Button(d.get(), false) && sent;
   if (modifier) sent = XTestFakeKeyEvent(d.get(), modifier, False, CurrentTime) && sent;
@@ -80,14 +78,8 @@ bool Drag(win::HWND window, win::POINT from, win::POINT to) {
   DisplayPtr d = Open();
   if (!d) return false;
   bool sent = Pointer(d.get(), window, from);
-  XSync(d.get(), False);
-  win::testing::LetEventLoopRun(window);
   sent = Button(d.get(), true) && sent;
-  XSync(d.get(), False);
-  win::testing::LetEventLoopRun(window);
   sent = Pointer(d.get(), window, to) && sent;
-  XSync(d.get(), False);
-  win::testing::LetEventLoopRun(window);
   sent = Button(d.get(), false) && sent;
   return Done(d.get(), window, sent);
 }
