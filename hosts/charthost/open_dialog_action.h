@@ -23,7 +23,6 @@ class OpenDialogAction {
 
   // The action on this dialog, unless it ran already or the dialog is of another template.
   void RunOn(win::HWND dialog);
-  bool done() const { return done_; }
 
  private:
   std::string template_name_;
