@@ -41,10 +41,14 @@ endfunction()
 # Folder of the private PostgreSQL clusters of the test runs (tests/support):
 # each ctest run has its own in a sub-folder named by the ctest process.
 set(QV_TESTDB_RUNS_DIR ${CMAKE_BINARY_DIR}/testdb-runs)
+# Folder of the private X servers of the test runs (tests/support/xserver), the same way.
+set(QV_XSERVER_RUNS_DIR ${CMAKE_BINARY_DIR}/xserver-runs)
+set(QV_XSERVER_SCRIPT ${PROJECT_SOURCE_DIR}/tests/support/xserver)
 
 # qv_add_test(name SOURCES... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENV ...]):
 # one test program, one CTest entry (GoogleTest main). FIXTURES testdb also
-# tells the program where the test run's cluster is (QV_TESTDB_RUNS).
+# tells the program where the test run's cluster is (QV_TESTDB_RUNS); FIXTURES
+# xserver runs it on the test run's X server with Qt's xcb platform.
 function(qv_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;FIXTURES;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -58,14 +62,37 @@ endfunction()
 # under another locale (ENV LC_ALL=C) or a subset of them (ARGS --gtest_filter=...).
 function(qv_add_test_run name)
   cmake_parse_arguments(T "" "PROGRAM" "ARGS;LABELS;FIXTURES;ENV" ${ARGN})
-  add_test(NAME ${name} COMMAND ${T_PROGRAM} ${T_ARGS})
-  set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
+  if("xserver" IN_LIST T_FIXTURES)
+    add_test(NAME ${name} COMMAND ${QV_XSERVER_SCRIPT} exec ${QV_XSERVER_RUNS_DIR} $<TARGET_FILE:${T_PROGRAM}> ${T_ARGS})
+    set(env ${T_ENV})
+  else()
+    add_test(NAME ${name} COMMAND ${T_PROGRAM} ${T_ARGS})
+    set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
+  endif()
   if("testdb" IN_LIST T_FIXTURES)
     list(APPEND env "QV_TESTDB_RUNS=${QV_TESTDB_RUNS_DIR}")
   endif()
+  qv_sanitizer_environment(env "${T_FIXTURES}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+  if(T_FIXTURES)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
+  endif()
+  if("xserver" IN_LIST T_FIXTURES)
+    # One screen: the windows of two programs at once would cover each other.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver_screen)
+  endif()
+endfunction()
+
+# qv_sanitizer_environment(var fixtures): appends the sanitizers' options of a
+# test run to the list var (nothing without QV_SANITIZE).
+function(qv_sanitizer_environment var fixtures)
+  set(env ${${var}})
   if(QV_SANITIZE)
     set(asan "detect_leaks=1:abort_on_error=0:detect_odr_violation=0")
-    if("testdb" IN_LIST T_FIXTURES)
+    if("testdb" IN_LIST fixtures)
       # Full malloc stacks: the drivers have no frame pointers, and a leak inside
       # one (sqliteodbc's reading of a DSN) must keep the driver's frame to
       # match its suppression.
@@ -76,11 +103,21 @@ function(qv_add_test_run name)
       "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
       "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   endif()
+  set(${var} ${env} PARENT_SCOPE)
+endfunction()
+
+# qv_add_screenshot_test(name PNG file [EXPECT regex] COMMAND program args...):
+# a program run offscreen that must exit 0, print what EXPECT matches and
+# leave a real PNG picture (cmake/RunScreenshot.cmake).
+function(qv_add_screenshot_test name)
+  cmake_parse_arguments(T "" "PNG;EXPECT" "COMMAND" ${ARGN})
+  set(defines "-DPNG=${T_PNG}")
+  if(DEFINED T_EXPECT)
+    list(APPEND defines "-DEXPECT=${T_EXPECT}")
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} ${defines} -P ${PROJECT_SOURCE_DIR}/cmake/RunScreenshot.cmake
+                                -- ${T_COMMAND})
+  set(env "QT_QPA_PLATFORM=offscreen")
+  qv_sanitizer_environment(env "")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
-  if(T_LABELS)
-    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
-  endif()
-  if(T_FIXTURES)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
-  endif()
 endfunction()

@@ -2,6 +2,7 @@
 // Folders and file names as the dialog needs them: listing with a wildcard,
 // the current directory, joining and splitting paths ("/" separates).
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +21,11 @@ bool WildcardMatch(std::string_view pattern, std::string_view name);
 // for "*.*", as the platform lists them), sorted by name; empty when the
 // folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string& folder, std::string_view pattern);
+
+// The bytes of a regular file; nullopt for anything else (a folder, a FIFO, a
+// device), which is never read and never waited on, and for a file that does
+// not open or read.
+std::optional<std::string> ReadRegularFile(const std::string& path);
 
 bool SetCurrentDirectory(const std::string& folder);
 std::string JoinPath(std::string_view folder, std::string_view name);

@@ -1,6 +1,6 @@
 #include "mirolan/gallery_list.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "mirolan/files.h"
 #include "platform/win/controls.h"
@@ -21,8 +21,10 @@ void CGalleryListBox::Fill(const std::string& folder) {
 
   // By its full path: a folder that could not be made current must not read
   // another folder's index.
-  std::ifstream index(JoinPath(folder, LastComponent(folder) + ".txt"), std::ios::binary);
-  if (index) {
+  // Only a regular file is an index: a folder of that name falls back to the
+  // subfolders, and a FIFO is never waited on.
+  if (std::optional<std::string> bytes = ReadRegularFile(JoinPath(folder, LastComponent(folder) + ".txt"))) {
+    std::istringstream index(std::move(*bytes));
     std::string line;
     while (std::getline(index, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -179,7 +179,17 @@ void CThumbnailListBox::RedrawBand() {
 }
 
 win::LRESULT CThumbnailListBox::Mouse(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
-  if (win::ListBox_GetCount(list_) <= 0 || wparam != win::MK_LBUTTON) return Standard(msg, wparam, lparam);
+  if (win::ListBox_GetCount(list_) <= 0) return Standard(msg, wparam, lparam);
+  if (wparam != win::MK_LBUTTON) {
+    // Another button or a key held: the list's own handling, which may select
+    // another row; the receiver hears of it, so that the name it shows is the
+    // template it returns.
+    int before = win::ListBox_GetCurSel(list_);
+    win::HWND self = list_;
+    win::LRESULT result = Standard(msg, wparam, lparam);
+    if (win::IsWindow(self) && win::ListBox_GetCurSel(self) != before) Notify(kThumbnailSelChange);
+    return result;
+  }
   int column = std::clamp(win::GET_X_LPARAM(lparam) / cell_width_, 0, columns_ - 1);
   int visible = std::max(0, win::GET_Y_LPARAM(lparam) / row_height_);
   bool column_changed = column != selected_column_;

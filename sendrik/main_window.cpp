@@ -80,11 +80,13 @@ win::LRESULT MainWindow::Procedure(win::HWND window, win::UINT msg, win::WPARAM 
     case win::WM_COMMAND:
       if (win::HIWORD(wparam) == win::BN_CLICKED) Command(static_cast<int>(win::LOWORD(wparam)));
       return 1;
+    // During a run the status line keeps the wait message: the run blocks the
+    // window, whatever a box shown meanwhile lets through.
     case win::WM_SETCURSOR:
-      Hover(reinterpret_cast<win::HWND>(wparam));
+      if (!updater_.busy()) Hover(reinterpret_cast<win::HWND>(wparam));
       return 0;
     case win::WM_MOUSEMOVE:  // over the window's own background
-      SetStatus({});
+      if (!updater_.busy()) SetStatus({});
       return 0;
     case win::WM_CLOSE:
       if (!updater_.busy()) return 0;  // destroyed

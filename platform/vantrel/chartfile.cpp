@@ -128,10 +128,12 @@ short Open(IoBlock* io, const char* path) {
   io->size = 0;
   io->reserved = 0;
   if (!path) return VT_ERR_ARGUMENT;
-  int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a FIFO or a device never makes the caller wait; only
+  // a regular file is kept (and then read as usual).
+  int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return VT_ERR_OPEN;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     ::close(fd);
     return VT_ERR_OPEN;
   }

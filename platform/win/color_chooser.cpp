@@ -3,6 +3,7 @@
 #include "platform/win/internal.h"
 
 #include <QColorDialog>
+#include <QTimer>
 
 namespace win {
 namespace {
@@ -25,18 +26,31 @@ bool ChooseColor(CHOOSECOLOR* request) {
     request->rgbResult = *chosen;
     return true;
   }
-  if (!detail::HaveGuiApplication()) return false;
+  return detail::RunColorChooser(*request, {});
+}
+
+namespace detail {
+
+bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside) {
+  if (!HaveGuiApplication()) return false;
   QWidget* parent = nullptr;
-  if (WindowHandle* owner = detail::Live(request->hwndOwner)) parent = owner->widget->window();
-  int custom = request->lpCustColors ? std::min(kCustomColorCount, QColorDialog::customCount()) : 0;
-  for (int i = 0; i < custom; ++i) QColorDialog::setCustomColor(i, Colour(request->lpCustColors[i]));
+  if (WindowHandle* owner = Live(request.hwndOwner)) parent = owner->widget->window();
+  int custom = request.lpCustColors ? std::min(kCustomColorCount, QColorDialog::customCount()) : 0;
+  for (int i = 0; i < custom; ++i) QColorDialog::setCustomColor(i, Colour(request.lpCustColors[i]));
   QColorDialog dialog(parent);
   dialog.setOption(QColorDialog::DontUseNativeDialog);
-  dialog.setCurrentColor(Colour(request->Flags & CC_RGBINIT ? request->rgbResult : RGB(0, 0, 0)));
+  dialog.setCurrentColor(Colour(request.Flags & CC_RGBINIT ? request.rgbResult : RGB(0, 0, 0)));
+  if (inside) {
+    QTimer::singleShot(0, &dialog, [&dialog, &inside] {
+      inside();
+      if (dialog.isVisible()) dialog.reject();
+    });
+  }
   bool chosen = dialog.exec() == QDialog::Accepted;
-  for (int i = 0; i < custom; ++i) request->lpCustColors[i] = Colorref(QColorDialog::customColor(i));
-  if (chosen) request->rgbResult = Colorref(dialog.selectedColor());
+  for (int i = 0; i < custom; ++i) request.lpCustColors[i] = Colorref(QColorDialog::customColor(i));
+  if (chosen) request.rgbResult = Colorref(dialog.selectedColor());
   return chosen;
 }
 
+}  // namespace detail
 }  // namespace win

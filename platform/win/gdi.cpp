@@ -2,6 +2,7 @@
 
 #include "platform/win/internal.h"
 
+#include <QAbstractScrollArea>
 #include <QPixmap>
 
 #include <array>
@@ -63,6 +64,14 @@ QPen ThinPen(const DeviceContext* dc) {
 
 int PenWidth(const DeviceContext* dc) { return std::max(1, dc->pen->width); }
 
+// The widget that shows a window's picture: a scrolled control (an owner-drawn
+// list) shows it in its viewport, which an update of the control itself does
+// not repaint.
+QWidget* Surface(WindowHandle* h) {
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(h->widget)) return area->viewport();
+  return h->widget;
+}
+
 DeviceContext* Begin(WindowHandle* h) {
   if (!h || !h->canvas || h->canvas->active) return nullptr;
   h->canvas->active = std::make_unique<DeviceContext>();  // until EndPaint / ReleaseDC
@@ -79,7 +88,7 @@ DeviceContext* Begin(WindowHandle* h) {
 void End(WindowHandle* h) {
   h->canvas->active->painter.end();
   h->canvas->active.reset();
-  h->widget->update();
+  Surface(h)->update();
 }
 
 }  // namespace
@@ -209,14 +218,14 @@ bool InvalidateRect(HWND window, const RECT* rect, bool erase) {
   QRect r = rect ? QRect(rect->left, rect->top, rect->width(), rect->height()) : h->canvas->image.rect();
   h->canvas->invalid += r;
   h->canvas->erase = h->canvas->erase || erase;
-  h->widget->update(r);
+  Surface(h)->update(r);
   return true;
 }
 
 bool UpdateWindow(HWND window) {
   WindowHandle* h = detail::Live(window);
   if (!h) return false;
-  h->widget->repaint();
+  Surface(h)->repaint();
   return true;
 }
 

@@ -150,6 +150,8 @@ class CheckBox final : public QCheckBox, public WindowHandle {
   void nextCheckState() override {
     if (automatic_) QCheckBox::nextCheckState();
   }
+  // The whole control takes the click, as the platform's does (Qt's only its box and text).
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
  private:
   bool automatic_;
@@ -167,6 +169,7 @@ class RadioButton final : public QRadioButton, public WindowHandle {
   void nextCheckState() override {
     if (automatic_) QRadioButton::nextCheckState();
   }
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
  private:
   bool automatic_;
@@ -213,6 +216,10 @@ struct AutomationHooks {
   std::function<std::optional<COLORREF>(CHOOSECOLOR&)> choose_color;       // nullopt: cancelled
 };
 AutomationHooks& Automation();
+
+// The real colour chooser; `inside` (when set) runs inside its modal loop, and
+// a chooser still open after it is cancelled.
+bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside);
 
 }  // namespace detail
 }  // namespace win

@@ -5,15 +5,20 @@
 #include "platform/win/internal.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <utility>
 
 namespace win::testing {
 
@@ -67,6 +72,7 @@ struct User::State {
   std::function<std::optional<std::string>(const OpenFileName&)> file_answer;
   std::vector<ColorChooserRequest> colors;
   std::function<std::optional<COLORREF>(CHOOSECOLOR&)> color_answer;
+  std::function<void()> color_shown;
   int left_open = 0;
   Action after_step;
   State* previous_user = nullptr;
@@ -116,6 +122,10 @@ User::User() : state_(std::make_unique<State>()) {
     ColorChooserRequest seen{r.hwndOwner, r.rgbResult, r.Flags, {}};
     if (r.lpCustColors) seen.custom.assign(r.lpCustColors, r.lpCustColors + kCustomColorCount);
     s->colors.push_back(std::move(seen));
+    if (s->color_shown) {
+      detail::RunColorChooser(r, s->color_shown);
+      return std::nullopt;
+    }
     return s->color_answer ? s->color_answer(r) : std::nullopt;
   };
   s->box_hook = std::make_unique<ScopedMessageBoxHook>([s](const MessageBoxRequest& r) {
@@ -144,6 +154,7 @@ const std::vector<OpenFileName>& User::file_dialogs() const { return state_->fil
 void User::AnswerColorChoosers(std::function<std::optional<COLORREF>(CHOOSECOLOR&)> answer) {
   state_->color_answer = std::move(answer);
 }
+void User::ShowColorChoosers(std::function<void()> action) { state_->color_shown = std::move(action); }
 const std::vector<ColorChooserRequest>& User::color_choosers() const { return state_->colors; }
 const std::vector<MessageBoxRequest>& User::message_boxes() const { return state_->boxes; }
 const std::vector<unsigned>& User::beeps() const { return state_->beeps; }
@@ -347,11 +358,10 @@ std::string ToolTip(HWND window, int id) {
   return h ? detail::S(h->widget->toolTip()) : std::string();
 }
 
-Image Grab(HWND window) {
+namespace {
+
+Image ToImage(const QImage& image) {
   Image out;
-  WindowHandle* h = Live(window);
-  if (!h) return out;
-  QImage image = h->widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
   out.width = image.width();
   out.height = image.height();
   out.argb.reserve(static_cast<std::size_t>(out.width) * out.height);
@@ -362,9 +372,89 @@ Image Grab(HWND window) {
   return out;
 }
 
+}  // namespace
+
+Image Grab(HWND window) {
+  WindowHandle* h = Live(window);
+  if (!h) return {};
+  return ToImage(h->widget->grab().toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
 bool GrabPng(HWND window, const std::string& path) {
   WindowHandle* h = Live(window);
   return h && h->widget->grab().save(detail::Q(path), "PNG");
+}
+
+bool GrabModalPng(const std::string& path) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal && modal->grab().save(detail::Q(path), "PNG");
+}
+
+namespace {
+
+bool Shown(QWidget* w) {
+  QWindow* native = w->window()->windowHandle();
+  return w->isVisible() && native && native->isExposed();
+}
+
+}  // namespace
+
+namespace {
+
+void RunEventLoopFor(const QPointer<QWidget>& widget, int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (widget && clock.elapsed() < milliseconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(2);
+  }
+}
+
+}  // namespace
+
+void LetEventLoopRun(HWND window) {
+  WindowHandle* h = Live(window);
+  if (!h || !detail::HaveGuiApplication()) return;
+  QPointer<QWidget> widget(h->widget);
+  // A pause of the user's: the window comes up, then posted messages, update
+  // requests (Qt coalesces them on a short timer) and the flush to the display.
+  QElapsedTimer clock;
+  clock.start();
+  while (widget && !Shown(widget) && clock.elapsed() < 5000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  RunEventLoopFor(widget, 60);
+}
+
+RECT ScreenRect(HWND window) {
+  WindowHandle* h = Live(window);
+  if (!h) return {};
+  QPoint origin = h->widget->mapToGlobal(QPoint(0, 0));
+  return RECT{origin.x(), origin.y(), origin.x() + h->widget->width(), origin.y() + h->widget->height()};
+}
+
+Image ScreenGrab(HWND window) {
+  LetEventLoopRun(window);
+  WindowHandle* h = Live(window);
+  if (!h || !Shown(h->widget) || QGuiApplication::platformName() == "offscreen") return {};
+  QScreen* screen = h->widget->screen();
+  if (!screen) return {};
+  QPointer<QWidget> widget(h->widget);
+  auto read = [&] {
+    RECT r = ScreenRect(window);
+    // Window 0 is the whole screen: what the display shows there, whoever drew it.
+    return ToImage(screen->grabWindow(0, r.left, r.top, r.width(), r.height()).toImage().convertToFormat(
+        QImage::Format_ARGB32));
+  };
+  // On a busy machine the paint may still be on its way: the screen counts
+  // once two readings a moment apart agree.
+  Image last = read();
+  for (int i = 0; i < 20 && widget; ++i) {
+    RunEventLoopFor(widget, 20);
+    Image next = read();
+    if (next.argb == last.argb) return next;
+    last = std::move(next);
+  }
+  return last;
 }
 
 RECT ControlRect(HWND dialog, int id) {

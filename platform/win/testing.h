@@ -84,6 +84,9 @@ class User {
   // Colour choosers: the colour chosen, or nullopt to cancel (the default).
   // The function may change the request's custom colours, as the user can.
   void AnswerColorChoosers(std::function<std::optional<COLORREF>(CHOOSECOLOR&)> answer);
+  // Colour choosers open for real: the action runs inside the chooser's modal
+  // loop (it may grab it with GrabModalPng), then the chooser is cancelled.
+  void ShowColorChoosers(std::function<void()> action);
   const std::vector<ColorChooserRequest>& color_choosers() const;
   int left_open() const;
 
@@ -131,6 +134,20 @@ struct Image {
 };
 Image Grab(HWND window);
 bool GrabPng(HWND window, const std::string& path);
+// The topmost modal window (a dialog, a message box, a colour chooser) as PNG.
+bool GrabModalPng(const std::string& path);
+
+// The screen as the user sees it (a real display, e.g. an X server): first the
+// event loop runs as it would while the user pauses (posted messages, paints,
+// flushes to the display), then the window's area is read back from the
+// screen. Nothing is rendered for the grab, so a part that the window failed
+// to repaint shows as it was. Empty where there is no screen to read
+// (offscreen) or the window is not shown.
+Image ScreenGrab(HWND window);
+// The event loop alone, as above: until the window is exposed and painted.
+void LetEventLoopRun(HWND window);
+// A window's area on the screen (global coordinates).
+RECT ScreenRect(HWND window);
 // A control's rectangle in its dialog's client coordinates.
 RECT ControlRect(HWND dialog, int id);
 

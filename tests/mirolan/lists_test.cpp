@@ -165,6 +165,48 @@ TEST_F(ListsTest, AMissingGalleryGivesNoCategories) {
   });
 }
 
+// An index that is not a regular file is no index: the subfolders are the
+// categories, and nothing waits on a FIFO.
+TEST_F(ListsTest, AnIndexThatIsNotARegularFileFallsBackToTheSubfolders) {
+  std::string gallery = dir_ / "Gallery";
+  for (const char* sub : {"Bars", "Pies"}) std::filesystem::create_directories(gallery + "/" + sub);
+  struct Case {
+    const char* label;
+    std::function<void()> make;  // the index's place, taken by something else
+    std::vector<std::string> categories;
+  };
+  std::unique_ptr<mirolantest::UnwrittenFifo> fifo;
+  const std::vector<Case> cases = {
+      {"FIFO",
+       [&] {
+         fifo = std::make_unique<mirolantest::UnwrittenFifo>(gallery + "/Gallery.txt");
+         ASSERT_TRUE(fifo->made());
+       },
+       {"Bars", "Pies"}},
+      {"folder",
+       [&] {
+         fifo.reset();
+         std::filesystem::remove(gallery + "/Gallery.txt");
+         mirolantest::WriteBytes(gallery + "/Gallery.txt/Gallery.txt", "Bars,Bar charts\n");
+       },
+       {"Bars", "Gallery.txt", "Pies"}},
+  };
+  for (const Case& c : cases) {
+    c.make();
+    Run([&](win::HWND dialog) {
+      gallery_.Fill(gallery);
+      std::vector<std::string> want;
+      for (const std::string& sub : c.categories) want.push_back(gallery + "/" + sub);
+      EXPECT_EQ(gallery_.folders(), want) << c.label;
+      EXPECT_EQ(gallery_.labels(), want) << c.label;
+      EXPECT_EQ(win::testing::Selection(dialog, kCategories), 0) << c.label;
+    });
+    if (fifo) {
+      EXPECT_FALSE(fifo->reader_waited()) << c.label;
+    }
+  }
+}
+
 // --- Thumbnails ------------------------------------------------------------------
 
 struct ChartEntry {
@@ -245,6 +287,20 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+TEST_F(ListsTest, AChartFileThatIsNotRegularIsLeftOutWithoutWaiting) {
+  std::string folder = dir_ / "Bars";
+  WriteCharts(folder, {{"a.kwx"}, {"c.kwx"}});
+  mirolantest::UnwrittenFifo fifo(folder + "/b.kwx");
+  ASSERT_TRUE(fifo.made());
+  Run([&](win::HWND) {
+    thumbnails_.Fill(folder);
+    ASSERT_EQ(thumbnails_.row_count(), 1);
+    ASSERT_EQ(thumbnails_.row(0)->items.size(), 2u);
+    EXPECT_EQ(thumbnails_.row(0)->items[1]->file_name, "c.kwx");
+  });
+  EXPECT_FALSE(fifo.reader_waited());
+}
+
 TEST_F(ListsTest, ClickingACellSelectsItAndNotifies) {
   std::string folder = dir_ / "Bars";
   WriteCharts(folder, Numbered(5));  // rows c0 c1 c2 / c3 c4
@@ -267,7 +323,10 @@ TEST_F(ListsTest, ClickingACellSelectsItAndNotifies) {
         {"the same cell", win::MK_LBUTTON, kCell + 20, 20, 0, 1, {click}, "c1.kwx"},
         {"next row", win::MK_LBUTTON, 10, kRow + 10, 1, 0, {change, click}, "c3.kwx"},
         {"past the last column", win::MK_LBUTTON, 3 * kCell + 5, kRow + 10, 1, 2, {change, click}, "c4.kwx"},
-        {"with Shift", win::MK_LBUTTON | win::MK_SHIFT, 10, 10, 0, 2, {}, "c2.kwx"},
+        // The list's own handling moves the row and keeps the column; the
+        // dialog hears of it, so that the name it shows follows.
+        {"with Shift", win::MK_LBUTTON | win::MK_SHIFT, 10, 10, 0, 2, {change}, "c2.kwx"},
+        {"with Shift in the same row", win::MK_LBUTTON | win::MK_SHIFT, kCell + 10, 10, 0, 2, {}, "c2.kwx"},
     };
     for (const Step& s : steps) {
       SCOPED_TRACE(s.label);

@@ -141,7 +141,14 @@ TEST(IoBlock, FailedOpensCloseSafely) {
     const char* label;
     std::string path;
   };
-  const std::array<Case, 3> cases{{{"missing", dir / "none.kwx"}, {"a folder", dir.path()}, {"empty path", ""}}};
+  // Nothing but a regular file is read, and nothing waits on a FIFO or a device.
+  mirolantest::UnwrittenFifo fifo(dir / "fifo.kwx");
+  ASSERT_TRUE(fifo.made());
+  const std::array<Case, 5> cases{{{"missing", dir / "none.kwx"},
+                                   {"a folder", dir.path()},
+                                   {"empty path", ""},
+                                   {"a FIFO", dir / "fifo.kwx"},
+                                   {"a device", "/dev/zero"}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     alignas(8) unsigned char io[VT_IO_BLOCK_SIZE];
@@ -149,7 +156,14 @@ TEST(IoBlock, FailedOpensCloseSafely) {
     EXPECT_EQ(Tiff_AllocInputInfo(io), nullptr);
     EXPECT_EQ(IOclose(io), VT_OK);
     EXPECT_EQ(IOclose(io), VT_OK);
+    win::HGLOBAL dib = nullptr;
+    EXPECT_EQ(ThumbWIN_LoadThumbnail(c.path.c_str(), &dib), VT_ERR_OPEN);
+    EXPECT_EQ(dib, nullptr);
+    char text[16] = "old";
+    ThumbWIN_LoadDescription(c.path.c_str(), text, sizeof text);
+    EXPECT_STREQ(text, "");
   }
+  EXPECT_FALSE(fifo.reader_waited());
   EXPECT_EQ(IOopen(nullptr, "x", 0, 0), VT_ERR_ARGUMENT);
   alignas(8) unsigned char io[VT_IO_BLOCK_SIZE];
   EXPECT_EQ(IOopen(io, nullptr, 0, 0), VT_ERR_ARGUMENT);

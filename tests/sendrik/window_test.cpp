@@ -21,6 +21,7 @@
 #include "sendrik/resource_ids.h"
 #include "tests/sendrik/run_fixture.h"
 #include "tests/sendrik/temp_folder.h"
+#include "tests/support/x_screen.h"
 #include "tests/support/testdb.h"
 
 namespace sendrik_test {
@@ -364,6 +365,107 @@ TEST_F(Window, RunsTheChosenScriptWithTheWaitMessage) {
   EXPECT_EQ(dialogs[0].initial_folder, sendrik::HomeFolder().string());
   EXPECT_EQ(dialogs[1].initial_folder, folder.folder());
   EXPECT_EQ(dialogs[1].file, script);
+  Db().Exec("DELETE FROM fauversaodb");
+}
+
+// The run blocks the window: the mouse over a button or the background, while
+// a box of the run is up or after it has closed, leaves the wait message.
+TEST_F(Window, HoveringDuringARunKeepsTheWaitMessage) {
+  Db();
+  const std::string script = folder
+                                 .Write("Versoes.spt",
+                                        "INSERT INTO fauversaodb VALUES (|3.00.0099|, |2.00.0099|)\n"
+                                        "INSERT INTO sendrik_itens VALUES (1)\n"
+                                        "INSERT INTO fauversaodb VALUES (|3.00.0098|, |2.00.0098|)\n")
+                                 .string();
+  const std::string wait = "Aguarde enquanto o Sendrik executa o Script...";
+  std::vector<std::string> seen;  // the status line after each move, while the run goes on
+  user.AnswerMessageBoxes([&](const win::MessageBoxRequest& box) {
+    if (box.text.starts_with("O último")) {
+      seen.push_back(ui::Text(main, ids::kLblMsg));
+      for (int id : {ids::kCmdAtualizar, ids::kCmdSair, ids::kCommand2, ids::kCmdScript, ids::kLblScript}) {
+        EXPECT_TRUE(ui::MouseMove(main, id, {3, 3}));
+        seen.push_back(ui::Text(main, ids::kLblMsg));
+      }
+      EXPECT_TRUE(ui::MouseMoveOver(main, {2, 120}));
+      seen.push_back(ui::Text(main, ids::kLblMsg));
+    }
+    return win::IDOK;
+  });
+  ChooseDataSource(kDsn);
+  ChooseScript(script);
+  ASSERT_TRUE(ui::Click(main, ids::kCmdAtualizar));
+  EXPECT_EQ(user.message_boxes().size(), 5u);  // four warnings and the success
+  EXPECT_EQ(seen, std::vector<std::string>(4 * 7, wait));
+  EXPECT_THAT(Items(), ElementsAre("1"));
+  // Once the run has ended the hints come back.
+  ASSERT_TRUE(ui::MouseMove(main, ids::kCmdSair, {3, 3}));
+  EXPECT_EQ(ui::Text(main, ids::kLblMsg), "Finalizar Sendrik");
+  Db().Exec("DELETE FROM fauversaodb");
+}
+
+// --- On the X server (the run test_sendrik_screen) -----------------------------------
+
+// The status line as the screen shows it equals the line as the window would
+// paint it now: nothing stale is left on the screen.
+::testing::AssertionResult StatusLineOnScreen(win::HWND main) {
+  const win::RECT label = ui::ControlRect(main, ids::kLblMsg);
+  const ui::Image screen = ui::ScreenGrab(main);  // after the event loop has painted
+  const ui::Image painted = ui::Grab(main);
+  if (screen.width != painted.width || screen.height != painted.height)
+    return ::testing::AssertionFailure() << "the window is not on the screen";
+  int differ = 0, dark = 0;
+  for (int y = label.top; y < label.bottom; ++y)
+    for (int x = label.left; x < label.right; ++x) {
+      differ += xtest::Rgb(screen.at(x, y)) != xtest::Rgb(painted.at(x, y));
+      dark += (screen.at(x, y) & 0xFF) < 0x40;
+    }
+  if (differ > 0) return ::testing::AssertionFailure() << differ << " pixels of the status line are stale";
+  return ::testing::AssertionSuccess() << dark << " dark pixels";
+}
+
+class OnScreen : public Window {
+ protected:
+  void SetUp() override {
+    if (!xtest::OnXServer()) GTEST_SKIP() << "runs on the X server (test_sendrik_screen)";
+    Window::SetUp();
+  }
+  win::POINT Centre(int id) const {
+    const win::RECT r = ui::ControlRect(main, id);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+};
+
+TEST_F(OnScreen, TheWaitMessageStaysOnTheScreenWhileTheUserHovers) {
+  Db();
+  const std::string script = folder
+                                 .Write("Versao.spt",
+                                        "INSERT INTO sendrik_itens VALUES (1)\n"
+                                        "INSERT INTO fauversaodb VALUES (|3.00.0099|, |2.00.0099|)\n")
+                                 .string();
+  const std::string wait = "Aguarde enquanto o Sendrik executa o Script...";
+  int warnings = 0;
+  user.AnswerMessageBoxes([&](const win::MessageBoxRequest& box) {
+    if (box.text.starts_with("O último")) {
+      ++warnings;
+      for (int id : {ids::kCmdAtualizar, ids::kCmdSair, ids::kCommand2}) {
+        EXPECT_TRUE(xtest::MoveTo(main, Centre(id)));
+        EXPECT_EQ(ui::Text(main, ids::kLblMsg), wait) << id;
+        EXPECT_TRUE(StatusLineOnScreen(main)) << id;
+      }
+    }
+    return win::IDOK;
+  });
+  ChooseDataSource(kDsn);
+  ChooseScript(script);
+  ASSERT_TRUE(xtest::Click(main, Centre(ids::kCmdAtualizar)));
+  EXPECT_EQ(warnings, 2);
+  EXPECT_THAT(Items(), ElementsAre("1"));
+  // After the run the hints are shown again, on the screen too.
+  EXPECT_TRUE(xtest::MoveTo(main, Centre(ids::kCmdScript)));
+  EXPECT_TRUE(xtest::MoveTo(main, Centre(ids::kCmdSair)));
+  EXPECT_EQ(ui::Text(main, ids::kLblMsg), "Finalizar Sendrik");
+  EXPECT_TRUE(StatusLineOnScreen(main));
   Db().Exec("DELETE FROM fauversaodb");
 }
 

@@ -1,0 +1,157 @@
+// A Kestrin dialog on a real X server: the table-line samples change on the
+// user's clicks, and the screen shows each sample as its flag says.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "kestrin/kestrin.h"
+#include "platform/win/testing.h"
+#include "tests/kestrin/kestrin_fixture.h"
+#include "tests/support/x_screen.h"
+
+namespace {
+
+namespace t = win::testing;
+using Flags = std::array<short, 16>;
+
+constexpr std::uint32_t kDark = 0x828282;   // RGB(130, 130, 130): the flag is set
+constexpr std::uint32_t kLight = 0xC0C0C0;  // RGB(192, 192, 192)
+
+// The samples of each flag: 0-11 one each, 12 and 13 three, 14 and 15 twelve.
+std::vector<int> SamplesOf(int flag) {
+  std::vector<int> ids;
+  auto run = [&](int first, int count) {
+    for (int i = 0; i < count; ++i) ids.push_back(first + i);
+  };
+  if (flag < 12) run(8000 + flag, 1);
+  else if (flag == 12) run(8020, 3);
+  else if (flag == 13) run(8023, 3);
+  else if (flag == 14) run(8042, 12);
+  else run(8030, 12);
+  return ids;
+}
+
+win::POINT Centre(win::HWND dialog, int id) {
+  win::RECT r = t::ControlRect(dialog, id);
+  return {r.left + r.width() / 2, r.top + r.height() / 2};
+}
+
+// The flags whose samples the screen shows dark; every sample of a flag alike.
+Flags ShownFlags(win::HWND dialog) {
+  t::Image screen = t::ScreenGrab(dialog);
+  Flags shown{};
+  EXPECT_GT(screen.width, 0) << "the dialog is not on the screen";
+  if (screen.width == 0) return shown;
+  for (int flag = 0; flag < 16; ++flag) {
+    std::vector<std::uint32_t> colours;
+    for (int id : SamplesOf(flag)) {
+      win::POINT c = Centre(dialog, id);
+      colours.push_back(xtest::Rgb(screen.at(c.x, c.y)));
+    }
+    for (std::uint32_t colour : colours) {
+      EXPECT_TRUE(colour == kDark || colour == kLight) << "flag " << flag << ": " << std::hex << colour;
+      EXPECT_EQ(colour, colours.front()) << "flag " << flag << " drawn two ways";
+    }
+    shown[static_cast<std::size_t>(flag)] = colours.front() == kDark;
+  }
+  return shown;
+}
+
+Flags With(std::initializer_list<int> set) {
+  Flags f{};
+  for (int flag : set) f[static_cast<std::size_t>(flag)] = 1;
+  return f;
+}
+
+class OnScreen : public qvtest::KestrinTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(xtest::OnXServer()) << "runs on the X server: tests/support/xserver exec";
+    KestrinTest::SetUp();
+  }
+};
+
+TEST_F(OnScreen, SamplesChangeOnTheScreenAsTheUserClicks) {
+  struct Step {
+    const char* what;
+    int click;  // a sample, or a button
+    Flags shown;
+  };
+  const std::vector<Step> steps = {
+      {"a single line on", 8003, With({0, 3, 12})},
+      {"a single line off", 8000, With({3, 12})},
+      {"one sample of three switches all three", 8024, With({3, 12, 13})},
+      {"one sample of twelve switches all twelve", 8035, With({3, 12, 13, 15})},
+      {"Select All", 8054, With({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})},
+      {"Clear All", 8055, Flags{}},
+      {"and on again", 8046, With({14})},
+  };
+  Flags flags = With({0, 12});
+  {
+    t::User user;
+    user.OnDialog([&](win::HWND dialog) {
+      EXPECT_EQ(ShownFlags(dialog), With({0, 12})) << "as it opens";
+      for (const Step& s : steps) {
+        xtest::Click(dialog, Centre(dialog, s.click));
+        EXPECT_EQ(ShownFlags(dialog), s.shown) << s.what;
+      }
+      xtest::Click(dialog, Centre(dialog, win::IDOK));
+    });
+    ASSERT_EQ(DLOG_TablLine(flags.data()), 1);
+    EXPECT_EQ(user.left_open(), 0);
+  }
+  EXPECT_EQ(flags, steps.back().shown);
+}
+
+// Radios that show and hide fields: after each click the screen shows the
+// dialog exactly as its controls are now (nothing stale of the hidden or
+// shown fields), and it shows something else than before the click.
+TEST_F(OnScreen, FieldsShownAndHiddenByRadiosOnTheScreen) {
+  struct Click {
+    int radio;
+    int field;  // shown or hidden by it
+    bool shown;
+  };
+  struct Case {
+    const char* dialog;
+    std::function<int()> open;
+    std::vector<Click> clicks;
+  };
+  std::array<short, 8> histogram{0, 1, 0, 0, 0, 4, 0, 0};  // mode 1, 5 intervals
+  std::array<short, 5> division{1, 5, 6, 7, 1};              // rows and columns per part
+  const std::vector<Case> cases = {
+      {"DLOG_HistIntv", [&] { return DLOG_HistIntv(histogram.data()); },
+       {{8002, 8003, false}, {8001, 8003, true}, {8002, 8004, false}}},
+      {"DLOG_TablDiv", [&] { return DLOG_TablDiv(division.data()); },
+       {{8001, 8011, false}, {8003, 8013, true}, {8002, 8012, true}, {8001, 8041, false}}},
+  };
+  for (const Case& c : cases) {
+    t::User user;
+    user.OnDialog([&](win::HWND dialog) {
+      t::Image before = t::ScreenGrab(dialog);
+      for (const Click& k : c.clicks) {
+        xtest::Click(dialog, Centre(dialog, k.radio));
+        EXPECT_EQ(t::IsVisible(dialog, k.field), k.shown) << c.dialog << " " << k.radio;
+        t::Image screen = t::ScreenGrab(dialog);
+        t::Image painted = t::Grab(dialog);
+        ASSERT_EQ(screen.argb.size(), painted.argb.size()) << c.dialog;
+        int stale = 0;
+        for (std::size_t i = 0; i < screen.argb.size(); ++i)
+          stale += xtest::Rgb(screen.argb[i]) != xtest::Rgb(painted.argb[i]);
+        EXPECT_EQ(stale, 0) << c.dialog << " after " << k.radio;
+        EXPECT_NE(screen.argb, before.argb) << c.dialog << " after " << k.radio;
+        before = std::move(screen);
+      }
+      xtest::Click(dialog, Centre(dialog, win::IDCANCEL));
+    });
+    EXPECT_EQ(c.open(), 0) << c.dialog;
+    EXPECT_EQ(user.left_open(), 0) << c.dialog;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include "tests/support/x_screen.h"
+
+#include <QGuiApplication>
+
+#include <memory>
+#include <string>
+
+#include "platform/win/testing.h"
+
+// Xlib last: its macros (None, Bool, KeyPress...) clash with Qt's names.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace xtest {
+namespace {
+
+struct CloseDisplay {
+  void operator()(Display* d) const { XCloseDisplay(d); }
+};
+using DisplayPtr = std::unique_ptr<Display, CloseDisplay>;
+
+// A connection of the user's own, as a second client of the server.
+DisplayPtr Open() { return DisplayPtr(XOpenDisplay(nullptr)); }
+
+unsigned KeyCode(Display* d, std::string_view name) {
+  KeySym sym = XStringToKeysym(std::string(name).c_str());
+  return sym == NoSymbol ? 0 : XKeysymToKeycode(d, sym);
+}
+
+bool PressAndRelease(Display* d, unsigned code) {
+  return code != 0 && XTestFakeKeyEvent(d, code, True, CurrentTime) && XTestFakeKeyEvent(d, code, False, CurrentTime);
+}
+
+bool Pointer(Display* d, win::HWND window, win::POINT at) {
+  win::RECT r = win::testing::ScreenRect(window);
+  return XTestFakeMotionEvent(d, -1, r.left + at.x, r.top + at.y, CurrentTime);
+}
+
+bool Button(Display* d, bool down) { return XTestFakeButtonEvent(d, 1, down ? True : False, CurrentTime); }
+
+// The server has taken every event, then the program's event loop runs.
+bool Done(Display* d, win::HWND window, bool sent) {
+  XSync(d, False);
+  win::testing::LetEventLoopRun(window);
+  return sent;
+}
+
+}  // namespace
+
+bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }
+
+bool Key(win::HWND window, std::string_view key_name) {
+  DisplayPtr d = Open();
+  if (!d) return false;
+  return Done(d.get(), window, PressAndRelease(d.get(), KeyCode(d.get(), key_name)));
+}
+
+bool MoveTo(win::HWND window, win::POINT at) {
+  DisplayPtr d = Open();
+  if (!d) return false;
+  return Done(d.get(), window, Pointer(d.get(), window, at));
+}
+
+bool Click(win::HWND window, win::POINT at, std::string_view held) {
+  DisplayPtr d = Open();
+  if (!d) return false;
+  unsigned modifier = held.empty() ? 0 : KeyCode(d.get(), held);
+  if (!held.empty() && modifier == 0) return false;
+  // The server keeps the order: the program sees the move, then the button.
+  bool sent = Pointer(d.get(), window, at);
+  if (modifier) sent = XTestFakeKeyEvent(d.get(), modifier, True, CurrentTime) && sent;
+  sent = Button(d.get(), true) && Button(d.get(), false) && sent;
+  if (modifier) sent = XTestFakeKeyEvent(d.get(), modifier, False, CurrentTime) && sent;
+  return Done(d.get(), window, sent);
+}
+
+bool Drag(win::HWND window, win::POINT from, win::POINT to) {
+  DisplayPtr d = Open();
+  if (!d) return false;
+  bool sent = Pointer(d.get(), window, from);
+  sent = Button(d.get(), true) && sent;
+  sent = Pointer(d.get(), window, to) && sent;
+  sent = Button(d.get(), false) && sent;
+  return Done(d.get(), window, sent);
+}
+
+}  // namespace xtest

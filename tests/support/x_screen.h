@@ -1,0 +1,31 @@
+#pragma once
+// Tests on a real X server (the CTest fixture "xserver"): the user's keys and
+// mouse go through the server (its XTEST extension), and what the screen
+// shows is read back from it after the event loop has painted
+// (win::testing::ScreenGrab). Each action returns after the event loop has
+// run as in a user's pause.
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/win/types.h"
+
+namespace xtest {
+
+// True when the program runs on an X server (Qt's xcb platform).
+bool OnXServer();
+
+// A key (an X key name: Left, Right, Home, End, Return, Tab) to the window
+// with the input focus; `window` is the one whose event loop runs after it.
+bool Key(win::HWND window, std::string_view key_name);
+// The pointer to a point of a window (its own coordinates); no button.
+bool MoveTo(win::HWND window, win::POINT at);
+// A click of the left button at a point of a window, with a key held down
+// while it lasts when `held` names one ("Shift_L").
+bool Click(win::HWND window, win::POINT at, std::string_view held = {});
+// The left button pressed at one point, the pointer moved to another, released there.
+bool Drag(win::HWND window, win::POINT from, win::POINT to);
+
+inline std::uint32_t Rgb(std::uint32_t argb) { return argb & 0xFFFFFFu; }
+
+}  // namespace xtest
