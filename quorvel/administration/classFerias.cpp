@@ -5,6 +5,7 @@
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 #include "quorvel/personnel/classDadosFuncionario.h"
@@ -183,15 +184,13 @@ void classFerias::IncFerias(ado::Connection& ConnRH, std::string& DescErr, std::
                             std::int16_t& pnDiasAGozar, double& pnValorFerias, Variant& pnInicioFerias,
                             Variant& pnFimFerias, std::int16_t& pnDiasGozados, std::string& pnStatusFerias,
                             std::string& pnDecTerceiro, Variant& pnDtSolicitacao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegFerias = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegFerias, {"RhsFerias", "CodRegFerias"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsFerias ("
                     "CodRegFerias, CodFuncionario, InicioAquisicao, FimAquisicao, DiasAGozar, "
                     "ValorFerias, InicioFerias, FimFerias, DiasGozados, StatusFerias, DecTerceiro, DtSolicitacao) "
                     "VALUES ("
-                    " " + Key(*key) + ", "
+                    " " + Key(key) + ", "
                     " " + Key(pkCodFuncionario) + ", " +
                     Day(pnInicioAquisicao) + ", " +
                     Day(pnFimAquisicao) + ", "
