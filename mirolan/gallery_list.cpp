@@ -1,6 +1,7 @@
 #include "mirolan/gallery_list.h"
 
 #include <fstream>
+#include <iterator>
 
 #include "mirolan/files.h"
 #include "platform/win/controls.h"
@@ -23,14 +24,8 @@ void CGalleryListBox::Fill(const std::string& folder) {
   // another folder's index.
   std::ifstream index(JoinPath(folder, LastComponent(folder) + ".txt"), std::ios::binary);
   if (index) {
-    std::string line;
-    while (std::getline(index, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (line.size() > kMaxLine) line.resize(kMaxLine);
-      std::size_t comma = line.find(',');
-      if (comma == std::string::npos) continue;
-      Add(JoinPath(folder, line.substr(0, comma)), line.substr(comma + 1));
-    }
+    const std::string text{std::istreambuf_iterator<char>(index), std::istreambuf_iterator<char>()};
+    for (GalleryCategory& c : ParseGalleryIndex(text)) Add(JoinPath(folder, c.folder), std::move(c.label));
   } else {
     for (const FolderEntry& e : ListFolder(folder, "*.*")) {
       if (!e.directory || e.name == "." || e.name == "..") continue;
