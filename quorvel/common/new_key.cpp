@@ -11,8 +11,7 @@ bool IsUniqueViolation(const automation::Error& error) {
   if (error.number() != automation::err::kDatabase) return false;
   // The data layer's description: one "[SQLSTATE] message" line per diagnostic.
   const std::string& d = error.description();
-  for (const std::string_view mark : {"[23505]", "[23000]", "UNIQUE constraint failed", "PRIMARY KEY must be unique",
-                                      "is not unique"}) {
+  for (const std::string_view mark : {"[23505]", "[23000]", "UNIQUE constraint failed"}) {
     if (d.find(mark) != std::string::npos) return true;
   }
   return false;
