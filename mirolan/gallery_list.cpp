@@ -1,6 +1,6 @@
 #include "mirolan/gallery_list.h"
 
-#include <sstream>
+#include <optional>
 
 #include "mirolan/files.h"
 #include "platform/win/controls.h"
@@ -24,15 +24,7 @@ void CGalleryListBox::Fill(const std::string& folder) {
   // Only a regular file is an index: a folder of that name falls back to the
   // subfolders, and a FIFO is never waited on.
   if (std::optional<std::string> bytes = ReadRegularFile(JoinPath(folder, LastComponent(folder) + ".txt"))) {
-    std::istringstream index(std::move(*bytes));
-    std::string line;
-    while (std::getline(index, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (line.size() > kMaxLine) line.resize(kMaxLine);
-      std::size_t comma = line.find(',');
-      if (comma == std::string::npos) continue;
-      Add(JoinPath(folder, line.substr(0, comma)), line.substr(comma + 1));
-    }
+    for (GalleryCategory& c : ParseGalleryIndex(*bytes)) Add(JoinPath(folder, c.folder), std::move(c.label));
   } else {
     for (const FolderEntry& e : ListFolder(folder, "*.*")) {
       if (!e.directory || e.name == "." || e.name == "..") continue;

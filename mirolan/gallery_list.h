@@ -3,20 +3,19 @@
 // folder, from the gallery's index file or, without one, its subfolders.
 //
 // The index file is named after the folder's last component + ".txt"
-// (Gallery/Gallery.txt) and holds one category a line: the subfolder, a
-// comma and the label. A line without a comma is skipped; the line end
-// ("\n" or "\r\n") is dropped and a line is read up to 255 characters.
+// (Gallery/Gallery.txt); its lines are read as gallery_index.h says.
 
 #include <string>
 #include <vector>
 
+#include "mirolan/gallery_index.h"
 #include "platform/win/types.h"
 
 namespace mirolan {
 
 class CGalleryListBox {
  public:
-  static constexpr std::size_t kMaxLine = 255;
+  static constexpr std::size_t kMaxLine = kMaxIndexLine;
 
   void Attach(win::HWND list) { list_ = list; }
   win::HWND hwnd() const { return list_; }

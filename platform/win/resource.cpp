@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace win {
@@ -399,9 +401,14 @@ DialogFontMetrics FontMetrics(std::string_view face, int point_size) {
 }
 
 RECT DialogUnitsToPixels(const DialogFontMetrics& m, int x, int y, int cx, int cy) {
-  auto h = [&](int v) { return (v * m.base_x + (v >= 0 ? 2 : -2)) / 4; };
-  auto v = [&](int u) { return (u * m.base_y + (u >= 0 ? 4 : -4)) / 8; };
-  return RECT{h(x), v(y), h(x + cx), v(y + cy)};
+  // In 64 bits: a template may give any nine-digit number; pixels beyond the
+  // int range are clamped to it.
+  auto clamp = [](std::int64_t p) {
+    return static_cast<int>(std::clamp<std::int64_t>(p, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  };
+  auto h = [&](std::int64_t u) { return clamp((u * m.base_x + (u >= 0 ? 2 : -2)) / 4); };
+  auto v = [&](std::int64_t u) { return clamp((u * m.base_y + (u >= 0 ? 4 : -4)) / 8); };
+  return RECT{h(x), v(y), h(std::int64_t{x} + cx), v(std::int64_t{y} + cy)};
 }
 
 }  // namespace win

@@ -1,6 +1,7 @@
 #include "quorvel/administration/classAnotacao.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -83,14 +84,12 @@ void classAnotacao::IncAnotacao(ado::Connection& ConnRH, std::string& DescErr, s
                                 std::int32_t& pkCodRegAnotacao, std::int32_t& pkCodFuncionario,
                                 std::int32_t& pkCodTipoAnotacao, automation::Date& pnDataAnotacao,
                                 std::string& pnDescrAnotacao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegAnotacao = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegAnotacao, {"RhsAnotacao", "CodRegAnotacao"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsAnotacao ("
                     "CodRegAnotacao, CodFuncionario, CodTipoAnotacao, DataAnotacao, DescrAnotacao) "
                     "VALUES ("
-                    " " + Key(*key) + ", "
+                    " " + Key(key) + ", "
                     " " + Key(pkCodFuncionario) + ", "
                     " " + Key(pkCodTipoAnotacao) + ", " +
                     Day(pnDataAnotacao) + ", " +

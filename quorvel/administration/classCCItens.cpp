@@ -1,6 +1,7 @@
 #include "quorvel/administration/classCCItens.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -122,15 +123,13 @@ void classCCItens::IncCCItens(ado::Connection& ConnRH, std::string& DescErr, std
                               std::int32_t& pkCodEventoDet, double& pnReferencia, std::string& pnUnidade,
                               double& pnValor, std::int32_t& pnCodEventoFerias, std::int32_t& pnCodEventoAdicFerias,
                               std::int32_t& pnCodEventoAbono, std::int32_t& pnCodEventoAdicAbono) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodItemDetalheCC = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodItemDetalheCC, {"FlpCCItens", "CodItemDetalheCC"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     const std::string eventoDet = pkCodEventoDet == 0 ? "Null," : std::to_string(pkCodEventoDet) + ", ";
     Execute(ConnRH, "INSERT INTO FlpCCItens ("
                     "CodItemDetalheCC, CodContracheque, CodEventoDet, Referencia, Unidade, Valor, CodEventoFerias, "
                     "CodEventoAdicFerias, CodEventoAbono, CodEventoAdicAbono) "
-                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodContracheque) + ", " " " +
+                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodContracheque) + ", " " " +
                     eventoDet + " " + Amount(pnReferencia) + ", " + sql::Quote(pnUnidade) + ", " " " +
                     Amount(pnValor) + ", " " " + InsertedCode(pnCodEventoFerias, ", ") + " " +
                     InsertedCode(pnCodEventoAdicFerias, ", ") + " " + InsertedCode(pnCodEventoAbono, ", ") + " " +

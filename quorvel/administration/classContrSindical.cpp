@@ -1,6 +1,7 @@
 #include "quorvel/administration/classContrSindical.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -78,15 +79,13 @@ void classContrSindical::IncContrSindical(ado::Connection& ConnRH, std::string& 
                                           std::string&, std::int32_t& pkCodRegContrSindical,
                                           std::int32_t& pkCodFuncionario, std::int16_t& pnAnoBaseContrSind,
                                           double& pnValorContribuicao, std::string& pnNomeSindFavorecido) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegContrSindical = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegContrSindical, {"RhsContrSindical", "CodRegContrSindical"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsContrSindical ("
                     "CodRegContrSindical, CodFuncionario, AnoBaseContrSind, ValorContribuicao, "
                     "NomeSindFavorecido) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(key) + ", "
                     " " + std::to_string(pkCodFuncionario) + ", "
                     " " + std::to_string(pnAnoBaseContrSind) + ", "
                     " " + Amount(pnValorContribuicao) + ", " +

@@ -3,6 +3,7 @@
 #include "platform/automation/convert.h"
 #include "quorvel/administration/classTipoFalta.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -147,15 +148,13 @@ void classFaltaFuncionario::IncFaltaFuncionario(ado::Connection& ConnRH, std::st
                                                 std::int32_t& pkCodFuncionario, std::int32_t& pkCodTipoFalta,
                                                 Variant& pnDataInicio, Variant& pnDataFinal, Variant& pnNrHoras,
                                                 std::string& pnObservacao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegFaltaFuncionario = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegFaltaFuncionario, {"RhsFaltaFuncionario", "CodRegFaltaFuncionario"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsFaltaFuncionario ("
                     "CodRegFaltaFuncionario, CodFuncionario, CodTipoFalta, DataInicio, "
                     "DataFinal, NrHoras, Observacao) "
                     "VALUES ("
-                    " " + Key(*key) + ", "
+                    " " + Key(key) + ", "
                     " " + Key(pkCodFuncionario) + ", "
                     " " + Key(pkCodTipoFalta) + ", "
                     " " + sql::OptionalDate(pnDataInicio) + ", "

@@ -5,6 +5,7 @@
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 #include "quorvel/personnel/classDadosFuncionario.h"
@@ -190,14 +191,13 @@ void classFerias::IncFerias(ado::Connection& ConnRH, std::string& DescErr, std::
     const std::string start = sql::OptionalDate(pnInicioFerias);
     const std::string end = sql::OptionalDate(pnFimFerias);
     const std::string requested = sql::Date(pnDtSolicitacao);
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegFerias = key.value_or(0);
-    if (!key) return;
+    InsertWithNewKey(ConnRH, pkCodRegFerias, {"RhsFerias", "CodRegFerias"},
+                     [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsFerias ("
                     "CodRegFerias, CodFuncionario, InicioAquisicao, FimAquisicao, DiasAGozar, "
                     "ValorFerias, InicioFerias, FimFerias, DiasGozados, StatusFerias, DecTerceiro, DtSolicitacao) "
                     "VALUES ("
-                    " " + Key(*key) + ", "
+                    " " + Key(key) + ", "
                     " " + Key(pkCodFuncionario) + ", " +
                     Day(pnInicioAquisicao) + ", " +
                     Day(pnFimAquisicao) + ", "
@@ -209,6 +209,7 @@ void classFerias::IncFerias(ado::Connection& ConnRH, std::string& DescErr, std::
                     sql::Quote(pnStatusFerias) + ", " +
                     sql::Quote(pnDecTerceiro) + ", " +
                     requested + ")");
+    });
   });
 }
 

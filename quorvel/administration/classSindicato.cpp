@@ -1,6 +1,7 @@
 #include "quorvel/administration/classSindicato.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -128,15 +129,13 @@ void classSindicato::IncSindicato(ado::Connection& ConnRH, std::string& DescErr,
                                   std::string& pnNrEnderecoSind, std::string& pnComplEnderecoSind,
                                   std::string& pnBairroSind, std::int32_t& pkCodCidade, std::string& pnUFSind,
                                   std::string& pnCEPSind, std::uint8_t& pnDataBaseSind, std::string& pnTelefone) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodSindicato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodSindicato, {"RhsSindicato", "CodSindicato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsSindicato ("
                     "CodSindicato, NomeSind, LogradouroSind, EnderecoSind, NrEnderecoSind, "
                     "ComplEnderecoSind, BairroSind, CodCidade, UFSind, CEPSind, DataBaseSind, Telefone )"
                     "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnNomeSind) + ", " +
                     sql::Quote(pnLogradouroSind) + ", " +
                     sql::Quote(pnEnderecoSind) + ", " +

@@ -2,6 +2,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -111,15 +112,13 @@ void classSolicValeTransporte::IncSolicValeTransporte(ado::Connection& ConnRH, s
                                                       std::int32_t& pkCodTipoValeTransporte,
                                                       std::string& pnLinhaUtilizada, std::uint8_t& pnQuantDiaria,
                                                       automation::Date& pnDataSolicitacao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegSolicValeTransporte = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegSolicValeTransporte, {"RhsSolicValeTransporte", "CodRegSolicValeTransporte"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsSolicValeTransporte ("
                     "CodRegSolicValeTransporte, CodFuncionario, CodTipoValeTransporte, "
                     "LinhaUtilizada, QuantDiaria, DataSolicitacao) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(key) + ", "
                     " " + std::to_string(pkCodFuncionario) + ", "
                     " " + std::to_string(pkCodTipoValeTransporte) + ", " +
                     sql::Quote(pnLinhaUtilizada) + ", "

@@ -1,6 +1,7 @@
 #include "quorvel/administration/classTipoAnotacao.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -74,12 +75,10 @@ void classTipoAnotacao::AltTipoAnotacao(ado::Connection& ConnRH, std::string& De
 void classTipoAnotacao::IncTipoAnotacao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                         std::int32_t& pkCodTipoAnotacao, std::string& pnDescrTipoAnotacao,
                                         std::string& pnFalta, std::string& pnAtivado) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodTipoAnotacao = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodTipoAnotacao, {"RhsTipoAnotacao", "CodTipoAnotacao"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTipoAnotacao (" "CodTipoAnotacao, DescrTipoAnotacao, Falta, Ativado) " "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnDescrTipoAnotacao) + ", " +
                     sql::Quote(pnFalta) + ", " +
                     sql::Quote(pnAtivado) + ") ");

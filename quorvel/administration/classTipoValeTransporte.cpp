@@ -2,6 +2,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -120,16 +121,14 @@ void classTipoValeTransporte::IncTipoValeTransporte(ado::Connection& ConnRH, std
                                                     std::int32_t& pnQuantComercializada, std::int32_t& pkCodTransp,
                                                     Variant& pnDataUltimaCompra, std::int32_t& pnQuantUltimaCompra,
                                                     std::string& pnAtivado) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodTipoValeTransporte = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodTipoValeTransporte, {"RhsTipoValeTransporte", "CodTipoValeTransporte"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTipoValeTransporte ("
                     "CodTipoValeTransporte, DescrTipoValeTransporte, ValorUnitario, "
                     "QuantComercializada, CodTransp, DataUltimaCompra, QuantUltimaCompra, "
                     "Ativado) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnDescrTipoValeTransporte) + ", "
                     " " + Amount(pnValorUnitario) + ", "
                     " " + std::to_string(pnQuantComercializada) + ", "

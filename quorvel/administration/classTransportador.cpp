@@ -1,6 +1,7 @@
 #include "quorvel/administration/classTransportador.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -191,17 +192,15 @@ void classTransportador::IncTransportador(
     std::string& pnLogradouroCompra, std::string& pnEnderecoCompra, std::string& pnNrEnderecoCompra,
     std::string& pnComplEnderecoCompra, std::string& pnBairroCompra, Variant& pkCodCidadeCompra,
     std::string& pnUFCompra, std::string& pnFoneCompra) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodTransp = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodTransp, {"RhsTransportador", "CodTransp"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTransportador ("
                     "CodTransp, NomeTransp, LogradouroTransp, EnderecoTransp, NrEnderecoTransp, "
                     "ComplEnderecoTransp, BairroTransp, CodCidadeTransp, UFTransp, CEPTransp, "
                     "FoneTransp, LogradouroCompra, EnderecoCompra, NrEnderecoCompra, "
                     "ComplEnderecoCompra, BairroCompra, CodCidadeCompra, UFCompra, FoneCompra) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnNomeTransp) + ", " +
                     sql::Quote(pnLogradouroTransp) + ", " +
                     sql::Quote(pnEnderecoTransp) + ", " +

@@ -1,6 +1,7 @@
 #include "quorvel/administration/classValeRefeicao.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -79,15 +80,13 @@ void classValeRefeicao::IncValeRefeicao(ado::Connection& ConnRH, std::string& De
                                         std::int32_t& pkCodRegValeRefeicao, std::int32_t& pkCodFuncionario,
                                         automation::Date& pnDataRetirada, std::uint8_t& pnQuantidadeRetirada,
                                         double& pnValorUnitarioVR, double& pnValorTotal) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegValeRefeicao = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegValeRefeicao, {"RhsValeRefeicao", "CodRegValeRefeicao"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsValeRefeicao ("
                     "CodRegValeRefeicao, CodFuncionario, DataRetirada, QuantidadeRetirada, "
                     "ValorUnitarioVR, ValorTotal) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(key) + ", "
                     " " + std::to_string(pkCodFuncionario) + ", " +
                     DateLiteral(pnDataRetirada) + ", "
                     " " + std::to_string(pnQuantidadeRetirada) + ", "

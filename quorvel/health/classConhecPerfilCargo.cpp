@@ -1,6 +1,7 @@
 #include "quorvel/health/classConhecPerfilCargo.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -81,14 +82,12 @@ void classConhecPerfilCargo::IncConhecPerfilCargo(ado::Connection& ConnRH, std::
                                                   std::string&, std::int32_t& pkCodRegConhecPerfil,
                                                   std::int32_t& pkCodRegPerfilCargo, std::string& pkCodConhec,
                                                   std::uint8_t& pnNivelConhecPerfil) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegConhecPerfil = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegConhecPerfil, {"RhsConhecPerfilCargo", "CodRegConhecPerfil"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsConhecPerfilCargo ("
                     "CodRegConhecPerfil, CodRegPerfilCargo, CodConhec, NivelConhecPerfil) "
                     "VALUES ("
-                    " " + N(*key) + ", "
+                    " " + N(key) + ", "
                     " " + N(pkCodRegPerfilCargo) + ", " +
                     sql::Quote(pkCodConhec) + ", "
                     " " + N(pnNivelConhecPerfil) + ") ");

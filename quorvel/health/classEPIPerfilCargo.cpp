@@ -1,6 +1,7 @@
 #include "quorvel/health/classEPIPerfilCargo.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -70,13 +71,11 @@ void classEPIPerfilCargo::AltEPIPerfilCargo(ado::Connection& ConnRH, std::string
 void classEPIPerfilCargo::IncEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::int32_t& pkCodRegEPIPerfilCargo,
                                             std::int32_t& pkCodPerfilCargo, std::int32_t& pkCodEPI) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegEPIPerfilCargo = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegEPIPerfilCargo, {"RhsEPIPerfilCargo", "CodRegEPIPerfilCargo"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsEPIPerfilCargo (" "CodRegEPIPerfilCargo, CodPerfilCargo, CodEPI) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(key) + ", "
                     " " + std::to_string(pkCodPerfilCargo) + ", "
                     " " + std::to_string(pkCodEPI) + ") ");
   });

@@ -2,6 +2,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -135,15 +136,13 @@ void classExameAgendado::IncExameAgendado(ado::Connection& ConnRH, std::string& 
                                           std::string& pnStatus, Variant& pnData, Variant& pnHora,
                                           std::string& pnLocalConsulta, std::string& pnMedico,
                                           std::string& pnNrRegMedico) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodExameAgendado = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodExameAgendado, {"RhsExameAgendado", "CodExameAgendado"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsExameAgendado ("
                     "CodExameAgendado, CodFuncionario, CodTipoExame, Status, Data, Hora, "
                     "LocalConsulta, Medico, NrRegMedico) "
                     "VALUES ("
-                    " " + N(*key) + ", "
+                    " " + N(key) + ", "
                     " " + N(pkCodFuncionario) + ", "
                     " " + N(pkCodTipoExame) + ", " +
                     sql::Quote(pnStatus) + ", "

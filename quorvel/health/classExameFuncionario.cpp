@@ -1,6 +1,7 @@
 #include "quorvel/health/classExameFuncionario.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -128,15 +129,13 @@ void classExameFuncionario::IncExameFuncionario(ado::Connection& ConnRH, std::st
                                                 std::int32_t& pkCodFuncionario, std::int32_t& pkCodTipoExame,
                                                 std::string& pnPeriodico, std::string& pnDemissional,
                                                 std::int32_t& pnAnos, std::int32_t& pnMeses, std::int32_t& pnDias) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodExameFuncionario = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodExameFuncionario, {"RhsExameFuncionario", "CodExameFuncionario"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsExameFuncionario ("
                     "CodExameFuncionario, CodFuncionario, CodTipoExame, Periodico, "
                     "Demissional, Anos, Meses, Dias) "
                     "VALUES ("
-                    " " + N(*key) + ", "
+                    " " + N(key) + ", "
                     " " + N(pkCodFuncionario) + ", "
                     " " + N(pkCodTipoExame) + ", " +
                     sql::Quote(pnPeriodico) + ", " +

@@ -1,6 +1,7 @@
 #include "quorvel/health/classExameMedico.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -116,16 +117,14 @@ void classExameMedico::IncExameMedico(ado::Connection& ConnRH, std::string& Desc
                                       std::string& pnExamesComplementares, std::string& pnMedicoResponsavel,
                                       std::int32_t& pnNrRegistroMedico, std::int32_t& pkCodConselho,
                                       float& pnDiasPerdidos) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegExameMedico = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegExameMedico, {"RhsExameMedico", "CodRegExameMedico"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     std::string statement = "INSERT INTO RhsExameMedico ("
                             "CodRegExameMedico, CodFuncionario, CodTipoExame, DataExame, AptoFuncao, "
                             "RiscosOcupacionais, ExamesComplementares, MedicoResponsavel, "
                             "NrRegistroMedico, CodConselho, DiasPerdidos) "
                             "VALUES ("
-                            " " + N(*key) + ", "
+                            " " + N(key) + ", "
                             " " + N(pkCodFuncionario) + ", "
                             " " + N(pkCodTipoExame) + ", " +
                             Day(pnDataExame) + ", " +

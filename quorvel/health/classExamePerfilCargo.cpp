@@ -1,6 +1,7 @@
 #include "quorvel/health/classExamePerfilCargo.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -75,14 +76,12 @@ void classExamePerfilCargo::IncExamePerfilCargo(ado::Connection& ConnRH, std::st
                                                 std::string&, std::int32_t& pkCodRegExamePerfil,
                                                 std::int32_t& pkCodRegPerfilCargo, std::int32_t& pkCodTipoExame,
                                                 std::string& pnObrigatoriedade) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegExamePerfil = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegExamePerfil, {"RhsExamePerfilCargo", "CodRegExamePerfil"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsExamePerfilCargo ("
                     "CodRegExamePerfil, CodRegPerfilCargo, CodTipoExame, Obrigatoriedade) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(key) + ", "
                     " " + std::to_string(pkCodRegPerfilCargo) + ", "
                     " " + std::to_string(pkCodTipoExame) + ", " +
                     sql::Quote(pnObrigatoriedade) + ") ");

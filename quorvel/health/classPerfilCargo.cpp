@@ -1,6 +1,7 @@
 #include "quorvel/health/classPerfilCargo.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -96,15 +97,13 @@ void classPerfilCargo::IncPerfilCargo(ado::Connection& ConnRH, std::string& Desc
                                       std::int32_t& pkCodCargo, Variant& pnIdadeMin, Variant& pnIdadeMax,
                                       std::string& pnSexo, std::int32_t& pnCodGrauInstrMin,
                                       std::uint8_t& pnExperMinAnos, std::uint8_t& pnExperMinMeses) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegPerfilCargo = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegPerfilCargo, {"RhsPerfilCargo", "CodRegPerfilCargo"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsPerfilCargo ("
                     "CodRegPerfilCargo, CodFilial, CodCargo, IdadeMin, IdadeMax, Sexo, "
                     "CodGrauInstrMin, ExperMinAnos, ExperMinMeses) "
                     "VALUES ("
-                    " " + N(*key) + ", "
+                    " " + N(key) + ", "
                     " " + N(pkCodFilial) + ", "
                     " " + N(pkCodCargo) + ", "
                     " " + sql::OptionalNumber(pnIdadeMin) + ", "

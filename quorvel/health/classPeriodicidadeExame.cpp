@@ -1,6 +1,7 @@
 #include "quorvel/health/classPeriodicidadeExame.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -103,14 +104,12 @@ void classPeriodicidadeExame::IncPeriodicidadeExame(ado::Connection& ConnRH, std
                                                     std::int32_t& pkCodRegExamePerfil, double& pnIdadeMin,
                                                     std::int32_t& pnAnos, std::int32_t& pnMeses,
                                                     std::int32_t& pnDias) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegPeriodicidade = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegPeriodicidade, {"RhsPeriodicidadeExame", "CodRegPeriodicidade"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsPeriodicidadeExame ("
                     "CodRegPeriodicidade, CodRegExamePerfil, IdadeMin, Anos, Meses, Dias) "
                     "VALUES ("
-                    " " + N(*key) + ", "
+                    " " + N(key) + ", "
                     " " + N(pkCodRegExamePerfil) + ", "
                     " " + Age(pnIdadeMin) + ", "
                     " " + N(pnAnos) + ", "

@@ -1,6 +1,7 @@
 #include "quorvel/health/classTipoExameMedico.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -74,13 +75,11 @@ void classTipoExameMedico::IncTipoExameMedico(ado::Connection& ConnRH, std::stri
                                               std::string&, std::int32_t& pkCodTipoExame,
                                               std::string& pnDescrTipoExame, std::uint8_t& pnDiasDeParada,
                                               std::string& pnAtivado) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodTipoExame = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodTipoExame, {"RhsTipoExameMedico", "CodTipoExame"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTipoExameMedico (" "CodTipoExame, DescrTipoExame, DiasDeParada, Ativado) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnDescrTipoExame) + ", "
                     " " + std::to_string(pnDiasDeParada) + ", " +
                     sql::Quote(pnAtivado) + ") ");

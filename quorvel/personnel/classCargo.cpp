@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classCargo.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -83,12 +84,10 @@ void classCargo::AltCargo(ado::Connection& ConnRH, std::string& DescErr, std::st
 void classCargo::IncCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                           std::int32_t& pkCodCargo, std::string& pnNomeCargo, std::string& pkCodCBO,
                           double& pnPisoCargo) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodCargo = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodCargo, {"RhsCargo", "CodCargo"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsCargo (" "CodCargo, NomeCargo, CodCBO, PisoCargo) " "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnNomeCargo) + ", " +
                     sql::Quote(pkCodCBO) + ", "
                     " " + Amount(pnPisoCargo) + " )");

@@ -2,6 +2,7 @@
 
 #include "platform/win/msgbox.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -59,12 +60,10 @@ void classConselho::AltConselho(ado::Connection& ConnRH, std::string& DescErr, s
 void classConselho::IncConselho(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                 std::int32_t& pkCodConselho, std::string& pnSiglaConselho,
                                 std::string& pnNomeConselho) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodConselho = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodConselho, {"RhsConselho", "CodConselho"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsConselho (" "CodConselho, SiglaConselho, NomeConselho) " "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnSiglaConselho) + ", " +
                     sql::Quote(pnNomeConselho) + ") ");
   });

@@ -7,6 +7,7 @@
 #include "platform/automation/date.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -239,10 +240,8 @@ void classContratoFuncionario::IncContratoFuncionario(
     float& pnIndicePericulosidadeContr, float& pnIndiceInsalubridadeContr, float& pnHorasDiarias,
     float& pnHorasSemanais, std::string& pnHorarioTrabalho, Variant& pnHorasExtrasNaoExcedentes,
     Variant& pnAcrescimoNaoExcedentes, std::string& pnEmitido) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegContratoFuncionario = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegContratoFuncionario, {"RhsContratoFuncionario", "CodRegContratoFuncionario"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     std::string statement =
         "INSERT INTO RhsContratoFuncionario ("
         "CodRegContratoFuncionario, CodFuncionario, CodTipoContrato, CodCargo, "
@@ -252,7 +251,7 @@ void classContratoFuncionario::IncContratoFuncionario(
         "HorasSemanais, HorarioTrabalho, HorasExtrasNaoExcedentes, "
         "AcrescimoNaoExcedentes, Emitido) "
         "VALUES ("
-        " " + std::to_string(*key) + ", "
+        " " + std::to_string(key) + ", "
         " " + std::to_string(pkCodFuncionario) + ", "
         " " + std::to_string(pkCodTipoContrato) + ", "
         " " + std::to_string(pkCodCargo) + ", " +

@@ -5,6 +5,7 @@
 
 #include "platform/automation/array.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 #include "quorvel/personnel/classDadosPessoais.h"
@@ -283,12 +284,10 @@ void classDadosFuncionario::IncDadosFuncionario(
     Variant& pkCodMotivoDeslig, std::string& pnNomeResponsavel, automation::Date& pnDataUltimaAtualizacao,
     double& pnGratificacao) {
   bool inserted = false;
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodFuncionario = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodFuncionario, {"RhsDadosFuncionario", "CodFuncionario"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     std::string statement = InsertStatement(
-        Values(pkCodIndividual, *key, pkCodFilial, pkCodVaga, pkCodTipoContrato, pnNrMatricula, pnDataAdmissao,
+        Values(pkCodIndividual, key, pkCodFilial, pkCodVaga, pkCodTipoContrato, pnNrMatricula, pnDataAdmissao,
                pnDataPrimAdmissao, pkCodTipoAdmissao, pnMotivoContratacao, pkCodCargo, pkCodCA, pkNumBancoPagto,
                pnAgenciaPagto, pnContaPagto, pnDataOpFGTS, pnOptante, pkNumBancoFGTS, pnNrContaFGTS,
                pnSalarioContratual, pkCodTipoSalario, pnPeriodoPagamento, pnNrDepIR, pnIndicePericulosidade,

@@ -4,6 +4,7 @@
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -300,10 +301,8 @@ void classDadosPessoais::IncDadosPessoais(ado::Connection& ConnRH, std::string& 
     std::string& pnCaminhoFoto,
     Variant& pnArray) {
   const Extra extra = ReadInsertArray(pnArray);
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodIndividual = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodIndividual, {"RhsDadosPessoais", "CodIndividual"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     std::string s = "INSERT INTO RhsDadosPessoais ("
         "CodIndividual, Nome, NomePai, NomeMae, "
         "Logradouro, Endereco, NrEndereco, ComplEndereco, Bairro, CodCidade, "
@@ -317,7 +316,7 @@ void classDadosPessoais::IncDadosPessoais(ado::Connection& ConnRH, std::string& 
         "CodCorPele, Fumante, DataUltimaAtualizacao, Status, Situacao, CaminhoFoto, "
         "Observacoes, codPais) ";
     std::string v = "VALUES (";
-    v += " " + std::to_string(*key) + ", ";
+    v += " " + std::to_string(key) + ", ";
     v += sql::Quote(pnNome) + ", ";
     v += sql::Quote(pnNomePai) + ", ";
     v += sql::Quote(pnNomeMae) + ", ";

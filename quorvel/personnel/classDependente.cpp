@@ -7,6 +7,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -149,10 +150,8 @@ void classDependente::IncDependente(
     Variant& pkCodNacionalidadeDep, std::string& pnNomeCartorio, std::string& pnNrRegistro, std::string& pnNrLivro,
     std::string& pnNrFolha, Variant& pkCodGrauInstrucaoDep, std::string& pnDepIRRF, std::string& pnDepSalFamilia,
     std::string& pnDepAssitMedica, std::string& pnDepPensaoAliment) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodDep = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodDep, {"RhsDependente", "CodDep"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     const std::vector<Value> values =
         Columns(pkCodFuncionario, pnNomeDep, pkCodGrauParentesco, pnSexoDep, pnNrCPFDep, pnDataNascDep,
                 pkCodNaturalidadeDep, pkCodNacionalidadeDep, pnNomeCartorio, pnNrRegistro, pnNrLivro, pnNrFolha,
@@ -163,7 +162,7 @@ void classDependente::IncDependente(
                             "NrRegistro, NrLivro, NrFolha, CodGrauInstrucaoDep, DepIRRF, DepSalFamilia, "
                             "DepAssistMedica, DepPensaoAliment) "
                             "VALUES ("
-                            " " + std::to_string(*key) + ", " + sql::ValueList(values, ") ");
+                            " " + std::to_string(key) + ", " + sql::ValueList(values, ") ");
     Execute(ConnRH, statement);
   });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/automation/error.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -91,15 +92,13 @@ void classRemuneracao::IncRemuneracao(ado::Connection& ConnRH, std::string& Desc
                                       std::int32_t& pkCodRegRemuneracao, std::int32_t& pkCodFuncionario,
                                       automation::Date& pnDataAumento, float& pnIndiceAumento,
                                       double& pnValorAtualizado, std::int32_t& pkCodMotivoAumento) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegRemuneracao = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegRemuneracao, {"RhsRemuneracao", "CodRegRemuneracao"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     std::string statement = "INSERT INTO RhsRemuneracao ("
                             "CodRegRemuneracao, CodFuncionario, DataAumento, IndiceAumento, "
                             "ValorAtualizado, CodMotivoAumento) "
                             "VALUES ("
-                            " " + std::to_string(*key) + ", "
+                            " " + std::to_string(key) + ", "
                             " " + std::to_string(pkCodFuncionario) + ", " +
                             sql::Date(Variant(pnDataAumento)) + ", "
                             " " + sql::Single(pnIndiceAumento) + ", "

@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classTipoContrato.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -84,15 +85,13 @@ void classTipoContrato::IncTipoContrato(ado::Connection& ConnRH, std::string& De
                                         std::string& pnNomeContrato, std::string& pnNomeContrato2,
                                         std::string& pnLeiContrato, std::string& pnDesignacaoContratado,
                                         std::string& pnAtivado) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodTipoContrato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodTipoContrato, {"RhsTipoContrato", "CodTipoContrato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTipoContrato ("
                     "CodTipoContrato, DescrTipoContrato, NomeContrato, NomeContrato2, LeiContrato, "
                     "DesignacaoContratado, Ativado) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnDescrTipoContrato) + ", " +
                     sql::Quote(pnNomeContrato) + ", " +
                     sql::Quote(pnNomeContrato2) + ", " +

@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classTipoGrauParentesco.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -82,14 +83,12 @@ void classTipoGrauParentesco::IncTipoGrauParentesco(ado::Connection& ConnRH, std
                                                     std::string&, std::int32_t& pkCodGrauParentesco,
                                                     std::string& pnDescrGrauParentesco,
                                                     std::uint8_t& pnGrauParentesco, std::string& pnSalarioFamilia) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodGrauParentesco = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodGrauParentesco, {"RhsTipoGrauParentesco", "CodGrauParentesco"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTipoGrauParentesco ("
                     "CodGrauParentesco, DescrGrauParentesco, GrauParentesco, SalarioFamilia) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", " +
+                    " " + std::to_string(key) + ", " +
                     sql::Quote(pnDescrGrauParentesco) + ", "
                     " " + std::to_string(pnGrauParentesco) + ", " +
                     sql::Quote(pnSalarioFamilia) + ") ");

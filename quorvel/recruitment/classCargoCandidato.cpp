@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classCargoCandidato.h"
 
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -19,12 +20,10 @@ constexpr std::string_view kSelect =
 void classCargoCandidato::IncCargoCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::int32_t& pkCodRegCargoCandidato,
                                             std::int32_t& pkCodCandidato, std::int32_t& pkCodCargo) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegCargoCandidato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegCargoCandidato, {"RhsCargoCandidato", "CodRegCargoCandidato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsCargoCandidato (" "CodRegCargoCandidato, CodCandidato, CodCargo) "
-                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodCandidato) + ", " " " +
+                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " " " +
                         std::to_string(pkCodCargo) + ") ");
   });
 }

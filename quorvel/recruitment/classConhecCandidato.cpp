@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classConhecCandidato.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -91,14 +92,12 @@ void classConhecCandidato::IncConhecCandidato(ado::Connection& ConnRH, std::stri
                                               std::int32_t& pkCodCandidato, std::string& pkCodConhec,
                                               std::uint8_t& pnNivelConhecCandidato,
                                               std::string& pnDescrConhecCandidato) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegConhecCandidato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegConhecCandidato, {"RhsConhecCandidato", "CodRegConhecCandidato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsConhecCandidato ("
                     "CodRegConhecCandidato, CodCandidato, CodConhec, NivelConhecCandidato, "
                     "DescrConhecCandidato) "
-                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
+                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
                         sql::Quote(pkCodConhec) + ", " " " + std::to_string(pnNivelConhecCandidato) + ", " +
                         sql::Quote(pnDescrConhecCandidato) + ") ");
   });

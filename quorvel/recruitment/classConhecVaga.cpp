@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classConhecVaga.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -72,12 +73,10 @@ void classConhecVaga::AltConhecVaga(ado::Connection& ConnRH, std::string& DescEr
 void classConhecVaga::IncConhecVaga(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                     std::int32_t& pkCodRegConhecVaga, std::int32_t& pkCodVaga,
                                     std::string& pkCodConhec, std::uint8_t& pnNivelConhecVaga) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegConhecVaga = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegConhecVaga, {"RhsConhecVaga", "CodRegConhecVaga"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsConhecVaga (" "CodRegConhecVaga, CodVaga, CodConhec, NivelConhecVaga) "
-                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodVaga) + ", " +
+                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodVaga) + ", " +
                     sql::Quote(pkCodConhec) + ", " " " + std::to_string(pnNivelConhecVaga) + ") ");
   });
 }

@@ -8,6 +8,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -142,18 +143,21 @@ void classConhecimento::IncConhecimento(ado::Connection& ConnRH, std::string& De
                                         std::string& pkCodConhec, std::string& pnCodPaiConhec,
                                         std::string& pnDescrConhec, std::string& pnCodCompletoConhec,
                                         std::string& pnDescrCompletaConhec) {
-  Trapped(DescErr, [&] {
-    pkCodConhec = fProxCodigo(ConnRH, DescErr);
-    if (pkCodConhec.empty()) return;
+  const auto next = [&]() -> std::optional<std::string> {
+    std::string code = fProxCodigo(ConnRH, DescErr);
+    if (code.empty()) return std::nullopt;
+    return code;
+  };
+  InsertTrapped(ConnRH, DescErr, pkCodConhec, {"RhsConhecimento", "CodConhec"}, next, [&](const std::string& key) {
     pnCodCompletoConhec.clear();
-    const auto code_path = fBusCodCompleto(ConnRH, DescErr, pnCodPaiConhec, pkCodConhec);
+    const auto code_path = fBusCodCompleto(ConnRH, DescErr, pnCodPaiConhec, key);
     if (!code_path) return;
     pnCodCompletoConhec = *code_path;
-    const auto descr_path = fBusDescrCompleta(ConnRH, DescErr, pnCodPaiConhec, pkCodConhec, pnDescrConhec);
+    const auto descr_path = fBusDescrCompleta(ConnRH, DescErr, pnCodPaiConhec, key, pnDescrConhec);
     if (!descr_path) return;
     pnDescrCompletaConhec = *descr_path;
     Execute(ConnRH, "INSERT INTO RhsConhecimento (" "CodConhec, CodPaiConhec, DescrConhec, CodCompletoConhec, "
-                    "DescrCompletaConhec) " "VALUES (" + sql::Quote(pkCodConhec) + ", " +
+                    "DescrCompletaConhec) " "VALUES (" + sql::Quote(key) + ", " +
                     sql::Quote(pnCodPaiConhec) + ", " + sql::Quote(pnDescrConhec) + ", " +
                     sql::Quote(pnCodCompletoConhec) + ", " + sql::Quote(pnDescrCompletaConhec) + ") ");
   });

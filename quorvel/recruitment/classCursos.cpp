@@ -2,6 +2,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -87,15 +88,13 @@ void classCursos::IncCurso(ado::Connection& ConnRH, std::string& DescErr, std::s
                            std::int32_t& pkCodRegCurso, std::int32_t& pkCodIndividual, std::string& pnNomeCurso,
                            std::string& pnEntidade, std::string& pnAnoPeriodo, std::string& pnDuracao,
                            std::string& pnDiploma) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegCurso = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegCurso, {"RhsCursos", "CodRegCurso"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsCursos ("
                     "CodRegCurso, CodIndividual, NomeCurso, Entidade, AnoPeriodo, Duracao, "
                     "Diploma) "
                     "VALUES ("
-                    " " + std::to_string(*key) + ", "
+                    " " + std::to_string(key) + ", "
                     " " + std::to_string(pkCodIndividual) + ", " +
                     sql::Quote(pnNomeCurso) + ", " +
                     sql::Quote(pnEntidade) + ", " +

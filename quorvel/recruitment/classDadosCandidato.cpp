@@ -4,6 +4,7 @@
 
 #include "platform/automation/clock.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -181,10 +182,8 @@ void classDadosCandidato::IncCandidato(
     std::string& pnDispViagens, double& pnSalarioPretendido, std::string& pnTurnoPreferencial,
     Variant& pnOutrasFuncoes, std::string& pnMeioTransporte, Variant& pnOutrosContatos,
     Date& pnDataUltimaAtualizacao, std::string& pnSituacao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodCandidato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodCandidato, {"RhsDadosCandidato", "CodCandidato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     const CandidateValues values =
         Literals(pnEncaminhadoPor, pnParentesEmpresa, pnNomeParentes, pnDatilografia, pnOutrosTiposTrab,
                  pnDescrOutrosTiposTrab, pnOutrosConhecimentos, pnDispHorasExtras, pnDispViagens,
@@ -197,7 +196,7 @@ void classDadosCandidato::IncCandidato(
         "OutrosConhecimentos, DispHorasExtras, DispViagens, SalarioPretendido, "
         "TurnoPreferencial, OutrasFuncoes, MeioTransporte, OutrosContatos, "
         "DataUltimaAtualizacao, Situacao) "
-        "VALUES (" " " + std::to_string(pkCodIndividual) + ", " " " + std::to_string(*key);
+        "VALUES (" " " + std::to_string(pkCodIndividual) + ", " " " + std::to_string(key);
     for (const Assignment& a : values) statement += (a.column == kSalary ? ",  " : ", ") + a.literal;
     statement += ") ";
     Execute(ConnRH, statement);

@@ -2,6 +2,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -183,14 +184,12 @@ void classEncaminhamento::IncEncaminhamento(ado::Connection& ConnRH, std::string
                                             Date& pnDataEncaminhamento, std::string& pnEmitido,
                                             std::string& pnObservacao, std::string& pnSelecao,
                                             std::string& pnContratacao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodEncaminhamento = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodEncaminhamento, {"RhsEncaminhamento", "CodEncaminhamento"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsEncaminhamento ("
                     "CodEncaminhamento, CodVaga, CodCandidato, DataEncaminhamento, Emitido, "
                     "Observacao, Selecao, Contratacao) "
-                    "VALUES (" " " + Key(*key) + ", " " " + Key(pkCodVaga) + ", " " " + Key(pkCodCandidato) +
+                    "VALUES (" " " + Key(key) + ", " " " + Key(pkCodVaga) + ", " " " + Key(pkCodCandidato) +
                     ", " + sql::Date(Variant(pnDataEncaminhamento)) + ", " + sql::Quote(pnEmitido) + ", " +
                     sql::Quote(pnObservacao) + ", " + sql::Quote(pnSelecao) + ", " + sql::Quote(pnContratacao) +
                     ") ");

@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classEscolaridadeCandidato.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -32,14 +33,12 @@ void classEscolaridadeCandidato::IncEscolaridadeCandidato(ado::Connection& ConnR
                                                           std::string& pnNomeEntidade,
                                                           std::uint8_t& pnSerieSemestre,
                                                           std::string& pnAnoConclusao) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegEscolaridadeCandidato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegEscolaridadeCandidato, {"RhsEscolaridadeCandidato", "CodRegEscolaridadeCandidato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsEscolaridadeCandidato ("
                     "CodRegEscolaridadeCandidato, CodCandidato, CodNivel, NomeEntidade, "
                     "SerieSemestre, AnoConclusao) "
-                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodCandidato) + ", " " " +
+                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " " " +
                         std::to_string(pkCodNivel) + ", " + sql::Quote(pnNomeEntidade) + ", " " " +
                         std::to_string(pnSerieSemestre) + " , " + sql::Quote(pnAnoConclusao) + ") ");
   });

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -133,17 +134,15 @@ void classExperCandidato::IncExperCandidato(ado::Connection& ConnRH, std::string
                                             std::string& pnDescrAtividades, Date& pnDataEntrada,
                                             Variant& pnDataSaida, double& pnSalarioSaida,
                                             std::int16_t& pkCodMotivoDeslig, std::string& pnDescrMotivoSaida) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegExperCandidato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegExperCandidato, {"RhsExperCandidato", "CodRegExperCandidato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     const auto values = JobValues(pkCodCandidato, pnNomeEmpresa, pkCodCidade, pkCodCargo, pnDescrAtividades,
                                   pnDataEntrada, pnDataSaida, pnSalarioSaida, pkCodMotivoDeslig, pnDescrMotivoSaida);
     Execute(ConnRH, "INSERT INTO RhsExperCandidato ("
                     "CodRegExperCandidato, CodCandidato, NomeEmpresa, CodCidade, CodCargo, "
                     "DescrAtividades, DataEntrada, DataSaida, SalarioSaida, CodMotivoDeslig, "
                     "DescrMotivoSaida) "
-                    "VALUES (" " " + std::to_string(*key) + ", " + sql::ValueList(values, ") "));
+                    "VALUES (" " " + std::to_string(key) + ", " + sql::ValueList(values, ") "));
   });
 }
 

@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classMotivoEncerramento.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -54,12 +55,10 @@ void classMotivoEncerramento::AltMotivoEncerramento(ado::Connection& ConnRH, std
 void classMotivoEncerramento::IncMotivoEncerramento(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                     std::string&, std::int32_t& pkCodMotivoEncerramento,
                                                     std::string& pnDescrMotivoEncerramento) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodMotivoEncerramento = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodMotivoEncerramento, {"RhsMotivoEncerramento", "CodMotivoEncerramento"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsMotivoEncerramento (" "CodMotivoEncerramento, DescrMotivoEncerramento) "
-                    "VALUES (" " " + std::to_string(*key) + ", " + sql::Quote(pnDescrMotivoEncerramento) + ") ");
+                    "VALUES (" " " + std::to_string(key) + ", " + sql::Quote(pnDescrMotivoEncerramento) + ") ");
   });
 }
 

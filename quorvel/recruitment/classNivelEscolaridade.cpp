@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classNivelEscolaridade.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -11,12 +12,10 @@ using automation::Variant;
 void classNivelEscolaridade::IncNivelEscolaridade(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                   std::string&, std::int32_t& pkCodNivel,
                                                   std::string& pnDescrNivel) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodNivel = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodNivel, {"RhsNivelEscolaridade", "CodNivel"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsNivelEscolaridade (CodNivel, DescrNivel) " "VALUES (" " " +
-                        std::to_string(*key) + ", " + sql::Quote(pnDescrNivel) + ") ");
+                        std::to_string(key) + ", " + sql::Quote(pnDescrNivel) + ") ");
   });
 }
 

@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classTurnoCandidato.h"
 
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -11,12 +12,10 @@ using automation::Variant;
 void classTurnoCandidato::IncTurnoCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::int32_t& pkCodRegTurnoCandidato,
                                             std::int32_t& pkCodCandidato, std::string& pnDescrTurnoCandidato) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodRegTurnoCandidato = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodRegTurnoCandidato, {"RhsTurnoCandidato", "CodRegTurnoCandidato"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     Execute(ConnRH, "INSERT INTO RhsTurnoCandidato (" "CodRegTurnoCandidato, CodCandidato, DescrTurnoCandidato) "
-                    "VALUES (" " " + std::to_string(*key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
+                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
                         sql::Quote(pnDescrTurnoCandidato) + ") ");
   });
 }

@@ -5,6 +5,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/module1.h"
+#include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 
@@ -234,10 +235,8 @@ void classVaga::IncVaga(ado::Connection& ConnRH, std::string& DescErr, std::stri
                         std::string& pnConvMedico, std::string& pnConvFarmacia, std::string& pnAtividades,
                         Date& pnUltAtualizacao, std::string& pnStatus, Variant& pnDataEncerramento,
                         Variant& pkCodMotivoEncerramento) {
-  Trapped(DescErr, [&] {
-    const auto key = fProxCodigo(ConnRH, DescErr);
-    pkCodVaga = key.value_or(0);
-    if (!key) return;
+  InsertTrapped(ConnRH, DescErr, pkCodVaga, {"RhsVaga", "CodVaga"},
+                [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
     const Values values = ColumnValues(
         pkCodFilial, pkCodCargo, pnQuantSolicitada, pnDataSolicitacao, pnMotivoSolicitacao, pkCodTipoContrato,
         pnQuantSelecionada, pnQuantContratada, pnIdadeMin, pnIdadeMax, pnSexo, pkCodGrauInstrMin, pnExperMinAnos,
@@ -251,7 +250,7 @@ void classVaga::IncVaga(ado::Connection& ConnRH, std::string& DescErr, std::stri
         "HorarioTrabalho, SalarioOferecido, ValeTransporte, ValeRefeicao, "
         "ConvMedico, ConvFarmacia, Atividades, UltAtualizacao, Status, "
         "DataEncerramento, CodMotivoEncerramento) "
-        "VALUES (" " " + Digits(*key) + ", ";
+        "VALUES (" " " + Digits(key) + ", ";
     for (std::size_t i = 0; i < kColumns.size(); ++i)
       statement += (kColumns[i].quoted ? "" : " ") + values[i] + (i + 1 < kColumns.size() ? ", " : ") ");
     Execute(ConnRH, statement);

@@ -137,7 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
                       UnitCase{"ms sans serif", 8, 7, 7, 50, 14, {11, 11, 86, 34}},
                       UnitCase{"MS Sans Serif", 7, 0, 0, 288, 218, {0, 0, 360, 327}},
                       UnitCase{"MS Sans Serif", 10, 4, 8, 4, 8, {7, 16, 14, 32}},
-                      UnitCase{"Arial", 8, 0, 0, 4, 8, {0, 0, 6, 13}}));
+                      UnitCase{"Arial", 8, 0, 0, 4, 8, {0, 0, 6, 13}},
+                      // Nine-digit units, as a script may give them: clamped to the int range.
+                      UnitCase{"MS Sans Serif", 8, 999999999, 0, 999999999, 8, {1499999999, 0, 2147483647, 13}},
+                      UnitCase{"Courier New", 72, -999999999, -999999999, 0, 999999999,
+                               {-2147483647 - 1, -2147483647 - 1, -2147483647 - 1, 0}}));
 
 struct IntCase {
   const char* text;
