@@ -127,7 +127,8 @@ TEST_P(LostKeyTest, TakesTheNextKeyAgain) {
 TEST_P(LostKeyTest, TextKeyAndItsPaths) {
   Rival rival(GetParam(), "RhsConhecimento",
               "(CodConhec, CodPaiConhec, DescrConhec, CodCompletoConhec, DescrCompletaConhec)"
-              " SELECT COALESCE(MAX(CodConhec), 0) + 1, '', 'rival', '.r.', '> rival >'",
+              " SELECT CAST(COALESCE(MAX(CAST(CodConhec AS integer)), 0) + 1 AS varchar(20)),"
+              " '', 'rival', '.r.', '> rival >'",
               1);
   std::string code = "old", parent, descr = "Inglês", code_path, descr_path;
   quorvel::classConhecimento().IncConhecimento(conn(), desc, user, machine, code, parent, descr, code_path,
