@@ -28,7 +28,8 @@ const std::string& Name(const std::string& name) {
 
 // The ORDER BY text a caller may give: items separated by commas, each a
 // column position, a column name or a function of one
-// ("UPPER(NomeBanco)", "SUBSTR(Nome, 1, 3)", nested too), optionally
+// ("UPPER(NomeBanco)", "SUBSTR(Nome, 1, 3)", nested too; text and number
+// functions only), optionally
 // followed by ASC or DESC and then NULLS FIRST or NULLS LAST. Only names,
 // digits, parentheses, commas, dots and blanks can pass, so the text can
 // neither end the statement nor add a clause to it.
@@ -69,7 +70,7 @@ class OrderByText {
     if (word.find_first_not_of("0123456789") == std::string_view::npos) return position_allowed;
     if (!sql::IsName(word)) return false;
     if (!Take('(')) return true;
-    if (++depth_ > kMaxDepth || !Term(false)) return false;
+    if (!IsOrderingFunction(word) || ++depth_ > kMaxDepth || !Term(false)) return false;
     while (Take(',')) {
       const std::size_t before = at_;
       if (!Term(false)) {
@@ -107,6 +108,17 @@ class OrderByText {
       else if (!quoted && (c == ' ' || c == '(' || c == ')' || c == ',')) break;
     }
     return text_.substr(start, at_ - start);
+  }
+
+  // Functions of a value that only compute a sort key: a function the
+  // database runs for its effect (pg_sleep, pg_terminate_backend) never passes.
+  static bool IsOrderingFunction(std::string_view name) {
+    static constexpr std::string_view kFunctions[] = {"UPPER", "LOWER", "SUBSTR", "SUBSTRING", "TRIM",
+                                                      "LTRIM", "RTRIM", "LENGTH", "ABS", "COALESCE"};
+    for (const std::string_view f : kFunctions) {
+      if (com::EqualsNoCase(name, f)) return true;
+    }
+    return false;
   }
 
   static constexpr int kMaxDepth = 16;  // functions within functions

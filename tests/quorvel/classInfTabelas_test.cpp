@@ -305,6 +305,9 @@ TEST_P(InfTabelasTest, OrderByTexts) {
       {"UPPER(Descricao", nullptr},
       {"UPPER('x')", nullptr},
       {"pg_sleep(1)", nullptr},
+      {"pg_sleep(Codigo)", nullptr},
+      {"pg_terminate_backend(Codigo)", nullptr},
+      {"COALESCE(Valor, 0) DESC", "3 1 2"},
       {"Codigo NULLS", nullptr},
       {"Codigo NULLS MIDDLE", nullptr},
       {"Codigo DESC ASC", nullptr},
@@ -314,7 +317,7 @@ TEST_P(InfTabelasTest, OrderByTexts) {
       {"Codigo LIMIT 1", nullptr},
       {"Codigo,", nullptr},
       {"", nullptr},
-      {"a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(a(Codigo)))))))))))))))))", nullptr},  // deeper than any real use
+      {"abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(abs(Codigo)))))))))))))))))", nullptr},  // deeper than any real use
   };
   std::string table = "AuxTeste";
   for (const Case& k : cases) {
