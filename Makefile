@@ -1,10 +1,11 @@
 # The project's commands. See README.md.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
+BUILD_PACKAGE ?= build-package
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test test-sanitize fuzz ci demo bench clean
+.PHONY: all deps build test test-sanitize fuzz package ci demo bench clean
 
 all: build
 
@@ -29,7 +30,15 @@ test-sanitize: deps
 fuzz: deps
 	scripts/run-fuzz
 
-ci: test test-sanitize fuzz
+# A packager's build: without the tests (no GoogleTest or Benchmark needed),
+# Release, warnings as errors, installed into $(BUILD_PACKAGE)/prefix.
+package: deps
+	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_WERROR=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
+	rm -rf $(BUILD_PACKAGE)/prefix
+	cmake --install $(BUILD_PACKAGE) --prefix $(BUILD_PACKAGE)/prefix
+
+ci: fuzz package test-sanitize test
 
 # Builds Quorvel and hrapp, creates the SQLite demo database and runs a few calls.
 demo:
@@ -39,4 +48,4 @@ bench: build
 	scripts/run-bench $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_PACKAGE)

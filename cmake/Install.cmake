@@ -14,7 +14,8 @@ file(RELATIVE_PATH QV_BIN_TO_DATA ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_F
 
 # qv_install(TARGETS t... [HEADERS h...]): installs libraries and programs,
 # part of the package Quorvel (imported as Quorvel::<name without qv_>), and
-# public headers (paths relative to the source root).
+# public headers (paths relative to the source root). Shared libraries get the
+# project's version, and its major version in their soname (libx.so.1).
 function(qv_install)
   cmake_parse_arguments(I "" "" "TARGETS;HEADERS" ${ARGN})
   foreach(t IN LISTS I_TARGETS)
@@ -24,6 +25,9 @@ function(qv_install)
     else()
       set_target_properties(${t} PROPERTIES INSTALL_RPATH "$ORIGIN")
     endif()
+    if(type STREQUAL "SHARED_LIBRARY")
+      set_target_properties(${t} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    endif()
     string(REGEX REPLACE "^qv_" "" name ${t})
     set_target_properties(${t} PROPERTIES EXPORT_NAME ${name})
     install(TARGETS ${t} EXPORT QuorvelTargets
@@ -31,7 +35,8 @@ function(qv_install)
             LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   endforeach()
   foreach(h IN LISTS I_HEADERS)
-    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${h})
+    get_filename_component(path ${h} ABSOLUTE)
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${path})
     get_filename_component(dir ${rel} DIRECTORY)
     install(FILES ${h} DESTINATION ${QV_INSTALL_INCLUDEDIR}/${dir})
   endforeach()

@@ -1,4 +1,5 @@
 // amount VALUE...: writes each amount in words with libverbanum's extenso.
+// amount --help | --version
 //
 // Each value gets a blank-filled buffer; the words it receives are printed in
 // UTF-8, one line per value. A value that gives no words (an error, which the
@@ -8,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,11 +20,25 @@ namespace {
 
 constexpr std::size_t kBufferSize = 512;  // more than the longest amount in words
 
+constexpr const char* kUsage =
+    "usage: amount VALUE...\n"
+    "       amount --help | --version\n"
+    "  Writes each amount of money (R$ 1.234,56) in Brazilian Portuguese words, one line each.\n"
+    "  Exit status 1 when a value gives no words, 2 without a value.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::puts("amount " QV_VERSION);
+    return 0;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: amount VALUE...\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   int status = 0;

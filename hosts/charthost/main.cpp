@@ -34,6 +34,7 @@ namespace {
 void Usage(std::ostream& out) {
   out << "usage: charthost [--screenshot FILE [--confirm]] [--redraw-all-bars VALUE] [--help-flag N] [--no-font]\n"
          "                 [--module PATH] DIALOG [ARGS...]\n"
+         "       charthost --help | --version\n"
          "  FLAGS is a comma-separated list of 16-bit values (1,0,1); missing arguments are 0\n"
          "  (FORMAT 1). With --screenshot the dialog (or colour chooser) opens offscreen, is saved\n"
          "  as PNG and cancelled, or confirmed with OK after --confirm. --redraw-all-bars has\n"
@@ -80,6 +81,9 @@ int main(int argc, char** argv) {
     else if (a == "--module") module_path = value();
     else if (a == "--help" || a == "-h") {
       Usage(std::cout);
+      return 0;
+    } else if (a == "--version") {
+      std::cout << "charthost " QV_VERSION "\n";
       return 0;
     } else rest.push_back(a);
   }

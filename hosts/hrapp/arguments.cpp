@@ -8,6 +8,8 @@
 #include <regex>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "platform/automation/array.h"
 #include "platform/automation/date.h"
 #include "platform/automation/error.h"
@@ -57,158 +59,67 @@ Variant Ranged(std::string_view text, std::string_view type_name) {
   return Variant(static_cast<T>(*v));
 }
 
-// A small JSON reader: null, true, false, numbers, strings, arrays.
-class Json {
- public:
-  explicit Json(std::string_view text) : t_(text) {}
-
-  Variant Document() {
-    Variant v = Value(0);
-    Blank();
-    if (i_ != t_.size()) Fail("unexpected text after the JSON value", t_.substr(i_));
-    return v;
-  }
-
- private:
-  void Blank() {
-    while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t' || t_[i_] == '\n' || t_[i_] == '\r')) ++i_;
-  }
-  bool Take(std::string_view word) {
-    if (t_.substr(i_, word.size()) != word) return false;
-    i_ += word.size();
-    return true;
-  }
-
-  Variant Value(int depth) {
-    Blank();
-    if (i_ >= t_.size()) Fail("JSON value missing", t_);
-    const char c = t_[i_];
-    if (c == '[') return Array(depth);
-    if (c == '"') return Variant(String());
-    if (Take("null")) return Variant(automation::Null);
-    if (Take("true")) return Variant(true);
-    if (Take("false")) return Variant(false);
-    const std::size_t start = i_;
-    while (i_ < t_.size() && std::string_view("+-0123456789.eE").find(t_[i_]) != std::string_view::npos) ++i_;
-    const std::string_view number = t_.substr(start, i_ - start);
-    if (const auto n = Integer(number)) {
-      if (*n >= std::numeric_limits<std::int32_t>::min() && *n <= std::numeric_limits<std::int32_t>::max())
-        return Variant(static_cast<std::int32_t>(*n));
-      return Variant(*n);
+// A JSON value as a Variant: null, true, false, numbers, strings, and arrays
+// of one or two dimensions (a 2-D array is an array of rows of one length).
+Variant FromJson(const nlohmann::json& j, std::string_view text, int depth) {
+  using Kind = nlohmann::json::value_t;
+  switch (j.type()) {
+    case Kind::null: return Variant(automation::Null);
+    case Kind::boolean: return Variant(j.get<bool>());
+    case Kind::string: return Variant(j.get_ref<const std::string&>());
+    case Kind::number_integer:
+    case Kind::number_unsigned: {
+      if (j.is_number_unsigned() && j.get<std::uint64_t>() > std::numeric_limits<std::int64_t>::max())
+        Fail("JSON number out of range", text);
+      const auto n = j.get<std::int64_t>();
+      if (n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max())
+        return Variant(static_cast<std::int32_t>(n));
+      return Variant(n);
     }
-    if (const auto d = Decimal(number)) return Variant(*d);
-    Fail("not a JSON value", t_.substr(start));
+    case Kind::number_float: {
+      const double d = j.get<double>();
+      if (!std::isfinite(d)) Fail("JSON number out of range", text);
+      return Variant(d);
+    }
+    case Kind::array: break;
+    default: Fail("JSON objects are not accepted, only null, true, false, numbers, texts and arrays", text);
   }
-
-  // The four hex digits of a \u escape.
-  unsigned Hex4() {
-    unsigned code = 0;
-    const char* end = t_.data() + std::min(i_ + 4, t_.size());
-    const auto [p, ec] = std::from_chars(t_.data() + i_, end, code, 16);
-    if (i_ + 4 > t_.size() || ec != std::errc() || p != end) Fail("bad \\u escape", t_);
-    i_ += 4;
-    return code;
-  }
-
-  std::string String() {
-    ++i_;  // opening quote
-    std::string out;
-    while (i_ < t_.size() && t_[i_] != '"') {
-      char c = t_[i_++];
-      if (c != '\\') {
-        out += c;
-        continue;
-      }
-      if (i_ >= t_.size()) break;
-      c = t_[i_++];
-      switch (c) {
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'u': {
-          unsigned code = Hex4();
-          if (code >= 0xDC00 && code <= 0xDFFF) Fail("bad \\u escape", t_);
-          if (code >= 0xD800 && code <= 0xDBFF) {  // a surrogate pair
-            if (!Take("\\u")) Fail("bad \\u escape", t_);
-            const unsigned low = Hex4();
-            if (low < 0xDC00 || low > 0xDFFF) Fail("bad \\u escape", t_);
-            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-          }
-          if (code < 0x80) {
-            out += static_cast<char>(code);
-          } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-          } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-          } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-          }
-          break;
-        }
-        default: out += c;  // \" \\ \/
-      }
-    }
-    if (i_ >= t_.size()) Fail("unterminated JSON string", t_);
-    ++i_;
-    return out;
-  }
-
-  Variant Array(int depth) {
-    if (depth >= 2) Fail("arrays have at most two dimensions", t_);
-    ++i_;
-    std::vector<Variant> items;
-    Blank();
-    if (i_ < t_.size() && t_[i_] == ']') {
-      ++i_;
-      return Variant(automation::VariantArray());
-    }
-    for (;;) {
-      items.push_back(Value(depth + 1));
-      Blank();
-      if (i_ < t_.size() && t_[i_] == ',') {
-        ++i_;
-        continue;
-      }
-      if (i_ < t_.size() && t_[i_] == ']') {
-        ++i_;
-        break;
-      }
-      Fail("expected , or ] in JSON array", t_);
-    }
-    const long n = static_cast<long>(items.size());
-    if (!items.front().is_array()) {
-      automation::VariantArray a({automation::Bounds{0, n - 1}});
-      for (long i = 0; i < n; ++i) {
-        if (items[static_cast<std::size_t>(i)].is_array()) Fail("mixed JSON array", t_);
-        a.at(i) = std::move(items[static_cast<std::size_t>(i)]);
-      }
-      return Variant(std::move(a));
-    }
-    const long m = items.front().as_array().ubound(1) + 1;
-    automation::VariantArray a({automation::Bounds{0, n - 1}, automation::Bounds{0, m - 1}});
-    for (long i = 0; i < n; ++i) {
-      const Variant& row = items[static_cast<std::size_t>(i)];
-      if (!row.is_array() || row.as_array().ubound(1) + 1 != m) Fail("rows of a 2-D array differ in length", t_);
-      for (long j = 0; j < m; ++j) a.at(i, j) = row.as_array().at(j);
-    }
+  if (depth >= 2) Fail("arrays have at most two dimensions", text);
+  const long n = static_cast<long>(j.size());
+  if (n == 0) return Variant(automation::VariantArray());
+  std::vector<Variant> items;
+  for (const auto& item : j) items.push_back(FromJson(item, text, depth + 1));
+  const auto rows = std::count_if(items.begin(), items.end(), [](const Variant& v) { return v.is_array(); });
+  if (rows != 0 && rows != n) Fail("a JSON array mixes arrays and values (rows of a 2-D array are arrays)", text);
+  if (rows == 0) {
+    automation::VariantArray a({automation::Bounds{0, n - 1}});
+    for (long i = 0; i < n; ++i) a.at(i) = std::move(items[static_cast<std::size_t>(i)]);
     return Variant(std::move(a));
   }
-
-  std::string_view t_;
-  std::size_t i_ = 0;
-};
+  const long m = items.front().as_array().ubound(1) + 1;
+  automation::VariantArray a({automation::Bounds{0, n - 1}, automation::Bounds{0, m - 1}});
+  for (long i = 0; i < n; ++i) {
+    const Variant& row = items[static_cast<std::size_t>(i)];
+    if (row.as_array().ubound(1) + 1 != m) Fail("rows of a 2-D array differ in length", text);
+    for (long c = 0; c < m; ++c) a.at(i, c) = row.as_array().at(c);
+  }
+  return Variant(std::move(a));
+}
 
 }  // namespace
 
-Variant ParseJson(std::string_view text) { return Json(text).Document(); }
+Variant ParseJson(std::string_view text) {
+  nlohmann::json j;
+  try {
+    j = nlohmann::json::parse(text);
+  } catch (const nlohmann::json::exception& e) {
+    // "[json.exception.parse_error.101] parse error at ...": the part after the tag.
+    std::string_view why = e.what();
+    if (const auto end_of_tag = why.find("] "); end_of_tag != std::string_view::npos) why.remove_prefix(end_of_tag + 2);
+    Fail("not JSON (" + std::string(why) + ")", text);
+  }
+  return FromJson(j, text, 0);
+}
 
 Variant ParseArgument(std::string_view text, com::Type type) {
   using com::Type;

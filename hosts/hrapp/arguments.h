@@ -17,7 +17,7 @@ namespace hrapp {
 // readable description when the text does not convert.
 automation::Variant ParseArgument(std::string_view text, com::Type type);
 
-// A JSON value (scalar, 1-D or 2-D array).
+// A JSON value (scalar, 1-D or 2-D array), read by a strict JSON parser.
 automation::Variant ParseJson(std::string_view text);
 
 }  // namespace hrapp

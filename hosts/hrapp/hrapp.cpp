@@ -3,6 +3,7 @@
 // result, DescErr and every by-reference argument.
 //
 //   hrapp [--connect "CONNECTION STRING"] CLASS METHOD [ARG ...]
+//   hrapp --help | --version
 //
 // Exit status: 0 DescErr empty (or a warning), 1 DescErr holds an error,
 // 2 usage error, 3 failed call.
@@ -53,11 +54,16 @@ std::string DefaultConnection() {
   return cs;
 }
 
-int Usage(const std::string& message) {
-  if (!message.empty()) std::cerr << "hrapp: " << message << "\n";
-  std::cerr << "usage: hrapp [--connect \"CONNECTION STRING\"] CLASS METHOD [ARG ...]\n"
+void PrintUsage(std::ostream& out) {
+  out << "usage: hrapp [--connect \"CONNECTION STRING\"] CLASS METHOD [ARG ...]\n"
+         "       hrapp --help | --version\n"
                "  ARG: null, empty, 12, 1.5, 2024-03-05, text, \"quoted text\", JSON arrays like [[null,\"obs\",55,\"\",\"\"]]\n"
                "  The default connection is the SQLite demo database " << DemoDatabase().string() << "\n";
+}
+
+int Usage(const std::string& message) {
+  std::cerr << "hrapp: " << message << "\n";
+  PrintUsage(std::cerr);
   return kUsage;
 }
 
@@ -76,7 +82,8 @@ bool ByHost(const com::ParamInfo& p) { return p.type == com::Type::Object || com
 int Run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string connection;
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) return Usage(""), 0;
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) return PrintUsage(std::cout), 0;
+  if (!args.empty() && args[0] == "--version") return std::cout << "hrapp " QV_VERSION "\n", 0;
   if (!args.empty() && args[0] == "--connect") {
     if (args.size() < 2) return Usage("--connect needs a connection string");
     connection = args[1];

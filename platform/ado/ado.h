@@ -4,6 +4,8 @@
 // automation::err::kDatabase and the driver's diagnostics, one "[SQLSTATE] text"
 // line per diagnostic record. See docs/data-access.md.
 
+#include "platform/export.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -34,7 +36,7 @@ inline constexpr int kObjectOpen = 3705;    // Open on a connection that is open
 class Recordset;
 
 // One column of the current row.
-class Field {
+class QV_EXPORT Field {
  public:
   const std::string& Name() const;
   DataType Type() const;
@@ -50,7 +52,7 @@ class Field {
   std::size_t index_;
 };
 
-class Recordset {
+class QV_EXPORT Recordset {
  public:
   ~Recordset();
   Recordset(const Recordset&) = delete;
@@ -81,7 +83,7 @@ class Recordset {
 // Connection modes and options, as ADO.
 enum class ConnectMode : int { adModeUnknown = 0, adModeRead = 1, adModeWrite = 2, adModeReadWrite = 3 };
 
-class Connection : public automation::Object {
+class QV_EXPORT Connection : public automation::Object {
  public:
   Connection();
   ~Connection() override;
@@ -124,7 +126,7 @@ class Connection : public automation::Object {
 // Statement trace: every statement text sent by any Connection, in order.
 // Tests install a hook for their lifetime.
 using TraceHook = std::function<void(std::string_view statement)>;
-class ScopedTrace {
+class QV_EXPORT ScopedTrace {
  public:
   explicit ScopedTrace(TraceHook hook);
   ~ScopedTrace();

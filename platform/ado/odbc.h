@@ -2,6 +2,8 @@
 // ODBC mechanics behind the ado classes: handle ownership, diagnostics as
 // automation errors, and the text forms exchanged with drivers.
 
+#include "platform/export.h"
+
 #include <sql.h>
 #include <sqlext.h>
 
@@ -13,7 +15,7 @@
 namespace ado::odbc {
 
 // Owner of one ODBC handle (environment, connection or statement).
-class Handle {
+class QV_EXPORT Handle {
  public:
   Handle() = default;
   // Allocates a handle of `type` under `parent`; a failure raises the database error.
@@ -36,7 +38,7 @@ class Handle {
 };
 
 // The process's ODBC environment (ODBC 3), shared by every connection.
-std::shared_ptr<Handle> Environment();
+QV_EXPORT std::shared_ptr<Handle> Environment();
 
 // The part of a length a driver returned that fits a buffer of `capacity`
 // units (a negative length counts as none).
@@ -48,9 +50,9 @@ inline bool Succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCC
 
 // Raises automation::err::kDatabase with the handle's diagnostic records,
 // "[SQLSTATE] message" each; `wide` reads them through the Unicode entry points.
-[[noreturn]] void RaiseDiagnostics(const Handle& handle, bool wide, std::string_view source);
+[[noreturn]] QV_EXPORT void RaiseDiagnostics(const Handle& handle, bool wide, std::string_view source);
 // Raises the database error for a failure found by this layer itself.
-[[noreturn]] void RaiseState(std::string_view sqlstate, std::string_view message, std::string_view source);
+[[noreturn]] QV_EXPORT void RaiseState(std::string_view sqlstate, std::string_view message, std::string_view source);
 
 inline void Check(SQLRETURN rc, const Handle& handle, bool wide, std::string_view source) {
   if (!Succeeded(rc)) RaiseDiagnostics(handle, wide, source);
@@ -58,7 +60,7 @@ inline void Check(SQLRETURN rc, const Handle& handle, bool wide, std::string_vie
 
 // Text for the Unicode entry points (UTF-16, SQLWCHAR units) and back to UTF-8.
 using WideString = std::basic_string<SQLWCHAR>;
-WideString ToWide(std::string_view utf8);
-void AppendUtf8(std::string& out, const SQLWCHAR* text, std::size_t units);
+QV_EXPORT WideString ToWide(std::string_view utf8);
+QV_EXPORT void AppendUtf8(std::string& out, const SQLWCHAR* text, std::size_t units);
 
 }  // namespace ado::odbc

@@ -4,6 +4,8 @@
 // Growing the last dimension with preserve keeps the contents in amortised O(1)
 // per added row.
 
+#include "platform/export.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <span>
@@ -13,14 +15,14 @@
 
 namespace automation {
 
-struct Bounds {
+struct QV_EXPORT Bounds {
   long lower = 0;
   long upper = -1;  // upper < lower: no element
   long count() const noexcept { return upper >= lower ? upper - lower + 1 : 0; }
   friend bool operator==(Bounds, Bounds) = default;
 };
 
-class VariantArray {
+class QV_EXPORT VariantArray {
  public:
   VariantArray() = default;                        // 1-D, no element
   explicit VariantArray(std::initializer_list<Bounds> dims);

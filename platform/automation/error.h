@@ -2,6 +2,8 @@
 // The automation error: a number, a description and a source, raised as an
 // exception by the platform and caught by the callers' error traps.
 
+#include "platform/export.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,7 +23,7 @@ inline constexpr int kDatabase = -2147217900;  // any failure reported by the da
 inline constexpr int kInvalidArgument = 5;     // invalid procedure call or argument
 }  // namespace err
 
-class Error : public std::runtime_error {
+class QV_EXPORT Error : public std::runtime_error {
  public:
   Error(int number, std::string description, std::string source = {});
 
@@ -36,9 +38,9 @@ class Error : public std::runtime_error {
 };
 
 // Raise helpers with the runtime's own descriptions.
-[[noreturn]] void raise(int number, std::string_view description = {}, std::string_view source = {});
+[[noreturn]] QV_EXPORT void raise(int number, std::string_view description = {}, std::string_view source = {});
 
 // The runtime's description of a standard error number ("Overflow", "Type mismatch" ...).
-std::string_view standard_description(int number);
+QV_EXPORT std::string_view standard_description(int number);
 
 }  // namespace automation

@@ -1,12 +1,14 @@
 #pragma once
 // Regional settings in one place, defaulting to the Brazilian setting.
 
+#include "platform/export.h"
+
 #include <array>
 #include <string>
 
 namespace automation {
 
-struct RegionalSettings {
+struct QV_EXPORT RegionalSettings {
   std::string decimal_separator = ",";
   std::string thousands_separator = ".";
   std::string date_separator = "/";
@@ -26,9 +28,9 @@ struct RegionalSettings {
 };
 
 // The settings in force. Tests may replace them with ScopedRegionalSettings.
-const RegionalSettings& regional();
+QV_EXPORT const RegionalSettings& regional();
 
-class ScopedRegionalSettings {
+class QV_EXPORT ScopedRegionalSettings {
  public:
   explicit ScopedRegionalSettings(RegionalSettings s);
   ~ScopedRegionalSettings();

@@ -1,21 +1,23 @@
 #pragma once
 // Text helpers over UTF-8 strings.
 
+#include "platform/export.h"
+
 #include <string>
 #include <string_view>
 
 namespace automation {
 
 // Upper case of UTF-8 text, the Portuguese letters included (ç -> Ç, ã -> Ã ...).
-std::string UCase(std::string_view text);
-std::string LCase(std::string_view text);
+QV_EXPORT std::string UCase(std::string_view text);
+QV_EXPORT std::string LCase(std::string_view text);
 // Spaces trimmed at both ends (as VB's Trim, tabs are kept); at the start; at the end.
-std::string Trim(std::string_view text);
-std::string LTrim(std::string_view text);
-std::string RTrim(std::string_view text);
+QV_EXPORT std::string Trim(std::string_view text);
+QV_EXPORT std::string LTrim(std::string_view text);
+QV_EXPORT std::string RTrim(std::string_view text);
 // Windows-1252 bytes to UTF-8 and back (unmappable characters become '?').
-std::string Cp1252ToUtf8(std::string_view bytes);
-std::string Utf8ToCp1252(std::string_view text);
-bool IsValidUtf8(std::string_view bytes);
+QV_EXPORT std::string Cp1252ToUtf8(std::string_view bytes);
+QV_EXPORT std::string Utf8ToCp1252(std::string_view text);
+QV_EXPORT bool IsValidUtf8(std::string_view bytes);
 
 }  // namespace automation

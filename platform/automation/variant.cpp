@@ -3,6 +3,8 @@
 #include "platform/automation/array.h"
 #include "platform/automation/error.h"
 
+#include <ostream>
+
 namespace automation {
 
 namespace {
@@ -102,6 +104,37 @@ bool operator==(const Variant& a, const Variant& b) {
                  },
                  [&](const auto& x) { return x == std::get<std::decay_t<decltype(x)>>(b.v_); }},
       a.v_);
+}
+
+void PrintTo(const Variant& value, std::ostream* os) {
+  if (value.is_array()) {
+    const VariantArray& a = value.as_array();
+    *os << "Array (";
+    for (int d = 1; d <= a.dimensions(); ++d) *os << (d > 1 ? ", " : "") << a.lbound(d) << " To " << a.ubound(d);
+    *os << ") {";
+    const char* separator = "";
+    for (const Variant& element : a.elements()) {
+      *os << separator;
+      PrintTo(element, os);
+      separator = ", ";
+    }
+    *os << "}";
+    return;
+  }
+  if (value.is_empty()) *os << "Empty";
+  else if (value.is_null()) *os << "Null";
+  else if (const auto* x = value.get_if<std::int16_t>()) *os << "Integer " << *x;
+  else if (const auto* x = value.get_if<std::int32_t>()) *os << "Long " << *x;
+  else if (const auto* x = value.get_if<std::int64_t>()) *os << "LongLong " << *x;
+  else if (const auto* x = value.get_if<std::uint8_t>()) *os << "Byte " << static_cast<int>(*x);
+  else if (const auto* x = value.get_if<float>()) *os << "Single " << *x;
+  else if (const auto* x = value.get_if<double>()) *os << "Double " << *x;
+  else if (const auto* x = value.get_if<Decimal>()) *os << "Decimal " << x->text;
+  else if (const auto* x = value.get_if<Date>()) *os << "Date " << x->value;
+  else if (const auto* x = value.get_if<std::string>()) *os << "String \"" << *x << '"';
+  else if (const auto* x = value.get_if<bool>()) *os << "Boolean " << (*x ? "True" : "False");
+  else if (const auto* x = value.get_if<std::shared_ptr<Object>>()) *os << (*x ? "Object" : "Nothing");
+  else *os << "Array";  // no array held
 }
 
 }  // namespace automation

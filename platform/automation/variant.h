@@ -3,7 +3,10 @@
 // Single, Double, Decimal, Date, String (UTF-8), Boolean, an object reference
 // and arrays of Variants.
 
+#include "platform/export.h"
+
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,20 +19,20 @@ class VariantArray;
 
 // Owner of an array held by a Variant. The deleter is defined where
 // VariantArray is complete, so this header can stay light.
-struct VariantArrayDelete {
+struct QV_EXPORT VariantArrayDelete {
   void operator()(VariantArray* a) const noexcept;
 };
 using VariantArrayPtr = std::unique_ptr<VariantArray, VariantArrayDelete>;
 
 // Automation date: days from 1899-12-30, the fraction being the time of day.
-struct Date {
+struct QV_EXPORT Date {
   double value = 0.0;
   friend bool operator==(Date, Date) = default;
 };
 
 // Exact decimal number (database numeric columns), kept as its text in the
 // plain form "-123.45" (a point, no exponent, no grouping).
-struct Decimal {
+struct QV_EXPORT Decimal {
   std::string text;
   friend bool operator==(const Decimal&, const Decimal&) = default;
 };
@@ -41,7 +44,7 @@ inline constexpr EmptyT Empty{};
 inline constexpr NullT Null{};
 
 // Any object passed by reference through a Variant (a database connection).
-class Object {
+class QV_EXPORT Object {
  public:
   virtual ~Object() = default;
 };
@@ -64,7 +67,7 @@ enum class VarType : int {
   Array = 0x2000,
 };
 
-class Variant {
+class QV_EXPORT Variant {
  public:
   Variant() = default;  // Empty
   Variant(EmptyT) {}
@@ -115,7 +118,7 @@ class Variant {
   template <class T> const T* get_if() const noexcept { return std::get_if<T>(&v_); }
 
   // Same kind and same value (arrays element by element). Not VB's "=".
-  friend bool operator==(const Variant& a, const Variant& b);
+  friend QV_EXPORT bool operator==(const Variant& a, const Variant& b);
 
  private:
   using Storage = std::variant<EmptyT, NullT, std::int16_t, std::int32_t, std::int64_t, std::uint8_t,
@@ -132,5 +135,9 @@ class Variant {
 
   Storage v_;
 };
+
+// The kind and value, as GoogleTest shows a Variant: Long 5, String "abc",
+// Null, Array (0 To 1) {Long 1, Empty}.
+QV_EXPORT void PrintTo(const Variant& value, std::ostream* os);
 
 }  // namespace automation

@@ -2,6 +2,8 @@
 // Dispatch by name: the interface every creatable object answers, the type
 // description of its methods, and the outcome of a call.
 
+#include "platform/export.h"
+
 #include <cstdint>
 #include <exception>
 #include <span>
@@ -17,14 +19,14 @@ using automation::Variant;
 
 // Declared types of parameters and function values.
 enum class Type { Variant, Object, String, Long, Integer, Byte, Double, Single, Date, Boolean };
-std::string_view TypeName(Type type);
+QV_EXPORT std::string_view TypeName(Type type);
 
-struct ParamInfo {
+struct QV_EXPORT ParamInfo {
   std::string name;
   Type type = Type::Variant;
 };
 
-struct MethodInfo {
+struct QV_EXPORT MethodInfo {
   std::string name;
   std::vector<ParamInfo> params;  // every one by reference
   bool returns_status = true;     // the result is the success status (True)
@@ -32,7 +34,7 @@ struct MethodInfo {
 };
 
 // The error of a failed call; number 0 means no error.
-struct ErrorInfo {
+struct QV_EXPORT ErrorInfo {
   int number = 0;
   std::string description;
   std::string source;
@@ -40,9 +42,9 @@ struct ErrorInfo {
 
 // Maps any exception to its error: automation::Error keeps its number and
 // description, out of memory is 7, anything else 51 (internal error).
-ErrorInfo ErrorOf(std::exception_ptr failure);
+QV_EXPORT ErrorInfo ErrorOf(std::exception_ptr failure);
 
-struct CallResult {
+struct QV_EXPORT CallResult {
   Variant value;    // the success status or the function value
   ErrorInfo error;  // set on a failed call
   bool failed() const noexcept { return error.number != 0; }
@@ -57,7 +59,7 @@ inline constexpr int kInternal = 51;
 }  // namespace err
 
 // Every object created through the component model answers this interface.
-class IDispatch : public automation::Object {
+class QV_EXPORT IDispatch : public automation::Object {
  public:
   virtual const std::string& ClassName() const = 0;
   virtual std::span<const MethodInfo> Methods() const = 0;
@@ -69,6 +71,6 @@ class IDispatch : public automation::Object {
   const MethodInfo* FindMethod(std::string_view name) const;
 };
 
-bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
+QV_EXPORT bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
 
 }  // namespace com

@@ -2,6 +2,8 @@
 // The creatable object: a C++ object of class C answering dispatch through
 // its class's method table, and the entry by which a component lists it.
 
+#include "platform/export.h"
+
 #include <atomic>
 #include <memory>
 #include <span>
@@ -16,10 +18,10 @@ namespace com {
 
 // Objects alive and server locks of the component this code is linked into;
 // the component may be unloaded when it is 0.
-std::atomic<long>& ModuleLockCount();
+QV_EXPORT std::atomic<long>& ModuleLockCount();
 
 // Keeps the component loaded for its lifetime.
-class ModuleLock {
+class QV_EXPORT ModuleLock {
  public:
   ModuleLock() noexcept { ++ModuleLockCount(); }
   ~ModuleLock() { --ModuleLockCount(); }
@@ -28,9 +30,9 @@ class ModuleLock {
 };
 
 // The failed call for an unknown method or a wrong argument count.
-CallResult CallFailure(int number, std::string_view class_name, std::string_view method);
+QV_EXPORT CallResult CallFailure(int number, std::string_view class_name, std::string_view method);
 // The method entry of that name (case-insensitive) among infos, or -1.
-long FindMethodIndex(std::span<const MethodInfo> infos, std::string_view name) noexcept;
+QV_EXPORT long FindMethodIndex(std::span<const MethodInfo> infos, std::string_view name) noexcept;
 
 // C must offer `static const com::ClassDescription<C>& Description()`.
 template <class C>
@@ -58,7 +60,7 @@ class DispatchObject final : public IDispatch {
 };
 
 // A class of a component, as its class factory and registration see it.
-struct ClassEntry {
+struct QV_EXPORT ClassEntry {
   std::string_view name;  // "Quorvel.classConselho"
   bool creatable = true;  // private classes are created by the component itself only
   std::shared_ptr<IDispatch> (*create)() = nullptr;

@@ -3,6 +3,8 @@
 // Its location is $QV_COM_REGISTRY when set, otherwise
 // $XDG_CONFIG_HOME/qvcom/registry (by default ~/.config/qvcom/registry).
 
+#include "platform/export.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,9 +13,9 @@
 
 namespace com {
 
-std::filesystem::path RegistryPath();
+QV_EXPORT std::filesystem::path RegistryPath();
 
-class Registry {
+class QV_EXPORT Registry {
  public:
   struct Entry {
     std::string name;

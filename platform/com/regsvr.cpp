@@ -1,4 +1,5 @@
 // regsvr [-u] LIBRARY: registers (or with -u unregisters) a component's classes.
+// regsvr --help | --version
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -7,15 +8,33 @@
 #include "platform/com/client.h"
 #include "platform/com/registry.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: regsvr [-u] LIBRARY\n"
+    "       regsvr --help | --version\n"
+    "  Registers the classes of a component library in the class registry ($QV_COM_REGISTRY,\n"
+    "  else $XDG_CONFIG_HOME/qvcom/registry, by default ~/.config/qvcom/registry); -u unregisters them.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::puts("regsvr " QV_VERSION);
+    return 0;
+  }
   bool unregister = false;
   int i = 1;
   if (i < argc && std::strcmp(argv[i], "-u") == 0) {
     unregister = true;
     ++i;
   }
-  if (i + 1 != argc) {
-    std::fprintf(stderr, "usage: regsvr [-u] LIBRARY\n");
+  if (i + 1 != argc || argv[i][0] == '-') {
+    std::fputs(kUsage, stderr);
     return 2;
   }
   try {

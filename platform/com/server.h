@@ -2,6 +2,8 @@
 // The server side of an in-process component: what its four exported entry
 // points do, given the component's list of classes.
 
+#include "platform/export.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -23,7 +25,7 @@ inline constexpr HRESULT SELFREG_E_CLASS = static_cast<HRESULT>(0x80040201u);
 // A class's factory, handed out by the component's DllGetClassObject. The
 // factories live as long as the component is loaded.
 // Its functions are virtual so that a caller always runs the component's own code.
-class ClassFactory {
+class QV_EXPORT ClassFactory {
  public:
   explicit ClassFactory(const ClassEntry& entry) : entry_(entry) {}
   virtual ~ClassFactory() = default;
@@ -47,7 +49,7 @@ using CanUnloadNowFn = HRESULT (*)();
 using RegisterServerFn = HRESULT (*)();
 
 // Implementations for a component whose classes are `classes` (factories made once).
-class Server {
+class QV_EXPORT Server {
  public:
   explicit Server(std::span<const ClassEntry> classes);
   HRESULT GetClassObject(const char* class_name, ClassFactory** factory);
@@ -63,7 +65,7 @@ class Server {
 };
 
 // Path of the loaded library that contains `address`.
-std::string LibraryPathOf(const void* address);
+QV_EXPORT std::string LibraryPathOf(const void* address);
 
 }  // namespace com
 

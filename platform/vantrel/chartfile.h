@@ -20,6 +20,8 @@
 //
 // Statuses are short, 0 for success.
 
+#include "platform/export.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,29 +46,29 @@ inline constexpr unsigned long SRCCOPY = 0x00CC0020ul;
 extern "C" {
 
 // The graphics library: InitPAVLIB once at a library's start, FiniPAVLIB at its end.
-void InitPAVLIB(void);
-void FiniPAVLIB(void);
+QV_EXPORT void InitPAVLIB(void);
+QV_EXPORT void FiniPAVLIB(void);
 
 // Description of a chart file into text (at most size - 1 bytes and a
 // terminator); an empty text when there is none.
-short ThumbWIN_LoadDescription(const char* path, char* text, int size);
+QV_EXPORT short ThumbWIN_LoadDescription(const char* path, char* text, int size);
 // Thumbnail of a chart file; on VT_OK *dib is a new picture that the caller frees.
-short ThumbWIN_LoadThumbnail(const char* path, win::HGLOBAL* dib);
+QV_EXPORT short ThumbWIN_LoadThumbnail(const char* path, win::HGLOBAL* dib);
 // Draws the picture, from its point (sx, sy), stretched into x, y, cx, cy. SRCCOPY only.
-short DibBlt(win::HDC dc, int x, int y, int cx, int cy, win::HGLOBAL dib, int sx, int sy, unsigned long rop);
+QV_EXPORT short DibBlt(win::HDC dc, int x, int y, int cx, int cy, win::HGLOBAL dib, int sx, int sy, unsigned long rop);
 
 // Opens a file for reading into the caller's I/O block (VT_IO_BLOCK_SIZE
 // bytes). IOclose after every IOopen, also a failed one.
-short IOopen(void* io, const char* path, int mode, int flags);
-short IOclose(void* io);
+QV_EXPORT short IOopen(void* io, const char* path, int mode, int flags);
+QV_EXPORT short IOclose(void* io);
 // Input information over an open block; nullptr when the block is not open,
 // the file cannot be read or is larger than a chart file can be.
-void* Tiff_AllocInputInfo(void* io);
-void Tiff_FreeInputInfo(void* info);
+QV_EXPORT void* Tiff_AllocInputInfo(void* io);
+QV_EXPORT void Tiff_FreeInputInfo(void* info);
 // Thumbnail (a new picture in *thumbnail, the caller frees it) and
 // description (at most size - 1 bytes and a terminator) of the file.
-short FKRX_ReadThumbnail(void* info, win::HGLOBAL* thumbnail);
-short FKRX_ReadDescription(void* info, char* text, int size);
+QV_EXPORT short FKRX_ReadThumbnail(void* info, win::HGLOBAL* thumbnail);
+QV_EXPORT short FKRX_ReadDescription(void* info, char* text, int size);
 
 }  // extern "C"
 
@@ -75,7 +77,7 @@ namespace vantrel {
 inline constexpr int kMaxThumbnailSide = 1024;
 
 // A picture as RGB values (0xRRGGBB), row by row from the top.
-struct Picture {
+struct QV_EXPORT Picture {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> rgb;
@@ -83,19 +85,19 @@ struct Picture {
 };
 
 // A chart file's bytes; false from WriteChartFile when it cannot be written.
-std::string EncodeChartFile(std::string_view description, const Picture& thumbnail, std::string_view chart = {});
-bool WriteChartFile(const std::string& path, std::string_view description, const Picture& thumbnail,
+QV_EXPORT std::string EncodeChartFile(std::string_view description, const Picture& thumbnail, std::string_view chart = {});
+QV_EXPORT bool WriteChartFile(const std::string& path, std::string_view description, const Picture& thumbnail,
                     std::string_view chart = {});
 
 // A picture of global memory (see above); an empty picture for anything else.
-win::HGLOBAL MakeDib(const Picture& picture);
-Picture ReadDib(win::HGLOBAL dib);
+QV_EXPORT win::HGLOBAL MakeDib(const Picture& picture);
+QV_EXPORT Picture ReadDib(win::HGLOBAL dib);
 
 // For tests: what is open now, and the SDK calls made while a trace is set
 // (function names, in order; nullptr stops tracing).
-int OpenIoBlocks();
-int LiveInputInfos();
-int GraphicsLibraryStarts();  // InitPAVLIB calls not yet ended by FiniPAVLIB
-void TraceCalls(std::vector<std::string>* trace);
+QV_EXPORT int OpenIoBlocks();
+QV_EXPORT int LiveInputInfos();
+QV_EXPORT int GraphicsLibraryStarts();  // InitPAVLIB calls not yet ended by FiniPAVLIB
+QV_EXPORT void TraceCalls(std::vector<std::string>* trace);
 
 }  // namespace vantrel

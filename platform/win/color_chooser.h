@@ -8,6 +8,7 @@
 // cancelled; rgbResult only when the user confirms. Tests answer the chooser
 // through win::testing::User.
 
+#include "platform/export.h"
 #include "platform/win/gdi.h"  // COLORREF, RGB
 #include "platform/win/types.h"
 
@@ -17,7 +18,7 @@ inline constexpr unsigned CC_RGBINIT = 0x0001;
 inline constexpr unsigned CC_FULLOPEN = 0x0002;  // the custom-colour part open (Qt's always is)
 inline constexpr int kCustomColorCount = 16;
 
-struct CHOOSECOLOR {
+struct QV_EXPORT CHOOSECOLOR {
   HWND hwndOwner = nullptr;
   COLORREF rgbResult = 0;
   COLORREF* lpCustColors = nullptr;  // kCustomColorCount values, or null
@@ -26,6 +27,6 @@ struct CHOOSECOLOR {
 
 // True with rgbResult set when the user chose a colour; false when cancelled
 // or without a Qt application (nothing shown).
-bool ChooseColor(CHOOSECOLOR* request);
+QV_EXPORT bool ChooseColor(CHOOSECOLOR* request);
 
 }  // namespace win

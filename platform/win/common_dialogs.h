@@ -2,13 +2,14 @@
 // The platform's common dialogs: the open-file dialog (the colour chooser
 // comes with its caller).
 
+#include "platform/export.h"
 #include "platform/win/types.h"
 
 #include <string>
 
 namespace win {
 
-struct OpenFileName {
+struct QV_EXPORT OpenFileName {
   HWND owner = nullptr;
   std::string filter;          // "Script|*.spt|All|*.*": description and patterns (";"-separated) in pairs
   std::string title;           // empty: the platform's
@@ -18,6 +19,6 @@ struct OpenFileName {
 
 // Shows the dialog; true with request.file set when the user chose a file,
 // false (request.file unchanged) when cancelled or without an application.
-bool GetOpenFileName(OpenFileName& request);
+QV_EXPORT bool GetOpenFileName(OpenFileName& request);
 
 }  // namespace win

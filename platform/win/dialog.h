@@ -9,30 +9,31 @@
 // Clicks, edit changes and list or combo selections arrive as WM_COMMAND with
 // the control id in the low word and the notification code in the high word.
 
+#include "platform/export.h"
 #include "platform/win/types.h"
 
 namespace win {
 
 // Returns -1 (showing nothing) when there is no Qt application object, no
 // module or no such template; otherwise EndDialog's result.
-INT_PTR DialogBoxParam(HINSTANCE module, const ResId& name, HWND owner, DLGPROC proc, LPARAM init = 0);
-bool EndDialog(HWND dialog, INT_PTR result);
+QV_EXPORT INT_PTR DialogBoxParam(HINSTANCE module, const ResId& name, HWND owner, DLGPROC proc, LPARAM init = 0);
+QV_EXPORT bool EndDialog(HWND dialog, INT_PTR result);
 
-HWND GetDlgItem(HWND dialog, int id);
-int GetDlgCtrlID(HWND control);
-HWND GetParent(HWND window);
+QV_EXPORT HWND GetDlgItem(HWND dialog, int id);
+QV_EXPORT int GetDlgCtrlID(HWND control);
+QV_EXPORT HWND GetParent(HWND window);
 // Calls f for every control of a dialog or window, in creation order, until f returns false.
-void EnumChildWindows(HWND parent, const std::function<bool(HWND)>& f);
+QV_EXPORT void EnumChildWindows(HWND parent, const std::function<bool(HWND)>& f);
 
 // Delivers a message now to the window's procedure (dialog, window or
 // sub-classed control). WM_SETFONT that the procedure does not process sets
 // the window's font; WM_GETFONT returns it.
-LRESULT SendMessage(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
-LRESULT SendDlgItemMessage(HWND dialog, int id, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT LRESULT SendMessage(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT LRESULT SendDlgItemMessage(HWND dialog, int id, UINT msg, WPARAM wparam, LPARAM lparam);
 // Queues a message; it is delivered by the modal or main loop (or ProcessPendingEvents).
-bool PostMessage(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT bool PostMessage(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
 
 // The template a dialog was built from (its name, or "#number").
-std::string DialogTemplateName(HWND dialog);
+QV_EXPORT std::string DialogTemplateName(HWND dialog);
 
 }  // namespace win

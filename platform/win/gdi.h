@@ -10,6 +10,7 @@
 // The templates' face "MS Sans Serif" (and other faces) is drawn with
 // DejaVu Sans at a pixel size from a fixed table, the same on every machine.
 
+#include "platform/export.h"
 #include "platform/win/types.h"
 
 #include <cstdint>
@@ -31,7 +32,7 @@ inline constexpr int FW_NORMAL = 400;
 inline constexpr int FW_BOLD = 700;
 
 // An owned font; its handle is valid while it lives.
-class Font {
+class QV_EXPORT Font {
  public:
   Font(std::string_view face, int point_size, int weight = FW_NORMAL, bool italic = false);
   ~Font();
@@ -54,7 +55,7 @@ inline constexpr int PS_DOT = 2;
 inline constexpr int PS_NULL = 5;
 inline constexpr int PS_INSIDEFRAME = 6;
 
-class Pen {
+class QV_EXPORT Pen {
  public:
   Pen(int style, int width, COLORREF color);
   ~Pen();
@@ -66,7 +67,7 @@ class Pen {
   std::unique_ptr<GdiObject> object_;
 };
 
-class Brush {
+class QV_EXPORT Brush {
  public:
   explicit Brush(COLORREF color);  // solid
   ~Brush();
@@ -86,10 +87,10 @@ inline constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 inline constexpr int WHITE_PEN = 6;
 inline constexpr int BLACK_PEN = 7;
 inline constexpr int NULL_PEN = 8;
-HGDIOBJ GetStockObject(int which);
+QV_EXPORT HGDIOBJ GetStockObject(int which);
 
 // A picture (from a file, or pixels).
-class Bitmap {
+class QV_EXPORT Bitmap {
  public:
   Bitmap();
   Bitmap(int width, int height, COLORREF fill);
@@ -113,40 +114,40 @@ class Bitmap {
 struct DeviceContext;
 using HDC = DeviceContext*;
 
-struct PAINTSTRUCT {
+struct QV_EXPORT PAINTSTRUCT {
   HDC hdc = nullptr;
   bool erase = false;
   RECT paint;  // the area to paint
 };
 
-HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
-bool EndPaint(HWND window, const PAINTSTRUCT* paint);
-HDC GetDC(HWND window);
-int ReleaseDC(HWND window, HDC dc);
-bool InvalidateRect(HWND window, const RECT* rect, bool erase);  // nullptr: the whole client area
-bool UpdateWindow(HWND window);  // paints now what is invalid
+QV_EXPORT HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+QV_EXPORT bool EndPaint(HWND window, const PAINTSTRUCT* paint);
+QV_EXPORT HDC GetDC(HWND window);
+QV_EXPORT int ReleaseDC(HWND window, HDC dc);
+QV_EXPORT bool InvalidateRect(HWND window, const RECT* rect, bool erase);  // nullptr: the whole client area
+QV_EXPORT bool UpdateWindow(HWND window);  // paints now what is invalid
 
-HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);  // returns the previous pen or brush
+QV_EXPORT HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);  // returns the previous pen or brush
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
-COLORREF SetBkColor(HDC dc, COLORREF color);
-int SetBkMode(HDC dc, int mode);
-COLORREF SetTextColor(HDC dc, COLORREF color);
-HFONT SelectFont(HDC dc, HFONT font);
+QV_EXPORT COLORREF SetBkColor(HDC dc, COLORREF color);
+QV_EXPORT int SetBkMode(HDC dc, int mode);
+QV_EXPORT COLORREF SetTextColor(HDC dc, COLORREF color);
+QV_EXPORT HFONT SelectFont(HDC dc, HFONT font);
 
 // Shapes: right and bottom edges excluded, as the platform draws them; the
 // outline in the pen (inside-frame pens inside the rectangle), the inside in
 // the brush.
-int FillRect(HDC dc, const RECT& rect, HBRUSH brush);
-bool Rectangle(HDC dc, int left, int top, int right, int bottom);
-bool Ellipse(HDC dc, int left, int top, int right, int bottom);
+QV_EXPORT int FillRect(HDC dc, const RECT& rect, HBRUSH brush);
+QV_EXPORT bool Rectangle(HDC dc, int left, int top, int right, int bottom);
+QV_EXPORT bool Ellipse(HDC dc, int left, int top, int right, int bottom);
 // A pie wedge of the ellipse, counterclockwise from the radial through
 // (x1, y1) to the radial through (x2, y2).
-bool Pie(HDC dc, int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
-bool MoveToEx(HDC dc, int x, int y, POINT* previous);
-bool LineTo(HDC dc, int x, int y);  // the last point is not drawn
-bool TextOut(HDC dc, int x, int y, std::string_view text);
-bool StretchBitmap(HDC dc, int x, int y, int width, int height, const Bitmap& bitmap);
-COLORREF GetPixel(HDC dc, int x, int y);
+QV_EXPORT bool Pie(HDC dc, int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+QV_EXPORT bool MoveToEx(HDC dc, int x, int y, POINT* previous);
+QV_EXPORT bool LineTo(HDC dc, int x, int y);  // the last point is not drawn
+QV_EXPORT bool TextOut(HDC dc, int x, int y, std::string_view text);
+QV_EXPORT bool StretchBitmap(HDC dc, int x, int y, int width, int height, const Bitmap& bitmap);
+QV_EXPORT COLORREF GetPixel(HDC dc, int x, int y);
 
 }  // namespace win

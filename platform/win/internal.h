@@ -2,6 +2,7 @@
 // Inside the layer: every window of the layer is a Qt widget that is also a
 // WindowHandle; HWND is the WindowHandle's address, valid while it is live.
 
+#include "platform/export.h"
 #include "platform/win/common_dialogs.h"
 #include "platform/win/color_chooser.h"
 #include "platform/win/resource.h"
@@ -31,11 +32,11 @@
 
 namespace win {
 
-struct FontHandle {
+struct QV_EXPORT FontHandle {
   QFont font;
 };
 
-struct GdiObject {
+struct QV_EXPORT GdiObject {
   enum Kind { Pen, Brush } kind = Pen;
   int style = 0;  // pens: PS_ styles; brushes: 0 solid, 1 hollow
   int width = 1;
@@ -45,7 +46,7 @@ struct GdiObject {
 struct DeviceContext;
 
 // The picture of a window's client area that its procedure paints into.
-struct Canvas {
+struct QV_EXPORT Canvas {
   Canvas();
   ~Canvas();
   QImage image;
@@ -56,7 +57,7 @@ struct Canvas {
 
 enum class WindowKind { Dialog, TopLevel, Control };
 
-struct WindowHandle {
+struct QV_EXPORT WindowHandle {
   WindowHandle(QWidget* widget, WindowKind kind);
   virtual ~WindowHandle();
   WindowHandle(const WindowHandle&) = delete;
@@ -76,33 +77,33 @@ struct WindowHandle {
 namespace detail {
 
 // Lookup of live handles; nullptr when the handle is not (or no longer) a window.
-WindowHandle* Live(HWND hwnd);
-WindowHandle* HandleOf(QWidget* widget);
-WindowHandle* Child(HWND parent, int id);
-std::vector<WindowHandle*> Children(WindowHandle* parent);
+QV_EXPORT WindowHandle* Live(HWND hwnd);
+QV_EXPORT WindowHandle* HandleOf(QWidget* widget);
+QV_EXPORT WindowHandle* Child(HWND parent, int id);
+QV_EXPORT std::vector<WindowHandle*> Children(WindowHandle* parent);
 
 // Delivers a message to the window's procedure with the layer's default processing.
-LRESULT Deliver(WindowHandle* target, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT LRESULT Deliver(WindowHandle* target, UINT msg, WPARAM wparam, LPARAM lparam);
 // WM_COMMAND from a control to the window it belongs to.
-void Notify(WindowHandle* control, unsigned code);
+QV_EXPORT void Notify(WindowHandle* control, unsigned code);
 
-bool HaveGuiApplication();
-void EnsureGuiMessageBox();  // installs the Qt message box behind win::MessageBox
-QObject* PostboxObject();
+QV_EXPORT bool HaveGuiApplication();
+QV_EXPORT void EnsureGuiMessageBox();  // installs the Qt message box behind win::MessageBox
+QV_EXPORT QObject* PostboxObject();
 // Paints a window's canvas: WM_PAINT when something is invalid, then the picture.
-void PaintCanvas(WindowHandle* window, QWidget* widget);
-void ResizeCanvas(WindowHandle* window, QSize size);
-LRESULT CallTopLevel(WindowHandle* window, UINT msg, WPARAM wparam, LPARAM lparam);
-long PostedDelivered();  // messages the postbox has delivered so far
-POINT& PinnedScreen();  // 0, 0: the real screen
-void SetControlText(WindowHandle* control, std::string_view text);
-std::string ControlText(WindowHandle* control);
-QFont TemplateFont(std::string_view face, int point_size);
-QString Q(std::string_view text);
-std::string S(const QString& text);
+QV_EXPORT void PaintCanvas(WindowHandle* window, QWidget* widget);
+QV_EXPORT void ResizeCanvas(WindowHandle* window, QSize size);
+QV_EXPORT LRESULT CallTopLevel(WindowHandle* window, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT long PostedDelivered();  // messages the postbox has delivered so far
+QV_EXPORT POINT& PinnedScreen();  // 0, 0: the real screen
+QV_EXPORT void SetControlText(WindowHandle* control, std::string_view text);
+QV_EXPORT std::string ControlText(WindowHandle* control);
+QV_EXPORT QFont TemplateFont(std::string_view face, int point_size);
+QV_EXPORT QString Q(std::string_view text);
+QV_EXPORT std::string S(const QString& text);
 
 // The dialog of the layer.
-class Dialog final : public QDialog, public WindowHandle {
+class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
  public:
   Dialog(QWidget* parent, const DialogTemplate& t, const ResourceModule& module, DLGPROC proc);
   ~Dialog() override;
@@ -132,16 +133,16 @@ class Dialog final : public QDialog, public WindowHandle {
 };
 
 // Creates one control of a template as a child of parent.
-WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlTemplate& t,
+QV_EXPORT WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlTemplate& t,
                             const DialogFontMetrics& metrics, const ResourceModule* module,
                             QButtonGroup** radio_run);
 
-class PushButton final : public QPushButton, public WindowHandle {
+class QV_EXPORT PushButton final : public QPushButton, public WindowHandle {
  public:
   explicit PushButton(QWidget* parent) : QPushButton(parent), WindowHandle(this, WindowKind::Control) {}
 };
 
-class CheckBox final : public QCheckBox, public WindowHandle {
+class QV_EXPORT CheckBox final : public QCheckBox, public WindowHandle {
  public:
   CheckBox(QWidget* parent, bool automatic)
       : QCheckBox(parent), WindowHandle(this, WindowKind::Control), automatic_(automatic) {}
@@ -157,7 +158,7 @@ class CheckBox final : public QCheckBox, public WindowHandle {
   bool automatic_;
 };
 
-class RadioButton final : public QRadioButton, public WindowHandle {
+class QV_EXPORT RadioButton final : public QRadioButton, public WindowHandle {
  public:
   RadioButton(QWidget* parent, bool automatic)
       : QRadioButton(parent), WindowHandle(this, WindowKind::Control), automatic_(automatic) {
@@ -175,51 +176,51 @@ class RadioButton final : public QRadioButton, public WindowHandle {
   bool automatic_;
 };
 
-class GroupBox final : public QGroupBox, public WindowHandle {
+class QV_EXPORT GroupBox final : public QGroupBox, public WindowHandle {
  public:
   explicit GroupBox(QWidget* parent) : QGroupBox(parent), WindowHandle(this, WindowKind::Control) {}
 };
 
-class StaticText final : public QLabel, public WindowHandle {
+class QV_EXPORT StaticText final : public QLabel, public WindowHandle {
  public:
   explicit StaticText(QWidget* parent) : QLabel(parent), WindowHandle(this, WindowKind::Control) {}
   std::string raw;  // the text as set, with its "&"
 };
 
-class Edit final : public QLineEdit, public WindowHandle {
+class QV_EXPORT Edit final : public QLineEdit, public WindowHandle {
  public:
   explicit Edit(QWidget* parent) : QLineEdit(parent), WindowHandle(this, WindowKind::Control) {}
 };
 
-class ComboBox final : public QComboBox, public WindowHandle {
+class QV_EXPORT ComboBox final : public QComboBox, public WindowHandle {
  public:
   explicit ComboBox(QWidget* parent) : QComboBox(parent), WindowHandle(this, WindowKind::Control) {}
 };
 
-class ListBox final : public QListWidget, public WindowHandle {
+class QV_EXPORT ListBox final : public QListWidget, public WindowHandle {
  public:
   explicit ListBox(QWidget* parent) : QListWidget(parent), WindowHandle(this, WindowKind::Control) {}
   bool programmatic = false;  // set while the layer changes the selection
 };
 
-class Image final : public QLabel, public WindowHandle {
+class QV_EXPORT Image final : public QLabel, public WindowHandle {
  public:
   explicit Image(QWidget* parent) : QLabel(parent), WindowHandle(this, WindowKind::Control) {}
 };
 
 // Automation hooks, set by win::testing.
-struct AutomationHooks {
+struct QV_EXPORT AutomationHooks {
   std::function<void(Dialog*)> dialog_opened;    // runs inside the dialog's modal loop
   std::function<bool(unsigned)> beep;            // true: recorded, no sound
   std::function<int(std::string_view, std::string_view)> shell;  // verb, file -> result
   std::function<std::optional<std::string>(const OpenFileName&)> open_file;  // nullopt: cancelled
   std::function<std::optional<COLORREF>(CHOOSECOLOR&)> choose_color;       // nullopt: cancelled
 };
-AutomationHooks& Automation();
+QV_EXPORT AutomationHooks& Automation();
 
 // The real colour chooser; `inside` (when set) runs inside its modal loop, and
 // a chooser still open after it is cancelled.
-bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside);
+QV_EXPORT bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside);
 
 }  // namespace detail
 }  // namespace win

@@ -3,6 +3,8 @@
 // without one it writes caption and text to standard error and answers OK
 // (No for a Yes/No box). Tests intercept every box with ScopedMessageBoxHook.
 
+#include "platform/export.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,7 +32,7 @@ inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
-struct MessageBoxRequest {
+struct QV_EXPORT MessageBoxRequest {
   HWND owner = nullptr;
   std::string text;     // UTF-8
   std::string caption;  // UTF-8; empty: the program's title
@@ -38,17 +40,17 @@ struct MessageBoxRequest {
 };
 
 // Shows the box and returns the button that closed it.
-int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsigned style);
+QV_EXPORT int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsigned style);
 // The same, but an empty caption stays empty instead of becoming the program's title.
-int MessageBoxExactCaption(HWND owner, std::string_view text, std::string_view caption, unsigned style);
+QV_EXPORT int MessageBoxExactCaption(HWND owner, std::string_view text, std::string_view caption, unsigned style);
 
 // The program's title, used when a box has no caption (default: the program's file name).
-void SetProgramTitle(std::string_view title);
-std::string ProgramTitle();
+QV_EXPORT void SetProgramTitle(std::string_view title);
+QV_EXPORT std::string ProgramTitle();
 
 // Tests: every box goes to the hook, which returns the answer.
 using MessageBoxHook = std::function<int(const MessageBoxRequest&)>;
-class ScopedMessageBoxHook {
+class QV_EXPORT ScopedMessageBoxHook {
  public:
   explicit ScopedMessageBoxHook(MessageBoxHook hook);
   ~ScopedMessageBoxHook();
@@ -62,6 +64,6 @@ class ScopedMessageBoxHook {
 // The Qt implementation is installed by the user-interface layer; the box uses
 // it only while a Qt application object exists.
 using MessageBoxImpl = std::function<int(const MessageBoxRequest&)>;
-void SetGuiMessageBox(MessageBoxImpl impl);
+QV_EXPORT void SetGuiMessageBox(MessageBoxImpl impl);
 
 }  // namespace win

@@ -43,19 +43,4 @@ bool ListBox_GetSel(HWND list, int index) {
   return l && index >= 0 && index < l->count() && l->item(index)->isSelected();
 }
 
-namespace testing {
-
-bool Step(HWND window);  // testing.cpp: posted messages and the after-step action
-
-bool ToggleItem(HWND dialog, int id, int index) {
-  detail::ListBox* l = List(GetDlgItem(dialog, id));
-  if (!l || l->isHidden() || !l->isEnabled() || index < 0 || index >= l->count()) return false;
-  l->programmatic = true;
-  l->setCurrentRow(index, QItemSelectionModel::Toggle);
-  l->programmatic = false;
-  if (l->styles.notify) detail::Notify(l, LBN_SELCHANGE);
-  return Step(dialog);
-}
-
-}  // namespace testing
 }  // namespace win

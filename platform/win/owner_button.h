@@ -11,6 +11,7 @@
 // new ODA_DRAWENTIRE; with erase, the picture is first filled with the
 // window colour.
 
+#include "platform/export.h"
 #include "platform/win/owner_list.h"  // DRAWITEMSTRUCT, ODA_ and ODS_ values
 #include "platform/win/types.h"
 
@@ -21,7 +22,7 @@ inline constexpr UINT ODT_BUTTON = 4;
 namespace detail {
 class PushButton;
 // Called when the dialog manager creates a button with the ownerdraw style.
-void MakeOwnerDrawButton(PushButton* button);
+QV_EXPORT void MakeOwnerDrawButton(PushButton* button);
 }  // namespace detail
 
 }  // namespace win

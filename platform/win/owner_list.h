@@ -23,6 +23,7 @@
 // (usually ListBox_SetItemHeight in WM_INITDIALOG). Its vertical scroll bar
 // (style vscroll) is always shown, so that the client width never changes.
 
+#include "platform/export.h"
 #include "platform/win/gdi.h"
 #include "platform/win/types.h"
 
@@ -34,7 +35,7 @@ inline constexpr UINT ODA_SELECT = 0x0002;
 inline constexpr UINT ODS_SELECTED = 0x0001;
 inline constexpr UINT ODS_FOCUS = 0x0010;
 
-struct DRAWITEMSTRUCT {
+struct QV_EXPORT DRAWITEMSTRUCT {
   UINT CtlType = ODT_LISTBOX;
   UINT CtlID = 0;
   int itemID = -1;      // the item's index
@@ -68,18 +69,18 @@ constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<short>(l & 0xFFFF); }
 constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<short>((l >> 16) & 0xFFFF); }
 
 // Items of an owner-drawn list. Indexes from 0; LB_ERR when none.
-int ListBox_AddItemData(HWND list, LPARAM data);   // returns the new item's index
-LPARAM ListBox_GetItemData(HWND list, int index);  // LB_ERR out of range
-bool ListBox_SetItemHeight(HWND list, int height);
-int ListBox_GetItemHeight(HWND list);
-int ListBox_GetTopIndex(HWND list);
-bool ListBox_GetItemRect(HWND list, int index, RECT* rect);
+QV_EXPORT int ListBox_AddItemData(HWND list, LPARAM data);   // returns the new item's index
+QV_EXPORT LPARAM ListBox_GetItemData(HWND list, int index);  // LB_ERR out of range
+QV_EXPORT bool ListBox_SetItemHeight(HWND list, int height);
+QV_EXPORT int ListBox_GetItemHeight(HWND list);
+QV_EXPORT int ListBox_GetTopIndex(HWND list);
+QV_EXPORT bool ListBox_GetItemRect(HWND list, int index, RECT* rect);
 
 // Sub-classing: the control's messages go to proc, which passes what it does
 // not handle on with CallWindowProc(previous, ...). Returns the previous
 // procedure (the layer's standard one the first time), or an empty one for a
 // handle that is not a control.
-WNDPROC SetWindowProc(HWND control, WNDPROC proc);
-LRESULT CallWindowProc(const WNDPROC& proc, HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT WNDPROC SetWindowProc(HWND control, WNDPROC proc);
+QV_EXPORT LRESULT CallWindowProc(const WNDPROC& proc, HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
 
 }  // namespace win

@@ -15,6 +15,7 @@
 //     3018 "Warning"
 //   }
 
+#include "platform/export.h"
 #include "platform/win/types.h"
 
 #include <map>
@@ -42,7 +43,7 @@ enum class ControlKind {
 };
 
 // Styles of a control, as words in the script.
-struct ControlStyle {
+struct QV_EXPORT ControlStyle {
   bool default_button = false;  // default
   bool disabled = false;        // disabled
   bool hidden = false;          // hidden
@@ -60,7 +61,7 @@ struct ControlStyle {
   std::string window_class;     // class=NAME (custom control)
 };
 
-struct ControlTemplate {
+struct QV_EXPORT ControlTemplate {
   ControlKind kind = ControlKind::Static;
   int id = IDC_STATIC;
   std::string symbol;  // optional symbolic name
@@ -69,7 +70,7 @@ struct ControlTemplate {
   ControlStyle style;
 };
 
-struct DialogTemplate {
+struct QV_EXPORT DialogTemplate {
   ResId name = 0;
   std::string caption;
   std::string font_face = "MS Sans Serif";
@@ -81,7 +82,7 @@ struct DialogTemplate {
   const ControlTemplate* control(std::string_view symbol) const;  // case-insensitive
 };
 
-class ResourceModule {
+class QV_EXPORT ResourceModule {
  public:
   // Reads a module from its text; on a syntax error returns nullptr and
   // writes "line N: what" into *error.
@@ -105,17 +106,17 @@ class ResourceModule {
 
 // Copies string id into buffer (at most size - 1 bytes and a terminator);
 // returns the bytes copied, 0 when the string is missing.
-int LoadString(HINSTANCE module, int id, char* buffer, int size);
+QV_EXPORT int LoadString(HINSTANCE module, int id, char* buffer, int size);
 
 // Dialog units of a font face and size, from a fixed table, and the face and
 // pixel size the layer draws that font with.
-struct DialogFontMetrics {
+struct QV_EXPORT DialogFontMetrics {
   int base_x = 6;       // pixels per 4 horizontal dialog units
   int base_y = 13;      // pixels per 8 vertical dialog units
   std::string draw_face = "DejaVu Sans";
   int pixel_size = 11;  // the drawing font's pixel size
 };
-DialogFontMetrics FontMetrics(std::string_view face, int point_size);
-RECT DialogUnitsToPixels(const DialogFontMetrics& m, int x, int y, int cx, int cy);
+QV_EXPORT DialogFontMetrics FontMetrics(std::string_view face, int point_size);
+QV_EXPORT RECT DialogUnitsToPixels(const DialogFontMetrics& m, int x, int y, int cx, int cy);
 
 }  // namespace win

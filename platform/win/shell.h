@@ -1,6 +1,7 @@
 #pragma once
 // The shell's verbs on a file ("open": the file's own program).
 
+#include "platform/export.h"
 #include "platform/win/types.h"
 
 #include <string_view>
@@ -10,7 +11,7 @@ namespace win {
 inline constexpr int SW_SHOWNORMAL = 1;
 
 // Returns a value above 32 on success, as the platform does (tests record the request).
-int ShellExecute(HWND owner, std::string_view verb, std::string_view file, std::string_view parameters = {},
+QV_EXPORT int ShellExecute(HWND owner, std::string_view verb, std::string_view file, std::string_view parameters = {},
                  std::string_view folder = {}, int show = SW_SHOWNORMAL);
 
 }  // namespace win

@@ -14,6 +14,7 @@
 // gets WM_PAINT when it is invalid; once its procedure has painted inside
 // BeginPaint / EndPaint, the static shows its picture instead of its text.
 
+#include "platform/export.h"
 #include "platform/win/types.h"
 
 namespace win {
@@ -21,7 +22,7 @@ namespace win {
 namespace detail {
 class StaticText;
 // Called when the dialog manager creates a static text.
-void MakePaintableStatic(StaticText* text);
+QV_EXPORT void MakePaintableStatic(StaticText* text);
 }  // namespace detail
 
 }  // namespace win

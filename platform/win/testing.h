@@ -151,4 +151,9 @@ RECT ScreenRect(HWND window);
 // A control's rectangle in its dialog's client coordinates.
 RECT ControlRect(HWND dialog, int id);
 
+// The user's click on an item of a multi-select list: toggles it and
+// notifies LBN_SELCHANGE when the list has the notify style. False when the
+// list cannot be reached or the index is out of range.
+bool ToggleItem(HWND dialog, int id, int index);
+
 }  // namespace win::testing

@@ -3,6 +3,7 @@
 // notifications of the user-interface layer. Numbered as the platform's
 // values, so that code written against them reads the same.
 
+#include "platform/export.h"
 #include "platform/win/msgbox.h"  // HWND, MB_ styles, ID answers
 
 #include <cstdint>
@@ -23,13 +24,13 @@ using HINSTANCE = const ResourceModule*;  // a loaded resource module, or nullpt
 struct FontHandle;
 using HFONT = const FontHandle*;          // a font, or nullptr (the default font)
 
-struct POINT {
+struct QV_EXPORT POINT {
   int x = 0;
   int y = 0;
   friend bool operator==(const POINT&, const POINT&) = default;
 };
 
-struct RECT {
+struct QV_EXPORT RECT {
   int left = 0;
   int top = 0;
   int right = 0;
@@ -46,7 +47,7 @@ constexpr unsigned LOWORD(std::uintptr_t v) { return static_cast<unsigned>(v & 0
 constexpr unsigned HIWORD(std::uintptr_t v) { return static_cast<unsigned>((v >> 16) & 0xFFFFu); }
 
 // A template or string named by text or by number.
-class ResId {
+class QV_EXPORT ResId {
  public:
   ResId(int number) : number_(number), is_number_(true) {}  // NOLINT: implicit as the platform's
   ResId(const char* name) : name_(name ? name : "") {}       // NOLINT
@@ -102,7 +103,7 @@ inline constexpr int LB_ERR = -1;
 inline constexpr int CB_ERR = -1;
 
 // The help request that WM_HELP carries.
-struct HELPINFO {
+struct QV_EXPORT HELPINFO {
   int ctrl_id = 0;        // the control with the focus, or the dialog's 0
   HWND item = nullptr;
 };

@@ -11,6 +11,7 @@
 // WM_DESTROY. What the procedure does not handle goes to DefWindowProc.
 // A class that is not registered leaves an empty placeholder.
 
+#include "platform/export.h"
 #include "platform/win/gdi.h"  // HBRUSH
 #include "platform/win/resource.h"
 #include "platform/win/types.h"
@@ -30,11 +31,11 @@ inline constexpr int IDC_ARROW = 32512;
 inline constexpr int IDC_WAIT = 32514;
 inline constexpr int IDC_CROSS = 32515;
 // The stock cursors (the module is not used); nullptr for an unknown id.
-HCURSOR LoadCursor(HINSTANCE module, int id);
+QV_EXPORT HCURSOR LoadCursor(HINSTANCE module, int id);
 
 using ATOM = unsigned short;
 
-struct WNDCLASS {
+struct QV_EXPORT WNDCLASS {
   UINT style = 0;
   WNDPROC lpfnWndProc;
   int cbClsExtra = 0;
@@ -49,26 +50,26 @@ struct WNDCLASS {
 
 // Registers the class under its module (names case-insensitive); 0 when the
 // module already has a class of that name, or without a name or procedure.
-ATOM RegisterClass(const WNDCLASS* wc);
+QV_EXPORT ATOM RegisterClass(const WNDCLASS* wc);
 // The class as registered (its name pointing to the registry's copy).
-bool GetClassInfo(HINSTANCE module, std::string_view name, WNDCLASS* wc);
-bool UnregisterClass(std::string_view name, HINSTANCE module);
+QV_EXPORT bool GetClassInfo(HINSTANCE module, std::string_view name, WNDCLASS* wc);
+QV_EXPORT bool UnregisterClass(std::string_view name, HINSTANCE module);
 
 // The default processing of a window of a registered class.
-LRESULT DefWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+QV_EXPORT LRESULT DefWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
 
 // Mouse capture: the window gets the mouse until ReleaseCapture (or until it dies).
-HWND SetCapture(HWND window);  // returns the previous capture
-bool ReleaseCapture();
-HWND GetCapture();
+QV_EXPORT HWND SetCapture(HWND window);  // returns the previous capture
+QV_EXPORT bool ReleaseCapture();
+QV_EXPORT HWND GetCapture();
 
 // The top-level window or dialog the user works in (nullptr when none is active).
-HWND GetActiveWindow();
+QV_EXPORT HWND GetActiveWindow();
 
 namespace detail {
 // Called when the dialog manager creates a custom control: the window of its
 // class, or nullptr when the module (or no module) has no such class.
-WindowHandle* CreateClassWindow(QWidget* parent, WindowHandle* owner, const ControlTemplate& t,
+QV_EXPORT WindowHandle* CreateClassWindow(QWidget* parent, WindowHandle* owner, const ControlTemplate& t,
                                 const DialogFontMetrics& metrics, const ResourceModule* module);
 }  // namespace detail
 

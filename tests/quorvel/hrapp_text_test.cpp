@@ -1,4 +1,5 @@
 // hrapp's argument conversion and table output.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -115,3 +116,32 @@ TEST(OutputTest, AlignedTables) {
 }
 
 }  // namespace
+
+// Only JSON is read as JSON, and a refusal says why.
+TEST(ArgumentTest, JsonIsStrict) {
+  struct Case {
+    const char* text;
+    const char* reason;  // part of the error's description
+  };
+  const Case cases[] = {{R"("a\qb")", "not JSON"},
+                        {"[+1,01,.5,1.]", "not JSON"},
+                        {"[1,]", "not JSON"},
+                        {"[1] x", "not JSON"},
+                        {R"([{"a":1}])", "objects are not accepted"},
+                        {"[1e999]", "not JSON"},
+                        {"[[1,2],3]", "mixes arrays and values"},
+                        {"[1,[2]]", "mixes arrays and values"},
+                        {"[[1,2],[3]]", "differ in length"},
+                        {"[[[1]]]", "at most two dimensions"}};
+  for (const Case& c : cases) {
+    try {
+      hrapp::ParseArgument(c.text, Type::Variant);
+      ADD_FAILURE() << c.text << " was accepted";
+    } catch (const automation::Error& e) {
+      EXPECT_THAT(e.description(), ::testing::HasSubstr(c.reason)) << c.text;
+    }
+  }
+  EXPECT_EQ(hrapp::ParseArgument(R"("a\"b\\c\/d")", Type::Variant), Variant("a\"b\\c/d"));
+  EXPECT_EQ(hrapp::ParseArgument("[-0.5e1,2147483648]", Type::Variant).as_array().at(1),
+            Variant(std::int64_t{2147483648}));
+}

@@ -1,4 +1,4 @@
-// councils CONNECTION: creates the council table on the connection, inserts a
+// councils CONNECTION: on a database made with the schema, inserts a
 // council through Quorvel.classConselho (created by name from the class
 // registry) and reads it back through the same object.
 #include <cstdint>
@@ -21,9 +21,6 @@ int main(int argc, char** argv) {
   try {
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(argv[1]);
-    connection->Execute(
-        "CREATE TABLE RhsConselho (CodConselho integer NOT NULL PRIMARY KEY, SiglaConselho varchar(20), "
-        "NomeConselho varchar(100))");
     const Variant ConnRH{std::shared_ptr<automation::Object>(connection)};
 
     auto conselho = com::CreateObject("Quorvel.classConselho");
