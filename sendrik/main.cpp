@@ -4,12 +4,9 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/automation/program.h"
 #include "platform/win/msgbox.h"
@@ -24,30 +21,17 @@ namespace {
 // program in a build tree, in its data folder once installed.
 std::filesystem::path ModulePath() { return automation::ProgramFile("sendrik.rc", QV_DATA_FOLDER); }
 
-// --help and --version are answered before any window (or display) is
-// needed; other arguments are the window system's (Qt's own options).
-std::optional<int> AnswerOptions(int argc, char** argv) {
-  if (argc != 2) return std::nullopt;
-  const std::string_view option = argv[1];
-  if (option == "--help" || option == "-h") {
-    std::fputs("usage: sendrik [--help | --version]\n"
-               "  Brings a database up to date with .spt scripts: pick an ODBC data source (DsnKel..., RodERu...),\n"
-               "  a script, and run it alone or with every following numbered script of its folder.\n"
-               "  Failures are logged in ~/SendrikLog.txt.\n",
-               stdout);
-    return 0;
-  }
-  if (option == "--version") {
-    std::puts("sendrik " QV_VERSION);
-    return 0;
-  }
-  return std::nullopt;
-}
+constexpr const char* kUsage =
+    "usage: sendrik [--help | --version]\n"
+    "  Brings a database up to date with .spt scripts: pick an ODBC data source (DsnKel..., RodERu...),\n"
+    "  a script, and run it alone or with every following numbered script of its folder.\n"
+    "  Failures are logged in ~/SendrikLog.txt.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const auto status = AnswerOptions(argc, argv)) return *status;
+  // Answered before any window (or display) is needed; other arguments are Qt's.
+  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "sendrik", QV_VERSION, kUsage)) return *status;
   QApplication app(argc, argv);
   win::SetProgramTitle("Sendrik");
   std::string error;

@@ -9,10 +9,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "platform/automation/program.h"
 #include "platform/automation/text.h"
 #include "verbanum/extenso.h"
 
@@ -29,14 +29,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::puts("amount " QV_VERSION);
-    return 0;
-  }
+  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "amount", QV_VERSION, kUsage)) return *status;
   if (argc < 2) {
     std::fputs(kUsage, stderr);
     return 2;

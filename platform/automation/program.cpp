@@ -1,5 +1,6 @@
 #include "platform/automation/program.h"
 
+#include <iostream>
 #include <system_error>
 
 namespace automation {
@@ -18,6 +19,21 @@ std::filesystem::path ProgramFile(std::string_view name, std::string_view instal
   auto installed = (folder / installed_folder / name).lexically_normal();
   if (std::filesystem::exists(installed, ec)) return installed;
   return beside;
+}
+
+std::optional<int> AnswerHelpOrVersion(int argc, const char* const* argv, std::string_view name,
+                                       std::string_view version, std::string_view usage) {
+  if (argc != 2) return std::nullopt;
+  const std::string_view option = argv[1];
+  if (option == "--help" || option == "-h") {
+    std::cout << usage << std::flush;
+    return 0;
+  }
+  if (option == "--version") {
+    std::cout << name << " " << version << "\n" << std::flush;
+    return 0;
+  }
+  return std::nullopt;
 }
 
 }  // namespace automation

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/automation/error.h"
+#include "platform/automation/program.h"
 #include "platform/com/client.h"
 #include "platform/com/registry.h"
 
@@ -19,14 +20,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::puts("regsvr " QV_VERSION);
-    return 0;
-  }
+  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "regsvr", QV_VERSION, kUsage)) return *status;
   bool unregister = false;
   int i = 1;
   if (i < argc && std::strcmp(argv[i], "-u") == 0) {
