@@ -2,7 +2,7 @@
 
 set(QV_WARNINGS -Wall -Wextra)
 # GCC 12 at -O2 and above warns -Wrestrict inside the standard library for
-# "text" + std::string (GCC bug 105651, a false positive): off for it alone.
+# "text" + std::string, a known false positive of that version: off there alone.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   list(APPEND QV_WARNINGS -Wno-restrict)
 endif()
