@@ -1,11 +1,13 @@
 #include "sendrik/script_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 #include <system_error>
+#include <utility>
 
 #include "platform/automation/text.h"
 
@@ -13,51 +15,175 @@ namespace sendrik {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-struct FileCloser {
-  void operator()(std::FILE* f) const noexcept { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+constexpr std::string_view kNulSymbol = "\u2400";
+constexpr std::size_t kChunk = std::size_t{1} << 16;
+// What a line too long to send keeps of its beginning, for the log.
+constexpr std::size_t kShownBytes = 200;
 
 std::string Reason(int error) { return std::error_code(error, std::generic_category()).message(); }
 
+// Non-blocking, so that a FIFO or a device never makes the caller wait; the
+// kind is checked on the open file itself.
+int OpenRegularFile(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throw FileError(Reason(errno));
+  struct stat st {};
+  int error = 0;
+  if (::fstat(fd, &st) != 0) {
+    error = errno;
+  } else if (S_ISDIR(st.st_mode)) {
+    error = EISDIR;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = -1;
+  } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    error = errno;
+  }
+  if (error == 0) return fd;
+  ::close(fd);
+  throw FileError(error < 0 ? std::string("not a regular file") : Reason(error));
+}
+
+// The beginning of a line cut before a character that may be incomplete.
+std::string_view Beginning(std::string_view bytes) {
+  bytes = bytes.substr(0, kShownBytes);
+  if (bytes.size() < kShownBytes) return bytes;
+  while (!bytes.empty() && (static_cast<unsigned char>(bytes.back()) & 0xC0) == 0x80) bytes.remove_suffix(1);
+  if (!bytes.empty() && static_cast<unsigned char>(bytes.back()) >= 0xC0) bytes.remove_suffix(1);
+  return bytes;
+}
+
 }  // namespace
 
-std::string DecodeScript(std::string_view bytes) {
-  if (automation::IsValidUtf8(bytes)) {
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-    return std::string(bytes);
-  }
+std::string DecodeLine(std::string_view bytes) {
+  if (automation::IsValidUtf8(bytes)) return std::string(bytes);
   return automation::Cp1252ToUtf8(bytes);
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.emplace_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
+ScriptReader::ScriptReader(const std::filesystem::path& path, std::size_t max_line_bytes)
+    : ScriptReader(OpenRegularFile(path), std::string(), max_line_bytes) {}
+
+ScriptReader::ScriptReader(int fd, std::string bytes, std::size_t max_line_bytes)
+    : fd_(fd), buffer_(std::move(bytes)), max_line_bytes_(max_line_bytes) {}
+
+ScriptReader ScriptReader::FromBytes(std::string_view bytes, std::size_t max_line_bytes) {
+  return ScriptReader(-1, std::string(bytes), max_line_bytes);
 }
 
-std::vector<std::string> ReadScriptLines(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) throw FileError(Reason(EISDIR));
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw FileError(Reason(errno));
-  std::string bytes;
-  char buffer[1 << 16];
+ScriptReader::ScriptReader(ScriptReader&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      buffer_(std::move(other.buffer_)),
+      pos_(other.pos_),
+      max_line_bytes_(other.max_line_bytes_),
+      first_line_(other.first_line_),
+      byte_order_mark_(other.byte_order_mark_),
+      raw_(std::move(other.raw_)),
+      too_long_(other.too_long_) {}
+
+ScriptReader::~ScriptReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool ScriptReader::Refill() {
+  if (fd_ < 0) return false;
+  buffer_.erase(0, pos_);
+  pos_ = 0;
+  const std::size_t kept = buffer_.size();
+  buffer_.resize(kept + kChunk);
   for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-    bytes.append(buffer, n);
-    if (n < sizeof buffer) break;
+    const ssize_t n = ::read(fd_, buffer_.data() + kept, kChunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      buffer_.resize(kept);
+      throw FileError(Reason(error));
+    }
+    buffer_.resize(kept + static_cast<std::size_t>(n));
+    if (n == 0) {
+      ::close(std::exchange(fd_, -1));
+      return false;
+    }
+    return true;
   }
-  if (std::ferror(file.get())) throw FileError(Reason(errno != 0 ? errno : EIO));
-  return SplitLines(DecodeScript(bytes));
+}
+
+void ScriptReader::Append(std::string_view bytes) {
+  if (too_long_) return;
+  if (raw_.size() + bytes.size() <= max_line_bytes_) {
+    raw_.append(bytes);
+    return;
+  }
+  too_long_ = true;
+  raw_.append(bytes.substr(0, kShownBytes));
+  raw_.resize(Beginning(raw_).size());
+}
+
+void ScriptReader::Finish(ScriptLine& line) {
+  std::string_view raw = raw_;
+  bool mark = false;
+  if (first_line_ && byte_order_mark_) {
+    mark = automation::IsValidUtf8(raw.substr(kByteOrderMark.size()));
+    if (mark) raw.remove_prefix(kByteOrderMark.size());
+  }
+  first_line_ = false;
+  line.text = DecodeLine(raw);
+  line.fault = too_long_ ? ScriptLine::Fault::kTooLong : ScriptLine::Fault::kNone;
+  if (line.text.find('\0') != std::string::npos) {
+    if (!too_long_) line.fault = ScriptLine::Fault::kNul;
+    std::string shown;
+    for (const char c : line.text) {
+      if (c == '\0') {
+        shown += kNulSymbol;
+      } else {
+        shown += c;
+      }
+    }
+    line.text = std::move(shown);
+  }
+  raw_.clear();
+  too_long_ = false;
+}
+
+bool ScriptReader::Next(ScriptLine& line) {
+  if (first_line_ && pos_ == 0 && raw_.empty()) {
+    // The byte-order mark, when the file begins with one.
+    while (buffer_.size() < kByteOrderMark.size() && Refill()) {
+    }
+    byte_order_mark_ = std::string_view(buffer_).starts_with(kByteOrderMark);
+    if (byte_order_mark_) {
+      raw_.assign(kByteOrderMark);
+      pos_ = kByteOrderMark.size();
+    }
+  }
+  bool started = !raw_.empty() && !(first_line_ && raw_ == kByteOrderMark);
+  for (;;) {
+    if (pos_ == buffer_.size() && !Refill()) {
+      if (!started) {
+        raw_.clear();
+        return false;
+      }
+      Finish(line);
+      return true;
+    }
+    const std::string_view rest = std::string_view(buffer_).substr(pos_);
+    const std::size_t end = rest.find_first_of("\r\n");
+    Append(rest.substr(0, end));
+    if (end == std::string_view::npos) {
+      pos_ = buffer_.size();
+      started = true;
+      continue;
+    }
+    pos_ += end + 1;
+    if (rest[end] == '\r' && (pos_ < buffer_.size() || Refill()) && buffer_[pos_] == '\n') ++pos_;
+    Finish(line);
+    return true;
+  }
+}
+
+std::vector<ScriptLine> ReadScriptLines(std::string_view bytes) {
+  std::vector<ScriptLine> lines;
+  ScriptReader reader = ScriptReader::FromBytes(bytes);
+  for (ScriptLine line; reader.Next(line);) lines.push_back(std::move(line));
+  return lines;
 }
 
 std::string ToCommand(std::string_view line) {

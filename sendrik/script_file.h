@@ -1,6 +1,7 @@
 #pragma once
-// Script files: decoding of their bytes and splitting into lines.
+// Script files: read one line at a time, each line decoded on its own.
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -9,22 +10,67 @@
 
 namespace sendrik {
 
-// The bytes of a script as UTF-8 text: the whole file read as UTF-8 when it is
-// valid UTF-8 (a leading byte-order mark dropped), otherwise as Windows-1252.
-std::string DecodeScript(std::string_view bytes);
+// The bytes of one line as UTF-8 text: the line itself when it is valid
+// UTF-8, otherwise read as Windows-1252.
+std::string DecodeLine(std::string_view bytes);
 
-// Lines of a text split at line feeds; a carriage return before a line feed
-// (or at the very end) is dropped. A final line feed does not start a line.
-std::vector<std::string> SplitLines(std::string_view text);
-
-// Reads and decodes a whole script file. A file that cannot be opened or read
-// raises FileError with the reason.
-std::vector<std::string> ReadScriptLines(const std::filesystem::path& path);
+// A line of a script as it was read.
+struct ScriptLine {
+  enum class Fault {
+    kNone,
+    kNul,      // holds a NUL byte
+    kTooLong,  // longer than the reader's limit: `text` is its beginning
+  };
+  std::string text;  // UTF-8, without its line end; a NUL byte shows as U+2400
+  Fault fault = Fault::kNone;
+  friend bool operator==(const ScriptLine&, const ScriptLine&) = default;
+};
 
 class FileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Reads a script line by line. A line ends at a line feed, a carriage return,
+// or a carriage return followed by a line feed; a final line end does not
+// start a line. A leading byte-order mark is dropped when the first line is
+// valid UTF-8 after it.
+class ScriptReader {
+ public:
+  static constexpr std::size_t kMaxLineBytes = std::size_t{16} << 20;
+
+  // Opens a regular file only; anything else (missing, a folder, a FIFO, a
+  // device) raises FileError with the reason, without waiting on it.
+  explicit ScriptReader(const std::filesystem::path& path, std::size_t max_line_bytes = kMaxLineBytes);
+  // The lines of bytes held in memory.
+  static ScriptReader FromBytes(std::string_view bytes, std::size_t max_line_bytes = kMaxLineBytes);
+  ~ScriptReader();
+  ScriptReader(ScriptReader&& other) noexcept;
+  ScriptReader& operator=(ScriptReader&&) = delete;
+  ScriptReader(const ScriptReader&) = delete;
+  ScriptReader& operator=(const ScriptReader&) = delete;
+
+  // The next line into `line`; false at the end. A read error raises FileError.
+  bool Next(ScriptLine& line);
+
+ private:
+  ScriptReader(int fd, std::string bytes, std::size_t max_line_bytes);
+  bool Refill();
+  void Append(std::string_view bytes);
+  void Finish(ScriptLine& line);
+
+  int fd_ = -1;  // -1: the bytes are all in buffer_
+  std::string buffer_;
+  std::size_t pos_ = 0;
+  std::size_t max_line_bytes_;
+  bool first_line_ = true;
+  bool byte_order_mark_ = false;
+  std::string raw_;  // the line being read, up to the limit
+  bool too_long_ = false;
+};
+
+// Every line of bytes held in memory.
+std::vector<ScriptLine> ReadScriptLines(std::string_view bytes);
 
 // A script line as it is sent: every "|" becomes "'".
 std::string ToCommand(std::string_view line);

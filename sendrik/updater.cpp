@@ -96,6 +96,12 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
+// Why a line that was read is not sent.
+std::string LineFault(ScriptLine::Fault fault) {
+  if (fault == ScriptLine::Fault::kNul) return "A linha contém um caractere nulo (byte 0) e não foi enviada";
+  return "A linha passa de " + std::to_string(ScriptReader::kMaxLineBytes) + " bytes e não foi enviada";
+}
+
 struct FileCloser {
   void operator()(std::FILE* f) const noexcept { std::fclose(f); }
 };
@@ -191,12 +197,17 @@ bool Updater::ExecuteScript(bool show_message) {
     if (error.empty()) {
       CloseScope close(*connection_);
       try {
-        const std::vector<std::string> lines = ReadScriptLines(script);
+        ScriptReader reader(script);
         failures_.assign(2, std::string());
-        for (const std::string& line : lines) {
+        for (ScriptLine line; reader.Next(line);) {
           ++lines_read;
-          const std::string command = ToCommand(line);
-          if (!IsSkippedLine(command)) ExecuteCommand(command);
+          const std::string command = ToCommand(line.text);
+          if (IsSkippedLine(command)) continue;
+          if (line.fault == ScriptLine::Fault::kNone) {
+            ExecuteCommand(command);
+          } else {
+            RecordFailure(command, LineFault(line.fault), automation::err::kInvalidArgument);
+          }
         }
       } catch (const FileError& e) {
         error = "Não foi possível ler o Script '" + script + "':\n" + e.what();
@@ -235,10 +246,14 @@ void Updater::ExecuteCommand(const std::string& command) {
     CheckVersion(*connection_, command, [this] { Message(kVersionWarning, win::MB_ICONINFORMATION); });
     connection_->Execute(command, -1);
   } catch (const automation::Error& e) {
-    failures_.push_back("Comando: " + command);
-    failures_.push_back("Erro: " + OneLine(e.description()));
-    failures_.push_back("Número: " + std::to_string(e.number()));
+    RecordFailure(command, e.description(), e.number());
   }
+}
+
+void Updater::RecordFailure(const std::string& command, std::string_view description, int number) {
+  failures_.push_back("Comando: " + command);
+  failures_.push_back("Erro: " + OneLine(description));
+  failures_.push_back("Número: " + std::to_string(number));
 }
 
 void Updater::Run(bool all_scripts) {

@@ -76,6 +76,7 @@ class Updater {
  private:
   bool ExecuteScript(bool show_message);
   void ExecuteCommand(const std::string& command);
+  void RecordFailure(const std::string& command, std::string_view description, int number);
   bool ReportFailures(const std::string& data_source, const std::string& script, std::size_t lines_read);
   void RunNumbered();
   int Message(std::string_view text, unsigned style) const;

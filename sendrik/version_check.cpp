@@ -33,11 +33,19 @@ std::string_view AfterValues(std::string_view command) {
 }
 
 // The number that should follow the greatest stored value ("" with no row).
+// The query sorts Nulls first in descending order: the first row that is not
+// Null holds the greatest value; only when every row is Null does a Null
+// count, as empty.
 std::string Expected(ado::Connection& connection, std::string_view query, std::string_view column) {
   auto rs = connection.Execute(query, -1);
   if (!rs || rs->EOF_()) return {};
-  const automation::Variant& value = rs->Fields(column).Value();
-  const std::string stored = value.is_null() || value.is_empty() ? std::string() : automation::CStr(value);
+  std::string stored;
+  for (; !rs->EOF_(); rs->MoveNext()) {
+    const automation::Variant& value = rs->Fields(column).Value();
+    if (value.is_null() || value.is_empty()) continue;
+    stored = automation::CStr(value);
+    break;
+  }
   return PlainNumber(automation::Val(MidFrom(stored, 6)) + 1);
 }
 

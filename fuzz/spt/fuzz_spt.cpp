@@ -1,5 +1,5 @@
 // Sendrik's .spt scripts on any bytes: no crash, no sanitizer report. The
-// lines are UTF-8 without line ends, the commands keep their length, a
+// lines are UTF-8 without line ends or NUL bytes, the commands keep their length, a
 // version line's values are cut out or refused with 5 (never anything else),
 // and the numbered script names follow their rules. Each line is also tried
 // as the value list of a version line.
@@ -49,10 +49,10 @@ void VersionValues(std::string_view command) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const std::string text = sendrik::DecodeScript(bytes);
-  check(automation::IsValidUtf8(text));
-  for (const std::string& line : sendrik::SplitLines(text)) {
-    check(line.find('\n') == std::string::npos);
+  for (const sendrik::ScriptLine& read : sendrik::ReadScriptLines(bytes)) {
+    const std::string& line = read.text;
+    check(automation::IsValidUtf8(line));
+    check(line.find_first_of(std::string_view("\n\r\0", 3)) == std::string::npos);
     const std::string command = sendrik::ToCommand(line);
     check(command.size() == line.size() && command.find('|') == std::string::npos);
     if (sendrik::IsSkippedLine(command)) check(command.empty() || command.starts_with("--"));

@@ -46,6 +46,18 @@ std::shared_ptr<Handle> Environment() {
   return env;
 }
 
+namespace {
+
+// The text of a buffer up to its terminator; the last unit is the terminator
+// when the text filled the buffer. Drivers differ in how they count the length
+// they report (bytes or characters), so it is not used.
+template <class Unit, std::size_t N>
+std::size_t TerminatedLength(const Unit (&buffer)[N]) {
+  return std::size_t(std::find(buffer, buffer + N - 1, Unit(0)) - buffer);
+}
+
+}  // namespace
+
 void RaiseDiagnostics(const Handle& handle, bool wide, std::string_view source) {
   std::string text;
   for (SQLSMALLINT record = 1;; ++record) {
@@ -55,21 +67,20 @@ void RaiseDiagnostics(const Handle& handle, bool wide, std::string_view source) 
     SQLRETURN rc;
     if (wide) {
       SQLWCHAR wstate[6] = {};
-      SQLWCHAR wmessage[2048];
+      SQLWCHAR wmessage[2048] = {};
       rc = SQLGetDiagRecW(handle.type(), handle.get(), record, wstate, &native, wmessage,
                           SQLSMALLINT(std::size(wmessage)), &length);
       if (!Succeeded(rc)) break;
-      AppendUtf8(state, wstate, 5);
-      AppendUtf8(message, wmessage, Fitting(length, std::size(wmessage) - 1));
+      AppendUtf8(state, wstate, TerminatedLength(wstate));
+      AppendUtf8(message, wmessage, TerminatedLength(wmessage));
     } else {
       SQLCHAR nstate[6] = {};
-      SQLCHAR nmessage[4096];
+      SQLCHAR nmessage[4096] = {};
       rc = SQLGetDiagRec(handle.type(), handle.get(), record, nstate, &native, nmessage,
                          SQLSMALLINT(std::size(nmessage)), &length);
       if (!Succeeded(rc)) break;
-      state.assign(reinterpret_cast<const char*>(nstate), 5);
-      message.assign(reinterpret_cast<const char*>(nmessage),
-                     Fitting(length, std::size(nmessage) - 1));
+      state.assign(reinterpret_cast<const char*>(nstate), TerminatedLength(nstate));
+      message.assign(reinterpret_cast<const char*>(nmessage), TerminatedLength(nmessage));
     }
     while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
     if (!text.empty()) text += '\n';

@@ -88,7 +88,7 @@ DeviceContext* Begin(WindowHandle* h) {
 void End(WindowHandle* h) {
   h->canvas->active->painter.end();
   h->canvas->active.reset();
-  Surface(h)->update();
+  if (!h->canvas->painting) Surface(h)->update();
 }
 
 }  // namespace
@@ -99,6 +99,17 @@ Canvas::~Canvas() {
 }
 
 namespace detail {
+
+PaintingScope::PaintingScope(WindowHandle* window) : window_(window) {
+  if (!window->canvas) return;
+  was_ = window->canvas->painting;
+  window->canvas->painting = true;
+}
+
+PaintingScope::~PaintingScope() {
+  WindowHandle* h = Live(window_);
+  if (h && h->canvas) h->canvas->painting = was_;
+}
 
 void ResizeCanvas(WindowHandle* h, QSize size) {
   if (!h->canvas) h->canvas = std::make_unique<Canvas>();
@@ -118,6 +129,7 @@ void ResizeCanvas(WindowHandle* h, QSize size) {
 void PaintCanvas(WindowHandle* h, QWidget* widget) {
   if (!h->canvas) ResizeCanvas(h, widget->size());
   Canvas& c = *h->canvas;
+  const PaintingScope painting(h);
   if (!c.invalid.isEmpty() && !c.active) {
     HWND self = h;
     Deliver(h, WM_PAINT, 0, 0);

@@ -52,6 +52,7 @@ struct QV_EXPORT Canvas {
   QImage image;
   QRegion invalid;
   bool erase = false;
+  bool painting = false;  // its widget is handling a paint event: it shows the picture then
   std::unique_ptr<DeviceContext> active;  // the one context drawing into it
 };
 
@@ -90,6 +91,22 @@ QV_EXPORT void Notify(WindowHandle* control, unsigned code);
 QV_EXPORT bool HaveGuiApplication();
 QV_EXPORT void EnsureGuiMessageBox();  // installs the Qt message box behind win::MessageBox
 QV_EXPORT QObject* PostboxObject();
+// Marks a window's canvas as being shown by its widget's paint event. A
+// context released meanwhile schedules no update: the paint in progress shows
+// the picture, and painting must never ask for another paint. The window may
+// go while it paints.
+class PaintingScope {
+ public:
+  explicit PaintingScope(WindowHandle* window);
+  ~PaintingScope();
+  PaintingScope(const PaintingScope&) = delete;
+  PaintingScope& operator=(const PaintingScope&) = delete;
+
+ private:
+  HWND window_;
+  bool was_ = false;
+};
+
 // Paints a window's canvas: WM_PAINT when something is invalid, then the picture.
 QV_EXPORT void PaintCanvas(WindowHandle* window, QWidget* widget);
 QV_EXPORT void ResizeCanvas(WindowHandle* window, QSize size);

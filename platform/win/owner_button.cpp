@@ -39,7 +39,7 @@ class OwnerButton final : public QObject {
       Deliver(button->owner_window, WM_DRAWITEM, static_cast<WPARAM>(button->id), reinterpret_cast<LPARAM>(&dis));
     if (Gone()) return;
     ReleaseDC(self, dc);
-    button->update();
+    if (!button->canvas->painting) button->update();
   }
 
   bool eventFilter(QObject* watched, QEvent* e) override {
@@ -51,6 +51,7 @@ class OwnerButton final : public QObject {
     if (e->type() != QEvent::Paint) return false;
     if (!button->canvas) ResizeCanvas(button, button->size());
     Canvas& c = *button->canvas;
+    const PaintingScope painting(button);
     if (!c.invalid.isEmpty() && !c.active) {
       if (c.erase) {
         QPainter p(&c.image);

@@ -141,7 +141,10 @@ class OwnerDraw final : public QObject {
       case QEvent::Paint:
         if (watched != viewport) return false;
         if (!list->canvas) ResizeCanvas(list, viewport->size());
-        PaintPending();
+        {
+          const PaintingScope painting(list);
+          PaintPending();
+        }
         {
           QPainter p(viewport);
           p.drawImage(0, 0, list->canvas->image);

@@ -74,6 +74,7 @@ class PaintableStatic final : public QObject {
     }
     if (e->type() != QEvent::Paint) return false;
     if (!text->canvas) ResizeCanvas(text, text->size());
+    const PaintingScope painting(text);
     if (text->subclass && PaintBySubclass()) {
       if (Gone()) return true;
       QPainter p(text);

@@ -6,6 +6,7 @@
 #include "platform/win/dialog.h"
 #include "tests/kestrin/kestrin_fixture.h"
 #include "tests/kestrin/layout_check.h"
+#include "tests/win/idle_paints.h"
 
 #include <set>
 #include <sstream>
@@ -63,6 +64,24 @@ TEST_F(KestrinTest, PromptLabelsShowThreeLines) {
     const std::vector<std::string> args{label, label};
     EXPECT_TRUE(charthost::FindDialog(name)->run(args, out, err)) << err.str();
   }
+}
+
+// Every dialog charthost opens, left alone, paints nothing more.
+TEST_F(KestrinTest, EveryDialogIsQuietWhenIdle) {
+  using std::chrono::milliseconds;
+  std::set<std::string> checked;
+  for (const charthost::DialogEntry& entry : charthost::Dialogs()) {
+    t::User user;
+    user.OnDialog([&](win::HWND dlg) {
+      checked.insert(win::DialogTemplateName(dlg));
+      EXPECT_EQ(qvtest::PaintsWhileIdle(milliseconds(100), milliseconds(250)), 0) << entry.name;
+      t::PressKey(dlg, t::Key::Escape);
+    });
+    std::ostringstream out, err;
+    EXPECT_TRUE(entry.run({}, out, err)) << entry.name << ": " << err.str();
+  }
+  for (const win::DialogTemplate& dialog : module_->dialogs())
+    EXPECT_TRUE(checked.contains(dialog.name.text())) << dialog.name.text() << " was never opened";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The parts of the update program that need no database.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <string>
@@ -15,51 +16,119 @@
 #include "tests/sendrik/temp_folder.h"
 
 namespace sendrik {
+
+void PrintTo(const ScriptLine& line, std::ostream* os) {
+  *os << '"' << line.text << '"' << (line.fault == ScriptLine::Fault::kNone ? "" : " (fault)");
+}
+
 namespace {
 
 using sendrik_test::TempFolder;
+using namespace std::string_literals;
 
 // --- Script text -----------------------------------------------------------
+
+ScriptLine L(std::string text) { return {std::move(text), ScriptLine::Fault::kNone}; }
+ScriptLine Nul(std::string text) { return {std::move(text), ScriptLine::Fault::kNul}; }
 
 struct DecodeCase {
   const char* name;
   std::string bytes;
-  std::vector<std::string> lines;
+  std::vector<ScriptLine> lines;
 };
+
+// The lines of a file, read through the reader.
+std::vector<ScriptLine> FileLines(const std::filesystem::path& file,
+                                  std::size_t limit = ScriptReader::kMaxLineBytes) {
+  ScriptReader reader(file, limit);
+  std::vector<ScriptLine> lines;
+  for (ScriptLine line; reader.Next(line);) lines.push_back(line);
+  return lines;
+}
 
 class ScriptDecoding : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(ScriptDecoding, GivesTheLines) {
   const DecodeCase& c = GetParam();
-  EXPECT_EQ(SplitLines(DecodeScript(c.bytes)), c.lines);
+  EXPECT_EQ(ReadScriptLines(c.bytes), c.lines);
   TempFolder folder;
-  EXPECT_EQ(ReadScriptLines(folder.Write("s.spt", c.bytes)), c.lines);
+  EXPECT_EQ(FileLines(folder.Write("s.spt", c.bytes)), c.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScriptDecoding,
-                         ::testing::Values(DecodeCase{"Utf8",
-                                                      "INSERT INTO t VALUES (|São Paulo|)\n",
-                                                      {"INSERT INTO t VALUES (|São Paulo|)"}},
-                                           DecodeCase{"Utf8WithByteOrderMark",
-                                                      "\xEF\xBB\xBF"
-                                                      "a\nb",
-                                                      {"a", "b"}},
-                                           DecodeCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF", {}},
-                                           DecodeCase{"Windows1252Accents",
-                                                      "UPDATE t SET n = |Jo\xE3o Concei\xE7\xE3o|\r\n-- \x80 fim\r\n",
-                                                      {"UPDATE t SET n = |João Conceição|", "-- € fim"}},
-                                           DecodeCase{"Windows1252WithLeadingMarkBytes", "\xEF\xBB\xBF\xE9", {"ï»¿é"}},
-                                           DecodeCase{"CarriageReturnBeforeLineFeedDropped", "a\r\nb\r\n", {"a", "b"}},
-                                           DecodeCase{"CarriageReturnInsideKept", "a\rb\n", {"a\rb"}},
-                                           DecodeCase{"LastLineWithoutLineFeed", "a\nb", {"a", "b"}},
-                                           DecodeCase{"EmptyLinesCount", "\n\n  \n", {"", "", "  "}},
-                                           DecodeCase{"EmptyFile", "", {}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScriptDecoding,
+    ::testing::Values(
+        DecodeCase{"Utf8", "INSERT INTO t VALUES (|São Paulo|)\n", {L("INSERT INTO t VALUES (|São Paulo|)")}},
+        DecodeCase{"Utf8WithByteOrderMark",
+                   "\xEF\xBB\xBF"
+                   "a\nb",
+                   {L("a"), L("b")}},
+        DecodeCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF", {}},
+        DecodeCase{"ByteOrderMarkAndLineEnd", "\xEF\xBB\xBF\n", {L("")}},
+        DecodeCase{"Windows1252Accents",
+                   "UPDATE t SET n = |Jo\xE3o Concei\xE7\xE3o|\r\n-- \x80 fim\r\n",
+                   {L("UPDATE t SET n = |João Conceição|"), L("-- € fim")}},
+        DecodeCase{"Windows1252WithLeadingMarkBytes", "\xEF\xBB\xBF\xE9", {L("ï»¿é")}},
+        // Each line is decoded on its own: a Windows-1252 line leaves the
+        // UTF-8 lines around it as they are.
+        DecodeCase{"Utf8AndWindows1252Lines",
+                   "INSERT INTO t VALUES (|Conceição|)\nINSERT INTO t VALUES (|A\xE7\xE3o|)\n-- fim: ação\n",
+                   {L("INSERT INTO t VALUES (|Conceição|)"), L("INSERT INTO t VALUES (|Ação|)"), L("-- fim: ação")}},
+        DecodeCase{"CarriageReturnBeforeLineFeedDropped", "a\r\nb\r\n", {L("a"), L("b")}},
+        DecodeCase{"CarriageReturnAloneEndsALine", "a\rb\rc", {L("a"), L("b"), L("c")}},
+        DecodeCase{"CarriageReturnsAndLineFeedsMixed", "a\r\rb\n\rc\r\n", {L("a"), L(""), L("b"), L(""), L("c")}},
+        DecodeCase{"LastLineWithoutLineFeed", "a\nb", {L("a"), L("b")}},
+        DecodeCase{"EmptyLinesCount", "\n\n  \n", {L(""), L(""), L("  ")}},
+        DecodeCase{"EmptyFile", "", {}},
+        // A NUL byte does not end or cut a line: the line holds it.
+        DecodeCase{"NulInsideALine",
+                   "UPDATE t SET s = |nul| \0WHERE n = 999\nSELECT 1\n"s,
+                   {Nul("UPDATE t SET s = |nul| \u2400WHERE n = 999"), L("SELECT 1")}},
+        DecodeCase{"NulAlone", "\0\n"s, {Nul("\u2400")}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ScriptFile, MissingFileOrFolderRaisesWithTheReason) {
+// Lines across the reader's chunks of the file: a line end split between two
+// reads is still one line end.
+TEST(ScriptFile, LinesCrossTheReadsOfTheFile) {
   TempFolder folder;
-  EXPECT_THROW(ReadScriptLines(folder.path() / "missing.spt"), FileError);
-  EXPECT_THROW(ReadScriptLines(folder.path()), FileError);
+  for (std::size_t first : {65535u, 65536u, 65537u, 200000u}) {
+    SCOPED_TRACE(first);
+    const std::string long_line(first - 1, 'x');
+    EXPECT_EQ(FileLines(folder.Write("s.spt", long_line + "\r\nb\rc")), (std::vector{L(long_line), L("b"), L("c")}));
+  }
+}
+
+// A line longer than the limit is read as a fault of its own, keeping its
+// beginning; the lines after it are read as usual.
+TEST(ScriptFile, ALineOverTheLimitIsAFaultOfItsOwn) {
+  TempFolder folder;
+  const auto file = folder.Write("s.spt", "abc\n" + std::string(1000, 'y') + "\ndef\n" + std::string(11, 'z'));
+  const auto lines = FileLines(file, 10);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], L("abc"));
+  EXPECT_EQ(lines[1].fault, ScriptLine::Fault::kTooLong);
+  EXPECT_TRUE(lines[1].text.starts_with("yyyyyyyyyy"));
+  EXPECT_LT(lines[1].text.size(), 1000u);
+  EXPECT_EQ(lines[2], L("def"));
+  EXPECT_EQ(lines[3].fault, ScriptLine::Fault::kTooLong);
+}
+
+// Only a regular file is read: anything else is refused at once with the
+// reason, a FIFO without waiting for a writer.
+TEST(ScriptFile, OnlyARegularFileOpens) {
+  TempFolder folder;
+  const auto fifo = folder.path() / "fila.spt";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::filesystem::path& path :
+       {folder.path() / "missing.spt", folder.path(), fifo, std::filesystem::path("/dev/zero")}) {
+    SCOPED_TRACE(path);
+    try {
+      ScriptReader reader(path);
+      ADD_FAILURE() << "opened";
+    } catch (const FileError& e) {
+      EXPECT_STRNE(e.what(), "");
+    }
+  }
 }
 
 struct LineCase {

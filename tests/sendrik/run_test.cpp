@@ -2,12 +2,17 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <clocale>
 
 #include <string>
 #include <vector>
 
 #include "platform/automation/clock.h"
 #include "platform/automation/date.h"
+#include "platform/automation/text.h"
 #include "sendrik/script_file.h"
 #include "sendrik/updater.h"
 #include "sendrik/version_check.h"
@@ -31,7 +36,15 @@ TestDatabase& Db() {
   return db;
 }
 
-std::vector<std::string> Lines(const std::string& text) { return sendrik::SplitLines(text); }
+// The lines of the log, each ended by a line feed.
+std::vector<std::string> Lines(std::string_view text) {
+  std::vector<std::string> lines;
+  for (std::size_t end; (end = text.find('\n')) != std::string_view::npos; text.remove_prefix(end + 1)) {
+    lines.emplace_back(text.substr(0, end));
+  }
+  if (!text.empty()) lines.emplace_back(text);
+  return lines;
+}
 
 class Run : public ::testing::Test {
  protected:
@@ -123,6 +136,83 @@ TEST_F(Run, FailingCommandsAreLoggedAndTheRunGoesOn) {
   EXPECT_EQ(log[11], "Comando: SELEC 'x'");
   EXPECT_TRUE(log[12].starts_with("Erro: ") && log[12].size() > 6) << log[12];
   EXPECT_EQ(log[13], "Número: -2147217900");
+}
+
+// A line that cannot be sent whole is not sent at all: it fails as a line of
+// its own, logged like a failed command, and the run goes on.
+TEST_F(Run, LinesThatCannotBeSentWholeFailAsLines) {
+  struct Case {
+    const char* name;
+    std::string line;
+    std::string logged;  // the start of its "Comando: " line
+    std::string error;
+  };
+  const std::string huge(sendrik::ScriptReader::kMaxLineBytes, 'x');
+  for (const Case& c : {
+           Case{"Nul", "UPDATE sendrik_itens SET texto = |nul| " + std::string(1, '\0') + "WHERE n = 999",
+                "Comando: UPDATE sendrik_itens SET texto = 'nul' \u2400WHERE n = 999",
+                "Erro: A linha contém um caractere nulo (byte 0) e não foi enviada"},
+           Case{"TooLong", "INSERT INTO sendrik_itens VALUES (3, |" + huge + "|)",
+                "Comando: INSERT INTO sendrik_itens VALUES (3, 'xxx", "Erro: A linha passa de 16777216 bytes"},
+       }) {
+    SCOPED_TRACE(c.name);
+    Db().Exec("DELETE FROM sendrik_itens");
+    boxes.boxes.clear();
+    StatementRecorder sent;
+    EXPECT_FALSE(RunText("INSERT INTO sendrik_itens VALUES (1, |a|)\n" + c.line +
+                         "\nINSERT INTO sendrik_itens VALUES (2, |b|)\n"));
+    EXPECT_THAT(sent.statements, ElementsAre("INSERT INTO sendrik_itens VALUES (1, 'a')",
+                                             "INSERT INTO sendrik_itens VALUES (2, 'b')"));
+    EXPECT_THAT(Items(), ElementsAre("1:a", "2:b"));
+    EXPECT_THAT(boxes.boxes, ElementsAre(Box{std::string(kSomeFailed), kExclamation}));
+    const std::vector<std::string> log = Lines(ReadAll(updater.log_path()));
+    ASSERT_EQ(log.size(), 11u);
+    EXPECT_EQ(log[6], "Total de Camandos: 1 de 3");
+    EXPECT_TRUE(log[8].starts_with(c.logged)) << log[8].substr(0, 200);
+    EXPECT_LT(log[8].size(), 1000u);
+    EXPECT_TRUE(log[9].starts_with(c.error)) << log[9];
+    EXPECT_EQ(log[10], "Número: 5");
+  }
+}
+
+// Each line is read on its own: a Windows-1252 line among UTF-8 ones, and
+// lines ended by a carriage return alone.
+TEST_F(Run, LinesAreDecodedOneByOneAndEndAtAnyLineEnd) {
+  struct Case {
+    const char* name;
+    std::string script;
+  };
+  for (const Case& c : {
+           Case{"Mixed", "INSERT INTO sendrik_itens VALUES (1, |Conceição|)\n"
+                         "INSERT INTO sendrik_itens VALUES (2, |A\xE7\xE3o|)\n"},
+           Case{"CarriageReturns", "INSERT INTO sendrik_itens VALUES (1, |Conceição|)\r"
+                                   "INSERT INTO sendrik_itens VALUES (2, |Ação|)\r"},
+       }) {
+    SCOPED_TRACE(c.name);
+    Db().Exec("DELETE FROM sendrik_itens");
+    EXPECT_TRUE(RunText(c.script, false));
+    EXPECT_THAT(Items(), ElementsAre("1:Conceição", "2:Ação"));
+  }
+}
+
+// The database's error text reaches the log whole, accents included, without
+// what lies after its end in the driver's buffer.
+TEST_F(Run, ErrorTextsWithAccentsReachTheLogWhole) {
+  // As in the program, whose windows take the user's (UTF-8) locale.
+  struct CharacterLocale {
+    std::string was = std::setlocale(LC_CTYPE, nullptr);
+    CharacterLocale() { std::setlocale(LC_CTYPE, "C.UTF-8"); }
+    ~CharacterLocale() { std::setlocale(LC_CTYPE, was.c_str()); }
+  } utf8;
+  EXPECT_FALSE(RunText("INSERT INTO tabela_ação_inexistente VALUES (1)\n"));
+  const std::string text = ReadAll(updater.log_path());
+  EXPECT_EQ(text.find('\0'), std::string::npos);
+  EXPECT_TRUE(automation::IsValidUtf8(text));
+  const std::vector<std::string> log = Lines(text);
+  ASSERT_EQ(log.size(), 11u);
+  EXPECT_TRUE(log[9].starts_with("Erro: ")) << log[9];
+  EXPECT_NE(log[9].find("\"tabela_ação_inexistente\" does not exist"), std::string::npos) << log[9];
+  EXPECT_TRUE(log[9].ends_with("Error while executing the query")) << log[9];
 }
 
 TEST_F(Run, AnUnwritableLogIsReportedAndTheRunFails) {
@@ -245,6 +335,19 @@ INSTANTIATE_TEST_SUITE_P(
                                   0,
                                   2,
                                   false},
+                      // Null sorts first under DESC: the greatest value that is not Null counts.
+                      VersionCase{"NullBeforeTheGreatest",
+                                  {{"3.00.0011", "2.00.0003"}, {nullptr, nullptr}, {"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0013|, |2.00.0005|)",
+                                  0,
+                                  2,
+                                  false},
+                      VersionCase{"NullBeforeTheGreatestAhead",
+                                  {{nullptr, nullptr}, {"3.00.0012", "2.00.0004"}},
+                                  "INSERT INTO fauversaodb (versaopd, versaoct) values(|3.00.0001|, |2.00.0005|)",
+                                  1,
+                                  2,
+                                  false},
                       VersionCase{"NoComma",
                                   {{"3.00.0012", "2.00.0004"}},
                                   "INSERT INTO fauversaodb (versaopd) values(|3.00.0013|)",
@@ -291,7 +394,7 @@ TEST_F(Run, FieldsMustBeFilled) {
 struct OpenFailure {
   const char* name;
   const char* data_source;  // nullptr: the test's own
-  bool script_exists;
+  enum Script { kWritten, kMissing, kFifo } script;
   const char* message;
 };
 
@@ -300,8 +403,18 @@ class RunsEndCleanly : public Run, public ::testing::WithParamInterface<OpenFail
 TEST_P(RunsEndCleanly, WithAMessageAndNoLog) {
   const OpenFailure& c = GetParam();
   if (c.data_source != nullptr) view.data_source = c.data_source;
-  view.script = c.script_exists ? folder.Write("Atualiza.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n").string()
-                                : (folder.path() / "Inexistente.spt").string();
+  switch (c.script) {
+    case OpenFailure::kWritten:
+      view.script = folder.Write("Atualiza.spt", "INSERT INTO sendrik_itens VALUES (1, NULL)\n").string();
+      break;
+    case OpenFailure::kMissing:
+      view.script = (folder.path() / "Inexistente.spt").string();
+      break;
+    case OpenFailure::kFifo:  // nobody writes to it: the run must not wait
+      view.script = (folder.path() / "Fila.spt").string();
+      ASSERT_EQ(mkfifo(view.script.c_str(), 0600), 0);
+      break;
+  }
   EXPECT_FALSE(updater.RunScript(true));
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_TRUE(boxes.boxes[0].text.starts_with(c.message)) << boxes.boxes[0].text;
@@ -319,9 +432,11 @@ TEST_P(RunsEndCleanly, WithAMessageAndNoLog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RunsEndCleanly,
-                         ::testing::Values(OpenFailure{"MissingDataSource", "DsnKelNaoExiste", true,
+                         ::testing::Values(OpenFailure{"MissingDataSource", "DsnKelNaoExiste", OpenFailure::kWritten,
                                                        "Não foi possível abrir a Conexão 'DsnKelNaoExiste':\n"},
-                                           OpenFailure{"MissingScript", nullptr, false,
+                                           OpenFailure{"MissingScript", nullptr, OpenFailure::kMissing,
+                                                       "Não foi possível ler o Script '"},
+                                           OpenFailure{"FifoAsScript", nullptr, OpenFailure::kFifo,
                                                        "Não foi possível ler o Script '"}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -23,6 +23,7 @@
 #include "tests/sendrik/temp_folder.h"
 #include "tests/support/x_screen.h"
 #include "tests/support/testdb.h"
+#include "tests/win/idle_paints.h"
 
 namespace sendrik_test {
 namespace {
@@ -173,6 +174,13 @@ TEST_F(Window, OpensCentredWithItsCaptionTextsAndOptions) {
   EXPECT_LT(grey(2, image.height - 3), 16);
   const win::RECT panel = ui::ControlRect(main, ids::kLabel1);
   EXPECT_GT(grey(panel.left + 4, panel.bottom - 4), 200);
+  Close();
+}
+
+// Left alone, the window paints nothing more: painting never asks for
+// another paint.
+TEST_F(Window, AnIdleWindowPaintsNothing) {
+  EXPECT_EQ(qvtest::PaintsWhileIdle(), 0);
   Close();
 }
 

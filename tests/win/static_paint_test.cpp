@@ -10,6 +10,7 @@
 #include "platform/win/testing.h"
 #include "platform/win/window.h"
 #include "tests/win/gui_environment.h"
+#include "tests/win/idle_paints.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +158,23 @@ TEST(SubclassedStatic, PaintsOnWmPaintAndPassesItOn) {
       ReleaseDC(s, dc);
     });
     EXPECT_EQ(passed_on, paints);
+  }
+}
+
+// A dialog left alone paints nothing more, whether its statics keep the
+// layer's colours or take the dialog's.
+TEST(StaticColours, AnIdleDialogPaintsNothing) {
+  for (bool colours : {false, true}) {
+    SCOPED_TRACE(colours ? "dialog's colours" : "layer's colours");
+    int idle_paints = -1;
+    WithStatics(
+        [colours](HWND, UINT msg, WPARAM wp, LPARAM) -> INT_PTR {
+          if (msg != WM_CTLCOLORSTATIC || !colours) return 0;
+          SetTextColor(reinterpret_cast<HDC>(wp), RGB(255, 0, 0));
+          return reinterpret_cast<INT_PTR>(GetStockObject(LTGRAY_BRUSH));
+        },
+        [&](HWND) { idle_paints = qvtest::PaintsWhileIdle(); });
+    EXPECT_EQ(idle_paints, 0);
   }
 }
 
