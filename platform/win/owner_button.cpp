@@ -63,6 +63,7 @@ class OwnerButton final : public QObject {
     }
     QPainter p(button);
     p.drawImage(0, 0, button->canvas->image);
+    if (button->hasFocus()) DrawFocusFrame(p, button->rect().adjusted(3, 3, -3, -3));  // where the focus is
     return true;  // the owner's picture instead of Qt's button
   }
 
