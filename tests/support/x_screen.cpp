@@ -31,6 +31,16 @@ bool PressAndRelease(Display* d, unsigned code) {
   return code != 0 && XTestFakeKeyEvent(d, code, True, CurrentTime) && XTestFakeKeyEvent(d, code, False, CurrentTime);
 }
 
+// "Alt_L+p": the keys before the last held down while the last is pressed.
+bool Chord(Display* d, std::string_view names) {
+  std::size_t plus = names.find('+');
+  if (plus == std::string_view::npos || plus + 1 == names.size()) return PressAndRelease(d, KeyCode(d, names));
+  unsigned held = KeyCode(d, names.substr(0, plus));
+  if (held == 0 || !XTestFakeKeyEvent(d, held, True, CurrentTime)) return false;
+  bool sent = Chord(d, names.substr(plus + 1));
+  return XTestFakeKeyEvent(d, held, False, CurrentTime) && sent;
+}
+
 bool Pointer(Display* d, win::HWND window, win::POINT at) {
   win::RECT r = win::testing::ScreenRect(window);
   return XTestFakeMotionEvent(d, -1, r.left + at.x, r.top + at.y, CurrentTime);
@@ -52,7 +62,7 @@ bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }
 bool Key(win::HWND window, std::string_view key_name) {
   DisplayPtr d = Open();
   if (!d) return false;
-  return Done(d.get(), window, PressAndRelease(d.get(), KeyCode(d.get(), key_name)));
+  return Done(d.get(), window, Chord(d.get(), key_name));
 }
 
 bool MoveTo(win::HWND window, win::POINT at) {

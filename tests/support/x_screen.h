@@ -17,6 +17,7 @@ bool OnXServer();
 
 // A key (an X key name: Left, Right, Home, End, Return, Tab) to the window
 // with the input focus; `window` is the one whose event loop runs after it.
+// "Alt_L+p" holds the keys before the last down while the last is pressed.
 bool Key(win::HWND window, std::string_view key_name);
 // The pointer to a point of a window (its own coordinates); no button.
 bool MoveTo(win::HWND window, win::POINT at);
