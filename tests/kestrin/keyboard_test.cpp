@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <set>
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -162,6 +162,35 @@ TEST_F(OnXServer, TheSamplesShowWhereTheFocusIs) {
   });
   short flags[16] = {};
   EXPECT_EQ(DLOG_TablLine(flags), 0);
+}
+
+// The access key's letter of a label is underlined: below the first letter
+// ("P", "F": no descender, one stem) the lowest dark row is a line as wide as it.
+TEST_F(OnXServer, TheAccessKeysOfLabelsAreUnderlined) {
+  t::User user;
+  user.OnDialog([&](HWND dlg) {
+    Activate(dlg);
+    t::Image screen = t::ScreenGrab(dlg);
+    ASSERT_GT(screen.width, 0);
+    for (int id : {8013, 8014}) {  // "&Position:", "&Format:"
+      win::RECT r = t::ControlRect(dlg, id);
+      auto dark = [&](int x, int y) { return (xtest::Rgb(screen.at(x, y)) & 0xFF) < 0x60; };
+      int lowest = -1;
+      for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.left + 6; ++x)
+          if (dark(x, y)) lowest = y;
+      ASSERT_GE(lowest, 0) << id;
+      int run = 0, longest = 0;
+      for (int x = r.left; x < r.left + 8; ++x) {
+        run = dark(x, lowest) ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+      EXPECT_GE(longest, 4) << "label " << id << ": no line under its first letter";
+    }
+    xtest::Key(dlg, "Escape");
+  });
+  short flags[32] = {1}, position = 0, format = 1;
+  EXPECT_EQ(DLOG_ScatOpt(flags, &position, &format), 0);
 }
 
 // A Yes/No box has no Cancel: Escape and the close box leave it open; Yes answers.
