@@ -43,8 +43,9 @@ bool Usable(WindowHandle* window, const WindowHandle* c) {
 }
 
 bool TakesFocus(WindowHandle* window, const WindowHandle* c) {
+  // Any focus policy: Qt takes Tab focus from the unchecked buttons of a button group.
   return !IsLabel(c) && c->control != ControlKind::Image && Usable(window, c) &&
-         (c->widget->focusPolicy() & Qt::TabFocus);
+         c->widget->focusPolicy() != Qt::NoFocus;
 }
 
 // The option group of the radio at index i: the run of consecutive radios

@@ -32,7 +32,7 @@ namespace t = win::testing;
 using win::HWND;
 
 // The dialog takes the keys: a click on its own background (no control there).
-void Activate(HWND dlg) { xtest::Click(dlg, {2, 2}); }
+void Activate(HWND dlg) { ASSERT_TRUE(xtest::Activate(dlg)); }
 
 class OnXServer : public qvtest::KestrinTest {
  protected:

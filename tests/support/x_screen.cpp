@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win/testing.h"
+#include "platform/win/window_class.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) clash with Qt's names.
 #include <X11/Xlib.h>
@@ -63,6 +64,17 @@ bool Key(win::HWND window, std::string_view key_name) {
   DisplayPtr d = Open();
   if (!d) return false;
   return Done(d.get(), window, Chord(d.get(), key_name));
+}
+
+bool Activate(win::HWND window, win::POINT at) {
+  // The server gives the keys to the window the click activated; the program
+  // hears of it a little later, so the loop runs until it has.
+  if (!Click(window, at)) return false;
+  for (int pass = 0; pass < 50 && win::GetActiveWindow() != window; ++pass) {
+    DisplayPtr d = Open();
+    if (d) Done(d.get(), window, true);
+  }
+  return win::GetActiveWindow() == window;
 }
 
 bool MoveTo(win::HWND window, win::POINT at) {
