@@ -228,21 +228,21 @@ bool PieFeeler(std::span<const std::string> args, std::ostream& out, std::ostrea
 }
 
 constexpr std::array<DialogEntry, 15> kDialogs{{
-    {"DLOG_ScatOpt", "FLAGS POSITION FORMAT", ScatOpt},
-    {"DLOG_SpecOpt", "FLAGS POSITION FORMAT", SpecOpt},
-    {"DLOG_BarOpt", "FLAGS POSITION FORMAT HIDE8002 HIDE8001", BarOpt},
-    {"DLOG_HistOpt", "FLAGS POSITION FORMAT HIDE8101", HistOpt},
-    {"DLOG_LineOpt", "FLAGS POSITION FORMAT UNUSED HIDE8001", LineOpt},
-    {"DLOG_AreaOpt", "FLAGS POSITION FORMAT", AreaOpt},
-    {"DLOG_HiloOpt", "FLAGS POSITION FORMAT STYLE HIDE8003 ALLOW8010 ALLOW8011", HiloOpt},
-    {"MSG_Box", "TYPE TEXTID", MsgBox},
-    {"DLOG_SelectRGB", "R,G,B", SelectRgb},
-    {"ColorRangeDlog", "STEPS R,G,B R,G,B MAXSTEPS", ColourRange},
-    {"DLOG_WhichHilo", "CHOICE SHOW8003 SHOW8004", WhichHilo},
-    {"DLOG_DataOrientDlog", "FIRST SECOND", DataOrient},
-    {"DLOG_Get1Value", "LABEL VALUE", Get1Value},
-    {"DLOG_Get2Values", "LABEL1 LABEL2 VALUE1 VALUE2", Get2Values},
-    {"DLOG_PieFeeler", "P1 P2 P3 FLAG", PieFeeler},
+    {"DLOG_ScatOpt", "FLAGS POSITION FORMAT", AfterTheDialog<ScatOpt>},
+    {"DLOG_SpecOpt", "FLAGS POSITION FORMAT", AfterTheDialog<SpecOpt>},
+    {"DLOG_BarOpt", "FLAGS POSITION FORMAT HIDE8002 HIDE8001", AfterTheDialog<BarOpt>},
+    {"DLOG_HistOpt", "FLAGS POSITION FORMAT HIDE8101", AfterTheDialog<HistOpt>},
+    {"DLOG_LineOpt", "FLAGS POSITION FORMAT UNUSED HIDE8001", AfterTheDialog<LineOpt>},
+    {"DLOG_AreaOpt", "FLAGS POSITION FORMAT", AfterTheDialog<AreaOpt>},
+    {"DLOG_HiloOpt", "FLAGS POSITION FORMAT STYLE HIDE8003 ALLOW8010 ALLOW8011", AfterTheDialog<HiloOpt>},
+    {"MSG_Box", "TYPE TEXTID", AfterTheDialog<MsgBox>},
+    {"DLOG_SelectRGB", "R,G,B", AfterTheDialog<SelectRgb>},
+    {"ColorRangeDlog", "STEPS R,G,B R,G,B MAXSTEPS", AfterTheDialog<ColourRange>},
+    {"DLOG_WhichHilo", "CHOICE SHOW8003 SHOW8004", AfterTheDialog<WhichHilo>},
+    {"DLOG_DataOrientDlog", "FIRST SECOND", AfterTheDialog<DataOrient>},
+    {"DLOG_Get1Value", "LABEL VALUE", AfterTheDialog<Get1Value>},
+    {"DLOG_Get2Values", "LABEL1 LABEL2 VALUE1 VALUE2", AfterTheDialog<Get2Values>},
+    {"DLOG_PieFeeler", "P1 P2 P3 FLAG", AfterTheDialog<PieFeeler>},
 }};
 
 }  // namespace

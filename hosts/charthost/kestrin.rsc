@@ -433,7 +433,7 @@ dialog "DLOG_2DGridLines" {
   radio 8004 "D&otted" 17 45 80 10
   radio 8005 "Dash-do&t" 17 57 80 10
   radio 8006 "Dash-dot-dot" 17 69 80 10
-  radio 8007 "&At every tick" 17 85 90 10
+  radio 8007 "&At every tick" 17 85 90 10 group
   radio 8008 "&Fixed count" 17 98 90 10
   static 8009 "&Lines:" 27 114 30 8
   edit 8010 "" 59 112 30 12
@@ -611,7 +611,7 @@ dialog "DLOG_Legend" {
   radio 8005 "&Top" 17 62 50 10
   radio 8006 "B&ottom" 17 75 50 10
   radio 8007 "&Inside" 17 88 50 10
-  radio 8008 "In &columns" 77 36 64 10
+  radio 8008 "In &columns" 77 36 64 10 group
   radio 8009 "In ro&ws" 77 49 64 10
   radio 8010 "&All in one line" 77 62 64 10
   static 8011 "E&ntries per column:" 17 106 72 8

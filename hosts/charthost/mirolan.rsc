@@ -10,11 +10,11 @@ dialog 2120 {
   combobox 12085 "" 9 9 100 140 vscroll
   listbox 12086 "" 9 25 100 213 notify border vscroll
   listbox 12093 "" 114 8 232 230 ownerdraw border vscroll
-  groupbox 65535 "Template" 9 244 337 42
-  static 12089 "" 17 257 321 10 center
-  static 12088 "" 17 269 321 15
-  button 12090 "Help..." 9 290 50 14 hidden
-  button 12091 "Setup..." 65 290 50 14 hidden
   button IDCANCEL "Cancel" 236 290 50 14
   button IDOK "Ok" 296 290 50 14 default disabled
+  static 12088 "" 17 269 321 15
+  groupbox 65535 "Template" 9 244 337 42
+  static 12089 "" 17 257 321 10 center
+  button 12090 "Help..." 9 290 50 14 hidden
+  button 12091 "Setup..." 65 290 50 14 hidden
 }

@@ -39,7 +39,7 @@ bool NewChart(std::span<const std::string>, std::ostream&, std::ostream& err) {
 }
 #endif
 
-constexpr DialogEntry kNewChart{"PromptNewDialog", "[ROOT]", NewChart};
+constexpr DialogEntry kNewChart{"PromptNewDialog", "[ROOT]", AfterTheDialog<NewChart>};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -63,6 +64,13 @@ class Args {
   std::ostream& err_;
   bool ok_ = true;
 };
+
+// A number in its shortest form that reads back exactly.
+std::string Shortest(double value) {
+  char text[32];
+  auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+  return ec == std::errc() ? std::string(text, end) : std::string("?");
+}
 
 void Print(std::ostream& out, const char* name, const std::vector<short>& values) {
   out << " " << name << "=";
@@ -215,7 +223,8 @@ bool ScaleRangeDialog(std::span<const std::string> args, std::ostream& out, std:
   return Run(a, out, [&] {
     int r = DLOG_ScaleRange(&range, &choice, &box8010, &box8009, hide, swap);
     double first = range.first, second = range.second;
-    out << r << " manual=" << range.manual << " first=" << first << " second=" << second << " choice=" << choice
+    out << r << " manual=" << range.manual << " first=" << Shortest(first) << " second=" << Shortest(second)
+        << " choice=" << choice
         << " box8010=" << box8010 << " box8009=" << box8009;
   });
 }
@@ -289,29 +298,29 @@ bool Legend(std::span<const std::string> args, std::ostream& out, std::ostream& 
 }
 
 const std::array<DialogEntry, 23> kOptionDialogs{{
-    {"DLOG_SpecDisp", "FLAGS POSITION FORMAT", FlagsPositionFormat<DLOG_SpecDisp>},
-    {"DLOG_HiloDisp", "FLAGS POSITION FORMAT STYLE SHOWBOXES ALLOW1 ALLOW2", HiloDisp},
-    {"DLOG_ScatDisp", "FLAGS OFFSET1 OFFSET2 FORMAT ALLOW8016 SHOWBOXES", ScatDisp},
-    {"DLOG_HistDisp", "FLAGS POSITION FORMAT", FlagsPositionFormat<DLOG_HistDisp>},
-    {"DLOG_BarDisp", "FLAGS POSITION FORMAT SHOWBOXES ALLOWPAIR", BarDisp},
-    {"DLOG_PieDisp", "FLAGS ALLOW8007", PieDisp},
-    {"DLOG_3DDisp", "FLAGS", ThreeDDisp},
-    {"DLOG_3DScDisp", "FLAGS SHOW8010", ThreeDScDisp},
-    {"DLOG_DisplayOptions2D", "FLAGS", DisplayOptions2D},
-    {"DLOG_BarDisplayOptions", "RECORD(6) POSITION FORMAT(0-based)", BarDisplayOptions},
-    {"DLOG_2DGridLines", "RECORD(reserved,kind,group2,style1,style2,count1,count2)", GridLines2D},
-    {"DLOG_3DGridLines", "BOXES(6) MODE COUNT", GridLines3D},
-    {"DLOG_3DSCGridLines", "BOXES(3) MODE COUNT1 COUNT2 COUNT3", GridLines3DScatter},
-    {"DLOG_3DText", "BOX1 CHOICE1 BOX2 CHOICE2 VARIANT", Text3D},
-    {"DLOG_ScaleRange", "MANUAL FIRST SECOND CHOICE BOX8010 BOX8009 HIDEMODE SWAP", ScaleRangeDialog},
-    {"DLOG_NumberFormat", "FORMAT", NumberFormat},
-    {"DLOG_AxisSplit", "AXES(one 0/1 per series) CHART", AxisSplit},
-    {"DLOG_HistIntv", "MODE COUNT", HistIntv},
-    {"DLOG_TablDiv", "RECORD(mode,v1,v2,v3,flag)", RecordDialog<5, DLOG_TablDiv>},
-    {"DLOG_TablStat", "RECORD(3)", RecordDialog<3, DLOG_TablStat>},
-    {"DLOG_TablLine", "FLAGS(16)", RecordDialog<16, DLOG_TablLine>},
-    {"DLOG_CurveFit", "FLAGS(19) KEPT V1 V2 V3 HIDE8004 HIDE8005 POINTS EXTRA", CurveFit},
-    {"DLOG_Legend", "SHOW SECOND PLACEMENT MODE COUNT MAX", Legend},
+    {"DLOG_SpecDisp", "FLAGS POSITION FORMAT", AfterTheDialog<FlagsPositionFormat<DLOG_SpecDisp>>},
+    {"DLOG_HiloDisp", "FLAGS POSITION FORMAT STYLE SHOWBOXES ALLOW1 ALLOW2", AfterTheDialog<HiloDisp>},
+    {"DLOG_ScatDisp", "FLAGS OFFSET1 OFFSET2 FORMAT ALLOW8016 SHOWBOXES", AfterTheDialog<ScatDisp>},
+    {"DLOG_HistDisp", "FLAGS POSITION FORMAT", AfterTheDialog<FlagsPositionFormat<DLOG_HistDisp>>},
+    {"DLOG_BarDisp", "FLAGS POSITION FORMAT SHOWBOXES ALLOWPAIR", AfterTheDialog<BarDisp>},
+    {"DLOG_PieDisp", "FLAGS ALLOW8007", AfterTheDialog<PieDisp>},
+    {"DLOG_3DDisp", "FLAGS", AfterTheDialog<ThreeDDisp>},
+    {"DLOG_3DScDisp", "FLAGS SHOW8010", AfterTheDialog<ThreeDScDisp>},
+    {"DLOG_DisplayOptions2D", "FLAGS", AfterTheDialog<DisplayOptions2D>},
+    {"DLOG_BarDisplayOptions", "RECORD(6) POSITION FORMAT(0-based)", AfterTheDialog<BarDisplayOptions>},
+    {"DLOG_2DGridLines", "RECORD(reserved,kind,group2,style1,style2,count1,count2)", AfterTheDialog<GridLines2D>},
+    {"DLOG_3DGridLines", "BOXES(6) MODE COUNT", AfterTheDialog<GridLines3D>},
+    {"DLOG_3DSCGridLines", "BOXES(3) MODE COUNT1 COUNT2 COUNT3", AfterTheDialog<GridLines3DScatter>},
+    {"DLOG_3DText", "BOX1 CHOICE1 BOX2 CHOICE2 VARIANT", AfterTheDialog<Text3D>},
+    {"DLOG_ScaleRange", "MANUAL FIRST SECOND CHOICE BOX8010 BOX8009 HIDEMODE SWAP", AfterTheDialog<ScaleRangeDialog>},
+    {"DLOG_NumberFormat", "FORMAT", AfterTheDialog<NumberFormat>},
+    {"DLOG_AxisSplit", "AXES(one 0/1 per series) CHART", AfterTheDialog<AxisSplit>},
+    {"DLOG_HistIntv", "MODE COUNT", AfterTheDialog<HistIntv>},
+    {"DLOG_TablDiv", "RECORD(mode,v1,v2,v3,flag)", AfterTheDialog<RecordDialog<5, DLOG_TablDiv>>},
+    {"DLOG_TablStat", "RECORD(3)", AfterTheDialog<RecordDialog<3, DLOG_TablStat>>},
+    {"DLOG_TablLine", "FLAGS(16)", AfterTheDialog<RecordDialog<16, DLOG_TablLine>>},
+    {"DLOG_CurveFit", "FLAGS(19) KEPT V1 V2 V3 HIDE8004 HIDE8005 POINTS EXTRA", AfterTheDialog<CurveFit>},
+    {"DLOG_Legend", "SHOW SECOND PLACEMENT MODE COUNT MAX", AfterTheDialog<Legend>},
 }};
 
 }  // namespace

@@ -237,7 +237,7 @@ WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlT
     case ControlKind::Button: {
       auto* b = new PushButton(parent);
       b->setAutoDefault(false);
-      b->setDefault(false);
+      b->setDefault(t.style.default_button && !t.style.owner_draw);  // drawn as the default button
       QObject::connect(b, &QPushButton::clicked, b, [b] { Notify(b, BN_CLICKED); });
       if (t.style.owner_draw) MakeOwnerDrawButton(b);
       h = b;
@@ -347,7 +347,9 @@ Dialog::Dialog(QWidget* parent, const DialogTemplate& t, const ResourceModule& m
   RECT size = DialogUnitsToPixels(m, 0, 0, t.cx, t.cy);
   setFixedSize(size.width(), size.height());
   QButtonGroup* run = nullptr;
-  for (const ControlTemplate& c : t.controls) CreateControl(this, this, c, m, &module, &run);
+  int order = 0;
+  for (const ControlTemplate& c : t.controls) CreateControl(this, this, c, m, &module, &run)->order = order++;
+  InstallDialogKeys(this);
 }
 
 Dialog::~Dialog() {
@@ -366,13 +368,8 @@ INT_PTR Dialog::Run(LPARAM init) {
   LRESULT focus = CallProc(WM_INITDIALOG, 0, init);
   if (!Live(self) || ended_) return result_;
   if (focus != 0) {
-    // The first enabled, visible control that takes the focus.
-    for (WindowHandle* c : Children(this)) {
-      if (c->widget->isEnabled() && !c->widget->isHidden() && c->widget->focusPolicy() != Qt::NoFocus) {
-        c->widget->setFocus();
-        break;
-      }
-    }
+    // The first tab stop (an option group's selected option).
+    if (WindowHandle* first = FirstTabStop(this)) first->widget->setFocus();
   }
   if (auto& hook = Automation().dialog_opened) {
     QPointer<Dialog> guard(this);
@@ -394,11 +391,7 @@ void Dialog::End(INT_PTR result) {
 }
 
 void Dialog::PressEnter() {
-  QWidget* focus = focusWidget();
-  if (auto* b = dynamic_cast<PushButton*>(focus); b && b->isEnabled() && !b->isHidden()) {
-    b->click();
-    return;
-  }
+  if (PressFocusedButton(this)) return;
   int id = IDOK;
   for (WindowHandle* c : Children(this)) {
     if (c->control == ControlKind::Button && c->styles.default_button) {

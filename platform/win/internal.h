@@ -69,6 +69,7 @@ struct QV_EXPORT WindowHandle {
   ControlKind control = ControlKind::Static;  // for controls
   ControlStyle styles;  // from the template
   int id = 0;
+  int order = 0;                         // place in the template: the dialog manager's order
   WindowHandle* owner_window = nullptr;  // the dialog or window a control belongs to
   HFONT font = nullptr;                  // the font last set with WM_SETFONT
   WNDPROC subclass;                      // a control's procedure, when sub-classed
@@ -119,6 +120,20 @@ QV_EXPORT QFont TemplateFont(std::string_view face, int point_size);
 QV_EXPORT QString Q(std::string_view text);
 QV_EXPORT std::string S(const QString& text);
 
+// The dialog manager's keys (keyboard.cpp), for dialogs and top-level windows:
+// access keys, arrow keys in option groups, Tab by template order.
+void InstallDialogKeys(WindowHandle* window);
+// Tab / Shift+Tab: the focus to the next (previous) tab stop; false when there is none.
+bool FocusNextTabStop(WindowHandle* window, bool forward);
+// The control that takes the focus first: the first tab stop of the window.
+WindowHandle* FirstTabStop(WindowHandle* window);
+// Enter on a focused push button presses it (an owner-drawn one never takes Enter).
+bool PressFocusedButton(WindowHandle* window);
+// The focus frame drawn over an owner-drawn control's picture (inside r).
+void DrawFocusFrame(QPainter& painter, const QRect& r);
+// What the access key of a control does (its "&" letter was typed).
+void AccessKeyAction(WindowHandle* control);
+
 // The dialog of the layer.
 class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
  public:
@@ -140,6 +155,7 @@ class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
   void accept() override {}
+  bool focusNextPrevChild(bool next) override { return FocusNextTabStop(this, next); }
 
  private:
   DLGPROC proc_;
@@ -157,6 +173,9 @@ QV_EXPORT WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, cons
 class QV_EXPORT PushButton final : public QPushButton, public WindowHandle {
  public:
   explicit PushButton(QWidget* parent) : QPushButton(parent), WindowHandle(this, WindowKind::Control) {}
+
+ protected:
+  bool event(QEvent* e) override;
 };
 
 class QV_EXPORT CheckBox final : public QCheckBox, public WindowHandle {
@@ -170,6 +189,7 @@ class QV_EXPORT CheckBox final : public QCheckBox, public WindowHandle {
   }
   // The whole control takes the click, as the platform's does (Qt's only its box and text).
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  bool event(QEvent* e) override;
 
  private:
   bool automatic_;
@@ -188,6 +208,7 @@ class QV_EXPORT RadioButton final : public QRadioButton, public WindowHandle {
     if (automatic_) QRadioButton::nextCheckState();
   }
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  bool event(QEvent* e) override;
 
  private:
   bool automatic_;
@@ -196,12 +217,18 @@ class QV_EXPORT RadioButton final : public QRadioButton, public WindowHandle {
 class QV_EXPORT GroupBox final : public QGroupBox, public WindowHandle {
  public:
   explicit GroupBox(QWidget* parent) : QGroupBox(parent), WindowHandle(this, WindowKind::Control) {}
+
+ protected:
+  bool event(QEvent* e) override;
 };
 
 class QV_EXPORT StaticText final : public QLabel, public WindowHandle {
  public:
   explicit StaticText(QWidget* parent) : QLabel(parent), WindowHandle(this, WindowKind::Control) {}
   std::string raw;  // the text as set, with its "&"
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;  // the access key's letter underlined
 };
 
 class QV_EXPORT Edit final : public QLineEdit, public WindowHandle {

@@ -5,10 +5,25 @@
 #include "platform/win/msgbox.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace win::detail {
 namespace {
+
+// A Yes/No box has no Cancel: Escape and the close box do not answer it.
+class NoEscape final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Close) {
+      e->ignore();
+      return true;
+    }
+    if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) return false;
+    return static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape;
+  }
+};
 
 int QtMessageBox(const MessageBoxRequest& r) {
   QWidget* parent = nullptr;
@@ -25,7 +40,11 @@ int QtMessageBox(const MessageBoxRequest& r) {
     default: box.setIcon(QMessageBox::NoIcon); break;
   }
   switch (r.style & MB_TYPEMASK) {
-    case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MB_YESNO:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+      box.installEventFilter(new NoEscape(&box));
+      break;
     case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
   }

@@ -148,8 +148,15 @@ class OwnerDraw final : public QObject {
         {
           QPainter p(viewport);
           p.drawImage(0, 0, list->canvas->image);
+          // Where the focus is: a frame inside the current item.
+          if (list->hasFocus() && list->currentRow() >= 0 && Visible(ItemRect(list->currentRow())))
+            DrawFocusFrame(p, ItemRect(list->currentRow()).adjusted(1, 1, -1, -1));
         }
         return true;
+      case QEvent::FocusIn:
+      case QEvent::FocusOut:
+        if (watched == list) viewport->update();
+        return false;
       case QEvent::Resize:
         if (watched == viewport) {
           ResizeCanvas(list, viewport->size());

@@ -56,6 +56,7 @@ class TopWindow final : public QWidget, public WindowHandle {
     Call(WM_SIZE, 0, PointParam(QPoint(width(), height())));
   }
   void paintEvent(QPaintEvent*) override { PaintCanvas(this, this); }
+  bool focusNextPrevChild(bool next) override { return FocusNextTabStop(this, next); }
   void mouseMoveEvent(QMouseEvent* e) override { Call(WM_MOUSEMOVE, 0, PointParam(e->position().toPoint())); }
   void mousePressEvent(QMouseEvent* e) override {
     if (e->button() == Qt::LeftButton) Call(WM_LBUTTONDOWN, 1, PointParam(e->position().toPoint()));
@@ -97,7 +98,13 @@ HWND Create(const DialogTemplate* t, const ResourceModule* module, std::string_v
     RECT size = DialogUnitsToPixels(m, 0, 0, t->cx, t->cy);
     w->resize(size.width(), size.height());
     QButtonGroup* run = nullptr;
-    for (const ControlTemplate& c : t->controls) w->Watch(CreateControl(w, w, c, m, module, &run));
+    int order = 0;
+    for (const ControlTemplate& c : t->controls) {
+      WindowHandle* control = CreateControl(w, w, c, m, module, &run);
+      control->order = order++;
+      w->Watch(control);
+    }
+    InstallDialogKeys(w);
   } else {
     w->setWindowTitle(Q(caption));
     w->resize(width, height);

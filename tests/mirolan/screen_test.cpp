@@ -166,4 +166,34 @@ TEST_F(GridOnScreen, ClickingOkReturnsTheFramedTemplate) {
   EXPECT_EQ(user.left_open(), 0);
 }
 
+// Tab goes by the template's order (Help after Cancel and Ok), the thumbnail
+// list shows when it has the focus, and Enter there is the default button.
+TEST_F(GridOnScreen, TabFollowsTheTemplateAndTheListShowsItsFocus) {
+  win::testing::User user;
+  user.OnDialog([&](HWND dialog) {
+    ASSERT_TRUE(xtest::Activate(dialog));  // the dialog takes the keys
+    ASSERT_TRUE(win::testing::HasFocus(dialog, mirolan::kCategoryList));
+    const std::vector<int> order = {mirolan::kThumbnailList, win::IDCANCEL, win::IDOK, mirolan::kHelpButton,
+                                    mirolan::kCategoryList, mirolan::kThumbnailList};
+    std::vector<int> focused;
+    std::vector<std::uint32_t> with_focus;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      xtest::Key(dialog, "Tab");
+      for (int id : {mirolan::kCategoryList, mirolan::kThumbnailList, win::IDCANCEL, win::IDOK, mirolan::kHelpButton})
+        if (win::testing::HasFocus(dialog, id)) focused.push_back(id);
+      if (i == 0) with_focus = win::testing::ScreenGrab(win::GetDlgItem(dialog, mirolan::kThumbnailList)).argb;
+      if (i == 1) {
+        EXPECT_NE(win::testing::ScreenGrab(win::GetDlgItem(dialog, mirolan::kThumbnailList)).argb, with_focus)
+            << "the list looks the same with and without the focus";
+      }
+    }
+    EXPECT_EQ(focused, order);
+    xtest::Key(dialog, "Right");
+    xtest::Key(dialog, "Return");
+  });
+  EXPECT_EQ(PromptNewDialog(&block_), mirolan::kChosen);
+  EXPECT_STREQ(block_.file_name, "t2.kwx");
+  EXPECT_EQ(user.left_open(), 0);
+}
+
 }  // namespace

@@ -536,4 +536,26 @@ TEST_F(Window, EmptyFieldsAreReportedAndTheCloseBoxEnds) {
 }
 
 }  // namespace
+// The keyboard on the main window: Tab into the option pair lands on the
+// selected option, the arrow keys change it, Enter presses the focused button.
+TEST_F(OnScreen, TheKeyboardDrivesTheOptionsAndTheButtons) {
+  auto Focused = [this](int id) { return win::GetFocus() == win::GetDlgItem(main, id); };
+  ASSERT_TRUE(xtest::Activate(main));  // on the banner: the window takes the keys
+  win::SetFocus(win::GetDlgItem(main, ids::kCmdScript));
+  ASSERT_TRUE(xtest::Key(main, "Tab"));
+  EXPECT_TRUE(Focused(ids::kOptUmScript)) << "Tab lands on the selected option";
+  ASSERT_TRUE(xtest::Key(main, "Up"));
+  EXPECT_TRUE(Focused(ids::kOptTodosScript));
+  EXPECT_TRUE(ui::IsChecked(main, ids::kOptTodosScript));
+  EXPECT_FALSE(ui::IsChecked(main, ids::kOptUmScript));
+  ASSERT_TRUE(xtest::Key(main, "Up"));  // stays inside the pair
+  EXPECT_TRUE(ui::IsChecked(main, ids::kOptUmScript));
+  ASSERT_TRUE(xtest::Key(main, "Tab"));
+  EXPECT_TRUE(Focused(ids::kCmdAtualizar));
+  ASSERT_TRUE(xtest::Key(main, "Tab"));
+  ASSERT_TRUE(Focused(ids::kCmdSair));
+  xtest::Key(main, "Return");
+  EXPECT_FALSE(win::IsWindow(main)) << "Enter on \"Sair\" closes the window";
+}
+
 }  // namespace sendrik_test

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win/testing.h"
+#include "platform/win/window_class.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) clash with Qt's names.
 #include <X11/Xlib.h>
@@ -31,6 +32,16 @@ bool PressAndRelease(Display* d, unsigned code) {
   return code != 0 && XTestFakeKeyEvent(d, code, True, CurrentTime) && XTestFakeKeyEvent(d, code, False, CurrentTime);
 }
 
+// "Alt_L+p": the keys before the last held down while the last is pressed.
+bool Chord(Display* d, std::string_view names) {
+  std::size_t plus = names.find('+');
+  if (plus == std::string_view::npos || plus + 1 == names.size()) return PressAndRelease(d, KeyCode(d, names));
+  unsigned held = KeyCode(d, names.substr(0, plus));
+  if (held == 0 || !XTestFakeKeyEvent(d, held, True, CurrentTime)) return false;
+  bool sent = Chord(d, names.substr(plus + 1));
+  return XTestFakeKeyEvent(d, held, False, CurrentTime) && sent;
+}
+
 bool Pointer(Display* d, win::HWND window, win::POINT at) {
   win::RECT r = win::testing::ScreenRect(window);
   return XTestFakeMotionEvent(d, -1, r.left + at.x, r.top + at.y, CurrentTime);
@@ -52,7 +63,18 @@ bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }
 bool Key(win::HWND window, std::string_view key_name) {
   DisplayPtr d = Open();
   if (!d) return false;
-  return Done(d.get(), window, PressAndRelease(d.get(), KeyCode(d.get(), key_name)));
+  return Done(d.get(), window, Chord(d.get(), key_name));
+}
+
+bool Activate(win::HWND window, win::POINT at) {
+  // The server gives the keys to the window the click activated; the program
+  // hears of it a little later, so the loop runs until it has.
+  if (!Click(window, at)) return false;
+  for (int pass = 0; pass < 50 && win::GetActiveWindow() != window; ++pass) {
+    DisplayPtr d = Open();
+    if (d) Done(d.get(), window, true);
+  }
+  return win::GetActiveWindow() == window;
 }
 
 bool MoveTo(win::HWND window, win::POINT at) {

@@ -17,7 +17,11 @@ bool OnXServer();
 
 // A key (an X key name: Left, Right, Home, End, Return, Tab) to the window
 // with the input focus; `window` is the one whose event loop runs after it.
+// "Alt_L+p" holds the keys before the last down while the last is pressed.
 bool Key(win::HWND window, std::string_view key_name);
+// A click at a point of a top-level window or dialog where no control takes
+// it, then the event loop until the window is the active one (it gets the keys).
+bool Activate(win::HWND window, win::POINT at = {2, 2});
 // The pointer to a point of a window (its own coordinates); no button.
 bool MoveTo(win::HWND window, win::POINT at);
 // A click of the left button at a point of a window, with a key held down

@@ -1,0 +1,220 @@
+// The chart dialogs as a keyboard user meets them on a real X server: access
+// keys of labels and buttons, arrow keys in option groups, Enter on an
+// owner-drawn sample, what charthost prints, the default button, the focus
+// frame, and a Yes/No box that Escape does not answer.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "hosts/charthost/dialogs.h"
+#include "hosts/charthost/host.h"
+#include "kestrin/kestrin.h"
+#include "platform/win/controls.h"
+#include "platform/win/dialog.h"
+#include "platform/win/testing.h"
+#include "tests/kestrin/kestrin_fixture.h"
+#include "tests/support/x_screen.h"
+
+namespace {
+
+namespace t = win::testing;
+using win::HWND;
+
+// The dialog takes the keys: a click on its own background (no control there).
+void Activate(HWND dlg) { ASSERT_TRUE(xtest::Activate(dlg)); }
+
+class OnXServer : public qvtest::KestrinTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(xtest::OnXServer()) << "runs on the X server: tests/support/xserver exec";
+    KestrinTest::SetUp();
+    InitDialogsDLL(&host_, module_->handle(), 1);
+  }
+  // charthost's host: help calls printed to the same output as the result line.
+  std::ostringstream out_;
+  charthost::ChartHost host_{&out_, true};
+};
+
+struct KeyCase {
+  const char* what;
+  const char* dialog;
+  std::vector<std::string> args;
+  std::vector<const char*> keys;  // X key names; "Alt_L+p" holds Alt
+  const char* printed;            // what charthost prints
+};
+
+class Keys : public OnXServer, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(Keys, GiveWhatTheUserMeant) {
+  const KeyCase& c = GetParam();
+  const charthost::DialogEntry* entry = charthost::FindDialog(c.dialog);
+  ASSERT_NE(entry, nullptr);
+  t::User user;
+  user.OnDialog([&](HWND dlg) {
+    Activate(dlg);
+    for (const char* key : c.keys) ASSERT_TRUE(xtest::Key(dlg, key)) << key;
+  });
+  std::ostringstream err;
+  EXPECT_TRUE(entry->run(c.args, out_, err)) << err.str();
+  EXPECT_EQ(out_.str(), c.printed);
+  EXPECT_EQ(user.left_open(), 0) << "the keys did not close the dialog";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, Keys,
+    ::testing::Values(
+        // Access keys of labels: the focus to the next control that takes it.
+        KeyCase{"PositionLabel", "DLOG_ScatOpt", {"1", "3", "4"}, {"Alt_L+p", "Down", "Return"},
+                "result=1 flags=1 position=4 format=4\n"},
+        KeyCase{"FormatLabel", "DLOG_ScatOpt", {"1", "3", "4"}, {"Alt_L+f", "Down", "Return"},
+                "result=1 flags=1 position=3 format=5\n"},
+        KeyCase{"FormatsLabel", "DLOG_NumberFormat", {"1"}, {"Alt_L+f", "Down", "Return"}, "result=1 format=2\n"},
+        KeyCase{"IntervalsLabel", "DLOG_HistIntv", {"1", "4"}, {"Alt_L+i", "7", "Return"},
+                "result=1 mode=1 count=6\n"},
+        KeyCase{"RowsPerPartLabel", "DLOG_TablDiv", {"1,2,3,4,0"}, {"Alt_L+w", "5", "Return"},
+                "result=1 record=1,5,3,4,0\n"},
+        KeyCase{"StepsLabel", "ColorRangeDlog", {"5"}, {"Alt_L+n", "9", "Return"},
+                "result=1 steps=9 from=65535,0,0 to=0,0,65535\n"},
+        KeyCase{"FromLabel", "DLOG_ScaleRange", {"1", "1", "2"}, {"Alt_L+f", "3", "Return"},
+                "result=1 manual=1 first=3 second=2 choice=0 box8010=0 box8009=0\n"},
+        // Access keys of buttons, with Alt and, on a button, without.
+        KeyCase{"OptionKey", "DLOG_WhichHilo", {"0", "1", "1"}, {"Alt_L+s", "Return"}, "result=1 choice=1\n"},
+        KeyCase{"OptionKeyOnAButton", "DLOG_WhichHilo", {"0", "1", "1"}, {"t", "Return"}, "result=1 choice=2\n"},
+        // The help call comes before the result line, which is whole.
+        KeyCase{"HelpKey", "DLOG_WhichHilo", {"0", "1", "1"}, {"Alt_L+h", "Escape"},
+                "help(543, 11)\nresult=0 choice=0\n"},
+        KeyCase{"F1", "DLOG_ScatOpt", {"1", "3", "4"}, {"F1", "Escape"},
+                "help(536, 11)\nresult=0 flags=1 position=3 format=4\n"},
+        // Arrow keys select the next option of the group and stay inside it.
+        KeyCase{"UpWraps", "DLOG_WhichHilo", {"0", "1", "1"}, {"Up", "Return"}, "result=1 choice=3\n"},
+        KeyCase{"DownDown", "DLOG_WhichHilo", {"0", "1", "1"}, {"Down", "Right", "Return"}, "result=1 choice=2\n"},
+        KeyCase{"HiddenSkipped", "DLOG_WhichHilo", {"1", "0", "1"}, {"Down", "Return"}, "result=1 choice=3\n"},
+        KeyCase{"TwoOptions", "DLOG_HistIntv", {"0", "4"}, {"Down", "Return"}, "result=1 mode=1 count=4\n"},
+        KeyCase{"FirstGroupOnly", "DLOG_DataOrientDlog", {"0", "0"}, {"Down", "Down", "Down", "Return"},
+                "result=1 first=1 second=0\n"},
+        KeyCase{"TabToTheSelectedOption", "DLOG_DataOrientDlog", {"0", "1"}, {"Tab", "Down", "Return"},
+                "result=1 first=0 second=0\n"},
+        KeyCase{"StylesNotCount", "DLOG_2DGridLines", {"0,1,0,1,3,0,5"}, {"Alt_L+s", "Up", "Return"},
+                "result=1 record=0,1,1,5,3,1,5\n"},
+        KeyCase{"PlacesNotLayout", "DLOG_Legend", {"1", "0", "0", "0", "3"}, {"Alt_L+r", "Up", "Return"},
+                "result=1 show=1 second=0 placement=4 mode=0 count=3\n"},
+        // Enter on an owner-drawn sample is OK; the sample stays as it was.
+        KeyCase{"EnterOnASample", "DLOG_TablLine", {"1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,0"}, {"Return"},
+                "result=1 record=1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,0\n"},
+        KeyCase{"EscapeOnASample", "DLOG_TablLine", {"1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,0"}, {"Escape"},
+                "result=0 record=1,0,1,0,1,0,1,0,1,0,1,0,1,0,1,0\n"},
+        // A number comes back in its shortest exact form.
+        KeyCase{"ExactNumbers", "DLOG_ScaleRange", {"1", "1234.5678", "0.1"}, {"Return"},
+                "result=1 manual=1 first=1234.5678 second=0.1 choice=0 box8010=0 box8009=0\n"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// The colours of a band of pixels of a control as the screen shows it.
+std::vector<std::uint32_t> Pixels(const t::Image& screen, win::RECT r) {
+  std::vector<std::uint32_t> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(xtest::Rgb(screen.at(x, y)));
+  return out;
+}
+
+TEST_F(OnXServer, TheDefaultButtonIsDrawnAsTheDefault) {
+  t::User user;
+  user.OnDialog([&](HWND dlg) {
+    Activate(dlg);
+    ASSERT_FALSE(t::HasFocus(dlg, win::IDOK));
+    ASSERT_FALSE(t::HasFocus(dlg, win::IDCANCEL));
+    t::Image screen = t::ScreenGrab(dlg);
+    ASSERT_GT(screen.width, 0);
+    // The two buttons have one size; their frames differ only by the default's mark.
+    win::RECT ok = t::ControlRect(dlg, win::IDOK), cancel = t::ControlRect(dlg, win::IDCANCEL);
+    ASSERT_EQ(ok.width(), cancel.width());
+    EXPECT_NE(Pixels(screen, {ok.left, ok.top, ok.right, ok.top + 2}),
+              Pixels(screen, {cancel.left, cancel.top, cancel.right, cancel.top + 2}));
+    xtest::Key(dlg, "Escape");
+  });
+  short choice = 0;
+  EXPECT_EQ(DLOG_WhichHilo(&choice, 1, 1), 0);
+}
+
+TEST_F(OnXServer, TheSamplesShowWhereTheFocusIs) {
+  t::User user;
+  user.OnDialog([&](HWND dlg) {
+    Activate(dlg);
+    HWND first = win::GetFocus();
+    ASSERT_NE(first, nullptr);
+    const int id = win::GetDlgCtrlID(first);
+    win::RECT r = t::ControlRect(dlg, id);
+    std::vector<std::uint32_t> focused = Pixels(t::ScreenGrab(dlg), r);
+    xtest::Key(dlg, "Tab");
+    ASSERT_FALSE(t::HasFocus(dlg, id));
+    EXPECT_NE(Pixels(t::ScreenGrab(dlg), r), focused) << "sample " << id << " looks the same with the focus";
+    xtest::Key(dlg, "Escape");
+  });
+  short flags[16] = {};
+  EXPECT_EQ(DLOG_TablLine(flags), 0);
+}
+
+// The access key's letter of a label is underlined: below the first letter
+// ("P", "F": no descender, one stem) the lowest dark row is a line as wide as it.
+TEST_F(OnXServer, TheAccessKeysOfLabelsAreUnderlined) {
+  t::User user;
+  user.OnDialog([&](HWND dlg) {
+    Activate(dlg);
+    t::Image screen = t::ScreenGrab(dlg);
+    ASSERT_GT(screen.width, 0);
+    for (int id : {8013, 8014}) {  // "&Position:", "&Format:"
+      win::RECT r = t::ControlRect(dlg, id);
+      auto dark = [&](int x, int y) { return (xtest::Rgb(screen.at(x, y)) & 0xFF) < 0x60; };
+      int lowest = -1;
+      for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.left + 6; ++x)
+          if (dark(x, y)) lowest = y;
+      ASSERT_GE(lowest, 0) << id;
+      int run = 0, longest = 0;
+      for (int x = r.left; x < r.left + 8; ++x) {
+        run = dark(x, lowest) ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+      EXPECT_GE(longest, 4) << "label " << id << ": no line under its first letter";
+    }
+    xtest::Key(dlg, "Escape");
+  });
+  short flags[32] = {1}, position = 0, format = 1;
+  EXPECT_EQ(DLOG_ScatOpt(flags, &position, &format), 0);
+}
+
+// A Yes/No box has no Cancel: Escape and the close box leave it open; Yes answers.
+TEST_F(OnXServer, AYesNoBoxIsNotAnsweredByEscapeOrItsCloseBox) {
+  std::vector<bool> open_after;
+  QTimer timer;
+  timer.setInterval(20);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    timer.stop();
+    QWidget* focus = box->focusWidget() ? box->focusWidget() : box.data();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(focus, &escape);
+    QApplication::processEvents();
+    open_after.push_back(box && box->isVisible());
+    if (box) box->close();
+    QApplication::processEvents();
+    open_after.push_back(box && box->isVisible());
+    if (box) box->button(QMessageBox::Yes)->click();
+  });
+  timer.start();
+  EXPECT_EQ(MSG_Box(3, 3022), win::IDYES);
+  EXPECT_EQ(open_after, (std::vector<bool>{true, true}));
+}
+
+}  // namespace
