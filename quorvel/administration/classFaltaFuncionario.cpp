@@ -116,9 +116,9 @@ double classFaltaFuncionario::fNrFaltasPeriodo(ado::Connection& ConnRH, std::str
     const std::string last = sql::Date(Variant(pnDataFinal));
     // Days from the start to the end date, cut at the period's end; one day
     // when the end is missing or before the start.
-    const std::string days = "(CASE WHEN DataFinal IS NULL OR DataFinal < DataInicio THEN DataInicio "
-                             "WHEN DataFinal > " + last + " THEN " + last + " ELSE DataFinal END)"
-                             " + 1 - DataInicio";
+    const std::string days = DateDays(ConnRH, "(CASE WHEN DataFinal IS NULL OR DataFinal < DataInicio THEN DataInicio "
+                                              "WHEN DataFinal > " + last + " THEN " + last + " ELSE DataFinal END)") +
+                             " + 1 - " + DateDays(ConnRH, "DataInicio");
     std::string statement =
         " SELECT SUM (" + days + ") AS NrFaltas "
         "FROM ((RhsFaltaFuncionario "

@@ -1,6 +1,7 @@
 #include "quorvel/common/module1.h"
 
 #include "platform/automation/convert.h"
+#include "platform/automation/error.h"
 
 namespace quorvel {
 
@@ -88,8 +89,94 @@ bool NamesPostgres(std::string_view connection_string) noexcept {
   return connection_string.find("postgres") != std::string_view::npos;
 }
 
+bool NamesSqlite(std::string_view connection_string) noexcept {
+  return connection_string.find("LoadExt=") != std::string_view::npos;
+}
+
+bool LoadsSqliteExtension(std::string_view connection_string) noexcept {
+  const std::size_t at = connection_string.find("LoadExt=");
+  if (at == std::string_view::npos) return false;
+  const std::string_view value = connection_string.substr(at).substr(0, connection_string.substr(at).find(';'));
+  return value.find("qv_sqlite_ext") != std::string_view::npos;
+}
+
+namespace {
+
+// The position after the parenthesis that closes the one at `open`, outside
+// literals (npos when it is not closed).
+std::size_t AfterClosing(std::string_view s, std::size_t open) noexcept {
+  int depth = 0;
+  bool quoted = false;
+  for (std::size_t i = open; i < s.size(); ++i) {
+    if (s[i] == '\'') quoted = !quoted;
+    else if (quoted) continue;
+    else if (s[i] == '(') ++depth;
+    else if (s[i] == ')' && --depth == 0) return i + 1;
+  }
+  return std::string_view::npos;
+}
+
+// Whether an equality-like comparison (=, <>, !=, IN) begins at `at`, after blanks.
+bool ComparesEqual(std::string_view s, std::size_t at) noexcept {
+  while (at < s.size() && s[at] == ' ') ++at;
+  const std::string_view rest = s.substr(at);
+  if (rest.starts_with("=") || rest.starts_with("<>") || rest.starts_with("!=")) return true;
+  return rest.size() >= 2 && (rest[0] == 'I' || rest[0] == 'i') && (rest[1] == 'N' || rest[1] == 'n') &&
+         (rest.size() == 2 || !IsWordChar(rest[2]));
+}
+
+}  // namespace
+
+bool SQLiteWords(std::string& statement) {
+  constexpr std::string_view kUpper = "UPPER";
+  constexpr std::string_view kCollate = " COLLATE qv_nocase";
+  bool folds = false;
+  std::string out;
+  out.reserve(statement.size() + 16);
+  // Where a collation goes in `out` as the statement is copied (npos: none pending).
+  std::size_t collate_at = std::string::npos;
+  bool quoted = false;
+  for (std::size_t i = 0; i < statement.size(); ++i) {
+    if (i == collate_at) {
+      out += kCollate;
+      collate_at = std::string::npos;
+    }
+    const char c = statement[i];
+    if (c == '\'') {
+      quoted = !quoted;
+    } else if (!quoted && c == '&') {
+      out += "||";
+      continue;
+    } else if (!quoted && statement.compare(i, kUpper.size(), kUpper) == 0) {
+      std::size_t open = i + kUpper.size();
+      while (open < statement.size() && statement[open] == ' ') ++open;
+      if (open < statement.size() && statement[open] == '(') {
+        folds = true;
+        const std::size_t after = AfterClosing(statement, open);
+        if (collate_at == std::string::npos && after != std::string::npos && ComparesEqual(statement, after))
+          collate_at = after;
+      }
+    }
+    out += c;
+  }
+  if (collate_at == statement.size()) out += kCollate;
+  statement = std::move(out);
+  return folds;
+}
+
+std::string DateDays(ado::Connection& ConnRH, std::string_view date) {
+  if (!NamesSqlite(ConnRH.ConnectionString())) return std::string(date);
+  return "qv_days(" + std::string(date) + ")";
+}
+
 void fAjustaSql(ado::Connection& ConnRH, std::string& statement) {
-  if (NamesPostgres(ConnRH.ConnectionString())) return;
+  const std::string& connection = ConnRH.ConnectionString();
+  if (NamesPostgres(connection)) return;
+  if (NamesSqlite(connection) && SQLiteWords(statement) && !LoadsSqliteExtension(connection)) {
+    automation::raise(automation::err::kDatabase,
+                      "text compared without regard to case needs the SQLite extension libqv_sqlite_ext "
+                      "(the connection's LoadExt)");
+  }
   RemoveDialectWords(statement);
 }
 

@@ -19,12 +19,29 @@ inline constexpr std::string_view kIdentification = "Quorvel";
 
 // Off PostgreSQL (the connection string holds no "postgres"), removes
 // "UPPER", then "csng", then "cstr" from the statement, case-sensitively and
-// outside quoted literals only.
+// outside quoted literals only. On SQLite the statement is first written for
+// SQLiteWords: what it compares without regard to case needs the extension,
+// which is then required of the connection.
 void fAjustaSql(ado::Connection& ConnRH, std::string& statement);
 // Whether a connection string names PostgreSQL: it holds "postgres" (case-sensitive).
 bool NamesPostgres(std::string_view connection_string) noexcept;
 // The word removal itself.
 void RemoveDialectWords(std::string& statement);
+
+// Whether a connection string is one completed by the SQLite driver (it holds
+// its key "LoadExt="), and whether that names our extension (libqv_sqlite_ext).
+bool NamesSqlite(std::string_view connection_string) noexcept;
+bool LoadsSqliteExtension(std::string_view connection_string) noexcept;
+// What SQLite needs written otherwise, outside quoted literals: an
+// "UPPER(x)" compared by =, <> or IN compares x under the extension's
+// collation ("UPPER(x) = " becomes "UPPER(x) COLLATE qv_nocase = ", before
+// UPPER is removed), since SQLite's = heeds letter case; "&" joins texts as
+// "||". Whether the statement compares text without regard to case.
+bool SQLiteWords(std::string& statement);
+// A date (a date column, a date literal, now()) as a number of days that can
+// be subtracted and added: the expression itself, except on SQLite, which
+// keeps dates as text: qv_days(date) of the extension there.
+std::string DateDays(ado::Connection& ConnRH, std::string_view date);
 
 // PostgreSQL's LIKE takes the backslash as its escape character, where the
 // statements mean none: every backslash inside a quoted pattern that follows

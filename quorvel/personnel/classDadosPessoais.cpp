@@ -520,8 +520,9 @@ void classDadosPessoais::CarDadosPessoaisFiltro(
     where.Add(pnDispHorasExtras, "DispHorasExtras = ", sql::Text);
     where.Add(pnDispViagens, "DispViagens = ", sql::Text);
     where.Add(pnMeioTransporte, "MeioTransporte = ", sql::Text);
-    where.Add(pnIdadeInicial, "((now()-DataNasc) / 365.25) >= ", sql::Number);
-    where.Add(pnIdadeFinal, " ((now()-DataNasc) / 365.25) <= ", sql::Number);
+    const std::string age = "(" + DateDays(ConnRH, "now()") + "-" + DateDays(ConnRH, "DataNasc") + ") / 365.25)";
+    where.Add(pnIdadeInicial, "(" + age + " >= ", sql::Number);
+    where.Add(pnIdadeFinal, " (" + age + " <= ", sql::Number);
     where.Add(pkCidadeResid, "RhsDadosPessoais.CodCidade = ", sql::Number);
     where.Add(pkCodGrauInstrucao, "CodGrauInstrucao >= ", sql::Number);
     // The experience in years is the day count over 365.0: PostgreSQL's
@@ -532,9 +533,10 @@ void classDadosPessoais::CarDadosPessoaisFiltro(
       if (!pnExperMin.is_null())
         condition += " AND RhsExperCandidato.CodCandidato IN (" "SELECT CodCandidato " "FROM RhsExperCandidato "
                      "WHERE CodCargo = " + cargo + " " "GROUP BY CodCandidato "
-                     "HAVING (SUM((CASE WHEN DataSaida is null then  " "'" +
-                     fFormataDataSql(Variant(automation::Today())) + "'else  DataSaida end ) - (DataEntrada))/365.0) >= " +
-                     sql::Number(pnExperMin) + ")";
+                     "HAVING (SUM(" +
+                     DateDays(ConnRH, "(CASE WHEN DataSaida is null then  '" +
+                                          fFormataDataSql(Variant(automation::Today())) + "'else  DataSaida end )") +
+                     " - " + DateDays(ConnRH, "(DataEntrada)") + ")/365.0) >= " + sql::Number(pnExperMin) + ")";
       where.Add(condition);
     }
     where.Add(pnSituacaoCandidato, "RhsDadosCandidato.Situacao = ", sql::Text);

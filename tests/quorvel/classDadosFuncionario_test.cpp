@@ -389,7 +389,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"KeyPattern", {{1, Variant("%")}}, "2 3 1"},
             ListCase{"LowerCaseName", {{2, Variant("jo%")}}, "3 1"},
             // Without UPPER, SQLite's LIKE folds ASCII letters only.
-            ListCase{"PortugueseLetters", {{2, Variant("joão%")}}, "1", "", ""},
+            ListCase{"PortugueseLetters", {{2, Variant("joão%")}}, "1", ""},
             ListCase{"QuoteInName", {{2, Variant("maria o'b%")}}, "2"},
             ListCase{"InjectionInName", {{2, Variant("x' OR '1'='1")}}, ""},
             ListCase{"Branch", {{3, Variant(std::int32_t{5})}}, "2"},

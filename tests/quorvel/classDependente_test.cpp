@@ -588,8 +588,8 @@ TEST_F(DependenteTest, Statements) {
         "LEFT JOIN CadEndCidades RhsCidade ON RhsCidade.CodCidade = RhsDependente.CodNaturalidadeDep) "
         "LEFT JOIN RhsNacionalidade ON RhsNacionalidade.CodNacionalidade = RhsDependente.CodNacionalidadeDep) "
         "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsDependente.CodGrauInstrucaoDep) "
-        "WHERE RhsDependente.CodFuncionario = 1 AND RhsDependente.CodGrauParentesco = 3 AND (SexoDep) = 'F' AND "
-        "CodGrauInstrucaoDep = 7 AND (DepIRRF) = 'S' AND DepSalFamilia = 's' AND DepAssistMedica = 'n' AND "
+        "WHERE RhsDependente.CodFuncionario = 1 AND RhsDependente.CodGrauParentesco = 3 AND "
+        "(SexoDep) COLLATE qv_nocase = 'F' AND CodGrauInstrucaoDep = 7 AND (DepIRRF) COLLATE qv_nocase = 'S' AND DepSalFamilia = 's' AND DepAssistMedica = 'n' AND "
         "DepPensaoAliment = 'o''k' ORDER BY NomeDep"}},
       {"Bus",
        [](DependenteTest& t) {

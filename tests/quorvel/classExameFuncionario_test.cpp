@@ -214,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"Employee", With(&Filters::funcionario, Variant(std::int32_t{1})), "1 2"},
             ListCase{"Person", With(&Filters::individual, Variant("10_")), "1 2 3 6"},
             ListCase{"Name", With(&Filters::nome, Variant("ana%")), "1 2 6"},
-            ListCase{"NameWithPortugueseLetters", With(&Filters::nome, Variant("joão%")), "3", ""},
+            ListCase{"NameWithPortugueseLetters", With(&Filters::nome, Variant("joão%")), "3"},
             ListCase{"Branch", With(&Filters::filial, Variant(std::int32_t{2})), "3 4"},
             ListCase{"ExamType", With(&Filters::tipo, Variant("2")), "1 4"},
             ListCase{"Description", With(&Filters::descr, Variant("%ssional")), "2 5"},

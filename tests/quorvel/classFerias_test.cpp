@@ -47,7 +47,6 @@ struct ListCase {
   Variant cod, inicioAq, inicioFerias, fimFerias, status, nome;
   const char* keys;
   std::size_t width;
-  bool month_text = false;  // SQLite has no month/year and its & is bitwise
 };
 
 class FeriasListTest : public ::testing::TestWithParam<std::tuple<bool, ListCase>> {};
@@ -61,10 +60,6 @@ TEST_P(FeriasListTest, Filters) {
   Variant list("replaced"), cod = k.cod, ia = k.inicioAq, fa = kNull, inf = k.inicioFerias, ff = k.fimFerias,
                             st = k.status, nome = k.nome, dec = Variant("S"), val = Variant(1.0), dt = kNull;
   c.CarFerias(conn, desc, list, cod, ia, fa, inf, ff, st, nome, dec, val, dt);
-  if (!postgres && k.month_text) {
-    EXPECT_EQ(desc.rfind("-2147217900    ", 0), 0u) << desc;
-    return;
-  }
   EXPECT_EQ(desc, "");
   const auto rows = qvtest::Rows(list);
   ASSERT_FALSE(rows.empty());
@@ -108,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"EmployeeInjection", Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, kNull, "", 13},
             ListCase{"AcquisitionDate", kNull, Variant(DateSerial(2005, 1, 1)), kNull, kNull, kNull, kNull, "3", 13},
             ListCase{"AcquisitionText", kNull, Variant("2004/01/01"), kNull, kNull, kNull, kNull, "1", 13},
-            ListCase{"MonthOfStart", kNull, kNull, Variant("5/2005"), kNull, kNull, kNull, "1", 13, true},
-            ListCase{"DecemberOfStart", kNull, kNull, Variant("12/2005"), kNull, kNull, Variant("%"), "2", 15, true},
+            ListCase{"MonthOfStart", kNull, kNull, Variant("5/2005"), kNull, kNull, kNull, "1", 13},
+            ListCase{"DecemberOfStart", kNull, kNull, Variant("12/2005"), kNull, kNull, Variant("%"), "2", 15},
             ListCase{"DayOfStart", kNull, kNull, Variant(DateSerial(2005, 12, 25)), kNull, kNull, kNull, "2", 13},
             ListCase{"EndText", kNull, kNull, kNull, Variant("2005/05/31"), kNull, kNull, "1", 13},
             ListCase{"Status", kNull, kNull, kNull, kNull, Variant("P"), kNull, "2", 13},

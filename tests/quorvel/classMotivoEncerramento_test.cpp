@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          ListCase{"ExactCode", Variant("3"), kNull, "3"},
                                          ListCase{"CodePattern", Variant("%3%"), kNull, "3 13 30"},
                                          ListCase{"LowerCase", kNull, Variant("%vaga%"), "1"},
-                                         ListCase{"PortugueseLetters", kNull, Variant("orçamento%"), "13", ""},
+                                         ListCase{"PortugueseLetters", kNull, Variant("orçamento%"), "13"},
                                          ListCase{"Both", Variant("3%"), Variant("%c%"), "3 30"},
                                          ListCase{"QuoteInCode", Variant("3' OR '1'='1"), kNull, ""},
                                          ListCase{"QuoteInDescription", kNull, Variant("x' OR '1'='1"), ""},

@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ListCase{"Key", Variant(std::int32_t{12}), kNull, kNull, "12"},
                           ListCase{"KeyPattern", Variant("1%"), kNull, kNull, "13 16 15 1 12 14", "14 13 15 16 1 12"},
                           ListCase{"Branch", kNull, Variant("matriz%"), kNull, "1 12"},
-                          ListCase{"Position", kNull, kNull, Variant("%segurança"), "2 12", ""},
+                          ListCase{"Position", kNull, kNull, Variant("%segurança"), "2 12"},
                           ListCase{"BranchAndPosition", kNull, Variant("%recife"), Variant("a%"), "16"},
                           ListCase{"All", Variant("1_"), Variant("%"), Variant("%"), "13 16 12"},
                           ListCase{"QuoteInBranch", kNull, Variant("x' OR '1'='1"), kNull, ""},

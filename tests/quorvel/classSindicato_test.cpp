@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"OnlyTheLast", kNull, kNull, kNull, kNull, Variant(std::int32_t{9}), "2"},
             ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, kNull, "10 1"},
             ListCase{"LowerCaseName", kNull, Variant("%sindicato%"), kNull, kNull, kNull, "1"},
-            ListCase{"PortugueseLetters", kNull, Variant("%metalúrgicos"), kNull, kNull, kNull, "1", "", ""},
+            ListCase{"PortugueseLetters", kNull, Variant("%metalúrgicos"), kNull, kNull, kNull, "1", ""},
             ListCase{"RegisterCity", kNull, kNull, Variant(std::int32_t{1}), kNull, kNull, "10 1"},
             ListCase{"CityAsDigits", kNull, kNull, Variant("2"), kNull, kNull, "2"},
             ListCase{"Several", Variant("%"), Variant("%"), Variant(std::int32_t{1}), Variant("SP"),

@@ -172,8 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"KeyExactly", Variant(std::int32_t{3}), kNull, kNull, kNull, "3"},
             ListCase{"KeyAsText", Variant("13"), kNull, kNull, kNull, "13"},
             // Off PostgreSQL UPPER goes, and SQLite's LIKE folds ASCII letters only.
-            ListCase{"LowerCasePortuguese", kNull, Variant("%ô%"), kNull, kNull, "4 2", "", ""},
-            ListCase{"UpperCasedValue", kNull, Variant("irmã%"), kNull, kNull, "3", "", ""},
+            ListCase{"LowerCasePortuguese", kNull, Variant("%ô%"), kNull, kNull, "4 2", ""},
+            ListCase{"UpperCasedValue", kNull, Variant("irmã%"), kNull, kNull, "3", ""},
             ListCase{"UpperCasedAscii", kNull, Variant("fil%"), kNull, kNull, "1"},
             ListCase{"Degree", kNull, kNull, Variant(std::int16_t{2}), kNull, "4 3"},
             ListCase{"DegreeAsText", kNull, kNull, Variant("1"), kNull, "2 13 1"},

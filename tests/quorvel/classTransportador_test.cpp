@@ -219,9 +219,9 @@ TEST_F(TransportadorTest, NameTaken) {
     bool postgres, sqlite;
   };
   const Case cases[] = {
-      {"Viação Cometa", true, false},  // off PostgreSQL the stored name is compared with the upper-cased one
-      {"VIAÇÃO COMETA", true, false},
-      {"viação cometa", true, false},
+      {"Viação Cometa", true, true},
+      {"VIAÇÃO COMETA", true, true},
+      {"viação cometa", true, true},
       {"Bonde", false, false},
       {"x' OR '1'='1", false, false},
   };
@@ -330,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"None", N, N, N, N, N, N, N, N, "10 11 2 1"},
             ListCase{"OnlyTheLast", N, N, N, N, N, N, N, Variant("SP"), "10 1"},
             ListCase{"KeyPattern", Variant("1_"), N, N, N, N, N, N, N, "10 11"},
-            ListCase{"LowerCaseName", N, Variant("%viação%"), N, N, N, N, N, N, "10 1", "", ""},
+            ListCase{"LowerCaseName", N, Variant("%viação%"), N, N, N, N, N, N, "10 1", ""},
             ListCase{"AsciiName", N, Variant("%bonde%"), N, N, N, N, N, N, "11"},
             ListCase{"District", N, N, Variant("centro"), N, N, N, N, N, "11 2 1"},
             ListCase{"CompanyCity", N, N, N, Variant(std::int32_t{1}), N, N, N, N, "11 1"},

@@ -344,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
             ListCase{"KeyPattern", {{0, Variant("1%")}}, "1 12", "", "12 1"},
             ListCase{"Branch", {{1, Variant("10")}}, "1 2"},
             ListCase{"BranchName", {{2, Variant("%paulo")}}, "1 2"},
-            ListCase{"BranchNamePortuguese", {{2, Variant("matriz são%")}}, "1 2", "", ""},
+            ListCase{"BranchNamePortuguese", {{2, Variant("matriz são%")}}, "1 2", ""},
             ListCase{"Position", {{3, Variant(std::int32_t{1})}}, "3 1"},
             ListCase{"PositionName", {{4, Variant("vig%")}}, "2"},
             ListCase{"Reason", {{5, Variant(std::int32_t{2})}}, "2"},

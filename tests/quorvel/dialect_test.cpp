@@ -21,13 +21,48 @@ TEST(DialectTest, AdjustmentFollowsTheConnection) {
   };
   const Case cases[] = {
       {qvtest::Postgres(), "SELECT cstr(a), csng('1.5') FROM t WHERE UPPER(b) = 'UPPER cstr'"},
-      {qvtest::Sqlite(), "SELECT (a), ('1.5') FROM t WHERE (b) = 'UPPER cstr'"},
+      {qvtest::Sqlite(), "SELECT (a), ('1.5') FROM t WHERE (b) COLLATE qv_nocase = 'UPPER cstr'"},
   };
   for (const Case& c : cases) {
     std::string s = "SELECT cstr(a), csng('1.5') FROM t WHERE UPPER(b) = 'UPPER cstr'";
     quorvel::fAjustaSql(c.conn, s);
     EXPECT_EQ(s, c.after) << c.conn.ConnectionString();
   }
+}
+
+// What SQLite gets written otherwise, outside literals only; whether the
+// statement compares text without regard to case.
+TEST(DialectTest, SqliteWordsOutsideLiterals) {
+  struct Case {
+    const char* before;
+    const char* after;
+    bool folds;
+  };
+  const Case cases[] = {
+      {"WHERE UPPER(a) = 'X'", "WHERE UPPER(a) COLLATE qv_nocase = 'X'", true},
+      {"WHERE UPPER(t.a)<>'X' AND UPPER(b) IN ('X')",
+       "WHERE UPPER(t.a) COLLATE qv_nocase<>'X' AND UPPER(b) COLLATE qv_nocase IN ('X')", true},
+      {"WHERE UPPER(f(a, ')')) = 'X'", "WHERE UPPER(f(a, ')')) COLLATE qv_nocase = 'X'", true},
+      {"WHERE UPPER(a) LIKE 'X%'", "WHERE UPPER(a) LIKE 'X%'", true},
+      {"WHERE UPPER(a) >= 'X' OR UPPER(b) INTO", "WHERE UPPER(a) >= 'X' OR UPPER(b) INTO", true},
+      {"WHERE Month(d) & '/' & Year(d) = '5/2024'", "WHERE Month(d) || '/' || Year(d) = '5/2024'", false},
+      {"WHERE a = 'UPPER(b) = & c'", "WHERE a = 'UPPER(b) = & c'", false},
+      {"WHERE UPPERCASE = 1", "WHERE UPPERCASE = 1", false},
+  };
+  for (const Case& c : cases) {
+    std::string s = c.before;
+    EXPECT_EQ(quorvel::SQLiteWords(s), c.folds) << c.before;
+    EXPECT_EQ(s, c.after) << c.before;
+  }
+}
+
+TEST(DialectTest, ConnectionKinds) {
+  EXPECT_TRUE(quorvel::NamesSqlite(qvtest::Sqlite().ConnectionString()));
+  EXPECT_TRUE(quorvel::LoadsSqliteExtension(qvtest::Sqlite().ConnectionString()));
+  EXPECT_FALSE(quorvel::NamesSqlite(qvtest::Postgres().ConnectionString()));
+  EXPECT_FALSE(quorvel::LoadsSqliteExtension("DSN=x;LoadExt=;BigInt=0;Note=qv_sqlite_ext"));
+  EXPECT_EQ(quorvel::DateDays(qvtest::Postgres(), "DataNasc"), "DataNasc");
+  EXPECT_EQ(quorvel::DateDays(qvtest::Sqlite(), "DataNasc"), "qv_days(DataNasc)");
 }
 
 TEST(DialectTest, ListStatementOnEachDatabase) {
