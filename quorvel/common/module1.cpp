@@ -1,5 +1,7 @@
 #include "quorvel/common/module1.h"
 
+#include <algorithm>
+
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 
@@ -79,9 +81,72 @@ void DoubleLikeBackslashes(std::string& statement) {
   statement = std::move(out);
 }
 
+void EscapeBackslashLiterals(std::string& statement) {
+  if (statement.find('\\') == std::string::npos) return;
+  std::string out;
+  out.reserve(statement.size() + 8);
+  const std::size_t n = statement.size();
+  for (std::size_t i = 0; i < n;) {
+    const char c = statement[i];
+    if (c == '"') {
+      // A name: copied to its closing quote (a doubled one stands for itself).
+      std::size_t end = i + 1;
+      for (; end < n; ++end) {
+        if (statement[end] != '"') continue;
+        if (end + 1 < n && statement[end + 1] == '"') {
+          ++end;
+          continue;
+        }
+        break;
+      }
+      end = std::min(end + 1, n);
+      out.append(statement, i, end - i);
+      i = end;
+    } else if (c == '\'') {
+      const bool escape = i > 0 && (statement[i - 1] == 'E' || statement[i - 1] == 'e') &&
+                          (i == 1 || !IsWordChar(statement[i - 2]));
+      // The literal's end: the quote not doubled (and, in an escape literal, not after a backslash).
+      std::size_t end = i + 1;
+      bool backslash = false;
+      for (; end < n; ++end) {
+        const char d = statement[end];
+        if (escape && d == '\\') {
+          ++end;
+          continue;
+        }
+        if (d == '\\') backslash = true;
+        if (d != '\'') continue;
+        if (end + 1 < n && statement[end + 1] == '\'') {
+          ++end;
+          continue;
+        }
+        break;
+      }
+      end = std::min(end + 1, n);
+      if (escape || !backslash) {
+        out.append(statement, i, end - i);
+      } else {
+        out += 'E';
+        for (std::size_t k = i; k < end; ++k) {
+          out += statement[k];
+          if (statement[k] == '\\') out += '\\';
+        }
+      }
+      i = end;
+    } else {
+      out += c;
+      ++i;
+    }
+  }
+  statement = std::move(out);
+}
+
 std::string ForConnection(ado::Connection& ConnRH, std::string_view statement) {
   std::string sent(statement);
-  if (NamesPostgres(ConnRH.ConnectionString())) DoubleLikeBackslashes(sent);
+  if (NamesPostgres(ConnRH.ConnectionString())) {
+    DoubleLikeBackslashes(sent);
+    EscapeBackslashLiterals(sent);
+  }
   return sent;
 }
 

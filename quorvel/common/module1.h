@@ -48,8 +48,16 @@ std::string DateDays(ado::Connection& ConnRH, std::string_view date);
 // LIKE (the word outside literals, any case) is doubled, so that it stands for
 // itself; % and _ stay wildcards. Nothing else in the statement changes.
 void DoubleLikeBackslashes(std::string& statement);
-// The statement as it is sent on ConnRH: with DoubleLikeBackslashes on
-// PostgreSQL, unchanged on any other database.
+// PostgreSQL reads a backslash in a plain literal as itself or as an escape,
+// as the server's standard_conforming_strings says. Every quoted literal that
+// holds a backslash becomes an escape literal (E'...') with each backslash
+// doubled, which the server reads as the same text under either setting and
+// whatever backslash_quote is; a literal without a backslash, a literal that
+// is already an escape literal, and text inside double-quoted names stay as
+// they are.
+void EscapeBackslashLiterals(std::string& statement);
+// The statement as it is sent on ConnRH: on PostgreSQL, DoubleLikeBackslashes
+// and then EscapeBackslashLiterals; unchanged on any other database.
 std::string ForConnection(ado::Connection& ConnRH, std::string_view statement);
 
 // Null gives ""; otherwise the value's text with every "," replaced by ".".

@@ -65,6 +65,28 @@ INSTANTIATE_TEST_SUITE_P(
                       Adjust{R"(SET Nome = 'LIKE', Obs = 'a\b')", R"(SET Nome = 'LIKE', Obs = 'a\b')"},
                       Adjust{"Nome LIKE 'A%'", "Nome LIKE 'A%'"}, Adjust{"", ""}));
 
+class EscapeLiteralTest : public ::testing::TestWithParam<Adjust> {};
+
+// The server reads the result the same under either standard_conforming_strings.
+TEST_P(EscapeLiteralTest, BackslashLiteralsBecomeEscapeLiterals) {
+  std::string s = GetParam().before;
+  EscapeBackslashLiterals(s);
+  EXPECT_EQ(s, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, EscapeLiteralTest,
+    ::testing::Values(Adjust{R"(VALUES ('a\b', 'c'))", R"(VALUES (E'a\\b', 'c'))"},
+                      Adjust{R"(Nome = 'C:\temp\')", R"(Nome = E'C:\\temp\\')"},
+                      Adjust{R"(Nome = 'a\''); DELETE FROM t; --')", R"(Nome = E'a\\''); DELETE FROM t; --')"},
+                      Adjust{R"(Nome = 'a\\b' AND x = '\')", R"(Nome = E'a\\\\b' AND x = E'\\')"},
+                      // Names, escape literals and literals without a backslash stay.
+                      Adjust{R"(SELECT "a'\" FROM t WHERE x = 'b\')", R"(SELECT "a'\" FROM t WHERE x = E'b\\')"},
+                      Adjust{R"(x = E'a\'b' AND y = 'c\')", R"(x = E'a\'b' AND y = E'c\\')"},
+                      Adjust{R"(x = 'O''Brien' AND y = 'E')", R"(x = 'O''Brien' AND y = 'E')"},
+                      Adjust{R"(x = 'E' || '\')", R"(x = 'E' || E'\\')"},
+                      Adjust{R"('unterminated \)", R"(E'unterminated \\)"}, Adjust{"", ""}));
+
 TEST(DialectTest, ConnectionStringNamesPostgres) {
   struct Case {
     const char* connection_string;

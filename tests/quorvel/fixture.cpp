@@ -27,8 +27,34 @@ std::shared_ptr<ado::Connection> SqliteConnection() {
   return conn;
 }
 
+namespace {
+
+struct EscapeStrings {
+  std::string database = [] {
+    testdb::DatabaseSettings d;
+    d.settings = {"standard_conforming_strings = off"};
+    return testdb::CreatePostgresDatabase(d);
+  }();
+  std::shared_ptr<ado::Connection> conn = [this] {
+    testdb::AddDataSource("quorvel_postgres_escape", true, database);
+    return Open("DSN=quorvel_postgres_escape");
+  }();
+};
+
+// Made on first use only: most programs never need it.
+const EscapeStrings* escape_strings = nullptr;
+
+}  // namespace
+
+ado::Connection& PostgresEscapeStrings() {
+  static const EscapeStrings made;
+  escape_strings = &made;
+  return *made.conn;
+}
+
 void Exec(ado::Connection& conn, std::string_view sql) {
   if (&conn == PostgresConnection().get()) testdb::ExecPostgres(sql);
+  else if (escape_strings && &conn == escape_strings->conn.get()) testdb::ExecPostgres(escape_strings->database, sql);
   else testdb::ExecSqlite(sql);
 }
 

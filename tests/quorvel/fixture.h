@@ -24,8 +24,11 @@ std::shared_ptr<ado::Connection> PostgresConnection();
 std::shared_ptr<ado::Connection> SqliteConnection();
 inline ado::Connection& Postgres() { return *PostgresConnection(); }
 inline ado::Connection& Sqlite() { return *SqliteConnection(); }
+// A further fresh PostgreSQL database where a backslash in a plain literal is
+// an escape (standard_conforming_strings = off), as on legacy servers.
+ado::Connection& PostgresEscapeStrings();
 
-// Runs fixture SQL on the database of that connection.
+// Runs fixture SQL on the database of that connection (one of the above).
 void Exec(ado::Connection& conn, std::string_view sql);
 // The first column of the first row (Empty without a row).
 Variant Scalar(ado::Connection& conn, std::string_view sql);

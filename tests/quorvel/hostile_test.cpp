@@ -1,5 +1,6 @@
-// Hostile values on the writers and filters, on both databases: the value is
-// stored or found exactly, or the call fails with 13; nothing else changes.
+// Hostile values on the writers and filters, on both databases and on a
+// PostgreSQL database that reads backslashes as escapes: the value is stored
+// or found exactly, or the call fails with 13; nothing else changes.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -160,6 +161,49 @@ const Case kCases[] = {
        return "[" + World::Keys(list) + "]";
      },
      "", "[]"},
+    {"BackslashInjectionInInsertedText",
+     [](World& w) {
+       std::int32_t key = 0;
+       std::string sigla = "X", nome = R"(a\'); DELETE FROM RhsConselho; --)";
+       w.conselho.IncConselho(w.conn, w.desc, w.user, w.machine, key, sigla, nome);
+       return w.Cell("SELECT NomeConselho FROM RhsConselho WHERE CodConselho = " + std::to_string(key)) + "|" +
+              w.Cell("SELECT COUNT(*) FROM RhsConselho");
+     },
+     "", R"(a\'); DELETE FROM RhsConselho; --|3)"},
+    {"BackslashInjectionInUpdatedText",
+     [](World& w) {
+       std::int32_t key = 1;
+       std::string sigla = "X", nome = R"(\', SiglaConselho = 'Z' --)";
+       w.conselho.AltConselho(w.conn, w.desc, w.user, w.machine, key, sigla, nome);
+       return w.Cell("SELECT SiglaConselho || '|' || NomeConselho FROM RhsConselho WHERE CodConselho = 1") + "|" +
+              w.Cell("SELECT NomeConselho FROM RhsConselho WHERE CodConselho = 2");
+     },
+     "", R"(X|\', SiglaConselho = 'Z' --|Engenharia)"},
+    {"BackslashesRoundTrip",
+     [](World& w) {
+       std::int32_t key = 0;
+       std::string sigla = R"(C:\temp\)", nome = R"(a\\b \n O'Brien ''\' \)";
+       w.conselho.IncConselho(w.conn, w.desc, w.user, w.machine, key, sigla, nome);
+       std::int32_t found = key;
+       std::string s, n;
+       w.conselho.BusConselho(w.conn, w.desc, found, s, n);
+       Variant list, null(Null), by_sigla(sigla), by_nome(nome);
+       w.conselho.CarConselho(w.conn, w.desc, list, null, by_sigla, null);
+       std::string keys = World::Keys(list);
+       w.conselho.CarConselho(w.conn, w.desc, list, null, null, by_nome);
+       return s + "|" + n + "|" + keys + "|" + World::Keys(list) + "|" + std::to_string(key);
+     },
+     "", R"(C:\temp\|a\\b \n O'Brien ''\' \|3|3|3)"},
+    {"BackslashInjectionInFilters",
+     [](World& w) {
+       Variant list, null(Null), sigla(R"(\' OR 1=1 --)");
+       w.conselho.CarConselho(w.conn, w.desc, list, null, sigla, null);
+       std::string cpf = R"(\' OR 1=1 --)";
+       std::int32_t r = 0;
+       w.pessoa.fExisteCPF(w.conn, w.desc, cpf, r);
+       return "[" + World::Keys(list) + "]" + std::to_string(r);
+     },
+     "", "[]-1"},
     {"InjectionInDuplicateCheck",
      [](World& w) {
        std::string cpf = "x' OR '1'='1";
@@ -170,11 +214,24 @@ const Case kCases[] = {
      "", "-1"},
 };
 
-class HostileTest : public ::testing::TestWithParam<std::tuple<bool, std::size_t>> {};
+enum class Database { Sqlite, Postgres, PostgresEscapeStrings };
+
+std::string DatabaseName(Database d) {
+  switch (d) {
+    case Database::Sqlite: return "Sqlite";
+    case Database::Postgres: return "Postgres";
+    case Database::PostgresEscapeStrings: break;
+  }
+  return "PostgresEscapeStrings";
+}
+
+class HostileTest : public ::testing::TestWithParam<std::tuple<Database, std::size_t>> {};
 
 TEST_P(HostileTest, ValueStaysAValue) {
-  const auto [postgres, index] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
+  const auto [database, index] = GetParam();
+  ado::Connection& conn = database == Database::Sqlite     ? qvtest::Sqlite()
+                          : database == Database::Postgres ? qvtest::Postgres()
+                                                           : qvtest::PostgresEscapeStrings();
   qvtest::Exec(conn,
                "DELETE FROM RhsConselho; DELETE FROM RhsBanco; DELETE FROM RhsDadosPessoais;"
                "INSERT INTO RhsConselho VALUES (1, 'CRM', 'Medicina'), (2, 'CREA', 'Engenharia');"
@@ -188,10 +245,11 @@ TEST_P(HostileTest, ValueStaysAValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, HostileTest,
-                         ::testing::Combine(::testing::Bool(), ::testing::Range<std::size_t>(0, std::size(kCases))),
+                         ::testing::Combine(::testing::Values(Database::Sqlite, Database::Postgres,
+                                                              Database::PostgresEscapeStrings),
+                                            ::testing::Range<std::size_t>(0, std::size(kCases))),
                          [](const auto& info) {
-                           return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") +
-                                  kCases[std::get<1>(info.param)].name;
+                           return DatabaseName(std::get<0>(info.param)) + "_" + kCases[std::get<1>(info.param)].name;
                          });
 
 }  // namespace

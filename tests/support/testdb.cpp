@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -98,9 +99,10 @@ std::string PsqlCommand(const std::string& socket_dir, std::string_view database
          std::string(database) + "'";
 }
 
-std::string PostgresSection(const std::string& name, const std::string& socket_dir, const std::string& database) {
+std::string PostgresSection(const std::string& name, const std::string& socket_dir, const std::string& database,
+                            bool ansi = false) {
   return "[" + name + "]\n"
-         "Driver=postgres\n"
+         "Driver=" + (ansi ? "postgres_ansi" : "postgres") + "\n"
          "Servername=" + socket_dir + "\n"
          "Port=5432\n"
          "Database=" + database + "\n"
@@ -135,6 +137,12 @@ class Session {
               "[postgres]\n"
               "Description=PostgreSQL Unicode (psqlODBC)\n"
               "Driver=" QV_PSQLODBC_DRIVER "\n"
+              "Debug=0\n"
+              "CommLog=0\n"
+              "DontDLClose=1\n\n"
+              "[postgres_ansi]\n"
+              "Description=PostgreSQL ANSI (psqlODBC)\n"
+              "Driver=" QV_PSQLODBCA_DRIVER "\n"
               "Debug=0\n"
               "CommLog=0\n"
               "DontDLClose=1\n\n"
@@ -187,6 +195,56 @@ class Session {
     return name;
   }
 
+  std::string CreateDatabase(const DatabaseSettings& d) {
+    for (const std::string& locale : d.locales) MakeLocale(locale);
+    if (!d.locale.empty()) MakeLocale(d.locale);
+    std::string name;
+    if (d.encoding.empty()) {
+      name = CreateDatabase();
+    } else {
+      std::lock_guard lock(mutex_);
+      name = "qv_" + std::to_string(getpid()) + "_" + std::to_string(databases_.size());
+      const std::string locale = d.locale.empty() ? "C" : d.locale;
+      Psql("postgres", "CREATE DATABASE \"" + name + "\" TEMPLATE template0 ENCODING '" + d.encoding +
+                           "' LC_COLLATE '" + locale + "' LC_CTYPE '" + locale + "';");
+      databases_.push_back(name);
+      ApplySchema(name);
+    }
+    std::string alter;
+    for (const std::string& setting : d.settings) alter += "ALTER DATABASE \"" + name + "\" SET " + setting + ";\n";
+    if (!alter.empty()) Psql("postgres", alter);
+    return name;
+  }
+
+  // The schema's files in name order, in one psql session that stops at the first error.
+  void ApplySchema(const std::string& database) {
+    std::vector<fs::path> files;
+    for (const char* folder : {"tables", "postgres"}) {
+      for (const auto& entry : fs::directory_iterator(fs::path(QV_SCHEMA_DIR) / folder)) {
+        if (entry.path().extension() == ".sql") files.push_back(entry.path());
+      }
+    }
+    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
+    std::string command = PsqlCommand(cluster_.socket_dir(), database);
+    for (const fs::path& f : files) command += " -f '" + f.string() + "'";
+    Run(command, folder_ / ("schema-" + database + ".err"));
+  }
+
+  void MakeLocale(const std::string& locale) {
+    std::lock_guard lock(mutex_);
+    const fs::path dir = fs::path(cluster_.socket_dir()) / "locale";
+    if (fs::exists(dir / locale)) return;
+    const auto dot = locale.find('.');
+    if (dot == std::string::npos) Fail("locale without a character set: " + locale);
+    // Made under a name of its own, then renamed: another program may be making it too.
+    const fs::path part = dir / (locale + ".part" + std::to_string(getpid()));
+    Run("localedef -i '" + locale.substr(0, dot) + "' -f '" + locale.substr(dot + 1) + "' '" + part.string() + "'",
+        folder_ / "localedef.err");
+    std::error_code ignored;
+    fs::rename(part, dir / locale, ignored);
+    fs::remove_all(part, ignored);
+  }
+
   void AddSection(const std::string& section) {
     std::lock_guard lock(mutex_);
     WriteFile(odbcini_, section, /*append=*/true);
@@ -223,10 +281,10 @@ struct SqliteCloser {
 
 const Databases& Get() { return TheSession().databases(); }
 
-void AddDataSource(const std::string& name, bool postgres, const std::string& database_or_path) {
+void AddDataSource(const std::string& name, bool postgres, const std::string& database_or_path, bool ansi) {
   Session& s = TheSession();
   const Databases& db = s.databases();
-  s.AddSection(postgres ? PostgresSection(name, db.socket_dir, database_or_path)
+  s.AddSection(postgres ? PostgresSection(name, db.socket_dir, database_or_path, ansi)
                         : SqliteSection(name, database_or_path));
 }
 
@@ -258,5 +316,11 @@ void ExecSqlite(std::string_view sql) {
 }
 
 std::string CreatePostgresDatabase() { return TheSession().CreateDatabase(); }
+
+std::string CreatePostgresDatabase(const DatabaseSettings& settings) { return TheSession().CreateDatabase(settings); }
+
+void MakeServerLocale(const std::string& locale) { TheSession().MakeLocale(locale); }
+
+void ExecPostgres(const std::string& database, std::string_view sql) { TheSession().Psql(database, sql); }
 
 }  // namespace testdb

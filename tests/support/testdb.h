@@ -14,6 +14,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace testdb {
 
@@ -33,7 +34,8 @@ const Databases& Get();
 
 // Adds a data source to this process's ODBCINI: driver PostgreSQL (a database
 // of the cluster, which must exist) or SQLite (a file, created when first used).
-void AddDataSource(const std::string& name, bool postgres, const std::string& database_or_path);
+// `ansi` takes psqlODBC's ANSI driver (psqlodbca.so) instead of the Unicode one.
+void AddDataSource(const std::string& name, bool postgres, const std::string& database_or_path, bool ansi = false);
 
 // Runs SQL text (one or more statements) outside ODBC, for fixtures.
 // A failure throws std::runtime_error with the database's message.
@@ -43,5 +45,21 @@ void ExecSqlite(std::string_view sql);
 // Creates another fresh PostgreSQL database (schema applied) and returns its name;
 // dropped at exit like the first.
 std::string CreatePostgresDatabase();
+
+// A database as a legacy server may keep it.
+struct DatabaseSettings {
+  std::string encoding;               // e.g. "LATIN1": made from template0 with the schema applied
+  std::string locale;                 // its LC_COLLATE and LC_CTYPE ("pt_BR.ISO-8859-1"); "C" when empty
+  std::vector<std::string> settings;  // each run as ALTER DATABASE name SET ... ("DateStyle = 'German'")
+  std::vector<std::string> locales;   // locales the server must know, made first ("pt_BR.UTF-8")
+};
+std::string CreatePostgresDatabase(const DatabaseSettings& settings);
+
+// Makes a locale ("pt_BR.ISO-8859-1": the language and the character set)
+// with localedef in the folder the cluster's server reads locales from, once.
+void MakeServerLocale(const std::string& locale);
+
+// ExecPostgres on another database of the cluster.
+void ExecPostgres(const std::string& database, std::string_view sql);
 
 }  // namespace testdb
