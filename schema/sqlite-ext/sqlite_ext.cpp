@@ -118,7 +118,8 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (AnyNull(argc, argv)) return sqlite3_result_null(ctx);
   std::optional<char32_t> escape;
   if (argc == 3) {
-    const std::vector<char32_t> e = CodePoints(TextOf(argv[2]));
+    // Upper-cased as the pattern it is looked for in.
+    const std::vector<char32_t> e = CodePoints(automation::UCase(TextOf(argv[2])));
     if (e.size() != 1) return sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
     escape = e[0];
   }

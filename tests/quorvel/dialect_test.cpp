@@ -65,6 +65,53 @@ TEST(DialectTest, ConnectionKinds) {
   EXPECT_EQ(quorvel::DateDays(qvtest::Sqlite(), "DataNasc"), "qv_days(DataNasc)");
 }
 
+// The SQLite extension's own functions, each asked of a real connection.
+TEST(DialectTest, SqliteExtensionFunctions) {
+  struct Case {
+    const char* expression;
+    const char* value;  // the result as text; "error" when SQLite refuses it
+  };
+  const Case cases[] = {
+      {"'Conceição' LIKE '%CONCEIÇÃO'", "1"},
+      {"'ENSINO MÉDIO' LIKE '%médio%'", "1"},
+      {"'Médio' LIKE 'M_dio'", "1"},
+      {"'Médio' LIKE 'M_d'", "0"},
+      {"'São José' LIKE 'SÃO%JOSÉ'", "1"},
+      {"'abc' LIKE 'a%c%'", "1"},
+      {"'ab' LIKE 'a%c'", "0"},
+      {"'a%b' LIKE 'A!%B' ESCAPE '!'", "1"},
+      {"'axb' LIKE 'A!%B' ESCAPE '!'", "0"},
+      // The escape character is a letter: it folds as the pattern does.
+      {"'a%b' LIKE 'AX%B' ESCAPE 'x'", "1"},
+      {"NULL LIKE 'a'", ""},
+      {"'ÇÃO' = 'ção' COLLATE qv_nocase", "1"},
+      {"'ção' = 'cao' COLLATE qv_nocase", "0"},
+      {"qv_days('2024/03/03') - qv_days('2024/03/01')", "2"},
+      {"qv_days('2024/03/01') - qv_days('2024/02/28')", "2"},
+      {"qv_days('2023/03/01') - qv_days('2023/02/28')", "1"},
+      {"qv_days('2025/01/01') - qv_days('2024/12/31')", "1"},
+      {"qv_days('1899-12-30')", "0"},
+      {"qv_days('2024/02/29 12:00') * 2", "90703"},
+      {"qv_days('2023/02/29')", "error"},
+      {"qv_days('2024/13/01')", "error"},
+      {"qv_days('1/3/2024')", "error"},
+      {"qv_days(NULL)", ""},
+      {"month('2024/05/31') || '/' || year('2024-05-31')", "5/2024"},
+      {"upper('ação') || cstr(12)", "AÇÃO12"},
+  };
+  for (const Case& c : cases) {
+    std::string got;
+    try {
+      auto rs = qvtest::Sqlite().Execute(std::string("SELECT ") + c.expression + " AS v");
+      const Variant& v = rs->Fields("v").Value();
+      got = v.is_null() ? "" : automation::CStr(v);
+    } catch (const std::exception&) {
+      got = "error";
+    }
+    EXPECT_EQ(got, c.value) << c.expression;
+  }
+}
+
 TEST(DialectTest, ListStatementOnEachDatabase) {
   struct Case {
     ado::Connection& conn;
