@@ -30,10 +30,13 @@ std::array<win::COLORREF, win::kCustomColorCount>& CustomColours() {
   return colours;
 }
 
-constexpr int kStartButton = 8000;
-constexpr int kEndButton = 8001;
-constexpr int kPreview = 8002;
-constexpr int kStepsField = 8005;
+// Control ids of COLORRANGE.
+enum : int {
+  kStartButton = 8000,
+  kEndButton = 8001,
+  kPreview = 8002,
+  kStepsField = 8005,
+};
 constexpr std::size_t kStepsLimit = 255;
 
 struct RangeState {
@@ -41,14 +44,9 @@ struct RangeState {
   short max_steps = 0;
   RGBColor from{};
   RGBColor to{};
-  win::WNDPROC preview_proc;  // the preview's own procedure
+  win::WNDPROC preview_proc{};  // the preview's own procedure
   bool rewriting = false;     // ValidateColorSteps is restoring the field
 };
-
-RangeState& Range() {
-  static RangeState state;
-  return state;
-}
 
 // The 8-bit screen value of a running 16-bit channel.
 unsigned ScreenValue(double channel) {
@@ -56,8 +54,7 @@ unsigned ScreenValue(double channel) {
   return static_cast<unsigned>(std::lround(channel)) >> 8;
 }
 
-void PaintColorRange(win::HDC dc, const win::RECT& r) {
-  const RangeState& s = Range();
+void PaintColorRange(const RangeState& s, win::HDC dc, const win::RECT& r) {
   int width = r.right - r.left;
   int n = std::max(std::min<int>(s.steps, width), 2);
   int f = std::max(width / n, 1);
@@ -78,7 +75,8 @@ void PaintColorRange(win::HDC dc, const win::RECT& r) {
   win::SelectObject(dc, old_pen);
 }
 
-win::LRESULT ColorRangePreviewProc(win::HWND preview, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
+win::LRESULT ColorRangePreviewProc(const RangeState& s, win::HWND preview, win::UINT msg, win::WPARAM wparam,
+                                   win::LPARAM lparam) {
   if (msg == win::WM_PAINT) {
     win::PAINTSTRUCT ps;
     if (win::HDC dc = win::BeginPaint(preview, &ps)) {
@@ -92,7 +90,7 @@ win::LRESULT ColorRangePreviewProc(win::HWND preview, win::UINT msg, win::WPARAM
       win::LineTo(dc, edge, r.bottom);
       win::LineTo(dc, r.left, r.bottom);
       win::LineTo(dc, r.left, r.top);
-      PaintColorRange(dc, win::RECT{r.left + 1, r.top + 1, r.right, r.bottom});
+      PaintColorRange(s, dc, win::RECT{r.left + 1, r.top + 1, r.right, r.bottom});
       win::SelectObject(dc, win::GetStockObject(win::BLACK_PEN));
       win::MoveToEx(dc, edge, r.top, nullptr);
       win::LineTo(dc, edge, r.bottom);
@@ -100,13 +98,12 @@ win::LRESULT ColorRangePreviewProc(win::HWND preview, win::UINT msg, win::WPARAM
       win::EndPaint(preview, &ps);
     }
   }
-  return win::CallWindowProc(Range().preview_proc, preview, msg, wparam, lparam);
+  return win::CallWindowProc(s.preview_proc, preview, msg, wparam, lparam);
 }
 
 // Accepts the steps field when it holds 1 .. max steps; otherwise beeps and
 // shows the last accepted steps again.
-void ValidateColorSteps(win::HWND dlg) {
-  RangeState& s = Range();
+void ValidateColorSteps(win::HWND dlg, RangeState& s) {
   if (s.rewriting) return;  // the change that restoring the field makes
   std::array<char, kStepsLimit + 1> text{};
   win::GetDlgItemText(dlg, kStepsField, text);
@@ -122,27 +119,30 @@ void ValidateColorSteps(win::HWND dlg) {
   win::InvalidateRect(win::GetDlgItem(dlg, kPreview), nullptr, true);
 }
 
-win::INT_PTR ColorRangeProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM) {
-  RangeState& s = Range();
+win::INT_PTR ColorRangeProc(RangeState& s, win::HWND dlg, win::UINT msg, win::WPARAM wparam) {
   switch (msg) {
     case win::WM_INITDIALOG:
       CentreDialog(dlg);
       SetDialogFont(dlg, GetHostDialogFont());
-      s.preview_proc = win::SetWindowProc(win::GetDlgItem(dlg, kPreview), ColorRangePreviewProc);
+      s.preview_proc = win::SetWindowProc(win::GetDlgItem(dlg, kPreview),
+                                          [&s](win::HWND preview, win::UINT msg, win::WPARAM wparam,
+                                               win::LPARAM lparam) {
+                                            return ColorRangePreviewProc(s, preview, msg, wparam, lparam);
+                                          });
       win::SetDlgItemText(dlg, kStepsField, std::to_string(s.steps));
       win::SetFocus(win::GetDlgItem(dlg, kStepsField));
       return 0;  // the focus is set
     case win::WM_COMMAND:
-      ValidateColorSteps(dlg);
+      ValidateColorSteps(dlg, s);
       switch (wparam) {  // the whole command word: clicks only
         case win::IDOK:
         case win::IDCANCEL: win::EndDialog(dlg, static_cast<win::INT_PTR>(wparam)); return 1;
         case kStartButton:
         case kEndButton:
           DLOG_SelectRGB(dlg, wparam == kStartButton ? &s.from : &s.to, 0);
-          ValidateColorSteps(dlg);
+          ValidateColorSteps(dlg, s);
           return 1;
-        case kPreview: ValidateColorSteps(dlg); return 1;
+        case kPreview: ValidateColorSteps(dlg, s); return 1;
         default: return 1;
       }
     default: return 0;
@@ -174,15 +174,11 @@ int DLOG_SelectRGB(win::HWND owner, RGBColor* colour, int) {
 int ColorRangeDlog(short* steps, RGBColor* from, RGBColor* to, int maxSteps) {
   using namespace kestrin;
   if (steps == nullptr || from == nullptr || to == nullptr) return 0;
-  RangeState& s = Range();
-  s.steps = *steps;
-  s.max_steps = Switch(maxSteps);
-  s.from = *from;
-  s.to = *to;
-  s.rewriting = false;
-  win::INT_PTR result = OpenDialog("COLORRANGE", ColorRangeProc, win::GetActiveWindow());
-  s.preview_proc = {};
-  if (result != win::IDOK) return 0;
+  RangeState s{.steps = *steps, .max_steps = Switch(maxSteps), .from = *from, .to = *to};
+  auto proc = [&s](win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM) {
+    return ColorRangeProc(s, dlg, msg, wparam);
+  };
+  if (OpenDialog("COLORRANGE", proc, win::GetActiveWindow()) != win::IDOK) return 0;
   *steps = s.steps;
   *from = s.from;
   *to = s.to;

@@ -9,47 +9,77 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <initializer_list>
+#include <span>
 
 namespace kestrin {
 namespace {
 
-bool AnyChecked(win::HWND dlg, std::initializer_list<int> ids) {
+bool AnyChecked(win::HWND dlg, std::span<const int> ids) {
   return std::any_of(ids.begin(), ids.end(), [&](int id) { return Checked(dlg, id); });
 }
 
-int CountChecked(win::HWND dlg, std::initializer_list<int> ids) {
+int CountChecked(win::HWND dlg, std::span<const int> ids) {
   return static_cast<int>(std::count_if(ids.begin(), ids.end(), [&](int id) { return Checked(dlg, id); }));
 }
 
 // --- Curve fit -------------------------------------------------------------------
 
-constexpr std::array<int, 18> kCurveBoxes{8002, 8003, 8004, 8005, 8006, 8007, 8008, 8009, 8010,
-                                          8011, 8012, 8013, 8024, 8025, 8026, 8027, 8028, 8029};
+namespace curve {  // DLOG_2DCURVES
+enum : int {
+  kDataPoints = 8002,
+  kConnect = 8003,
+  kErrorBars = 8004,
+  kConfidenceBand = 8005,
+  kMovingAverage = 8006,
+  kLinear = 8007,
+  kExponential = 8008,
+  kLogarithmic = 8009,
+  kPower = 8010,
+  kPolynomial = 8011,
+  kEquation = 8012,
+  kRSquared = 8013,
+  kCurvePointsLabel = 8014,
+  kCentred = 8015,
+  kTrailing = 8016,
+  kOrderLabel = 8017,
+  kOrderField = 8018,        // value1
+  kCurvePointsField = 8019,  // value2
+  kPeriodLabel = 8022,
+  kPeriodField = 8023,  // value3
+  kSpline = 8024,
+  kLowess = 8025,
+  kHyperbolic = 8026,
+  kLogistic = 8027,
+  kGaussian = 8028,
+  kSine = 8029,
+  kAllSeries = 8179,
+};
+// Strings.
+enum : int {
+  kPeriodText = 3023,
+  kOrderText = 3024,
+};
+// flags[0..17], in order.
+constexpr std::array<int, 18> kBoxes{kDataPoints, kConnect, kErrorBars, kConfidenceBand, kMovingAverage, kLinear,
+                                     kExponential, kLogarithmic, kPower, kPolynomial, kEquation, kRSquared,
+                                     kSpline, kLowess, kHyperbolic, kLogistic, kGaussian, kSine};
+constexpr std::array<int, 11> kFits{kLinear, kExponential, kLogarithmic, kPower, kPolynomial, kSpline,
+                                    kLowess, kHyperbolic, kLogistic, kGaussian, kSine};
+}  // namespace curve
+
 constexpr std::size_t kFlagCount = 19;
-constexpr std::size_t kAverageFlag = 4;  // box 8006: value3 in 8023
-constexpr std::size_t kOrderFlag = 9;    // box 8011: value1 in 8018
-constexpr std::size_t kRadioFlag = 18;   // radios 8015 (non-zero) / 8016
-constexpr int kAverageBox = 8006;
-constexpr int kOrderBox = 8011;
-constexpr int kExtraBox = 8179;
-constexpr int kValue1Field = 8018;
-constexpr int kValue2Field = 8019;
-constexpr int kValue3Field = 8023;
+constexpr std::size_t kAverageFlag = 4;  // the moving-average box: value3
+constexpr std::size_t kOrderFlag = 9;    // the polynomial box: value1
+constexpr std::size_t kRadioFlag = 18;   // centred (non-zero) or trailing
 
 struct CurveState {
   std::array<short, kFlagCount> flags{};
   short kept = 0;
   short value1 = 0, value2 = 0, value3 = 0;
-  short hide8004 = 0, hide8005 = 0;
+  short hide_error_bars = 0, hide_band = 0;
   short points = 0;
   short extra = 0;
 };
-
-CurveState& Curve() {
-  static CurveState state;
-  return state;
-}
 
 bool InRange(short value, short points) { return value > 0 && value < points; }
 
@@ -59,66 +89,68 @@ void SetPadded(win::HWND dlg, int id, short value) {
   win::SetDlgItemText(dlg, id, text.data());
 }
 
-// Rule A: the second value shows when any fit that uses it is chosen.
+// Rule A: the curve's points show when the band or any fit is chosen.
 void RuleA(win::HWND dlg) {
-  ShowDlgControls(dlg,
-                  AnyChecked(dlg, {8005, 8007, 8008, 8009, 8010, 8011, 8024, 8025, 8026, 8027, 8028, 8029}),
-                  {8014, 8019});
+  ShowDlgControls(dlg, Checked(dlg, curve::kConfidenceBand) || AnyChecked(dlg, curve::kFits),
+                  {curve::kCurvePointsLabel, curve::kCurvePointsField});
 }
 
-// Rule B: 8012 and 8013 show when exactly one fit is chosen.
+// Rule B: the equation and R squared show when exactly one fit is chosen.
 void RuleB(win::HWND dlg) {
-  ShowDlgControls(dlg,
-                  CountChecked(dlg, {8007, 8008, 8009, 8010, 8011, 8024, 8025, 8026, 8027, 8028, 8029}) == 1,
-                  {8012, 8013});
+  ShowDlgControls(dlg, CountChecked(dlg, curve::kFits) == 1, {curve::kEquation, curve::kRSquared});
 }
 
-void ShowAverage(win::HWND dlg) { ShowDlgControls(dlg, Checked(dlg, kAverageBox), {8022, 8023, 8015, 8016}); }
-void ShowOrder(win::HWND dlg) { ShowDlgControls(dlg, Checked(dlg, kOrderBox), {8017, 8018}); }
+void ShowAverage(win::HWND dlg) {
+  ShowDlgControls(dlg, Checked(dlg, curve::kMovingAverage),
+                  {curve::kPeriodLabel, curve::kPeriodField, curve::kCentred, curve::kTrailing});
+}
+void ShowOrder(win::HWND dlg) {
+  ShowDlgControls(dlg, Checked(dlg, curve::kPolynomial), {curve::kOrderLabel, curve::kOrderField});
+}
 
-void StartCurve(win::HWND dlg) {
-  CurveState& s = Curve();
-  for (std::size_t i = 0; i < kCurveBoxes.size(); ++i) Check(dlg, kCurveBoxes[i], s.flags[i] != 0);
-  win::CheckRadioButton(dlg, 8015, 8016, s.flags[kRadioFlag] != 0 ? 8015 : 8016);
-  SetPadded(dlg, kValue1Field, s.value1);
-  SetPadded(dlg, kValue2Field, s.value2);
-  SetPadded(dlg, kValue3Field, s.value3);
+void StartCurve(win::HWND dlg, CurveState& s) {
+  using namespace curve;
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) Check(dlg, kBoxes[i], s.flags[i] != 0);
+  win::CheckRadioButton(dlg, kCentred, kTrailing, s.flags[kRadioFlag] != 0 ? kCentred : kTrailing);
+  SetPadded(dlg, kOrderField, s.value1);
+  SetPadded(dlg, kCurvePointsField, s.value2);
+  SetPadded(dlg, kPeriodField, s.value3);
   ShowOrder(dlg);
   ShowAverage(dlg);
-  if (s.hide8004 != 0) ShowDlgControl(dlg, 8004, false);
-  if (s.hide8005 != 0) ShowDlgControl(dlg, 8005, false);
+  if (s.hide_error_bars != 0) ShowDlgControl(dlg, kErrorBars, false);
+  if (s.hide_band != 0) ShowDlgControl(dlg, kConfidenceBand, false);
   RuleA(dlg);
   RuleB(dlg);
-  Check(dlg, kExtraBox, s.extra != 0);
+  Check(dlg, kAllSeries, s.extra != 0);
 }
 
 // OK: the boxes and values are read; a value out of range keeps the dialog open.
-void AcceptCurve(win::HWND dlg) {
-  CurveState& s = Curve();
-  for (std::size_t i = 0; i < kCurveBoxes.size(); ++i) {
-    win::HWND box = win::GetDlgItem(dlg, kCurveBoxes[i]);
-    s.flags[i] = static_cast<short>(win::IsWindowEnabled(box) && win::IsWindowVisible(box) &&
-                                    Checked(dlg, kCurveBoxes[i]));
+void AcceptCurve(win::HWND dlg, CurveState& s) {
+  using namespace curve;
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    win::HWND box = win::GetDlgItem(dlg, kBoxes[i]);
+    s.flags[i] = static_cast<short>(win::IsWindowEnabled(box) && win::IsWindowVisible(box) && Checked(dlg, kBoxes[i]));
   }
-  s.value1 = ReadCount(dlg, kValue1Field);
-  s.value2 = ReadCount(dlg, kValue2Field);
-  s.value3 = ReadCount(dlg, kValue3Field);
+  s.value1 = ReadCount(dlg, kOrderField);
+  s.value2 = ReadCount(dlg, kCurvePointsField);
+  s.value3 = ReadCount(dlg, kPeriodField);
   if (s.flags[kAverageFlag] != 0 && !InRange(s.value3, s.points)) {
-    MSG_Box(1, 3023);
+    MSG_Box(1, kPeriodText);
     return;
   }
   if (s.flags[kOrderFlag] != 0 && !InRange(s.value1, s.points)) {
-    MSG_Box(1, 3024);
+    MSG_Box(1, kOrderText);
     return;
   }
-  s.flags[kRadioFlag] = static_cast<short>(!Checked(dlg, 8016));
-  s.extra = static_cast<short>(Checked(dlg, kExtraBox));
+  s.flags[kRadioFlag] = static_cast<short>(!Checked(dlg, kTrailing));
+  s.extra = static_cast<short>(Checked(dlg, kAllSeries));
   win::EndDialog(dlg, win::IDOK);
 }
 
-win::INT_PTR CommandCurve(win::HWND dlg, int id, unsigned code) {
+win::INT_PTR CommandCurve(win::HWND dlg, CurveState& s, int id, unsigned code) {
+  using namespace curve;
   if (id == win::IDOK) {
-    AcceptCurve(dlg);
+    AcceptCurve(dlg, s);
     return 1;
   }
   if (id == win::IDCANCEL) {
@@ -127,21 +159,21 @@ win::INT_PTR CommandCurve(win::HWND dlg, int id, unsigned code) {
   }
   if (code != win::BN_CLICKED) return 0;
   switch (id) {
-    case kAverageBox:
+    case kMovingAverage:
       ToggleBox(dlg, id);
       ShowAverage(dlg);
       RuleA(dlg);
       return 1;
-    case kOrderBox:
+    case kPolynomial:
       ToggleBox(dlg, id);
       ShowOrder(dlg);
       RuleA(dlg);
       RuleB(dlg);
       return 1;
-    case 8015:
-    case 8016: win::CheckRadioButton(dlg, 8015, 8016, id); return 1;
+    case kCentred:
+    case kTrailing: win::CheckRadioButton(dlg, kCentred, kTrailing, id); return 1;
     default:
-      if (std::find(kCurveBoxes.begin(), kCurveBoxes.end(), id) == kCurveBoxes.end()) return 0;
+      if (std::find(kBoxes.begin(), kBoxes.end(), id) == kBoxes.end()) return 0;
       ToggleBox(dlg, id);
       RuleA(dlg);
       RuleB(dlg);
@@ -149,23 +181,22 @@ win::INT_PTR CommandCurve(win::HWND dlg, int id, unsigned code) {
   }
 }
 
-int CurveFit(short* flags, short* kept, short* value1, short* value2, short* value3, short hide8004,
-             short hide8005, short points, short* extra) {
+int CurveFit(short* flags, short* kept, short* value1, short* value2, short* value3, short hide_error_bars,
+             short hide_band, short points, short* extra) {
   if (!flags || !kept || !value1 || !value2 || !value3 || !extra) return 0;
-  CurveState& s = Curve();
+  CurveState s{.kept = *kept,
+               .value1 = *value1,
+               .value2 = *value2,
+               .value3 = *value3,
+               .hide_error_bars = hide_error_bars,
+               .hide_band = hide_band,
+               .points = points,
+               .extra = *extra};
   std::copy(flags, flags + kFlagCount, s.flags.begin());
-  s.kept = *kept;
-  s.value1 = *value1;
-  s.value2 = *value2;
-  s.value3 = *value3;
-  s.hide8004 = hide8004;
-  s.hide8005 = hide8005;
-  s.points = points;
-  s.extra = *extra;
   auto fallback = static_cast<short>(points > 2 ? points - 1 : 1);
   if (!InRange(s.value1, points)) s.value1 = fallback;
   if (!InRange(s.value3, points)) s.value3 = fallback;
-  if (OpenDialog("DLOG_2DCURVES", StandardProc({522, StartCurve, CommandCurve}), library().frame) != win::IDOK)
+  if (OpenDialog("DLOG_2DCURVES", StandardProc(522, s, StartCurve, CommandCurve), library().frame) != win::IDOK)
     return 0;
   std::copy(s.flags.begin(), s.flags.end(), flags);
   *kept = s.kept;
@@ -178,13 +209,26 @@ int CurveFit(short* flags, short* kept, short* value1, short* value2, short* val
 
 // --- Legend ----------------------------------------------------------------------
 
-constexpr int kShowBox = 8001;
-constexpr int kSecondBox = 8002;
-constexpr int kFirstPlacement = 8003;
-constexpr int kPlacements = 5;
-constexpr int kFirstMode = 8008;
-constexpr int kModes = 3;
-constexpr int kCountField = 8013;
+namespace legend {  // DLOG_Legend
+enum : int {
+  kShowBox = 8001,
+  kBorderBox = 8002,
+  // The placement radios, in placement order.
+  kRight = 8003,
+  kInside = 8007,
+  // The mode radios, in mode order.
+  kInColumns = 8008,
+  kAllInOneLine = 8010,
+  kPerColumnLabel = 8011,
+  kPerRowLabel = 8012,
+  kCountField = 8013,
+};
+constexpr RadioGroup kPlacements{kRight, kInside};
+constexpr RadioGroup kModes{kInColumns, kAllInOneLine};
+// Strings.
+enum : int { kCountSetText = 3038 };
+}  // namespace legend
+
 constexpr std::size_t kCountLimit = 22;
 
 struct LegendState {
@@ -194,76 +238,66 @@ struct LegendState {
   bool started = false;
 };
 
-LegendState& Legend() {
-  static LegendState state;
-  return state;
-}
-
-// Rule C: which of 8011-8013 the mode shows, while the legend is on. A mode
-// outside 0-2 shows what mode 0 shows (its count is checked as mode 0's), so
-// the two labels never stand over each other.
-void RuleC(win::HWND dlg) {
+// Rule C: which of the count's labels and the count the mode shows, while the
+// legend is on. A mode outside 0-2 shows what mode 0 shows (its count is
+// checked as mode 0's), so the two labels never stand over each other.
+void RuleC(win::HWND dlg, const LegendState& s) {
+  using namespace legend;
   if (!Checked(dlg, kShowBox)) return;
-  switch (Legend().mode) {
-    case 2: ShowDlgControls(dlg, false, {8011, 8012, 8013}); break;
+  switch (s.mode) {
+    case 2: ShowDlgControls(dlg, false, {kPerColumnLabel, kPerRowLabel, kCountField}); break;
     case 1:
-      ShowDlgControls(dlg, true, {8012, 8013});
-      ShowDlgControl(dlg, 8011, false);
+      ShowDlgControls(dlg, true, {kPerRowLabel, kCountField});
+      ShowDlgControl(dlg, kPerColumnLabel, false);
       break;
     default:
-      ShowDlgControls(dlg, true, {8011, 8013});
-      ShowDlgControl(dlg, 8012, false);
+      ShowDlgControls(dlg, true, {kPerColumnLabel, kCountField});
+      ShowDlgControl(dlg, kPerRowLabel, false);
       break;
   }
 }
 
-void CheckRadio(win::HWND dlg, int first, int count, short value) {
-  // A value outside the group checks no radio.
-  win::CheckRadioButton(dlg, first, first + count - 1, value >= 0 && value < count ? first + value : 0);
+// Everything the show box governs: the border box through the count.
+void ShowLegendControls(win::HWND dlg, bool show) {
+  ShowControlRange(dlg, legend::kBorderBox, legend::kCountField, show);
 }
 
-void StartLegend(win::HWND dlg) {
-  LegendState& s = Legend();
+void StartLegend(win::HWND dlg, LegendState& s) {
+  using namespace legend;
   s.started = false;
   Check(dlg, kShowBox, s.show != 0);
-  Check(dlg, kSecondBox, s.second != 0);
-  CheckRadio(dlg, kFirstPlacement, kPlacements, s.placement);
-  CheckRadio(dlg, kFirstMode, kModes, s.mode);
+  Check(dlg, kBorderBox, s.second != 0);
+  CheckGroupRadio(dlg, kPlacements, s.placement);
+  CheckGroupRadio(dlg, kModes, s.mode);
   win::SetDlgItemText(dlg, kCountField, Formatted(static_cast<double>(s.count), 2));
-  ShowControlRange(dlg, 8002, 8013, s.show != 0);
-  RuleC(dlg);
+  ShowLegendControls(dlg, s.show != 0);
+  RuleC(dlg, s);
   s.started = true;
 }
 
-win::INT_PTR CommandLegend(win::HWND dlg, int id, unsigned code) {
-  LegendState& s = Legend();
+win::INT_PTR CommandLegend(win::HWND dlg, LegendState& s, int id, unsigned code) {
+  using namespace legend;
   if (id == win::IDOK || id == win::IDCANCEL) {
     s.count = win::ParseDialogInt(FieldText(dlg, kCountField, kCountLimit), nullptr, true);
     s.show = static_cast<short>(Checked(dlg, kShowBox));
-    s.second = static_cast<short>(Checked(dlg, kSecondBox));
+    s.second = static_cast<short>(Checked(dlg, kBorderBox));
     win::EndDialog(dlg, id);
     return 1;
   }
   if (!s.started || code != win::BN_CLICKED) return 0;
   if (id == kShowBox) {
-    ShowControlRange(dlg, 8002, 8013, ToggleBox(dlg, id));
-    RuleC(dlg);
+    ShowLegendControls(dlg, ToggleBox(dlg, id));
+    RuleC(dlg, s);
     return 1;
   }
-  if (id == kSecondBox) {
+  if (id == kBorderBox) {
     ToggleBox(dlg, id);
     return 1;
   }
-  if (id >= kFirstPlacement && id < kFirstPlacement + kPlacements) {
-    CheckRadio(dlg, kFirstPlacement, kPlacements, static_cast<short>(id - kFirstPlacement));
-    s.placement = static_cast<short>(id - kFirstPlacement);
-    return 1;
-  }
-  if (id >= kFirstMode && id < kFirstMode + kModes) {
-    CheckRadio(dlg, kFirstMode, kModes, static_cast<short>(id - kFirstMode));
-    s.mode = static_cast<short>(id - kFirstMode);
-    ShowControlRange(dlg, 8011, 8013, s.mode != 0);
-    RuleC(dlg);
+  if (ChooseGroupRadio(dlg, kPlacements, id, s.placement)) return 1;
+  if (ChooseGroupRadio(dlg, kModes, id, s.mode)) {
+    ShowControlRange(dlg, kPerColumnLabel, kCountField, s.mode != 0);
+    RuleC(dlg, s);
     return 1;
   }
   return 0;
@@ -271,21 +305,20 @@ win::INT_PTR CommandLegend(win::HWND dlg, int id, unsigned code) {
 
 int LegendDialog(short* show, short* second, short* placement, short* mode, short* count, short max_count) {
   if (!show || !second || !placement || !mode || !count) return 0;
-  LegendState& s = Legend();
-  s.show = *show;
-  s.second = *second;
-  s.placement = *placement;
-  s.mode = *mode;
-  s.count = *count <= 0 ? max_count : *count;
-  s.max_count = max_count;
-  if (OpenDialog("DLOG_Legend", StandardProc({530, StartLegend, CommandLegend}), library().frame) != win::IDOK)
+  LegendState s{.show = *show,
+                .second = *second,
+                .placement = *placement,
+                .mode = *mode,
+                .count = *count <= 0 ? max_count : *count,
+                .max_count = max_count};
+  if (OpenDialog("DLOG_Legend", StandardProc(530, s, StartLegend, CommandLegend), library().frame) != win::IDOK)
     return 0;
   // The count is checked as read, so that no typed number wraps into the range.
   bool valid = s.count > 0 && s.count <= max_count;
   short result = 0;
   if (s.mode != 2) {
     result = valid ? static_cast<short>(s.count) : max_count;
-    if (!valid) MSG_Box(2, 3038);
+    if (!valid) MSG_Box(2, legend::kCountSetText);
   }
   *show = s.show;
   *second = s.second;

@@ -59,7 +59,8 @@ std::string Formatted(double value, int format) {
 }
 
 win::DLGPROC StandardProc(DialogRules rules) {
-  return [rules = std::move(rules)](win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM) -> win::INT_PTR {
+  return [rules = std::move(rules)](win::HWND dlg, win::UINT msg, win::WPARAM wparam,
+                                    win::LPARAM lparam) -> win::INT_PTR {
     switch (msg) {
       case win::WM_INITDIALOG:
         CentreDialog(dlg);
@@ -71,7 +72,7 @@ win::DLGPROC StandardProc(DialogRules rules) {
       case win::WM_COMMAND:
         if (rules.help_id != 0 && HandleHelp(msg, wparam, rules.help_id)) return 1;
         return rules.command ? rules.command(dlg, static_cast<int>(win::LOWORD(wparam)), win::HIWORD(wparam)) : 0;
-      default: return 0;
+      default: return rules.message ? rules.message(dlg, msg, wparam, lparam) : 0;
     }
   };
 }

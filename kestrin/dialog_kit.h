@@ -28,12 +28,45 @@ std::string Formatted(double value, int format);
 // What one dialog does beyond the frame. start runs after centring and the
 // host font, before the Help button is shown or hidden; command gets every
 // WM_COMMAND but the Help button's (id, notification code) and returns
-// non-zero when it processed it. help_id 0: the dialog has no help.
+// non-zero when it processed it; message gets every other message (owner
+// drawing, colours). help_id 0: the dialog has no help.
 struct DialogRules {
   short help_id = 0;
-  std::function<void(win::HWND)> start;
-  std::function<win::INT_PTR(win::HWND, int id, unsigned code)> command;
+  std::function<void(win::HWND)> start{};
+  std::function<win::INT_PTR(win::HWND, int id, unsigned code)> command{};
+  std::function<win::INT_PTR(win::HWND, win::UINT, win::WPARAM, win::LPARAM)> message{};
 };
 win::DLGPROC StandardProc(DialogRules rules);
+
+// The standard procedure over one call's state, which start and command get
+// with the dialog; the state must outlive the dialog.
+template <class State>
+win::DLGPROC StandardProc(short help_id, State& state, void (*start)(win::HWND, State&),
+                          win::INT_PTR (*command)(win::HWND, State&, int id, unsigned code)) {
+  return StandardProc({.help_id = help_id,
+                       .start = [&state, start](win::HWND dlg) { start(dlg, state); },
+                       .command = [&state, command](win::HWND dlg, int id, unsigned code) {
+                         return command(dlg, state, id, code);
+                       }});
+}
+
+// The state of the one open dialog of its kind, for what cannot capture it:
+// a window class registered once for the module, an export the host calls
+// on the open dialog. Current() is the state of the innermost live scope.
+template <class State>
+class OpenState {
+ public:
+  explicit OpenState(State& state) : previous_(current_) { current_ = &state; }
+  ~OpenState() { current_ = previous_; }
+  OpenState(const OpenState&) = delete;
+  OpenState& operator=(const OpenState&) = delete;
+
+  // nullptr while no such dialog is open.
+  static State* Current() { return current_; }
+
+ private:
+  static inline State* current_ = nullptr;
+  State* previous_;
+};
 
 }  // namespace kestrin

@@ -9,263 +9,430 @@
 #include "platform/win/dialog.h"
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace kestrin {
 namespace {
 
+// Control ids. The select and clear buttons and the label group (position and
+// format, combos then labels) are the same in every member that has them.
+namespace common {
+enum : int {
+  kSelectAll = 8001,
+  kClearAll = 8002,
+  kPositionCombo = 8101,
+  kFormatCombo = 8102,
+  kPositionLabel = 8103,
+  kFormatLabel = 8104,
+};
+constexpr LabelCombos kCombos{.position = kPositionCombo, .format = kFormatCombo};
+}  // namespace common
+
+namespace spec {  // DLOG_SpecDisp
+enum : int {
+  kGrid = 8003,
+  kAxes = 8004,
+  kTitle = 8005,
+  kLegend = 8006,
+  kDataLabels = 8007,
+  kMarkers = 8021,
+  kBaseline = 8022,
+  kPeaks = 8023,
+  kValleys = 8024,
+  kSmooth = 8025,
+  kFill = 8026,
+};
+constexpr BoxFlag kBoxes[]{{kGrid, 0}, {kAxes, 1}, {kTitle, 2}, {kLegend, 3}, {kDataLabels, 4}, {kMarkers, 5},
+                           {kBaseline, 6}, {kSmooth, 7}, {kPeaks, 8}, {kValleys, 9}, {kFill, 10}};
+constexpr int kSelect[]{kGrid, kAxes, kTitle, kLegend, kDataLabels, kMarkers, kBaseline, kPeaks, kValleys};
+}  // namespace spec
+
+namespace hilo {  // DLOG_HiloDisp
+enum : int {
+  kGrid = 8011,
+  kAxes = 8012,
+  kTitle = 8013,
+  kLegend = 8014,
+  kDataLabels = 8015,
+  kOpen = 8017,
+  kClose = 8018,
+  kHighLine = 8021,
+  kLowLine = 8022,
+  kRangeBars = 8024,
+  kTicks = 8025,
+  kUpDown = 8026,
+  kVolume = 8027,
+  kAverage = 8028,
+  kSpread = 8029,
+  // The label-style radios, in style order.
+  kHighAndLow = 8030,
+  kEachValue = 8031,
+  kOpenAndClose = 8032,
+  kAllFour = 8033,
+};
+constexpr RadioGroup kStyles{kHighAndLow, kAllFour};
+constexpr BoxFlag kBoxes[]{{kGrid, 0}, {kAxes, 1}, {kTitle, 2}, {kLegend, 3}, {kDataLabels, 4}, {kOpen, 6},
+                           {kClose, 7}, {kHighLine, 8}, {kLowLine, 9}, {kRangeBars, 11}, {kTicks, 12}, {kUpDown, 13},
+                           {kVolume, 14}, {kAverage, 15}, {kSpread, 16}};
+constexpr int kSelect[]{kGrid, kAxes, kTitle, kLegend, kDataLabels, kHighLine, kLowLine, kRangeBars, kTicks, kVolume,
+                        kAverage};
+}  // namespace hilo
+
+namespace scat {  // DLOG_ScatDisp
+enum : int {
+  kGrid = 8011,
+  kAxes = 8012,
+  kTitle = 8013,
+  kLegend = 8014,
+  kXValues = 8016,
+  kDataLabels = 8017,
+  kMarkers = 8021,
+  kConnect = 8022,
+  kDropLines = 8023,
+  kErrorBars = 8024,
+  kRegression = 8025,
+  kQuadrants = 8026,
+  kOrigin = 8027,
+  kXZeroLine = 8028,
+  kYZeroLine = 8029,
+};
+constexpr BoxFlag kBoxes[]{{kGrid, 0}, {kAxes, 1}, {kTitle, 2}, {kLegend, 3}, {kMarkers, 6}, {kConnect, 7},
+                           {kDropLines, 8}, {kErrorBars, 9}, {kRegression, 10}, {kQuadrants, 11}, {kOrigin, 12},
+                           {kXZeroLine, 13}, {kYZeroLine, 14}, {kXValues, 15}, {kDataLabels, 16}};
+constexpr int kSelect[]{kGrid, kAxes, kTitle, kLegend, kMarkers, kConnect, kErrorBars, kRegression, kOrigin,
+                        kXZeroLine, kXValues, kDataLabels};
+}  // namespace scat
+
+namespace hist {  // DLOG_HistDisp
+enum : int {
+  kGrid = 8003,
+  kAxes = 8004,
+  kTitle = 8005,
+  kDataLabels = 8007,
+  kNormalCurve = 8021,
+  kCumulative = 8022,
+  kMean = 8023,
+  kOutline = 8024,
+};
+constexpr BoxFlag kBoxes[]{{kGrid, 0}, {kAxes, 1}, {kTitle, 2}, {kDataLabels, 4}, {kNormalCurve, 6}, {kCumulative, 7},
+                           {kMean, 8}, {kOutline, 9}};
+}  // namespace hist
+
+namespace bar {  // DLOG_BarDisp
+enum : int {
+  kGrid = 8003,
+  kAxes = 8004,
+  kTitle = 8005,
+  kLegend = 8006,
+  kDataLabels = 8007,
+  kHorizontal = 8021,
+  kStacked = 8022,
+  kTotals = 8024,
+  kOutline = 8025,
+  kThreeD = 8026,
+  kColourByValue = 8027,
+  kTargetLine = 8028,
+  kAverageLine = 8029,
+  kPercentages = 8030,
+  kPercentagesInside = 8031,
+  kBaseline = 8032,
+  kErrorBars = 8033,
+  kMedianLine = 8034,
+};
+constexpr BoxFlag kBoxes[]{{kGrid, 0}, {kAxes, 1}, {kTitle, 2}, {kLegend, 3}, {kDataLabels, 4}, {kHorizontal, 6},
+                           {kStacked, 7}, {kBaseline, 8}, {kTotals, 10}, {kOutline, 11}, {kErrorBars, 12},
+                           {kThreeD, 13}, {kColourByValue, 14}, {kTargetLine, 15}, {kMedianLine, 16},
+                           {kAverageLine, 17}, {kPercentages, 18}, {kPercentagesInside, 19}};
+constexpr int kSelect[]{kGrid, kAxes, kTitle, kLegend, kDataLabels, kHorizontal, kStacked, kTotals, kOutline,
+                        kColourByValue, kTargetLine, kPercentages, kPercentagesInside};
+}  // namespace bar
+
+namespace pie {  // DLOG_PieDisp
+enum : int {
+  kTitle = 8003,
+  kLegend = 8004,
+  kBorder = 8005,
+  kThreeD = 8006,
+  kExplode = 8007,
+  kFeelers = 8008,
+  kValuesInside = 8009,
+  kValues = 8010,
+  kPercentages = 8011,
+};
+constexpr BoxFlag kBoxes[]{{kTitle, 0}, {kLegend, 1}, {kBorder, 2}, {kThreeD, 3}, {kExplode, 8}, {kFeelers, 7},
+                           {kValues, 5}, {kPercentages, 6}, {kValuesInside, 4}};
+}  // namespace pie
+
+namespace three_d {  // DLOG_3DDisp
+enum : int {
+  kFloor = 8003,
+  kLeftWall = 8004,
+  kBackWall = 8005,
+  kXAxis = 8006,
+  kYAxis = 8007,
+  kZAxis = 8008,
+  kTitle = 8009,
+  kLegend = 8010,
+  kShadows = 8011,
+  kWallGrid = 8012,
+  kPerspective = 8013,
+  kMarkers = 8014,
+  kOutline = 8015,
+  kRightAngles = 8016,
+};
+constexpr BoxFlag kBoxes[]{{kFloor, 7}, {kLeftWall, 8}, {kBackWall, 9}, {kXAxis, 3}, {kYAxis, 5}, {kZAxis, 4},
+                           {kTitle, 6}, {kLegend, 0}, {kWallGrid, 11}, {kShadows, 10}, {kPerspective, 1},
+                           {kMarkers, 12}, {kOutline, 13}, {kRightAngles, 2}};
+constexpr int kSelect[]{kFloor, kLeftWall, kBackWall, kXAxis, kYAxis, kZAxis, kTitle, kWallGrid, kShadows, kMarkers,
+                        kOutline};
+}  // namespace three_d
+
+namespace three_d_scatter {  // DLOG_3DScDisp
+enum : int {
+  kFloor = 8003,
+  kLeftWall = 8004,
+  kBackWall = 8005,
+  kXAxis = 8006,
+  kYAxis = 8007,
+  kZAxis = 8008,
+  kTitle = 8009,
+  kMesh = 8010,
+  kLegend = 8021,
+  kDropLines = 8022,
+  kMarkers = 8023,
+  kPerspective = 8024,
+  kShadows = 8025,
+  kWallGrid = 8026,
+  kRightAngles = 8027,
+  kColourScale = 8134,
+};
+constexpr BoxFlag kBoxes[]{{kFloor, 0}, {kLeftWall, 1}, {kBackWall, 2}, {kXAxis, 9}, {kYAxis, 10}, {kZAxis, 12},
+                           {kTitle, 13}, {kMesh, 7}, {kLegend, 8}, {kDropLines, 3}, {kMarkers, 4}, {kPerspective, 11},
+                           {kShadows, 5}, {kWallGrid, 6}, {kRightAngles, 14}, {kColourScale, 15}};
+constexpr int kSelect[]{kFloor, kLeftWall, kBackWall, kXAxis, kYAxis, kZAxis, kTitle, kMesh, kDropLines, kMarkers,
+                        kShadows, kWallGrid, kColourScale};
+}  // namespace three_d_scatter
+
+namespace two_d {  // DLOG_DisplayOptions2D
+enum : int {
+  kTitle = 8001,
+  kLegend = 8002,
+  kXAxis = 8003,
+  kYAxis = 8004,
+  kGrid = 8005,
+  kMinorGrid = 8006,
+  kBorder = 8007,
+  kMarkers = 8008,
+  kBaseline = 8009,
+  kTickMarks = 8010,
+  kAxisTitles = 8011,
+  kFootnote = 8012,
+  kDataTable = 8013,
+  kShadows = 8014,
+  kSelectAll = 8019,
+  kClearAll = 8020,
+};
+constexpr BoxFlag kBoxes[]{{kTitle, 0}, {kLegend, 1}, {kXAxis, 2}, {kYAxis, 3}, {kGrid, 4}, {kMinorGrid, 5},
+                           {kBorder, 6}, {kMarkers, 7}, {kBaseline, 8}, {kTickMarks, 9}, {kAxisTitles, 10},
+                           {kFootnote, 11}, {kDataTable, 12}, {kShadows, 13}};
+constexpr int kSelect[]{kGrid, kMinorGrid, kBorder, kMarkers, kBaseline, kTickMarks, kAxisTitles, kFootnote,
+                        kDataTable, kShadows};
+}  // namespace two_d
+
+namespace bar_options {  // DLOG_BarDisplayOptions
+enum : int {
+  kDataLabels = 8001,
+  kInside = 8002,
+  kTotals = 8003,
+  kOutline = 8004,
+  kPositionCombo = 8005,
+  kFormatButton = 8006,
+  kPositionLabel = 8007,
+};
+}  // namespace bar_options
+
 enum Member { Spec, Hilo, Scat, Hist, Bar, Pie, ThreeD, ThreeDSc, TwoD, kMembers };
 
 struct Shape {
-  const char* template_name;
-  short help_id;
-  std::vector<CheckEntry> boxes;  // box -> flag index
-  std::vector<int> select_list;   // what select all / clear all act on, in order
-  int select_button;
-  int clear_button;
-  bool select_skips_disabled;     // select all leaves a disabled box as it is
-  int position_combo;             // 0: none
-  int format_combo;
-  PositionList list;
+  const char* template_name = nullptr;
+  short help_id = 0;
+  std::span<const BoxFlag> boxes{};
+  std::span<const int> select{};  // what select all / clear all act on, in order; empty: every box
+  int select_button = common::kSelectAll;
+  int clear_button = common::kClearAll;
+  bool select_skips_disabled = true;  // select all leaves a disabled box as it is
+  bool labels = false;                // the label group's position and format combos
+  PositionList list = PositionList::Bar;
 };
 
-std::vector<CheckEntry> Boxes(std::initializer_list<std::pair<int, int>> pairs) {
-  std::vector<CheckEntry> boxes;
-  for (auto [id, flag] : pairs) boxes.push_back({id, 0, flag});
-  return boxes;
-}
+constexpr std::array<Shape, kMembers> kShapes{{
+    {.template_name = "DLOG_SpecDisp", .help_id = 538, .boxes = spec::kBoxes, .select = spec::kSelect,
+     .labels = true},
+    {.template_name = "DLOG_HiloDisp", .help_id = 525, .boxes = hilo::kBoxes, .select = hilo::kSelect,
+     .labels = true},
+    {.template_name = "DLOG_ScatDisp", .help_id = 535, .boxes = scat::kBoxes, .select = scat::kSelect,
+     .labels = true, .list = PositionList::Marker},
+    {.template_name = "DLOG_HistDisp", .help_id = 527, .boxes = hist::kBoxes, .labels = true},
+    {.template_name = "DLOG_BarDisp", .help_id = 520, .boxes = bar::kBoxes, .select = bar::kSelect, .labels = true},
+    {.template_name = "DLOG_PieDisp", .help_id = 533, .boxes = pie::kBoxes},
+    {.template_name = "DLOG_3DDisp", .help_id = 512, .boxes = three_d::kBoxes, .select = three_d::kSelect,
+     .select_skips_disabled = false},
+    {.template_name = "DLOG_3DScDisp", .help_id = 514, .boxes = three_d_scatter::kBoxes,
+     .select = three_d_scatter::kSelect},
+    {.template_name = "DLOG_DisplayOptions2D", .help_id = 523, .boxes = two_d::kBoxes, .select = two_d::kSelect,
+     .select_button = two_d::kSelectAll, .clear_button = two_d::kClearAll, .select_skips_disabled = false},
+}};
 
-std::vector<CheckEntry> RunOfBoxes(int first_id, int count) {
-  std::vector<CheckEntry> boxes;
-  for (int i = 0; i < count; ++i) boxes.push_back({first_id + i, 0, i});
-  return boxes;
-}
+// The member's own switches (int arguments, low 16 bits).
+struct Switches {
+  short show_boxes = 0;      // hi-lo, scatter, bar: the average and spread boxes (bar: and the median)
+  short allow_pair = 0;      // bar: the percentage boxes with the data labels
+  short allow_open = 0;      // hi-lo: box "open" and the open-and-close style
+  short allow_close = 0;     // hi-lo: box "close" and the all-four style
+  short allow_x_values = 0;  // scatter: box "x values", which also shows the label group
+  short allow_explode = 0;   // pie
+  short show_mesh = 0;       // 3D scatter
+};
 
-std::vector<int> Ids(std::span<const CheckEntry> boxes) {
-  std::vector<int> ids;
-  for (const CheckEntry& e : boxes) ids.push_back(e.id);
-  return ids;
-}
-
-const Shape& ShapeOf(Member m) {
-  static const std::array<Shape, kMembers> shapes = [] {
-    auto hist = Boxes({{8003, 0}, {8004, 1}, {8005, 2}, {8007, 4}, {8021, 6}, {8022, 7}, {8023, 8}, {8024, 9}});
-    auto pie = Boxes({{8003, 0}, {8004, 1}, {8005, 2}, {8006, 3}, {8007, 8}, {8008, 7}, {8010, 5}, {8011, 6},
-                      {8009, 4}});
-    auto two_d = RunOfBoxes(8001, 14);
-    return std::array<Shape, kMembers>{{
-        {"DLOG_SpecDisp", 538,
-         Boxes({{8003, 0}, {8004, 1}, {8005, 2}, {8006, 3}, {8007, 4}, {8021, 5}, {8022, 6}, {8025, 7}, {8023, 8},
-                {8024, 9}, {8026, 10}}),
-         {8003, 8004, 8005, 8006, 8007, 8021, 8022, 8023, 8024}, 8001, 8002, true, 8101, 8102, PositionList::Bar},
-        {"DLOG_HiloDisp", 525,
-         Boxes({{8011, 0}, {8012, 1}, {8013, 2}, {8014, 3}, {8015, 4}, {8017, 6}, {8018, 7}, {8021, 8}, {8022, 9},
-                {8024, 11}, {8025, 12}, {8026, 13}, {8027, 14}, {8028, 15}, {8029, 16}}),
-         {8011, 8012, 8013, 8014, 8015, 8021, 8022, 8024, 8025, 8027, 8028}, 8001, 8002, true, 8101, 8102,
-         PositionList::Bar},
-        {"DLOG_ScatDisp", 535,
-         Boxes({{8011, 0}, {8012, 1}, {8013, 2}, {8014, 3}, {8021, 6}, {8022, 7}, {8023, 8}, {8024, 9}, {8025, 10},
-                {8026, 11}, {8027, 12}, {8028, 13}, {8029, 14}, {8016, 15}, {8017, 16}}),
-         {8011, 8012, 8013, 8014, 8021, 8022, 8024, 8025, 8027, 8028, 8016, 8017}, 8001, 8002, true, 8101, 8102,
-         PositionList::Marker},
-        {"DLOG_HistDisp", 527, hist, Ids(hist), 8001, 8002, true, 8101, 8102, PositionList::Bar},
-        {"DLOG_BarDisp", 520,
-         Boxes({{8003, 0}, {8004, 1}, {8005, 2}, {8006, 3}, {8007, 4}, {8021, 6}, {8022, 7}, {8032, 8}, {8024, 10},
-                {8025, 11}, {8033, 12}, {8026, 13}, {8027, 14}, {8028, 15}, {8034, 16}, {8029, 17}, {8030, 18},
-                {8031, 19}}),
-         {8003, 8004, 8005, 8006, 8007, 8021, 8022, 8024, 8025, 8027, 8028, 8030, 8031}, 8001, 8002, true, 8101, 8102,
-         PositionList::Bar},
-        {"DLOG_PieDisp", 533, pie, Ids(pie), 8001, 8002, true, 0, 0, PositionList::Bar},
-        {"DLOG_3DDisp", 512,
-         Boxes({{8003, 7}, {8004, 8}, {8005, 9}, {8006, 3}, {8007, 5}, {8008, 4}, {8009, 6}, {8010, 0}, {8012, 11},
-                {8011, 10}, {8013, 1}, {8014, 12}, {8015, 13}, {8016, 2}}),
-         {8003, 8004, 8005, 8006, 8007, 8008, 8009, 8012, 8011, 8014, 8015}, 8001, 8002, false, 0, 0,
-         PositionList::Bar},
-        {"DLOG_3DScDisp", 514,
-         Boxes({{8003, 0}, {8004, 1}, {8005, 2}, {8006, 9}, {8007, 10}, {8008, 12}, {8009, 13}, {8010, 7}, {8021, 8},
-                {8022, 3}, {8023, 4}, {8024, 11}, {8025, 5}, {8026, 6}, {8027, 14}, {8134, 15}}),
-         {8003, 8004, 8005, 8006, 8007, 8008, 8009, 8010, 8022, 8023, 8025, 8026, 8134}, 8001, 8002, true, 0, 0,
-         PositionList::Bar},
-        {"DLOG_DisplayOptions2D", 523, two_d, {8005, 8006, 8007, 8008, 8009, 8010, 8011, 8012, 8013, 8014}, 8019,
-         8020, false, 0, 0, PositionList::Bar},
-    }};
-  }();
-  return shapes[m];
-}
-
-constexpr int kFirstHiloRadio = 8030;
-constexpr int kLastHiloRadio = 8033;
-
-// The statics of one member.
+// What one call's dialog edits (the style: hi-lo labels, 0-3).
 struct State {
-  std::vector<CheckEntry> boxes;
-  short position = 0;
-  short format_index = 0;  // 0-based
-  short style = 0;         // hi-lo radios 8030-8033
-  std::array<short, 3> switches{};  // the member's int arguments, in order
+  FlagCopy values;
+  Switches switches;
 };
 
-State& StateOf(Member m) {
-  static std::array<State, kMembers> states;
-  return states[m];
+void ShowLabelGroup(win::HWND dlg, bool show) {
+  ShowControlRange(dlg, common::kPositionCombo, common::kFormatLabel, show);
 }
 
 // The member's group (and what follows it) by the current state of its boxes.
 void UpdateGroup(win::HWND dlg, Member m, const State& s) {
   switch (m) {
-    case Spec:
-    case Hist: ShowControlRange(dlg, 8101, 8104, Checked(dlg, 8007)); break;
+    case Spec: ShowLabelGroup(dlg, Checked(dlg, spec::kDataLabels)); break;
+    case Hist: ShowLabelGroup(dlg, Checked(dlg, hist::kDataLabels)); break;
     case Bar: {
-      bool master = Checked(dlg, 8007);
-      ShowControlRange(dlg, 8101, 8104, master);
-      ShowDlgControls(dlg, master && s.switches[1] != 0, {8030, 8031});  // allowPair
+      bool master = Checked(dlg, bar::kDataLabels);
+      ShowLabelGroup(dlg, master);
+      ShowDlgControls(dlg, master && s.switches.allow_pair != 0, {bar::kPercentages, bar::kPercentagesInside});
       break;
     }
     case Hilo: {
-      bool master = Checked(dlg, 8015);
-      ShowControlRange(dlg, 8101, 8104, master);
-      ShowControlRange(dlg, kFirstHiloRadio, kLastHiloRadio, master);
-      ShowDlgControl(dlg, 8032, master && s.switches[1] != 0);  // allow1
-      ShowDlgControl(dlg, 8033, master && s.switches[2] != 0);  // allow2
+      bool master = Checked(dlg, hilo::kDataLabels);
+      ShowLabelGroup(dlg, master);
+      ShowControlRange(dlg, hilo::kHighAndLow, hilo::kAllFour, master);
+      ShowDlgControl(dlg, hilo::kOpenAndClose, master && s.switches.allow_open != 0);
+      ShowDlgControl(dlg, hilo::kAllFour, master && s.switches.allow_close != 0);
       break;
     }
-    case Scat: {
-      bool on = Checked(dlg, 8017) || (s.switches[0] != 0 && Checked(dlg, 8016));  // allowBox8016
-      ShowControlRange(dlg, 8101, 8104, on);
+    case Scat:
+      ShowLabelGroup(dlg, Checked(dlg, scat::kDataLabels) ||
+                              (s.switches.allow_x_values != 0 && Checked(dlg, scat::kXValues)));
       break;
-    }
-    case Pie: ShowDlgControl(dlg, 8009, Checked(dlg, 8010) || Checked(dlg, 8011)); break;
+    case Pie:
+      ShowDlgControl(dlg, pie::kValuesInside, Checked(dlg, pie::kValues) || Checked(dlg, pie::kPercentages));
+      break;
     default: break;
   }
 }
 
-// Bar charts without the pair: box 8031 follows box 8030 (unchecked when hidden).
+// Bar charts without the pair: the inside box follows the percentages box
+// (unchecked when hidden).
 void UpdateBarPair(win::HWND dlg, const State& s) {
-  if (s.switches[1] != 0) return;
-  bool on = Checked(dlg, 8030);
-  ShowDlgControl(dlg, 8031, on);
-  if (!on) win::CheckDlgButton(dlg, 8031, win::BST_UNCHECKED);
+  if (s.switches.allow_pair != 0) return;
+  bool on = Checked(dlg, bar::kPercentages);
+  ShowDlgControl(dlg, bar::kPercentagesInside, on);
+  if (!on) Check(dlg, bar::kPercentagesInside, false);
 }
 
 bool DrivesGroup(Member m, int id) {
   switch (m) {
-    case Spec:
-    case Hist:
-    case Bar: return id == 8007;
-    case Hilo: return id == 8015;
-    case Scat: return id == 8016 || id == 8017;
-    case Pie: return id == 8010 || id == 8011;
+    case Spec: return id == spec::kDataLabels;
+    case Hist: return id == hist::kDataLabels;
+    case Bar: return id == bar::kDataLabels;
+    case Hilo: return id == hilo::kDataLabels;
+    case Scat: return id == scat::kXValues || id == scat::kDataLabels;
+    case Pie: return id == pie::kValues || id == pie::kPercentages;
     default: return false;
   }
 }
 
 void SelectOrClear(win::HWND dlg, Member m, const State& s, bool select) {
-  const Shape& shape = ShapeOf(m);
-  if (m == Pie && select) ShowDlgControl(dlg, 8009, true);
-  for (int id : shape.select_list) {
-    if (select && shape.select_skips_disabled && !win::IsWindowEnabled(win::GetDlgItem(dlg, id))) continue;
-    win::CheckDlgButton(dlg, id, select ? win::BST_CHECKED : win::BST_UNCHECKED);
+  const Shape& shape = kShapes[m];
+  if (m == Pie && select) ShowDlgControl(dlg, pie::kValuesInside, true);
+  auto apply = [&](int id) {
+    if (select && shape.select_skips_disabled && !win::IsWindowEnabled(win::GetDlgItem(dlg, id))) return;
+    Check(dlg, id, select);
     if (m != Pie) UpdateGroup(dlg, m, s);
+  };
+  if (shape.select.empty()) {
+    for (const BoxFlag& b : shape.boxes) apply(b.box);
+  } else {
+    for (int id : shape.select) apply(id);
   }
-  if (m == Pie && !select) ShowDlgControl(dlg, 8009, false);
+  if (m == Pie && !select) ShowDlgControl(dlg, pie::kValuesInside, false);
 }
 
-void Start(win::HWND dlg, Member m, State& s) {
-  const Shape& shape = ShapeOf(m);
-  CentreDialog(dlg);
-  SetDialogFont(dlg, GetHostDialogFont());
-  CheckTableBoxes(dlg, s.boxes);
-  if (m == Hilo) {
-    // A style outside 0-3 checks no radio.
-    bool known = s.style >= 0 && s.style <= kLastHiloRadio - kFirstHiloRadio;
-    win::CheckRadioButton(dlg, kFirstHiloRadio, kLastHiloRadio, known ? kFirstHiloRadio + s.style : 0);
-  }
-  if (shape.position_combo != 0)
-    FillPositionAndFormatCombos(dlg, shape.position_combo, shape.format_combo, s.format_index, s.position,
-                                shape.list);
-  if (m == Pie && s.switches[0] == 0) {  // allowBox8007
-    win::CheckDlgButton(dlg, 8007, win::BST_UNCHECKED);
-    ShowDlgControl(dlg, 8007, false);
+void Start(win::HWND dlg, Member m, const State& s) {
+  const Shape& shape = kShapes[m];
+  CheckTableBoxes(dlg, s.values.boxes);
+  if (m == Hilo) CheckGroupRadio(dlg, hilo::kStyles, s.values.style);
+  if (shape.labels)
+    FillPositionAndFormatCombos(dlg, common::kCombos, s.values.format_index, s.values.position, shape.list);
+  if (m == Pie && s.switches.allow_explode == 0) {
+    Check(dlg, pie::kExplode, false);
+    ShowDlgControl(dlg, pie::kExplode, false);
   }
   UpdateGroup(dlg, m, s);
   switch (m) {
     case Hilo:
-      ShowDlgControls(dlg, s.switches[0] != 0, {8028, 8029});  // showBoxes
-      ShowDlgControl(dlg, 8017, s.switches[1] != 0);
-      ShowDlgControl(dlg, 8018, s.switches[2] != 0);
+      ShowDlgControls(dlg, s.switches.show_boxes != 0, {hilo::kAverage, hilo::kSpread});
+      ShowDlgControl(dlg, hilo::kOpen, s.switches.allow_open != 0);
+      ShowDlgControl(dlg, hilo::kClose, s.switches.allow_close != 0);
       break;
     case Scat:
-      ShowDlgControl(dlg, 8016, s.switches[0] != 0);
-      ShowDlgControls(dlg, s.switches[1] != 0, {8028, 8029});
+      ShowDlgControl(dlg, scat::kXValues, s.switches.allow_x_values != 0);
+      ShowDlgControls(dlg, s.switches.show_boxes != 0, {scat::kXZeroLine, scat::kYZeroLine});
       break;
     case Bar:
-      ShowDlgControls(dlg, s.switches[0] != 0, {8028, 8034, 8029});
+      ShowDlgControls(dlg, s.switches.show_boxes != 0, {bar::kTargetLine, bar::kMedianLine, bar::kAverageLine});
       UpdateBarPair(dlg, s);
       break;
-    case ThreeDSc: ShowDlgControl(dlg, 8010, s.switches[0] != 0); break;
+    case ThreeDSc: ShowDlgControl(dlg, three_d_scatter::kMesh, s.switches.show_mesh != 0); break;
     default: break;
   }
-  ShowHelpButton(dlg);
 }
 
-win::INT_PTR Command(win::HWND dlg, Member m, State& s, win::WPARAM wparam) {
-  const Shape& shape = ShapeOf(m);
-  int id = static_cast<int>(win::LOWORD(wparam));
+win::INT_PTR Command(win::HWND dlg, Member m, State& s, int id, unsigned code) {
+  const Shape& shape = kShapes[m];
   if (id == win::IDOK || id == win::IDCANCEL) {
-    ReadTableBoxes(dlg, s.boxes);
-    if (shape.position_combo != 0) ReadPositionAndFormat(dlg, &s.position, &s.format_index);
-    win::EndDialog(dlg, id);
+    EndFlagDialog(dlg, s.values, shape.labels ? &common::kCombos : nullptr, id);
     return 1;
   }
-  if (win::HIWORD(wparam) != win::BN_CLICKED) return 0;
+  if (code != win::BN_CLICKED) return 0;
   if (id == shape.select_button || id == shape.clear_button) {
     SelectOrClear(dlg, m, s, id == shape.select_button);
     return 1;
   }
-  if (FindEntry(s.boxes, id) != nullptr) {
+  if (FindEntry(s.values.boxes, id) != nullptr) {
     ToggleBox(dlg, id);
     if (DrivesGroup(m, id)) UpdateGroup(dlg, m, s);
-    if (m == Bar && id == 8030) UpdateBarPair(dlg, s);
+    if (m == Bar && id == bar::kPercentages) UpdateBarPair(dlg, s);
     return 1;
   }
-  if (m == Hilo && id >= kFirstHiloRadio && id <= kLastHiloRadio) {
-    win::CheckRadioButton(dlg, kFirstHiloRadio, kLastHiloRadio, id);
-    s.style = static_cast<short>(id - kFirstHiloRadio);
-    return 1;
-  }
-  return 0;
+  return m == Hilo && ChooseGroupRadio(dlg, hilo::kStyles, id, s.values.style) ? 1 : 0;
 }
 
 bool Ready() { return library().module != nullptr && library().host != nullptr; }
 
-// Loads the statics, runs the dialog, and on OK stores the flags back.
-// position and format may be null for members without them.
-int Run(Member m, short* flags, short* position, short* format, std::array<short, 3> switches, short* style = nullptr) {
-  const Shape& shape = ShapeOf(m);
-  State& s = StateOf(m);
-  s.boxes = shape.boxes;
-  LoadFlags(s.boxes, flags);
-  s.position = position ? *position : 0;
-  s.format_index = static_cast<short>(format ? *format - 1 : 0);
-  s.style = style ? *style : 0;
-  s.switches = switches;
-
-  auto proc = [m](win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM) -> win::INT_PTR {
-    State& s = StateOf(m);
-    switch (msg) {
-      case win::WM_INITDIALOG: Start(dlg, m, s); return 1;
-      case win::WM_HELP: return HandleHelp(msg, wparam, ShapeOf(m).help_id) ? 1 : 0;
-      case win::WM_COMMAND:
-        if (HandleHelp(msg, wparam, ShapeOf(m).help_id)) return 1;
-        return Command(dlg, m, s, wparam);
-      default: return 0;
-    }
-  };
-  if (OpenDialog(shape.template_name, proc, library().frame) != win::IDOK) return 0;
-  StoreFlags(s.boxes, flags);
-  if (position) *position = s.position;
-  if (format) *format = static_cast<short>(s.format_index + 1);
-  if (style) *style = s.style;
+// Runs the dialog over a copy of the caller's values and on OK stores them back.
+int Run(Member m, const CallerFlags& caller, Switches switches) {
+  const Shape& shape = kShapes[m];
+  State s{.values = CopyFlagsIn(shape.boxes, caller), .switches = switches};
+  DialogRules rules{.help_id = shape.help_id,
+                    .start = [&](win::HWND dlg) { Start(dlg, m, s); },
+                    .command = [&](win::HWND dlg, int id, unsigned code) { return Command(dlg, m, s, id, code); }};
+  if (OpenDialog(shape.template_name, StandardProc(std::move(rules)), library().frame) != win::IDOK) return 0;
+  CopyFlagsOut(s.values, caller);
   return 1;
 }
 
@@ -274,12 +441,13 @@ constexpr std::array<short, 25> kScatterPosition{0, 1, 1, 2, 2, 3, 3, 3, 3, 3, 3
                                                  3, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
 constexpr std::array<std::array<short, 2>, 5> kScatterOffsets{{{0, 0}, {0, 1}, {0, 4}, {1, 0}, {4, 0}}};
 
-int ScatDisp(short* flags, short* offset1, short* offset2, short* format, short allow8016, short show_boxes) {
+int ScatDisp(short* flags, short* offset1, short* offset2, short* format, short allow_x_values, short show_boxes) {
   if (!flags || !offset1 || !offset2 || !format || !Ready()) return 0;
   for (short* offset : {offset1, offset2})
     if (*offset < 0 || *offset > 4) *offset = 1;
   short position = kScatterPosition[static_cast<std::size_t>(*offset1 * 5 + *offset2)];
-  if (Run(Scat, flags, &position, format, {allow8016, show_boxes, 0}) != 1) return 0;
+  if (Run(Scat, {flags, &position, format}, {.show_boxes = show_boxes, .allow_x_values = allow_x_values}) != 1)
+    return 0;
   if (position >= 0 && position < static_cast<short>(kScatterOffsets.size())) {
     *offset1 = kScatterOffsets[static_cast<std::size_t>(position)][0];
     *offset2 = kScatterOffsets[static_cast<std::size_t>(position)][1];
@@ -293,9 +461,10 @@ struct BarRecordBox {
   int id;
   int offset;  // in 16-bit fields
 };
-constexpr std::array<BarRecordBox, 4> kBarRecordBoxes{{{8001, 0}, {8002, 5}, {8003, 2}, {8004, 4}}};
-constexpr int kBarPositionCombo = 8005;
-constexpr int kBarFormatButton = 8006;
+constexpr std::array<BarRecordBox, 4> kBarRecordBoxes{{{bar_options::kDataLabels, 0},
+                                                       {bar_options::kInside, 5},
+                                                       {bar_options::kTotals, 2},
+                                                       {bar_options::kOutline, 4}}};
 
 struct BarOptionsState {
   std::array<short, 4> boxes{};
@@ -303,73 +472,56 @@ struct BarOptionsState {
   short format = 0;  // 0-based
 };
 
-BarOptionsState& BarOptions() {
-  static BarOptionsState state;
-  return state;
-}
-
-// Box 8001 enables what it governs; while off, the combo shows no selection.
+// The data-labels box enables what it governs; while off, the combo shows no selection.
 void ApplyBarLabels(win::HWND dlg, const BarOptionsState& s) {
-  bool on = Checked(dlg, 8001);
-  for (int id : {8002, kBarFormatButton, kBarPositionCombo, 8007}) EnableControl(dlg, id, on);
-  win::ComboBox_SetCurSel(win::GetDlgItem(dlg, kBarPositionCombo), on ? s.position : -1);
+  bool on = Checked(dlg, bar_options::kDataLabels);
+  for (int id : {bar_options::kInside, bar_options::kFormatButton, bar_options::kPositionCombo,
+                 bar_options::kPositionLabel})
+    EnableControl(dlg, id, on);
+  win::ComboBox_SetCurSel(win::GetDlgItem(dlg, bar_options::kPositionCombo), on ? s.position : -1);
 }
 
-win::INT_PTR BarOptionsProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM) {
-  constexpr short kHelp = 519;
-  BarOptionsState& s = BarOptions();
-  switch (msg) {
-    case win::WM_INITDIALOG: {
-      CentreDialog(dlg);
-      SetDialogFont(dlg, GetHostDialogFont());
-      for (std::size_t i = 0; i < kBarRecordBoxes.size(); ++i)
-        win::CheckDlgButton(dlg, kBarRecordBoxes[i].id, s.boxes[i] != 0 ? win::BST_CHECKED : win::BST_UNCHECKED);
-      win::HWND combo = win::GetDlgItem(dlg, kBarPositionCombo);
-      win::ComboBox_ResetContent(combo);
-      for (const char* name : PositionNames(PositionList::Bar)) win::ComboBox_AddString(combo, name);
-      ApplyBarLabels(dlg, s);
-      ShowHelpButton(dlg);
-      return 1;
+void StartBarOptions(win::HWND dlg, BarOptionsState& s) {
+  for (std::size_t i = 0; i < kBarRecordBoxes.size(); ++i) Check(dlg, kBarRecordBoxes[i].id, s.boxes[i] != 0);
+  win::HWND combo = win::GetDlgItem(dlg, bar_options::kPositionCombo);
+  win::ComboBox_ResetContent(combo);
+  for (const char* name : PositionNames(PositionList::Bar)) win::ComboBox_AddString(combo, name);
+  ApplyBarLabels(dlg, s);
+}
+
+win::INT_PTR CommandBarOptions(win::HWND dlg, BarOptionsState& s, int id, unsigned code) {
+  if (id == win::IDOK || id == win::IDCANCEL) {
+    for (std::size_t i = 0; i < kBarRecordBoxes.size(); ++i) {
+      int box = kBarRecordBoxes[i].id;
+      s.boxes[i] = static_cast<short>(win::IsWindowEnabled(win::GetDlgItem(dlg, box)) && Checked(dlg, box));
     }
-    case win::WM_HELP: return HandleHelp(msg, wparam, kHelp) ? 1 : 0;
-    case win::WM_COMMAND: {
-      if (HandleHelp(msg, wparam, kHelp)) return 1;
-      int id = static_cast<int>(win::LOWORD(wparam));
-      if (id == win::IDOK || id == win::IDCANCEL) {
-        for (std::size_t i = 0; i < kBarRecordBoxes.size(); ++i) {
-          int box = kBarRecordBoxes[i].id;
-          s.boxes[i] = static_cast<short>(win::IsWindowEnabled(win::GetDlgItem(dlg, box)) && Checked(dlg, box));
-        }
-        s.position = static_cast<short>(win::ComboBox_GetCurSel(win::GetDlgItem(dlg, kBarPositionCombo)));
-        win::EndDialog(dlg, id);
-        return 1;
-      }
-      if (win::HIWORD(wparam) != win::BN_CLICKED) return 0;
-      if (id == kBarFormatButton) {
-        short format = static_cast<short>(s.format + 1);
-        if (DLOG_NumberFormat(&format) == 1) s.format = static_cast<short>(format - 1);
-        return 1;
-      }
-      for (const BarRecordBox& b : kBarRecordBoxes) {
-        if (b.id != id) continue;
-        ToggleBox(dlg, id);
-        if (id == 8001) ApplyBarLabels(dlg, s);
-        return 1;
-      }
-      return 0;
-    }
-    default: return 0;
+    s.position = static_cast<short>(win::ComboBox_GetCurSel(win::GetDlgItem(dlg, bar_options::kPositionCombo)));
+    win::EndDialog(dlg, id);
+    return 1;
   }
+  if (code != win::BN_CLICKED) return 0;
+  if (id == bar_options::kFormatButton) {
+    short format = static_cast<short>(s.format + 1);
+    if (DLOG_NumberFormat(&format) == 1) s.format = static_cast<short>(format - 1);
+    return 1;
+  }
+  for (const BarRecordBox& b : kBarRecordBoxes) {
+    if (b.id != id) continue;
+    ToggleBox(dlg, id);
+    if (id == bar_options::kDataLabels) ApplyBarLabels(dlg, s);
+    return 1;
+  }
+  return 0;
 }
 
 int BarDisplayOptions(short* record, short* position, short* format) {
   if (!record || !position || !format) return 0;
-  BarOptionsState& s = BarOptions();
+  BarOptionsState s{.position = *position, .format = *format};
   for (std::size_t i = 0; i < kBarRecordBoxes.size(); ++i) s.boxes[i] = record[kBarRecordBoxes[i].offset];
-  s.position = *position;
-  s.format = *format;
   // This dialog has no owner window.
-  if (OpenDialog("DLOG_BarDisplayOptions", BarOptionsProc, nullptr) != win::IDOK) return 0;
+  if (OpenDialog("DLOG_BarDisplayOptions", StandardProc(519, s, StartBarOptions, CommandBarOptions), nullptr) !=
+      win::IDOK)
+    return 0;
   for (std::size_t i = 0; i < kBarRecordBoxes.size(); ++i) record[kBarRecordBoxes[i].offset] = s.boxes[i];
   *position = s.position;
   *format = s.format;
@@ -385,14 +537,14 @@ extern "C" {
 
 int DLOG_SpecDisp(short* flags, short* position, short* format) {
   if (!flags || !position || !format) return 0;
-  return kestrin::Run(kestrin::Spec, flags, position, format, {});
+  return kestrin::Run(kestrin::Spec, {flags, position, format}, {});
 }
 
 int DLOG_HiloDisp(short* flags, short* position, short* format, short* style, int showBoxes, int allow1,
                   int allow2) {
   if (!flags || !position || !format || !style) return 0;
-  return kestrin::Run(kestrin::Hilo, flags, position, format, {Switch(showBoxes), Switch(allow1), Switch(allow2)},
-                      style);
+  return kestrin::Run(kestrin::Hilo, {flags, position, format, style},
+                      {.show_boxes = Switch(showBoxes), .allow_open = Switch(allow1), .allow_close = Switch(allow2)});
 }
 
 int DLOG_ScatDisp(short* flags, short* offset1, short* offset2, short* format, int allowBox8016, int showBoxes) {
@@ -401,32 +553,33 @@ int DLOG_ScatDisp(short* flags, short* offset1, short* offset2, short* format, i
 
 int DLOG_HistDisp(short* flags, short* position, short* format) {
   if (!flags || !position || !format) return 0;
-  return kestrin::Run(kestrin::Hist, flags, position, format, {});
+  return kestrin::Run(kestrin::Hist, {flags, position, format}, {});
 }
 
 int DLOG_BarDisp(short* flags, short* position, short* format, int showBoxes, int allowPair) {
   if (!flags || !position || !format) return 0;
-  return kestrin::Run(kestrin::Bar, flags, position, format, {Switch(showBoxes), Switch(allowPair), 0});
+  return kestrin::Run(kestrin::Bar, {flags, position, format},
+                      {.show_boxes = Switch(showBoxes), .allow_pair = Switch(allowPair)});
 }
 
 int DLOG_PieDisp(short* flags, int allowBox8007) {
   if (!flags) return 0;
-  return kestrin::Run(kestrin::Pie, flags, nullptr, nullptr, {Switch(allowBox8007), 0, 0});
+  return kestrin::Run(kestrin::Pie, {flags}, {.allow_explode = Switch(allowBox8007)});
 }
 
 int DLOG_3DDisp(short* flags) {
   if (!flags) return 0;
-  return kestrin::Run(kestrin::ThreeD, flags, nullptr, nullptr, {});
+  return kestrin::Run(kestrin::ThreeD, {flags}, {});
 }
 
 int DLOG_3DScDisp(short* flags, int showBox8010) {
   if (!flags) return 0;
-  return kestrin::Run(kestrin::ThreeDSc, flags, nullptr, nullptr, {Switch(showBox8010), 0, 0});
+  return kestrin::Run(kestrin::ThreeDSc, {flags}, {.show_mesh = Switch(showBox8010)});
 }
 
 int DLOG_DisplayOptions2D(short* flags) {
   if (!flags) return 0;
-  return kestrin::Run(kestrin::TwoD, flags, nullptr, nullptr, {});
+  return kestrin::Run(kestrin::TwoD, {flags}, {});
 }
 
 int DLOG_BarDisplayOptions(short* record, short* position, short* format) {

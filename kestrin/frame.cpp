@@ -21,13 +21,20 @@ void SetApplicationMainWindow(win::HWND window) {
   library().main_window = window;
 }
 
-void LoadFlags(std::span<CheckEntry> table, const short* flags) {
-  for (CheckEntry& e : table) e.value = flags[e.flag];
+namespace {
+
+std::vector<CheckEntry> LoadFlags(std::span<const BoxFlag> boxes, const short* flags) {
+  std::vector<CheckEntry> table;
+  table.reserve(boxes.size());
+  for (const BoxFlag& b : boxes) table.push_back({b.box, flags[b.flag], b.flag});
+  return table;
 }
 
 void StoreFlags(std::span<const CheckEntry> table, short* flags) {
   for (const CheckEntry& e : table) flags[e.flag] = static_cast<short>(e.value);
 }
+
+}  // namespace
 
 void CheckTableBoxes(win::HWND dialog, std::span<const CheckEntry> table) {
   for (const CheckEntry& e : table)
@@ -41,8 +48,8 @@ void ReadTableBoxes(win::HWND dialog, std::span<CheckEntry> table) {
   }
 }
 
-CheckEntry* FindEntry(std::span<CheckEntry> table, int id) {
-  for (CheckEntry& e : table)
+const CheckEntry* FindEntry(std::span<const CheckEntry> table, int id) {
+  for (const CheckEntry& e : table)
     if (e.id == id) return &e;
   return nullptr;
 }
@@ -129,14 +136,14 @@ std::span<const char* const> PositionNames(PositionList list) {
   return list == PositionList::Bar ? std::span<const char* const>(bar) : std::span<const char* const>(marker);
 }
 
-void FillPositionAndFormatCombos(win::HWND dialog, int position_combo, int format_combo, int format_index,
-                                 int position, PositionList list) {
-  win::HWND positions = win::GetDlgItem(dialog, position_combo);
+void FillPositionAndFormatCombos(win::HWND dialog, LabelCombos combos, int format_index, int position,
+                                 PositionList list) {
+  win::HWND positions = win::GetDlgItem(dialog, combos.position);
   win::ComboBox_ResetContent(positions);
   for (const char* name : PositionNames(list)) win::ComboBox_AddString(positions, name);
   win::ComboBox_SetCurSel(positions, position);
 
-  win::HWND formats = win::GetDlgItem(dialog, format_combo);
+  win::HWND formats = win::GetDlgItem(dialog, combos.format);
   win::ComboBox_ResetContent(formats);
   int count = GetSFTableSize();
   for (int i = 0; i < count; ++i) {
@@ -145,14 +152,43 @@ void FillPositionAndFormatCombos(win::HWND dialog, int position_combo, int forma
     win::ComboBox_AddString(formats, name);
   }
   win::ComboBox_SetCurSel(formats, format_index >= 0 && format_index < count ? format_index : 0);
-
-  library().position_combo = position_combo;
-  library().format_combo = format_combo;
 }
 
-void ReadPositionAndFormat(win::HWND dialog, short* position, short* format_index) {
-  *position = static_cast<short>(win::ComboBox_GetCurSel(win::GetDlgItem(dialog, library().position_combo)));
-  *format_index = static_cast<short>(win::ComboBox_GetCurSel(win::GetDlgItem(dialog, library().format_combo)));
+void ReadPositionAndFormat(win::HWND dialog, LabelCombos combos, short* position, short* format_index) {
+  *position = static_cast<short>(win::ComboBox_GetCurSel(win::GetDlgItem(dialog, combos.position)));
+  *format_index = static_cast<short>(win::ComboBox_GetCurSel(win::GetDlgItem(dialog, combos.format)));
+}
+
+void CheckGroupRadio(win::HWND dialog, RadioGroup group, int value) {
+  bool known = value >= 0 && value <= group.last - group.first;
+  win::CheckRadioButton(dialog, group.first, group.last, known ? group.first + value : 0);
+}
+
+bool ChooseGroupRadio(win::HWND dialog, RadioGroup group, int id, short& value) {
+  if (id < group.first || id > group.last) return false;
+  win::CheckRadioButton(dialog, group.first, group.last, id);
+  value = static_cast<short>(id - group.first);
+  return true;
+}
+
+FlagCopy CopyFlagsIn(std::span<const BoxFlag> boxes, const CallerFlags& caller) {
+  return {.boxes = LoadFlags(boxes, caller.flags),
+          .position = caller.position ? *caller.position : short{0},
+          .format_index = static_cast<short>(caller.format ? *caller.format - 1 : 0),
+          .style = caller.style ? *caller.style : short{0}};
+}
+
+void CopyFlagsOut(const FlagCopy& copy, const CallerFlags& caller) {
+  StoreFlags(copy.boxes, caller.flags);
+  if (caller.position) *caller.position = copy.position;
+  if (caller.format) *caller.format = static_cast<short>(copy.format_index + 1);
+  if (caller.style) *caller.style = copy.style;
+}
+
+void EndFlagDialog(win::HWND dialog, FlagCopy& copy, const LabelCombos* combos, int id) {
+  ReadTableBoxes(dialog, copy.boxes);
+  if (combos) ReadPositionAndFormat(dialog, *combos, &copy.position, &copy.format_index);
+  win::EndDialog(dialog, id);
 }
 
 win::INT_PTR OpenDialog(const char* template_name, win::DLGPROC proc, win::HWND owner) {

@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <span>
+#include <vector>
 
 namespace kestrin {
 
@@ -19,8 +20,6 @@ struct Library {
   win::HWND frame = nullptr;
   win::HWND main_window = nullptr;
   char text[512] = {};  // LoadDlgString's one buffer
-  int position_combo = 0;  // the combos FillPositionAndFormatCombos filled, for OK
-  int format_combo = 0;
 };
 Library& library();
 
@@ -36,12 +35,15 @@ struct CheckEntry {
   int value = 0;
   int flag = 0;
 };
-void LoadFlags(std::span<CheckEntry> table, const short* flags);
-void StoreFlags(std::span<const CheckEntry> table, short* flags);
+// A row of a dialog's box table: which flag a box shows.
+struct BoxFlag {
+  int box = 0;
+  int flag = 0;
+};
 void CheckTableBoxes(win::HWND dialog, std::span<const CheckEntry> table);
 // Disabled boxes read 0, enabled ones 1 when checked.
 void ReadTableBoxes(win::HWND dialog, std::span<CheckEntry> table);
-CheckEntry* FindEntry(std::span<CheckEntry> table, int id);
+const CheckEntry* FindEntry(std::span<const CheckEntry> table, int id);
 // A table box's click: sets it to the opposite of its state; returns the new state.
 bool ToggleBox(win::HWND dialog, int id);
 
@@ -73,13 +75,50 @@ const char* LoadDlgString(int id);
 // Label positions (index = position value).
 enum class PositionList { Bar, Marker };
 std::span<const char* const> PositionNames(PositionList list);
+// A dialog's label position and number format combos.
+struct LabelCombos {
+  int position = 0;
+  int format = 0;
+};
 // Fills the position combo and selects position, fills the format combo with
-// the SDK's formats and selects format_index (0-based; outside the table: 0),
-// and remembers both combos for ReadPositionAndFormat.
-void FillPositionAndFormatCombos(win::HWND dialog, int position_combo, int format_combo, int format_index,
-                                 int position, PositionList list);
-// The remembered combos' selections (-1 when none).
-void ReadPositionAndFormat(win::HWND dialog, short* position, short* format_index);
+// the SDK's formats and selects format_index (0-based; outside the table: 0).
+void FillPositionAndFormatCombos(win::HWND dialog, LabelCombos combos, int format_index, int position,
+                                 PositionList list);
+// The combos' selections (-1 when none).
+void ReadPositionAndFormat(win::HWND dialog, LabelCombos combos, short* position, short* format_index);
+
+// A run of radios, one a value from 0.
+struct RadioGroup {
+  int first = 0;
+  int last = 0;
+};
+// Checks the radio of value; a value outside the group checks none (rather
+// than whatever control has the id).
+void CheckGroupRadio(win::HWND dialog, RadioGroup group, int value);
+// A click on a radio of the group checks it and sets value; false for any other id.
+bool ChooseGroupRadio(win::HWND dialog, RadioGroup group, int id, short& value);
+
+// The caller's values that a flag-box dialog edits: the flags its boxes show
+// and, where the dialog has them (null otherwise), a label position, a number
+// format (1-based) and a style.
+struct CallerFlags {
+  short* flags = nullptr;
+  short* position = nullptr;
+  short* format = nullptr;
+  short* style = nullptr;
+};
+// The dialog's copy of them, which only OK writes back.
+struct FlagCopy {
+  std::vector<CheckEntry> boxes;
+  short position = 0;
+  short format_index = 0;  // 0-based
+  short style = 0;
+};
+FlagCopy CopyFlagsIn(std::span<const BoxFlag> boxes, const CallerFlags& caller);
+void CopyFlagsOut(const FlagCopy& copy, const CallerFlags& caller);
+// OK and Cancel: reads the boxes and the label combos (none: nullptr) into
+// the copy and ends the dialog with id.
+void EndFlagDialog(win::HWND dialog, FlagCopy& copy, const LabelCombos* combos, int id);
 
 // Opens a template of the module, owned by owner. 0 (showing nothing) before
 // InitDialogsDLL has given a host and a module; otherwise DialogBoxParam's result.

@@ -31,6 +31,25 @@ void SetPadded(win::HWND dlg, int id, int value) {
 
 // --- 2D grid lines -----------------------------------------------------------
 
+namespace grid_2d {  // DLOG_2DGridLines
+enum : int {
+  kMajorBox = 8001,
+  // A group's five style radios follow its box, in style order (1-5).
+  kMajorSolid = 8002,
+  kMajorDashDotDot = 8006,
+  kAtEveryTick = 8007,
+  kFixedCount = 8008,
+  kMajorCountLabel = 8009,
+  kMajorCount = 8010,
+  kMinorBox = 8021,
+  kMinorSolid = 8022,
+  kMinorDashDotDot = 8026,
+  kMinorCountLabel = 8027,
+  kMinorCount = 8028,
+};
+constexpr RadioGroup kKinds{kAtEveryTick, kFixedCount};
+}  // namespace grid_2d
+
 enum GridField { kReserved, kLineKind, kSecondGroup, kFirstStyle, kSecondStyle, kFirstCount, kSecondCount, kFields };
 using GridRecord = std::array<short, kFields>;
 
@@ -41,57 +60,53 @@ struct Grid2DState {
   int second_shown = 2;
 };
 
-Grid2DState& Grid2D() {
-  static Grid2DState state;
-  return state;
-}
-
-// A style group: its box, its five radios (box + 1 .. box + 5) and its last control.
+// A style group: its box, its radios (style 1 first) and its last control.
 struct StyleGroup {
   int box;
+  int first_radio;
+  int last_radio;
   int last;
   GridField style;
 };
-constexpr StyleGroup kMajorLines{8001, 8010, kFirstStyle};
-constexpr StyleGroup kMinorLines{8021, 8028, kSecondStyle};
-constexpr int kStyleCount = 5;
+constexpr StyleGroup kMajorLines{grid_2d::kMajorBox, grid_2d::kMajorSolid, grid_2d::kMajorDashDotDot,
+                                 grid_2d::kMajorCount, kFirstStyle};
+constexpr StyleGroup kMinorLines{grid_2d::kMinorBox, grid_2d::kMinorSolid, grid_2d::kMinorDashDotDot,
+                                 grid_2d::kMinorCount, kSecondStyle};
+constexpr std::array<const StyleGroup*, 2> kStyleGroups{&kMajorLines, &kMinorLines};
 
+// Styles count from 1.
 void CheckStyle(win::HWND dlg, const StyleGroup& g, short style) {
-  // A style outside 1-5 checks no radio (not the control that happens to have the id).
-  int radio = style >= 1 && style <= kStyleCount ? g.box + style : 0;
-  win::CheckRadioButton(dlg, g.box + 1, g.box + kStyleCount, radio);
+  CheckGroupRadio(dlg, {g.first_radio, g.last_radio}, style - 1);
 }
 
 void Apply2DVisibility(win::HWND dlg, const GridRecord& r) {
   bool kind = r[kLineKind] != 0;
-  EnableControl(dlg, 8009, kind);
-  EnableControl(dlg, 8010, kind);
-  bool first = Checked(dlg, kMajorLines.box);
-  ShowControlRange(dlg, kMajorLines.box + 1, kMajorLines.last, first);
-  if (!kind) ShowDlgControls(dlg, false, {8009, 8010});
-  ShowControlRange(dlg, kMinorLines.box + 1, kMinorLines.last, Checked(dlg, kMinorLines.box));
+  EnableControl(dlg, grid_2d::kMajorCountLabel, kind);
+  EnableControl(dlg, grid_2d::kMajorCount, kind);
+  ShowControlRange(dlg, kMajorLines.first_radio, kMajorLines.last, Checked(dlg, kMajorLines.box));
+  if (!kind) ShowDlgControls(dlg, false, {grid_2d::kMajorCountLabel, grid_2d::kMajorCount});
+  ShowControlRange(dlg, kMinorLines.first_radio, kMinorLines.last, Checked(dlg, kMinorLines.box));
 }
 
-void Start2D(win::HWND dlg) {
-  Grid2DState& s = Grid2D();
+void Start2D(win::HWND dlg, Grid2DState& s) {
   GridRecord& r = s.record;
-  for (const StyleGroup* g : {&kMajorLines, &kMinorLines}) {
+  for (const StyleGroup* g : kStyleGroups) {
     CheckStyle(dlg, *g, r[g->style]);
     Check(dlg, g->box, r[g->style] != 0);
   }
-  win::CheckRadioButton(dlg, 8007, 8008, r[kLineKind] != 0 ? 8008 : 8007);
-  SetPadded(dlg, 8010, s.first_shown);
-  SetPadded(dlg, 8028, s.second_shown);
+  win::CheckRadioButton(dlg, grid_2d::kAtEveryTick, grid_2d::kFixedCount,
+                        r[kLineKind] != 0 ? grid_2d::kFixedCount : grid_2d::kAtEveryTick);
+  SetPadded(dlg, grid_2d::kMajorCount, s.first_shown);
+  SetPadded(dlg, grid_2d::kMinorCount, s.second_shown);
   Apply2DVisibility(dlg, r);
 }
 
-win::INT_PTR Command2D(win::HWND dlg, int id, unsigned code) {
-  Grid2DState& s = Grid2D();
+win::INT_PTR Command2D(win::HWND dlg, Grid2DState& s, int id, unsigned code) {
   GridRecord& r = s.record;
   if (id == win::IDOK) {
-    s.first_shown = ReadShownCount(dlg, 8010);
-    s.second_shown = ReadShownCount(dlg, 8028);
-    for (const StyleGroup* g : {&kMajorLines, &kMinorLines})
+    s.first_shown = ReadShownCount(dlg, grid_2d::kMajorCount);
+    s.second_shown = ReadShownCount(dlg, grid_2d::kMinorCount);
+    for (const StyleGroup* g : kStyleGroups)
       if (!Checked(dlg, g->box)) r[g->style] = 0;
   }
   if (id == win::IDOK || id == win::IDCANCEL) {
@@ -99,7 +114,7 @@ win::INT_PTR Command2D(win::HWND dlg, int id, unsigned code) {
     return 1;
   }
   if (code != win::BN_CLICKED) return 0;
-  for (const StyleGroup* g : {&kMajorLines, &kMinorLines}) {
+  for (const StyleGroup* g : kStyleGroups) {
     if (id == g->box) {
       bool on = !Checked(dlg, id);
       Check(dlg, id, on);
@@ -110,15 +125,14 @@ win::INT_PTR Command2D(win::HWND dlg, int id, unsigned code) {
       Apply2DVisibility(dlg, r);
       return 1;
     }
-    if (id > g->box && id <= g->box + kStyleCount) {
-      CheckStyle(dlg, *g, static_cast<short>(id - g->box));
-      r[g->style] = static_cast<short>(id - g->box);
+    if (id >= g->first_radio && id <= g->last_radio) {
+      auto style = static_cast<short>(id - g->first_radio + 1);
+      CheckStyle(dlg, *g, style);
+      r[g->style] = style;
       return 1;
     }
   }
-  if (id == 8007 || id == 8008) {
-    win::CheckRadioButton(dlg, 8007, 8008, id);
-    r[kLineKind] = static_cast<short>(id - 8007);
+  if (ChooseGroupRadio(dlg, grid_2d::kKinds, id, r[kLineKind])) {
     Apply2DVisibility(dlg, r);
     return 1;
   }
@@ -127,14 +141,13 @@ win::INT_PTR Command2D(win::HWND dlg, int id, unsigned code) {
 
 int GridLines2D(short* record) {
   if (!record) return 0;
-  Grid2DState& s = Grid2D();
+  Grid2DState s;
   GridRecord& r = s.record;
   std::copy(record, record + kFields, r.begin());
   s.first_shown = ShownCount(r[kFirstCount]);
   s.second_shown = ShownCount(r[kSecondCount]);
-  win::INT_PTR result =
-      OpenDialog("DLOG_2DGridLines", StandardProc({524, Start2D, Command2D}), library().frame);
-  // Whatever the result, the statics are brought back to their stored form.
+  win::INT_PTR result = OpenDialog("DLOG_2DGridLines", StandardProc(524, s, Start2D, Command2D), library().frame);
+  // Whatever the result, the copy is brought back to its stored form.
   r[kSecondGroup] = static_cast<short>(r[kSecondStyle] != 0);
   r[kFirstCount] = StoredCount(s.first_shown);
   r[kSecondCount] = r[kSecondStyle] == 0 ? short{1} : StoredCount(s.second_shown);
@@ -145,48 +158,77 @@ int GridLines2D(short* record) {
 
 // --- 3D grid lines -----------------------------------------------------------
 
+namespace grid_3d {  // DLOG_3DGridLines
+enum : int {
+  // The mode radios, in mode order.
+  kAtEveryTick = 8100,
+  kFixedCount = 8101,
+  kCountLabel = 8102,
+  kCount = 8103,
+  kFloorX = 8104,
+  kFloorZ = 8105,
+  kLeftWallY = 8106,
+  kLeftWallZ = 8107,
+  kBackWallX = 8108,
+  kBackWallY = 8109,
+};
+constexpr RadioGroup kModes{kAtEveryTick, kFixedCount};
+constexpr std::array<int, 6> kBoxes{kFloorX, kFloorZ, kLeftWallY, kLeftWallZ, kBackWallX, kBackWallY};
+}  // namespace grid_3d
+
+namespace scatter_3d {  // DLOG_3DSCGridLines
+enum : int {
+  // The mode radios, in mode order.
+  kNoLines = 8110,
+  kAxisLines = 8111,
+  kCountsLabel = 8112,
+  kXBox = 8104,
+  kYBox = 8105,
+  kZBox = 8106,
+  kXCount = 8113,
+  kYCount = 8114,
+  kZCount = 8115,
+};
+constexpr RadioGroup kModes{kNoLines, kAxisLines};
+constexpr std::array<int, 3> kBoxes{kXBox, kYBox, kZBox};
+constexpr std::array<int, 3> kCounts{kXCount, kYCount, kZCount};  // each enabled by its box
+}  // namespace scatter_3d
+
 struct Grid3DState {
   std::array<short, 6> boxes{};
   short mode = 0;
   std::array<short, 3> counts{};
 };
 
-Grid3DState& Grid3D() {
-  static Grid3DState state;
-  return state;
+void Apply3DMode(win::HWND dlg, const Grid3DState& s) {
+  bool on = s.mode != 0;
+  EnableControl(dlg, grid_3d::kCountLabel, on);
+  EnableControl(dlg, grid_3d::kCount, on);
 }
 
-void Apply3DMode(win::HWND dlg) {
-  bool on = Grid3D().mode != 0;
-  EnableControl(dlg, 8102, on);
-  EnableControl(dlg, 8103, on);
+void Start3D(win::HWND dlg, Grid3DState& s) {
+  for (std::size_t i = 0; i < grid_3d::kBoxes.size(); ++i) Check(dlg, grid_3d::kBoxes[i], s.boxes[i] != 0);
+  win::CheckRadioButton(dlg, grid_3d::kAtEveryTick, grid_3d::kFixedCount,
+                        s.mode != 0 ? grid_3d::kFixedCount : grid_3d::kAtEveryTick);
+  win::SetDlgItemInt(dlg, grid_3d::kCount, static_cast<unsigned short>(s.counts[0]), false);
+  Apply3DMode(dlg, s);
 }
 
-void Start3D(win::HWND dlg) {
-  Grid3DState& s = Grid3D();
-  for (std::size_t i = 0; i < 6; ++i) Check(dlg, 8104 + static_cast<int>(i), s.boxes[i] != 0);
-  win::CheckRadioButton(dlg, 8100, 8101, s.mode != 0 ? 8101 : 8100);
-  win::SetDlgItemInt(dlg, 8103, static_cast<unsigned short>(s.counts[0]), false);
-  Apply3DMode(dlg);
-}
-
-win::INT_PTR Command3D(win::HWND dlg, int id, unsigned code) {
-  Grid3DState& s = Grid3D();
+win::INT_PTR Command3D(win::HWND dlg, Grid3DState& s, int id, unsigned code) {
   if (id == win::IDOK || id == win::IDCANCEL) {
-    for (std::size_t i = 0; i < 6; ++i) s.boxes[i] = static_cast<short>(Checked(dlg, 8104 + static_cast<int>(i)));
-    s.counts[0] = ReadCount(dlg, 8103);
+    for (std::size_t i = 0; i < grid_3d::kBoxes.size(); ++i)
+      s.boxes[i] = static_cast<short>(Checked(dlg, grid_3d::kBoxes[i]));
+    s.counts[0] = ReadCount(dlg, grid_3d::kCount);
     win::EndDialog(dlg, id);
     return 1;
   }
   if (code != win::BN_CLICKED) return 0;
-  if (id >= 8104 && id <= 8109) {
+  if (id >= grid_3d::kFloorX && id <= grid_3d::kBackWallY) {
     ToggleBox(dlg, id);
     return 1;
   }
-  if (id == 8100 || id == 8101) {
-    win::CheckRadioButton(dlg, 8100, 8101, id);
-    s.mode = static_cast<short>(id - 8100);
-    Apply3DMode(dlg);
+  if (ChooseGroupRadio(dlg, grid_3d::kModes, id, s.mode)) {
+    Apply3DMode(dlg, s);
     return 1;
   }
   return 0;
@@ -194,43 +236,42 @@ win::INT_PTR Command3D(win::HWND dlg, int id, unsigned code) {
 
 // --- 3D scatter grid lines ---------------------------------------------------
 
-void Apply3DScatter(win::HWND dlg) {
-  bool on = Grid3D().mode != 0;
-  ShowControlRange(dlg, 8112, 8115, on);
-  ShowControlRange(dlg, 8104, 8106, on);
+void Apply3DScatter(win::HWND dlg, const Grid3DState& s) {
+  bool on = s.mode != 0;
+  ShowControlRange(dlg, scatter_3d::kCountsLabel, scatter_3d::kZCount, on);
+  ShowControlRange(dlg, scatter_3d::kXBox, scatter_3d::kZBox, on);
   if (!on) return;
-  for (int i = 0; i < 3; ++i) EnableControl(dlg, 8113 + i, Checked(dlg, 8104 + i));
+  for (std::size_t i = 0; i < scatter_3d::kBoxes.size(); ++i)
+    EnableControl(dlg, scatter_3d::kCounts[i], Checked(dlg, scatter_3d::kBoxes[i]));
 }
 
-void Start3DScatter(win::HWND dlg) {
-  Grid3DState& s = Grid3D();
-  for (int i = 0; i < 3; ++i) {
-    Check(dlg, 8104 + i, s.boxes[static_cast<std::size_t>(i)] != 0);
-    win::SetDlgItemInt(dlg, 8113 + i, static_cast<unsigned short>(s.counts[static_cast<std::size_t>(i)]), false);
+void Start3DScatter(win::HWND dlg, Grid3DState& s) {
+  for (std::size_t i = 0; i < scatter_3d::kBoxes.size(); ++i) {
+    Check(dlg, scatter_3d::kBoxes[i], s.boxes[i] != 0);
+    win::SetDlgItemInt(dlg, scatter_3d::kCounts[i], static_cast<unsigned short>(s.counts[i]), false);
   }
-  win::CheckRadioButton(dlg, 8110, 8111, s.mode != 0 ? 8111 : 8110);
-  Apply3DScatter(dlg);
+  win::CheckRadioButton(dlg, scatter_3d::kNoLines, scatter_3d::kAxisLines,
+                        s.mode != 0 ? scatter_3d::kAxisLines : scatter_3d::kNoLines);
+  Apply3DScatter(dlg, s);
 }
 
-win::INT_PTR Command3DScatter(win::HWND dlg, int id, unsigned code) {
-  Grid3DState& s = Grid3D();
+win::INT_PTR Command3DScatter(win::HWND dlg, Grid3DState& s, int id, unsigned code) {
   if (id == win::IDOK || id == win::IDCANCEL) {
-    for (int i = 0; i < 3; ++i) {
-      s.boxes[static_cast<std::size_t>(i)] = static_cast<short>(Checked(dlg, 8104 + i));
-      s.counts[static_cast<std::size_t>(i)] = ReadCount(dlg, 8113 + i);
+    for (std::size_t i = 0; i < scatter_3d::kBoxes.size(); ++i) {
+      s.boxes[i] = static_cast<short>(Checked(dlg, scatter_3d::kBoxes[i]));
+      s.counts[i] = ReadCount(dlg, scatter_3d::kCounts[i]);
     }
     win::EndDialog(dlg, id);
     return 1;
   }
   if (code != win::BN_CLICKED) return 0;
-  if (id >= 8104 && id <= 8106) {
-    EnableControl(dlg, 8113 + (id - 8104), ToggleBox(dlg, id));
+  for (std::size_t i = 0; i < scatter_3d::kBoxes.size(); ++i) {
+    if (id != scatter_3d::kBoxes[i]) continue;
+    EnableControl(dlg, scatter_3d::kCounts[i], ToggleBox(dlg, id));
     return 1;
   }
-  if (id == 8110 || id == 8111) {
-    win::CheckRadioButton(dlg, 8110, 8111, id);
-    s.mode = static_cast<short>(id - 8110);
-    Apply3DScatter(dlg);
+  if (ChooseGroupRadio(dlg, scatter_3d::kModes, id, s.mode)) {
+    Apply3DScatter(dlg, s);
     return 1;
   }
   return 0;
@@ -238,53 +279,59 @@ win::INT_PTR Command3DScatter(win::HWND dlg, int id, unsigned code) {
 
 // --- 3D text -------------------------------------------------------------------
 
+namespace text_3d {  // DLOG_3DTxtDlg: the titles when the variant is non-zero, else the labels
+enum : int {
+  kTitlesBox = 8001,
+  kTitlesFacing = 8002,
+  kTitlesAlong = 8003,
+  kLabelsBox = 8004,
+  kLabelsFacing = 8005,
+  kLabelsAlong = 8006,
+};
+}  // namespace text_3d
+
 struct TextState {
   short box1 = 0, choice1 = 0, box2 = 0, choice2 = 0;
   short variant = 0;
 };
 
-TextState& Text3D() {
-  static TextState state;
-  return state;
-}
-
-void StartText(win::HWND dlg) {
-  TextState& s = Text3D();
-  Check(dlg, 8004, s.box2 != 0);  // read back in both variants, so it keeps the caller's value when hidden
+void StartText(win::HWND dlg, TextState& s) {
+  using namespace text_3d;
+  Check(dlg, kLabelsBox, s.box2 != 0);  // read back in both variants, so it keeps the caller's value when hidden
   if (s.variant != 0) {
-    ShowControlRange(dlg, 8004, 8006, false);
-    Check(dlg, 8001, s.box1 != 0);
-    win::CheckRadioButton(dlg, 8002, 8003, s.choice1 != 0 ? 8002 : 8003);
-    ShowDlgControls(dlg, s.box1 != 0, {8002, 8003});
+    ShowControlRange(dlg, kLabelsBox, kLabelsAlong, false);
+    Check(dlg, kTitlesBox, s.box1 != 0);
+    win::CheckRadioButton(dlg, kTitlesFacing, kTitlesAlong, s.choice1 != 0 ? kTitlesFacing : kTitlesAlong);
+    ShowDlgControls(dlg, s.box1 != 0, {kTitlesFacing, kTitlesAlong});
   } else {
-    ShowControlRange(dlg, 8001, 8003, false);
-    win::CheckRadioButton(dlg, 8005, 8006, s.choice2 != 0 ? 8005 : 8006);
+    ShowControlRange(dlg, kTitlesBox, kTitlesAlong, false);
+    win::CheckRadioButton(dlg, kLabelsFacing, kLabelsAlong, s.choice2 != 0 ? kLabelsFacing : kLabelsAlong);
   }
 }
 
-win::INT_PTR CommandText(win::HWND dlg, int id, unsigned code) {
-  TextState& s = Text3D();
+win::INT_PTR CommandText(win::HWND dlg, TextState& s, int id, unsigned code) {
+  using namespace text_3d;
   if (id == win::IDOK || id == win::IDCANCEL) {
-    s.box2 = static_cast<short>(Checked(dlg, 8004));
+    s.box2 = static_cast<short>(Checked(dlg, kLabelsBox));
     win::EndDialog(dlg, id);
     return 1;
   }
   if (code != win::BN_CLICKED) return 0;
   switch (id) {
-    case 8001:
+    case kTitlesBox:
       s.box1 = static_cast<short>(ToggleBox(dlg, id));
-      ShowDlgControls(dlg, s.box1 != 0, {8002, 8003});
+      ShowDlgControls(dlg, s.box1 != 0, {kTitlesFacing, kTitlesAlong});
       return 1;
-    case 8002:
-    case 8003:
-      win::CheckRadioButton(dlg, 8002, 8003, id);
-      s.choice1 = static_cast<short>(id == 8002);
+    case kTitlesFacing:
+    case kTitlesAlong:
+      win::CheckRadioButton(dlg, kTitlesFacing, kTitlesAlong, id);
+      s.choice1 = static_cast<short>(id == kTitlesFacing);
       return 1;
-    case 8004: ToggleBox(dlg, id); return 1;
-    case 8005:
-    case 8006:
-      win::CheckRadioButton(dlg, 8005, 8006, id);
-      s.choice2 = static_cast<short>(id == 8005);
+    case kLabelsBox: ToggleBox(dlg, id); return 1;
+    case kLabelsFacing:
+    case kLabelsAlong:
+      win::CheckRadioButton(dlg, kLabelsFacing, kLabelsAlong, id);
+      s.choice2 = static_cast<short>(id == kLabelsFacing);
       return 1;
     default: return 0;
   }
@@ -300,14 +347,11 @@ int DLOG_2DGridLines(short* record) {
 }
 
 int DLOG_3DGridLines(short* boxes, short* mode, short* count) {
+  using namespace kestrin;
   if (!boxes || !mode || !count) return 0;
-  kestrin::Grid3DState& s = kestrin::Grid3D();
+  Grid3DState s{.mode = *mode, .counts = {*count, 0, 0}};
   std::copy(boxes, boxes + 6, s.boxes.begin());
-  s.mode = *mode;
-  s.counts[0] = *count;
-  if (kestrin::OpenDialog("DLOG_3DGridLines",
-                          kestrin::StandardProc({513, kestrin::Start3D, kestrin::Command3D}),
-                          kestrin::library().frame) != win::IDOK)
+  if (OpenDialog("DLOG_3DGridLines", StandardProc(513, s, Start3D, Command3D), library().frame) != win::IDOK)
     return 0;
   std::copy(s.boxes.begin(), s.boxes.end(), boxes);
   *mode = s.mode;
@@ -316,14 +360,12 @@ int DLOG_3DGridLines(short* boxes, short* mode, short* count) {
 }
 
 int DLOG_3DSCGridLines(short* boxes, short* mode, short* count1, short* count2, short* count3) {
+  using namespace kestrin;
   if (!boxes || !mode || !count1 || !count2 || !count3) return 0;
-  kestrin::Grid3DState& s = kestrin::Grid3D();
+  Grid3DState s{.mode = *mode, .counts = {*count1, *count2, *count3}};
   std::copy(boxes, boxes + 3, s.boxes.begin());
-  s.mode = *mode;
-  s.counts = {*count1, *count2, *count3};
-  if (kestrin::OpenDialog("DLOG_3DSCGridLines",
-                          kestrin::StandardProc({515, kestrin::Start3DScatter, kestrin::Command3DScatter}),
-                          kestrin::library().frame) != win::IDOK)
+  if (OpenDialog("DLOG_3DSCGridLines", StandardProc(515, s, Start3DScatter, Command3DScatter), library().frame) !=
+      win::IDOK)
     return 0;
   std::copy(s.boxes.begin(), s.boxes.begin() + 3, boxes);
   *mode = s.mode;
@@ -334,11 +376,10 @@ int DLOG_3DSCGridLines(short* boxes, short* mode, short* count1, short* count2, 
 }
 
 int DLOG_3DText(short* box1, short* choice1, short* box2, short* choice2, int variant) {
+  using namespace kestrin;
   if (!box1 || !choice1 || !box2 || !choice2) return 0;
-  kestrin::TextState& s = kestrin::Text3D();
-  s = {*box1, *choice1, *box2, *choice2, kestrin::Switch(variant)};
-  if (kestrin::OpenDialog("DLOG_3DTxtDlg", kestrin::StandardProc({516, kestrin::StartText, kestrin::CommandText}),
-                          kestrin::library().frame) != win::IDOK)
+  TextState s{*box1, *choice1, *box2, *choice2, Switch(variant)};
+  if (OpenDialog("DLOG_3DTxtDlg", StandardProc(516, s, StartText, CommandText), library().frame) != win::IDOK)
     return 0;
   *box1 = s.box1;
   *choice1 = s.choice1;

@@ -33,37 +33,47 @@ long ReadShortField(win::HWND dlg, int id) {
 
 // --- Histogram intervals -----------------------------------------------------
 
+namespace intervals {  // DLOG_HistIntv
+enum : int {
+  kFixed = 8001,
+  kAutomatic = 8002,
+  kCountField = 8003,
+  kCountLabel = 8004,
+};
+// Strings.
+enum : int {
+  kCountText = 3025,
+  kTooFewText = 3026,
+  kCaption = 3027,
+};
+}  // namespace intervals
+
 constexpr std::size_t kHistMode = 1;   // 16-bit field at byte offset 2
 constexpr std::size_t kHistCount = 5;  // at byte offset 10
-constexpr int kIntervalField = 8003;
 
 struct HistState {
   short mode = 0;
   short count = 0;
 };
 
-HistState& Hist() {
-  static HistState state;
-  return state;
+void ShowIntervals(win::HWND dlg, const HistState& s) {
+  ShowDlgControls(dlg, s.mode != 0, {intervals::kCountField, intervals::kCountLabel});
 }
 
-void ShowIntervals(win::HWND dlg) { ShowDlgControls(dlg, Hist().mode != 0, {kIntervalField, 8004}); }
-
-void StartHist(win::HWND dlg) {
-  HistState& s = Hist();
-  win::SetDlgItemInt(dlg, kIntervalField, s.count + 1L, true);
-  win::CheckRadioButton(dlg, 8001, 8002, s.mode != 0 ? 8001 : 8002);
-  win::SetDlgItemText(dlg, 8004, LoadDlgString(3025));
-  ShowIntervals(dlg);
+void StartHist(win::HWND dlg, HistState& s) {
+  win::SetDlgItemInt(dlg, intervals::kCountField, s.count + 1L, true);
+  win::CheckRadioButton(dlg, intervals::kFixed, intervals::kAutomatic,
+                        s.mode != 0 ? intervals::kFixed : intervals::kAutomatic);
+  win::SetDlgItemText(dlg, intervals::kCountLabel, LoadDlgString(intervals::kCountText));
+  ShowIntervals(dlg, s);
 }
 
-win::INT_PTR CommandHist(win::HWND dlg, int id, unsigned code) {
-  HistState& s = Hist();
+win::INT_PTR CommandHist(win::HWND dlg, HistState& s, int id, unsigned code) {
   switch (id) {
     case win::IDOK: {
-      long number = ReadShortField(dlg, kIntervalField);
+      long number = ReadShortField(dlg, intervals::kCountField);
       if (s.mode != 0 && number <= 1) {
-        Refuse(dlg, kIntervalField, 3026, 3027);
+        Refuse(dlg, intervals::kCountField, intervals::kTooFewText, intervals::kCaption);
         return 1;
       }
       s.count = static_cast<short>(number - 1);
@@ -71,12 +81,12 @@ win::INT_PTR CommandHist(win::HWND dlg, int id, unsigned code) {
       return 1;
     }
     case win::IDCANCEL: win::EndDialog(dlg, id); return 1;
-    case 8001:
-    case 8002:
+    case intervals::kFixed:
+    case intervals::kAutomatic:
       if (code != win::BN_CLICKED) return 0;
-      win::CheckRadioButton(dlg, 8001, 8002, id);
-      s.mode = static_cast<short>(id == 8001);
-      ShowIntervals(dlg);
+      win::CheckRadioButton(dlg, intervals::kFixed, intervals::kAutomatic, id);
+      s.mode = static_cast<short>(id == intervals::kFixed);
+      ShowIntervals(dlg, s);
       return 1;
     default: return 0;
   }
@@ -84,52 +94,67 @@ win::INT_PTR CommandHist(win::HWND dlg, int id, unsigned code) {
 
 // --- Table division ----------------------------------------------------------
 
+namespace division {  // DLOG_TablDiv
+enum : int {
+  // The mode radios, in mode order.
+  kOnePart = 8001,
+  kPerPart = 8002,
+  kInAll = 8003,
+  kRowsField = 8011,
+  kColumnsField = 8012,
+  kPartsField = 8013,
+  kRowsLabel = 8031,
+  kColumnsLabel = 8032,
+  kPartsLabel = 8033,
+  kRepeatHeadings = 8041,
+  kValuesNote = 8051,
+};
+// Strings.
+enum : int {
+  kRowsPerPartText = 3031,
+  kColumnsPerPartText = 3032,
+  kPartsText = 3033,
+  kRowsText = 3034,
+  kColumnsText = 3035,
+  kNotPositiveText = 3036,
+  kCaption = 3037,
+};
+constexpr RadioGroup kModes{kOnePart, kInAll};
+constexpr std::array<int, 3> kFields{kRowsField, kColumnsField, kPartsField};
+constexpr std::array<int, 3> kLabels{kRowsLabel, kColumnsLabel, kPartsLabel};
+}  // namespace division
+
 enum DivField { kDivMode, kDivFirst, kDivSecond, kDivThird, kDivFlag, kDivFields };
 using DivRecord = std::array<short, kDivFields>;
-constexpr int kFirstModeRadio = 8001;
-constexpr int kModes = 3;
-constexpr int kDivFlagBox = 8041;
-constexpr std::array<int, 3> kDivValueFields{8011, 8012, 8013};
-constexpr std::array<int, 3> kDivLabels{8031, 8032, 8033};
-constexpr int kDivNote = 8051;
-
-DivRecord& Division() {
-  static DivRecord record{};
-  return record;
-}
 
 // The fields, their labels, the flag box and the note on their values.
 void ShowDivisionControls(win::HWND dlg, bool show) {
-  for (int id : kDivLabels) ShowDlgControl(dlg, id, show);
-  for (int id : kDivValueFields) ShowDlgControl(dlg, id, show);
-  ShowDlgControl(dlg, kDivFlagBox, show);
-  ShowDlgControl(dlg, kDivNote, show);
+  for (int id : division::kLabels) ShowDlgControl(dlg, id, show);
+  for (int id : division::kFields) ShowDlgControl(dlg, id, show);
+  ShowDlgControl(dlg, division::kRepeatHeadings, show);
+  ShowDlgControl(dlg, division::kValuesNote, show);
 }
 
 void SetDivisionLabels(win::HWND dlg, short mode) {
-  static constexpr std::array<int, 3> kRows{3031, 3032, 3033};
-  static constexpr std::array<int, 3> kCells{3034, 3035, 3033};
-  const auto& texts = mode == 1 ? kRows : kCells;
-  for (std::size_t i = 0; i < kDivLabels.size(); ++i) win::SetDlgItemText(dlg, kDivLabels[i], LoadDlgString(texts[i]));
+  using namespace division;
+  static constexpr std::array<int, 3> kPerPartTexts{kRowsPerPartText, kColumnsPerPartText, kPartsText};
+  static constexpr std::array<int, 3> kInAllTexts{kRowsText, kColumnsText, kPartsText};
+  const auto& texts = mode == 1 ? kPerPartTexts : kInAllTexts;
+  for (std::size_t i = 0; i < kLabels.size(); ++i) win::SetDlgItemText(dlg, kLabels[i], LoadDlgString(texts[i]));
 }
 
-void StartDivision(win::HWND dlg) {
-  DivRecord& r = Division();
-  // A mode outside 0-2 checks no radio.
-  bool known = r[kDivMode] >= 0 && r[kDivMode] < kModes;
-  win::CheckRadioButton(dlg, kFirstModeRadio, kFirstModeRadio + kModes - 1,
-                        known ? kFirstModeRadio + r[kDivMode] : 0);
-  Check(dlg, kDivFlagBox, r[kDivFlag] != 0);
-  for (std::size_t i = 0; i < kDivValueFields.size(); ++i)
-    win::SetDlgItemInt(dlg, kDivValueFields[i], r[kDivFirst + i], true);
+void StartDivision(win::HWND dlg, DivRecord& r) {
+  CheckGroupRadio(dlg, division::kModes, r[kDivMode]);
+  Check(dlg, division::kRepeatHeadings, r[kDivFlag] != 0);
+  for (std::size_t i = 0; i < division::kFields.size(); ++i)
+    win::SetDlgItemInt(dlg, division::kFields[i], r[kDivFirst + i], true);
   if (r[kDivMode] == 1 || r[kDivMode] == 2) SetDivisionLabels(dlg, r[kDivMode]);
   if (r[kDivMode] == 0) ShowDivisionControls(dlg, false);
 }
 
-void ChooseDivisionMode(win::HWND dlg, short mode) {
-  DivRecord& r = Division();
+void ChooseDivisionMode(win::HWND dlg, DivRecord& r, short mode) {
   if (mode == r[kDivMode]) return;
-  win::CheckRadioButton(dlg, kFirstModeRadio, kFirstModeRadio + kModes - 1, kFirstModeRadio + mode);
+  CheckGroupRadio(dlg, division::kModes, mode);
   if (mode == 0) {
     ShowDivisionControls(dlg, false);
   } else {
@@ -139,14 +164,13 @@ void ChooseDivisionMode(win::HWND dlg, short mode) {
   r[kDivMode] = mode;
 }
 
-win::INT_PTR CommandDivision(win::HWND dlg, int id, unsigned code) {
-  DivRecord& r = Division();
+win::INT_PTR CommandDivision(win::HWND dlg, DivRecord& r, int id, unsigned code) {
   if (id == win::IDOK) {
-    for (std::size_t i = 0; i < kDivValueFields.size(); ++i) {
-      long value = ReadShortField(dlg, kDivValueFields[i]);
+    for (std::size_t i = 0; i < division::kFields.size(); ++i) {
+      long value = ReadShortField(dlg, division::kFields[i]);
       r[kDivFirst + i] = static_cast<short>(value);
       if (value <= 0) {
-        Refuse(dlg, kDivValueFields[i], 3036, 3037);
+        Refuse(dlg, division::kFields[i], division::kNotPositiveText, division::kCaption);
         return 1;
       }
     }
@@ -158,11 +182,11 @@ win::INT_PTR CommandDivision(win::HWND dlg, int id, unsigned code) {
     return 1;
   }
   if (code != win::BN_CLICKED) return 0;
-  if (id >= kFirstModeRadio && id < kFirstModeRadio + kModes) {
-    ChooseDivisionMode(dlg, static_cast<short>(id - kFirstModeRadio));
+  if (id >= division::kOnePart && id <= division::kInAll) {
+    ChooseDivisionMode(dlg, r, static_cast<short>(id - division::kOnePart));
     return 1;
   }
-  if (id == kDivFlagBox) {
+  if (id == division::kRepeatHeadings) {
     r[kDivFlag] = static_cast<short>(ToggleBox(dlg, id));
     return 1;
   }
@@ -171,23 +195,29 @@ win::INT_PTR CommandDivision(win::HWND dlg, int id, unsigned code) {
 
 // --- Table statistics --------------------------------------------------------
 
-std::array<short, 3>& Statistics() {
-  static std::array<short, 3> switches{};
-  return switches;
+namespace statistics {  // DLOG_TablStat
+enum : int {
+  kTotalsRow = 8001,
+  kMeanRow = 8002,
+  kDeviationRow = 8003,
+};
+constexpr std::array<int, 3> kBoxes{kTotalsRow, kMeanRow, kDeviationRow};
+}  // namespace statistics
+
+using StatisticsRecord = std::array<short, 3>;
+
+void StartStatistics(win::HWND dlg, StatisticsRecord& r) {
+  for (std::size_t i = 0; i < r.size(); ++i) Check(dlg, statistics::kBoxes[i], r[i] != 0);
 }
 
-void StartStatistics(win::HWND dlg) {
-  for (int i = 0; i < 3; ++i) Check(dlg, 8001 + i, Statistics()[static_cast<std::size_t>(i)] != 0);
-}
-
-win::INT_PTR CommandStatistics(win::HWND dlg, int id, unsigned code) {
+win::INT_PTR CommandStatistics(win::HWND dlg, StatisticsRecord& r, int id, unsigned code) {
   if (id == win::IDOK || id == win::IDCANCEL) {
     if (id == win::IDOK)
-      for (int i = 0; i < 3; ++i) Statistics()[static_cast<std::size_t>(i)] = static_cast<short>(Checked(dlg, 8001 + i));
+      for (std::size_t i = 0; i < r.size(); ++i) r[i] = static_cast<short>(Checked(dlg, statistics::kBoxes[i]));
     win::EndDialog(dlg, id);
     return 1;
   }
-  if (code == win::BN_CLICKED && id >= 8001 && id <= 8003) {
+  if (code == win::BN_CLICKED && id >= statistics::kTotalsRow && id <= statistics::kDeviationRow) {
     ToggleBox(dlg, id);
     return 1;
   }
@@ -196,21 +226,43 @@ win::INT_PTR CommandStatistics(win::HWND dlg, int id, unsigned code) {
 
 // --- Table lines ---------------------------------------------------------------
 
-constexpr std::size_t kLineFlags = 16;
-constexpr short kLineHelp = 541;
+namespace lines {  // DLOG_TablLine
+enum : int {
+  // Flags 0-11: one sample each, id = kFirstSingle + flag.
+  kFirstSingle = 8000,
+  kLastSingle = 8011,
+  // Flags 12-15: runs of samples.
+  kFirstHeaderColumnRow = 8020,
+  kLastHeaderColumnRow = 8022,
+  kFirstHeaderRowColumn = 8023,
+  kLastHeaderRowColumn = 8025,
+  kFirstBodyColumn = 8030,
+  kLastBodyColumn = 8041,
+  kFirstBodyRow = 8042,
+  kLastBodyRow = 8053,
+  kSelectAll = 8054,
+  kClearAll = 8055,
+};
+}  // namespace lines
 
-// The samples that show one flag: flags 0-11 one each, 12-15 a run of ids.
+constexpr std::size_t kLineFlags = 16;
+constexpr int kSingleFlags = lines::kLastSingle - lines::kFirstSingle + 1;
+
+// The samples that show one flag.
 struct SampleRun {
   int first;
   int last;
 };
 SampleRun SamplesOf(std::size_t flag) {
   switch (flag) {
-    case 12: return {8020, 8022};
-    case 13: return {8023, 8025};
-    case 14: return {8042, 8053};
-    case 15: return {8030, 8041};
-    default: return {8000 + static_cast<int>(flag), 8000 + static_cast<int>(flag)};
+    case 12: return {lines::kFirstHeaderColumnRow, lines::kLastHeaderColumnRow};
+    case 13: return {lines::kFirstHeaderRowColumn, lines::kLastHeaderRowColumn};
+    case 14: return {lines::kFirstBodyRow, lines::kLastBodyRow};
+    case 15: return {lines::kFirstBodyColumn, lines::kLastBodyColumn};
+    default: {
+      int id = lines::kFirstSingle + static_cast<int>(flag);
+      return {id, id};
+    }
   }
 }
 
@@ -235,11 +287,6 @@ struct LineState {
   std::unique_ptr<LineTools> tools;
 };
 
-LineState& Lines() {
-  static LineState state;
-  return state;
-}
-
 // A raised edge: white along the top and left, black along the right and bottom.
 void RaisedEdge(win::HDC dc, const win::RECT& r, const LineTools& tools) {
   win::SelectObject(dc, win::GetStockObject(win::WHITE_PEN));
@@ -251,8 +298,7 @@ void RaisedEdge(win::HDC dc, const win::RECT& r, const LineTools& tools) {
   win::LineTo(dc, r.left - 1, r.bottom - 1);
 }
 
-void DrawSample(const win::DRAWITEMSTRUCT& item) {
-  LineState& s = Lines();
+void DrawSample(LineState& s, const win::DRAWITEMSTRUCT& item) {
   int flag = FlagOfSample(static_cast<int>(item.CtlID));
   if (flag < 0 || !s.tools) return;
   auto index = static_cast<std::size_t>(flag);
@@ -261,7 +307,7 @@ void DrawSample(const win::DRAWITEMSTRUCT& item) {
     win::SetBkMode(item.hDC, win::OPAQUE);
     win::FillRect(item.hDC, item.rcItem, s.flags[index] != 0 ? s.tools->dark.get() : s.tools->light.get());
     RaisedEdge(item.hDC, item.rcItem, *s.tools);
-    if (flag < 12) {
+    if (flag < kSingleFlags) {
       const win::RECT& r = item.rcItem;
       RaisedEdge(item.hDC, win::RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, *s.tools);
     }
@@ -278,39 +324,34 @@ int RepaintSamples(win::HWND dlg, std::size_t flag) {
   return result;
 }
 
-win::INT_PTR TableLinesProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
-  LineState& s = Lines();
-  switch (msg) {
-    case win::WM_INITDIALOG:
-      CentreDialog(dlg);
-      SetDialogFont(dlg, GetHostDialogFont());
-      s.tools = std::make_unique<LineTools>();
-      ShowHelpButton(dlg);
-      return 1;
-    case win::WM_DRAWITEM:
-      if (lparam) DrawSample(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(lparam));
-      return 1;
-    case win::WM_HELP: return HandleHelp(msg, wparam, kLineHelp) ? 1 : 0;
-    case win::WM_COMMAND: {
-      if (HandleHelp(msg, wparam, kLineHelp)) return 1;
-      int id = static_cast<int>(win::LOWORD(wparam));
-      if (id == win::IDOK || id == win::IDCANCEL) {
-        win::EndDialog(dlg, id);
-        return 1;
-      }
-      if (win::HIWORD(wparam) != win::BN_CLICKED) return 0;
-      if (id == 8054 || id == 8055) {
-        RedrawUpdateAllBars(dlg, static_cast<short>(id == 8054));
-        return 1;
-      }
-      int flag = FlagOfSample(id);
-      if (flag < 0) return 0;
-      if (flag < 12) win::InvalidateRect(win::GetDlgItem(dlg, id), nullptr, false);
-      else RepaintSamples(dlg, static_cast<std::size_t>(flag));
-      return 1;
-    }
-    default: return 0;
+// Sets every flag whose zero-ness differs from value's and repaints its samples.
+int SetAllLines(win::HWND dlg, std::array<short, kLineFlags>& flags, short value) {
+  int result = 0;
+  for (std::size_t flag = 0; flag < kLineFlags; ++flag) {
+    if ((flags[flag] != 0) == (value != 0)) continue;
+    flags[flag] = value;
+    result = RepaintSamples(dlg, flag);
   }
+  return result;
+}
+
+void StartLines(win::HWND, LineState& s) { s.tools = std::make_unique<LineTools>(); }
+
+win::INT_PTR CommandLines(win::HWND dlg, LineState& s, int id, unsigned code) {
+  if (id == win::IDOK || id == win::IDCANCEL) {
+    win::EndDialog(dlg, id);
+    return 1;
+  }
+  if (code != win::BN_CLICKED) return 0;
+  if (id == lines::kSelectAll || id == lines::kClearAll) {
+    SetAllLines(dlg, s.flags, static_cast<short>(id == lines::kSelectAll));
+    return 1;
+  }
+  int flag = FlagOfSample(id);
+  if (flag < 0) return 0;
+  if (flag < kSingleFlags) win::InvalidateRect(win::GetDlgItem(dlg, id), nullptr, false);
+  else RepaintSamples(dlg, static_cast<std::size_t>(flag));
+  return 1;
 }
 
 }  // namespace
@@ -319,46 +360,56 @@ win::INT_PTR TableLinesProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, wi
 extern "C" {
 
 int DLOG_HistIntv(short* record) {
+  using namespace kestrin;
   if (!record) return 0;
-  kestrin::HistState& s = kestrin::Hist();
-  s.mode = record[kestrin::kHistMode];
-  s.count = record[kestrin::kHistCount];
-  if (kestrin::OpenDialog("DLOG_HistIntv", kestrin::StandardProc({529, kestrin::StartHist, kestrin::CommandHist}),
-                          kestrin::library().frame) != win::IDOK)
+  HistState s{.mode = record[kHistMode], .count = record[kHistCount]};
+  if (OpenDialog("DLOG_HistIntv", StandardProc(529, s, StartHist, CommandHist), library().frame) != win::IDOK)
     return 0;
-  record[kestrin::kHistMode] = s.mode;
-  record[kestrin::kHistCount] = s.count;
+  record[kHistMode] = s.mode;
+  record[kHistCount] = s.count;
   return 1;
 }
 
 int DLOG_TablDiv(short* record) {
+  using namespace kestrin;
   if (!record) return 0;
-  kestrin::DivRecord& r = kestrin::Division();
-  std::copy(record, record + kestrin::kDivFields, r.begin());
-  if (kestrin::OpenDialog("DLOG_TablDiv",
-                          kestrin::StandardProc({540, kestrin::StartDivision, kestrin::CommandDivision}),
-                          kestrin::library().frame) != win::IDOK)
+  DivRecord r;
+  std::copy(record, record + kDivFields, r.begin());
+  if (OpenDialog("DLOG_TablDiv", StandardProc(540, r, StartDivision, CommandDivision), library().frame) !=
+      win::IDOK)
     return 0;
   std::copy(r.begin(), r.end(), record);
   return 1;
 }
 
 int DLOG_TablStat(short* record) {
+  using namespace kestrin;
   if (!record) return 0;
-  std::copy(record, record + 3, kestrin::Statistics().begin());
-  if (kestrin::OpenDialog("DLOG_TablStat",
-                          kestrin::StandardProc({542, kestrin::StartStatistics, kestrin::CommandStatistics}),
-                          kestrin::library().frame) != win::IDOK)
+  StatisticsRecord r;
+  std::copy(record, record + r.size(), r.begin());
+  if (OpenDialog("DLOG_TablStat", StandardProc(542, r, StartStatistics, CommandStatistics), library().frame) !=
+      win::IDOK)
     return 0;
-  std::copy(kestrin::Statistics().begin(), kestrin::Statistics().end(), record);
+  std::copy(r.begin(), r.end(), record);
   return 1;
 }
 
 int DLOG_TablLine(short* flags) {
+  using namespace kestrin;
   if (!flags) return 0;
-  kestrin::LineState& s = kestrin::Lines();
-  std::copy(flags, flags + kestrin::kLineFlags, s.flags.begin());
-  win::INT_PTR result = kestrin::OpenDialog("DLOG_TablLine", kestrin::TableLinesProc, kestrin::library().frame);
+  LineState s;
+  std::copy(flags, flags + kLineFlags, s.flags.begin());
+  // RedrawUpdateAllBars reaches the flags of the open dialog.
+  OpenState<LineState> open(s);
+  DialogRules rules{.help_id = 541,
+                    .start = [&](win::HWND dlg) { StartLines(dlg, s); },
+                    .command = [&](win::HWND dlg, int id, unsigned code) { return CommandLines(dlg, s, id, code); },
+                    .message = [&](win::HWND, win::UINT msg, win::WPARAM, win::LPARAM lparam) -> win::INT_PTR {
+                      if (msg != win::WM_DRAWITEM) return 0;
+                      if (lparam) DrawSample(s, *reinterpret_cast<const win::DRAWITEMSTRUCT*>(lparam));
+                      return 1;
+                    }};
+  win::INT_PTR result = OpenDialog("DLOG_TablLine", StandardProc(std::move(rules)), library().frame);
   s.tools.reset();  // the brushes and pens go with the dialog
   if (result != win::IDOK) return 0;
   std::copy(s.flags.begin(), s.flags.end(), flags);
@@ -366,14 +417,9 @@ int DLOG_TablLine(short* flags) {
 }
 
 int RedrawUpdateAllBars(win::HWND tableLineDialog, short value) {
-  kestrin::LineState& s = kestrin::Lines();
-  int result = 0;
-  for (std::size_t flag = 0; flag < kestrin::kLineFlags; ++flag) {
-    if ((s.flags[flag] != 0) == (value != 0)) continue;
-    s.flags[flag] = value;
-    result = kestrin::RepaintSamples(tableLineDialog, flag);
-  }
-  return result;
+  using namespace kestrin;
+  LineState* s = OpenState<LineState>::Current();
+  return s ? SetAllLines(tableLineDialog, s->flags, value) : 0;
 }
 
 }  // extern "C"

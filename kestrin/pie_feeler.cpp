@@ -19,11 +19,14 @@ namespace {
 
 constexpr const char* kClassName = "PieFeelerClass";
 constexpr short kHelpId = 534;
-constexpr int kDrawing = 8000;
-constexpr int kFlagBox = 8001;
-constexpr int kLengthText = 3028;  // p3
-constexpr int kBendText = 3029;    // p2
-constexpr int kStartText = 3030;   // p1
+// Control ids of DLOG_PieFeeler.
+enum : int {
+  kDrawing = 8000,
+  kFlagBox = 8001,
+  kLengthText = 3028,  // p3
+  kBendText = 3029,    // p2
+  kStartText = 3030,   // p1
+};
 constexpr int kHalf = 4;           // a handle's half-width and half-height
 constexpr int kFeelerEnd = 150;    // the horizontal part's longest length
 constexpr int kBendReach = 40;     // how far handle B may go beyond the slice
@@ -41,15 +44,14 @@ struct FeelerState {
   int flag = 0;
   // The drawing's geometry, from its height when it is created.
   int radius = 0, cx = 0, cy = 0, k = 0;
-  Point a, b, c;
+  Point a{}, b{}, c{};
   Handle drag = Handle::None;
-  Point last;
+  Point last{};
 };
 
-FeelerState& Feeler() {
-  static FeelerState state;
-  return state;
-}
+// The window class is registered once for the module, so its procedure
+// reaches the open dialog's state through this.
+using OpenFeeler = OpenState<FeelerState>;
 
 void Layout(FeelerState& s, int height) {
   s.radius = (height - 50) / 2;
@@ -88,8 +90,7 @@ void Handles(win::HDC dc, const FeelerState& s) {
   HandleAt(dc, s.c);
 }
 
-void PaintPieFeeler(win::HWND drawing) {
-  const FeelerState& s = Feeler();
+void PaintPieFeeler(const FeelerState& s, win::HWND drawing) {
   win::PAINTSTRUCT ps;
   win::HDC dc = win::BeginPaint(drawing, &ps);
   if (!dc) return;
@@ -125,8 +126,7 @@ void MovingParts(win::HDC dc, const FeelerState& s, Handle h) {
 }
 
 // One allowed drag step of dx pixels.
-void DrawPieFeeler(win::HWND drawing, int dx) {
-  FeelerState& s = Feeler();
+void DrawPieFeeler(FeelerState& s, win::HWND drawing, int dx) {
   win::HDC dc = win::GetDC(drawing);
   if (!dc) return;
   win::HGDIOBJ old_pen = win::SelectObject(dc, win::GetStockObject(win::BLACK_PEN));
@@ -187,7 +187,9 @@ bool Allowed(const FeelerState& s, int dx) {
 }
 
 win::LRESULT PieFeelerWndProc(win::HWND drawing, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
-  FeelerState& s = Feeler();
+  FeelerState* open = OpenFeeler::Current();
+  if (open == nullptr) return win::DefWindowProc(drawing, msg, wparam, lparam);
+  FeelerState& s = *open;
   int x = win::GET_X_LPARAM(lparam), y = win::GET_Y_LPARAM(lparam);
   switch (msg) {
     case win::WM_CREATE: {
@@ -197,7 +199,7 @@ win::LRESULT PieFeelerWndProc(win::HWND drawing, win::UINT msg, win::WPARAM wpar
       s.drag = Handle::None;
       return 0;
     }
-    case win::WM_PAINT: PaintPieFeeler(drawing); return 0;
+    case win::WM_PAINT: PaintPieFeeler(s, drawing); return 0;
     case win::WM_LBUTTONDOWN:
       s.drag = Inside(s.c, x, y) ? Handle::C : Inside(s.b, x, y) ? Handle::B : Inside(s.a, x, y) ? Handle::A
                                                                                                 : Handle::None;
@@ -210,7 +212,7 @@ win::LRESULT PieFeelerWndProc(win::HWND drawing, win::UINT msg, win::WPARAM wpar
       if (s.drag == Handle::None) return 0;
       int dx = x - s.last.x;
       s.last = {x, y};
-      if (dx != 0 && Allowed(s, dx)) DrawPieFeeler(drawing, dx);
+      if (dx != 0 && Allowed(s, dx)) DrawPieFeeler(s, drawing, dx);
       return 0;
     }
     case win::WM_LBUTTONUP:
@@ -241,8 +243,8 @@ void RegisterPieFeelerClass() {
 
 // --- The dialog ----------------------------------------------------------------------
 
-win::INT_PTR PieFeelerDlgProc(win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
-  FeelerState& s = Feeler();
+win::INT_PTR PieFeelerDlgProc(FeelerState& s, win::HWND dlg, win::UINT msg, win::WPARAM wparam,
+                              win::LPARAM lparam) {
   switch (msg) {
     case win::WM_INITDIALOG:
       CentreDialog(dlg);
@@ -291,13 +293,13 @@ int DLOG_PieFeeler(short* p1, short* p2, short* p3, int* flag) {
   using namespace kestrin;
   if (p1 == nullptr || p2 == nullptr || p3 == nullptr || flag == nullptr) return 0;
   if (library().module == nullptr || library().host == nullptr) return 0;
-  FeelerState& s = Feeler();
-  s.p1 = *p1;
-  s.p2 = *p2;
-  s.p3 = *p3;
-  s.flag = *flag;
+  FeelerState s{.p1 = *p1, .p2 = *p2, .p3 = *p3, .flag = *flag};
   RegisterPieFeelerClass();
-  if (OpenDialog("DLOG_PieFeeler", PieFeelerDlgProc, library().frame) != win::IDOK) return 0;
+  OpenFeeler open(s);
+  auto proc = [&s](win::HWND dlg, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
+    return PieFeelerDlgProc(s, dlg, msg, wparam, lparam);
+  };
+  if (OpenDialog("DLOG_PieFeeler", proc, library().frame) != win::IDOK) return 0;
   *p1 = s.p1;
   *p2 = s.p2;
   *p3 = s.p3;

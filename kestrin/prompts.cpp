@@ -18,76 +18,91 @@ namespace {
 
 // --- Which hi-lo series -------------------------------------------------------
 
-constexpr int kFirstSeries = 8001;
-constexpr int kLastSeries = 8004;
+namespace which_hilo {  // DLOG_Which_HL
+enum : int {
+  // One radio a series, in choice order.
+  kFirstSeries = 8001,
+  kSecondSeries = 8002,
+  kThirdSeries = 8003,
+  kFourthSeries = 8004,
+};
+constexpr RadioGroup kSeries{kFirstSeries, kFourthSeries};
+}  // namespace which_hilo
 
-short& HiloChoice() {
-  static short choice = 0;
-  return choice;
+struct HiloChoice {
+  short choice = 0;
+  bool show_third = false;
+  bool show_fourth = false;
+};
+
+void StartWhichHilo(win::HWND dlg, HiloChoice& s) {
+  using namespace which_hilo;
+  CheckGroupRadio(dlg, kSeries, s.choice);
+  ShowDlgControl(dlg, kThirdSeries, s.show_third);
+  ShowDlgControl(dlg, kFourthSeries, s.show_fourth);
 }
 
-void StartWhichHilo(win::HWND dlg, bool show8003, bool show8004) {
-  short choice = HiloChoice();
-  // A choice outside 0-3 checks no radio.
-  bool known = choice >= 0 && choice <= kLastSeries - kFirstSeries;
-  win::CheckRadioButton(dlg, kFirstSeries, kLastSeries, known ? kFirstSeries + choice : 0);
-  ShowDlgControl(dlg, 8003, show8003);
-  ShowDlgControl(dlg, 8004, show8004);
-}
-
-win::INT_PTR CommandWhichHilo(win::HWND dlg, int id, unsigned code) {
+win::INT_PTR CommandWhichHilo(win::HWND dlg, HiloChoice& s, int id, unsigned code) {
+  using namespace which_hilo;
   switch (id) {
     case win::IDOK:
     case win::IDCANCEL: win::EndDialog(dlg, id); return 1;
-    default:
-      if (id < kFirstSeries || id > kLastSeries || code != win::BN_CLICKED) return 0;
-      win::CheckRadioButton(dlg, kFirstSeries, kLastSeries, id);
-      HiloChoice() = static_cast<short>(id - kFirstSeries);
-      return 1;
+    default: return code == win::BN_CLICKED && ChooseGroupRadio(dlg, kSeries, id, s.choice) ? 1 : 0;
   }
 }
 
 // --- Data orientation -----------------------------------------------------------
 
+namespace orientation {  // DLOG_ORIENT
+enum : int {
+  kData = 8001,
+  kSeriesNames = 8002,
+  kRows = 8003,
+  kColumns = 8004,
+};
+constexpr RadioGroup kFirstHolds{kData, kSeriesNames};
+}  // namespace orientation
+
 struct Orientation {
-  short first = 0;   // radios 8003 (non-zero) and 8004
-  short second = 0;  // radios 8002 (non-zero) and 8001
+  short first = 0;   // series in rows (non-zero) or in columns
+  short second = 0;  // the first row or column holds series names (non-zero) or data
 };
 
-Orientation& Orient() {
-  static Orientation state;
-  return state;
+void StartOrientation(win::HWND dlg, Orientation& s) {
+  using namespace orientation;
+  Check(dlg, s.first != 0 ? kRows : kColumns, true);
+  Check(dlg, s.second != 0 ? kSeriesNames : kData, true);
 }
 
-void StartOrientation(win::HWND dlg) {
-  const Orientation& s = Orient();
-  Check(dlg, s.first != 0 ? 8003 : 8004, true);
-  Check(dlg, s.second != 0 ? 8002 : 8001, true);
-}
-
-win::INT_PTR CommandOrientation(win::HWND dlg, int id, unsigned code) {
-  Orientation& s = Orient();
+win::INT_PTR CommandOrientation(win::HWND dlg, Orientation& s, int id, unsigned code) {
+  using namespace orientation;
   if (id == win::IDOK || id == win::IDCANCEL) {
     win::EndDialog(dlg, id);
     return 1;
   }
   if (code != win::BN_CLICKED) return 0;
   switch (id) {
-    case 8001:
-    case 8002:
-      win::CheckRadioButton(dlg, 8001, 8002, id);
-      s.second = static_cast<short>(id == 8002);
-      return 1;
-    case 8003:
-    case 8004:
-      win::CheckRadioButton(dlg, 8003, 8004, id);
-      s.first = static_cast<short>(id == 8003);
+    case kData:
+    case kSeriesNames: ChooseGroupRadio(dlg, kFirstHolds, id, s.second); return 1;
+    case kRows:
+    case kColumns:
+      win::CheckRadioButton(dlg, kRows, kColumns, id);
+      s.first = static_cast<short>(id == kRows);
       return 1;
     default: return 0;
   }
 }
 
 // --- Value prompts ---------------------------------------------------------------
+
+namespace value_prompt {  // GET1VALUE and GET2VALUES
+enum : int {
+  kLabel1 = 8001,
+  kLabel2 = 8002,
+  kValue1 = 8003,
+  kValue2 = 8004,
+};
+}  // namespace value_prompt
 
 constexpr std::size_t kValueLimit = 32;  // characters copied back, then a terminator
 
@@ -146,38 +161,34 @@ extern "C" {
 int DLOG_WhichHilo(short* choice, int showRadio8003, int showRadio8004) {
   using namespace kestrin;
   if (choice == nullptr) return 0;
-  HiloChoice() = *choice;
-  bool show8003 = Switch(showRadio8003) != 0, show8004 = Switch(showRadio8004) != 0;
-  DialogRules rules;
-  rules.help_id = 543;
-  rules.start = [=](win::HWND dlg) { StartWhichHilo(dlg, show8003, show8004); };
-  rules.command = CommandWhichHilo;
-  if (OpenDialog("DLOG_Which_HL", StandardProc(std::move(rules)), library().frame) != win::IDOK) return 0;
-  *choice = HiloChoice();
+  HiloChoice s{*choice, Switch(showRadio8003) != 0, Switch(showRadio8004) != 0};
+  if (OpenDialog("DLOG_Which_HL", StandardProc(543, s, StartWhichHilo, CommandWhichHilo), library().frame) !=
+      win::IDOK)
+    return 0;
+  *choice = s.choice;
   return 1;
 }
 
 int DLOG_DataOrientDlog(short* first, short* second) {
   using namespace kestrin;
   if (first == nullptr || second == nullptr) return 0;
-  Orient() = Orientation{*first, *second};
-  DialogRules rules;
-  rules.help_id = 532;
-  rules.start = StartOrientation;
-  rules.command = CommandOrientation;
-  if (OpenDialog("DLOG_ORIENT", StandardProc(std::move(rules)), nullptr) != win::IDOK) return 0;
-  *first = Orient().first;
-  *second = Orient().second;
+  Orientation s{*first, *second};
+  if (OpenDialog("DLOG_ORIENT", StandardProc(532, s, StartOrientation, CommandOrientation), nullptr) != win::IDOK)
+    return 0;
+  *first = s.first;
+  *second = s.second;
   return 1;
 }
 
 int DLOG_Get1Value(char* label, char* value) {
-  const kestrin::Prompt prompts[] = {{8001, 8003, label, value}};
+  using namespace kestrin::value_prompt;
+  const kestrin::Prompt prompts[] = {{kLabel1, kValue1, label, value}};
   return kestrin::RunValuePrompt("GET1VALUE", prompts);
 }
 
 int DLOG_Get2Values(char* label1, char* label2, char* value1, char* value2) {
-  const kestrin::Prompt prompts[] = {{8001, 8003, label1, value1}, {8002, 8004, label2, value2}};
+  using namespace kestrin::value_prompt;
+  const kestrin::Prompt prompts[] = {{kLabel1, kValue1, label1, value1}, {kLabel2, kValue2, label2, value2}};
   return kestrin::RunValuePrompt("GET2VALUES", prompts);
 }
 
