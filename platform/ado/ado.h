@@ -137,4 +137,15 @@ class QV_EXPORT ScopedTrace {
   TraceHook previous_;
 };
 
+// A data source of the driver manager.
+struct DataSource {
+  std::string name;
+  std::string description;
+};
+// The driver manager's user and system data sources, in its order, through
+// the process's ODBC environment; names and descriptions are read into
+// buffers of the given sizes in bytes (a text cut to its buffer is still
+// listed, and the enumeration goes on). No environment: the database error.
+QV_EXPORT std::vector<DataSource> DataSources(std::size_t name_buffer, std::size_t description_buffer);
+
 }  // namespace ado
