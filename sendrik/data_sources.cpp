@@ -1,49 +1,12 @@
 #include "sendrik/data_sources.h"
 
-#include <sql.h>
-#include <sqlext.h>
-
 #include <algorithm>
 #include <stdexcept>
-#include <vector>
+
+#include "platform/automation/error.h"
 
 namespace sendrik {
 namespace {
-
-// An ODBC environment handle, released on destruction.
-class Environment {
- public:
-  Environment() {
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handle_))) {
-      handle_ = SQL_NULL_HENV;
-      return;
-    }
-    if (!SQL_SUCCEEDED(SQLSetEnvAttr(handle_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0))) {
-      SQLFreeHandle(SQL_HANDLE_ENV, handle_);
-      handle_ = SQL_NULL_HENV;
-    }
-  }
-  ~Environment() {
-    if (handle_ != SQL_NULL_HENV) SQLFreeHandle(SQL_HANDLE_ENV, handle_);
-  }
-  Environment(const Environment&) = delete;
-  Environment& operator=(const Environment&) = delete;
-
-  SQLHENV get() const { return handle_; }
-
- private:
-  SQLHENV handle_ = SQL_NULL_HENV;
-};
-
-// The text of a buffer of `size` bytes whose full text has `length` bytes.
-std::string BufferText(const std::vector<SQLCHAR>& buffer, SQLSMALLINT length) {
-  const std::size_t n = std::min(static_cast<std::size_t>(std::max<SQLSMALLINT>(length, 0)), buffer.size() - 1);
-  return std::string(reinterpret_cast<const char*>(buffer.data()), n);
-}
-
-SQLSMALLINT BufferSize(std::size_t size) {
-  return static_cast<SQLSMALLINT>(std::clamp<std::size_t>(size, 2, 32767));
-}
 
 // Characters of UTF-8 text (bytes that do not continue a sequence).
 std::size_t CharacterCount(std::string_view text) {
@@ -55,21 +18,12 @@ std::size_t CharacterCount(std::string_view text) {
 
 Enumeration EnumerateDataSources(std::size_t name_buffer, std::size_t description_buffer) {
   Enumeration result;
-  Environment env;
-  if (env.get() == SQL_NULL_HENV) return result;
-  result.allocated = true;
-  std::vector<SQLCHAR> name(static_cast<std::size_t>(BufferSize(name_buffer)));
-  std::vector<SQLCHAR> description(static_cast<std::size_t>(BufferSize(description_buffer)));
-  for (SQLUSMALLINT direction = SQL_FETCH_FIRST;; direction = SQL_FETCH_NEXT) {
-    SQLSMALLINT name_length = 0;
-    SQLSMALLINT description_length = 0;
-    const SQLRETURN rc = SQLDataSources(env.get(), direction, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                                        &name_length, description.data(),
-                                        static_cast<SQLSMALLINT>(description.size()), &description_length);
-    // Success with information (a text cut to the buffer) still names a source.
-    if (!SQL_SUCCEEDED(rc)) break;
-    result.sources.push_back({BufferText(name, name_length), BufferText(description, description_length)});
+  try {
+    result.sources = ado::DataSources(name_buffer, description_buffer);
+  } catch (const automation::Error&) {
+    return result;  // no environment: an empty list, without a message
   }
+  result.allocated = true;
   return result;
 }
 

@@ -7,18 +7,17 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ado/ado.h"
+
 namespace sendrik {
 
-struct DataSource {
-  std::string name;
-  std::string description;
-};
+using DataSource = ado::DataSource;
 
 // Every user and system data source of the driver manager, in its order,
 // read through buffers of the given sizes (a text cut to its buffer is still
 // listed, and the enumeration goes on).
 struct Enumeration {
-  bool allocated = false;  // false: no environment could be allocated
+  bool allocated = false;  // false: no ODBC environment could be allocated
   std::vector<DataSource> sources;
 };
 inline constexpr std::size_t kEnumerationBuffer = 1024;
