@@ -198,7 +198,7 @@ bool Updater::ExecuteScript(bool show_message) {
       CloseScope close(*connection_);
       try {
         ScriptReader reader(script);
-        failures_.assign(2, std::string());
+        failures_.clear();
         for (ScriptLine line; reader.Next(line);) {
           ++lines_read;
           const std::string command = ToCommand(line.text);
@@ -220,7 +220,7 @@ bool Updater::ExecuteScript(bool show_message) {
     Message(error, win::MB_ICONSTOP);
     return false;
   }
-  if (failures_.size() < 3) {
+  if (failures_.empty()) {
     if (show_message) Message(kSuccess, win::MB_ICONINFORMATION);
     return true;
   }
@@ -229,7 +229,7 @@ bool Updater::ExecuteScript(bool show_message) {
 
 bool Updater::ReportFailures(const std::string& data_source, const std::string& script, std::size_t lines_read) {
   FailureReport report{data_source, script, automation::CStr(automation::Variant(automation::Today())), lines_read,
-                       std::vector<std::string>(failures_.begin() + 2, failures_.end())};
+                       failures_};
   const std::string reason = WriteLines(log_path_, FailureLogLines(report));
   if (!reason.empty()) {
     Message(std::string(kSomeFailed) + "\nNão foi possível gravar o log '" + log_path_.string() + "':\n" + reason,

@@ -84,7 +84,7 @@ class Updater {
   RunView& view_;
   std::filesystem::path log_path_;
   std::unique_ptr<ado::Connection> connection_;  // created on first use
-  std::vector<std::string> failures_;
+  std::vector<std::string> failures_;  // of the current script: three lines per failed command
   std::string folder_;
   std::string file_name_;
   bool busy_ = false;
