@@ -286,7 +286,7 @@ constexpr std::array<Shape, kMembers> kShapes{{
 
 // The member's own switches (int arguments, low 16 bits).
 struct Switches {
-  short show_boxes = 0;      // hi-lo, scatter, bar: the average and spread boxes (bar: and the median)
+  short show_boxes = 0;      // hi-lo: average and spread; scatter: the zero lines; bar: target, median, average
   short allow_pair = 0;      // bar: the percentage boxes with the data labels
   short allow_open = 0;      // hi-lo: box "open" and the open-and-close style
   short allow_close = 0;     // hi-lo: box "close" and the all-four style

@@ -1,7 +1,8 @@
 #pragma once
 // The machinery every Kestrin dialog shares: the library's state, check-box
-// tables, master boxes and their groups, centring, the host's font, help,
-// the format and position combos and the string buffer.
+// tables and the copy of the caller's flags, master boxes and their groups,
+// radio groups, centring, the host's font, help, the format and position
+// combos and the string buffer.
 
 #include "kestrin/kestrin.h"
 #include "platform/win/types.h"
@@ -87,7 +88,7 @@ void FillPositionAndFormatCombos(win::HWND dialog, LabelCombos combos, int forma
 // The combos' selections (-1 when none).
 void ReadPositionAndFormat(win::HWND dialog, LabelCombos combos, short* position, short* format_index);
 
-// A run of radios, one a value from 0.
+// A run of radios, one for each value from 0.
 struct RadioGroup {
   int first = 0;
   int last = 0;
