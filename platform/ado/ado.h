@@ -100,6 +100,10 @@ class QV_EXPORT Connection : public automation::Object {
   void SetConnectionTimeout(long seconds);
   // The string the driver completed at connection.
   const std::string& ConnectionString() const;
+  // The name of the database product the driver reached, as it reports it at
+  // connection (SQL_DBMS_NAME: "PostgreSQL", "SQLite"); kept after Close,
+  // empty before the first Open.
+  const std::string& DbmsName() const;
   bool IsOpen() const;
 
   // Runs a statement. A row-returning statement gives an open Recordset on its

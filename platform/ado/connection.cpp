@@ -50,6 +50,7 @@ struct Connection::Impl {
   ConnectMode mode = ConnectMode::adModeUnknown;
   long timeout = 15;
   std::string connection_string;  // kept after Close, as ADO does
+  std::string dbms_name;          // likewise
 
   ConnState& Open() const {
     if (!state || !state->connected) RaiseClosed();
@@ -106,6 +107,12 @@ void Connection::Open(std::string_view connection_string, std::string_view user,
   if (odbc::Succeeded(SQLGetInfo(state->dbc.get(), SQL_DRIVER_NAME, driver, sizeof driver, &driver_length))) {
     state->wide = IsUnicodeDriver(driver);
   }
+  char dbms[256] = {};
+  SQLSMALLINT dbms_length = 0;
+  impl_->dbms_name.clear();
+  if (odbc::Succeeded(SQLGetInfo(state->dbc.get(), SQL_DBMS_NAME, dbms, sizeof dbms, &dbms_length))) {
+    impl_->dbms_name.assign(dbms, odbc::Fitting(dbms_length, sizeof dbms - 1));
+  }
   SQLGetInfo(state->dbc.get(), SQL_GETDATA_EXTENSIONS, &state->getdata_extensions, sizeof state->getdata_extensions,
              nullptr);
   impl_->state = std::move(state);
@@ -118,6 +125,8 @@ void Connection::SetConnectionTimeout(long seconds) { impl_->timeout = seconds; 
 const std::string& Connection::ConnectionString() const {
   return impl_->connection_string;
 }
+
+const std::string& Connection::DbmsName() const { return impl_->dbms_name; }
 
 bool Connection::IsOpen() const { return impl_->state && impl_->state->connected; }
 

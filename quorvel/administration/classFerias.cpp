@@ -4,6 +4,7 @@
 #include "platform/automation/date.h"
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
+#include "quorvel/common/column_values.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -19,9 +20,10 @@ namespace {
 std::string Key(std::int32_t key) { return std::to_string(key); }
 std::string Day(const automation::Date& date) { return sql::Date(Variant(date)); }
 
-// A date filter as given: a date as a date literal, text quoted as it stands.
-std::string DateOrText(const Variant& value) {
-  return value.is_string() ? sql::Text(value) : sql::Date(value);
+// A date filter as given: a date as a date literal, text quoted as it stands
+// (as the database keeps dates, DateTextFor).
+std::string DateOrText(ado::Connection& ConnRH, const Variant& value) {
+  return value.is_string() ? sql::Quote(DateTextFor(ConnRH, value.as_string())) : sql::Date(value);
 }
 
 // The employee filter: the leading number of the value's text (0 without one).
@@ -119,6 +121,7 @@ void classFerias::CarFerias(ado::Connection& ConnRH, std::string& DescErr, Varia
         !pnNomeFuncionario.is_null() && !automation::Trim(automation::CStr(pnNomeFuncionario)).empty();
     std::string statement;
     std::string conditions;
+    const auto date_or_text = [&ConnRH](const Variant& value) { return DateOrText(ConnRH, value); };
     if (by_name) {
       statement = " SELECT RhsFerias.*, RHsDadosPessoais.Nome, RHsDadosFuncionario.CodIndividual"
                   " From RhsFerias, RHsDadosPessoais, RHsDadosFuncionario"
@@ -129,19 +132,19 @@ void classFerias::CarFerias(ado::Connection& ConnRH, std::string& DescErr, Varia
         if (!value.is_null()) conditions += " AND " + std::string(fragment) + literal(value);
       };
       also(pkCodFuncionario, "RhsFerias.CodFuncionario = ", LeadingNumber);
-      also(pnInicioAquisicao, "InicioAquisicao = ", DateOrText);
-      also(pnFimAquisicao, "FimAquisicao = ", DateOrText);
+      also(pnInicioAquisicao, "InicioAquisicao = ", date_or_text);
+      also(pnFimAquisicao, "FimAquisicao = ", date_or_text);
       also(pnInicioFerias, "", VacationStart);
-      also(pnFimFerias, "FimFerias = ", DateOrText);
+      also(pnFimFerias, "FimFerias = ", date_or_text);
       also(pnStatusFerias, "RHsFerias.StatusFerias = ", sql::Text);
     } else {
       statement = " SELECT *" " FROM RhsFerias ";
       sql::Filter where;
       where.Add(pkCodFuncionario, "CodFuncionario = ", LeadingNumber);
-      where.Add(pnInicioAquisicao, "InicioAquisicao = ", DateOrText);
-      where.Add(pnFimAquisicao, "FimAquisicao = ", DateOrText);
+      where.Add(pnInicioAquisicao, "InicioAquisicao = ", date_or_text);
+      where.Add(pnFimAquisicao, "FimAquisicao = ", date_or_text);
       where.Add(pnInicioFerias, "", VacationStart);
-      where.Add(pnFimFerias, "FimFerias = ", DateOrText);
+      where.Add(pnFimFerias, "FimFerias = ", date_or_text);
       where.Add(pnStatusFerias, "StatusFerias = ", sql::Text);
       conditions = where.Clause();
     }

@@ -4,6 +4,7 @@
 
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
+#include "quorvel/common/dialect.h"
 
 namespace quorvel {
 
@@ -46,6 +47,15 @@ bool IsLikeAt(std::string_view s, std::size_t at) noexcept {
 }
 
 }  // namespace
+
+bool HasLike(std::string_view statement) noexcept {
+  bool quoted = false;
+  for (std::size_t i = 0; i < statement.size(); ++i) {
+    if (statement[i] == '\'') quoted = !quoted;
+    else if (!quoted && IsLikeAt(statement, i)) return true;
+  }
+  return false;
+}
 
 void DoubleLikeBackslashes(std::string& statement) {
   if (statement.find('\\') == std::string::npos) return;
@@ -143,19 +153,11 @@ void EscapeBackslashLiterals(std::string& statement) {
 
 std::string ForConnection(ado::Connection& ConnRH, std::string_view statement) {
   std::string sent(statement);
-  if (NamesPostgres(ConnRH.ConnectionString())) {
+  if (IsPostgres(ConnRH)) {
     DoubleLikeBackslashes(sent);
     EscapeBackslashLiterals(sent);
   }
   return sent;
-}
-
-bool NamesPostgres(std::string_view connection_string) noexcept {
-  return connection_string.find("postgres") != std::string_view::npos;
-}
-
-bool NamesSqlite(std::string_view connection_string) noexcept {
-  return connection_string.find("LoadExt=") != std::string_view::npos;
 }
 
 bool LoadsSqliteExtension(std::string_view connection_string) noexcept {
@@ -230,17 +232,25 @@ bool SQLiteWords(std::string& statement) {
 }
 
 std::string DateDays(ado::Connection& ConnRH, std::string_view date) {
-  if (!NamesSqlite(ConnRH.ConnectionString())) return std::string(date);
+  if (!IsSqlite(ConnRH)) return std::string(date);
   return "qv_days(" + std::string(date) + ")";
 }
 
+std::string NumberOrdered(ado::Connection& ConnRH, std::string_view text) {
+  if (!IsSqlite(ConnRH)) return std::string(text);
+  return std::string(text) + " COLLATE qv_numeric";
+}
+
 void fAjustaSql(ado::Connection& ConnRH, std::string& statement) {
-  const std::string& connection = ConnRH.ConnectionString();
-  if (NamesPostgres(connection)) return;
-  if (NamesSqlite(connection) && SQLiteWords(statement) && !LoadsSqliteExtension(connection)) {
-    automation::raise(automation::err::kDatabase,
-                      "text compared without regard to case needs the SQLite extension libqv_sqlite_ext "
-                      "(the connection's LoadExt)");
+  const Dialect dialect = DialectOf(ConnRH);
+  if (dialect == Dialect::kPostgres) return;
+  if (dialect == Dialect::kSqlite) {
+    const bool folds = SQLiteWords(statement);
+    if ((folds || HasLike(statement)) && !LoadsSqliteExtension(ConnRH.ConnectionString())) {
+      automation::raise(automation::err::kDatabase,
+                        "text compared without regard to case, or matched by LIKE, needs the SQLite extension "
+                        "libqv_sqlite_ext (the connection's LoadExt)");
+    }
   }
   RemoveDialectWords(statement);
 }

@@ -17,20 +17,18 @@ using automation::Variant;
 // caption of the library's message box.
 inline constexpr std::string_view kIdentification = "Quorvel";
 
-// Off PostgreSQL (the connection string holds no "postgres"), removes
+// Off PostgreSQL (the database the connection reached, DialectOf), removes
 // "UPPER", then "csng", then "cstr" from the statement, case-sensitively and
 // outside quoted literals only. On SQLite the statement is first written for
-// SQLiteWords: what it compares without regard to case needs the extension,
-// which is then required of the connection.
+// SQLiteWords: what it compares without regard to case, and any LIKE (the
+// extension's like() also reads a number's text as PostgreSQL writes it),
+// needs the extension, which is then required of the connection.
 void fAjustaSql(ado::Connection& ConnRH, std::string& statement);
-// Whether a connection string names PostgreSQL: it holds "postgres" (case-sensitive).
-bool NamesPostgres(std::string_view connection_string) noexcept;
 // The word removal itself.
 void RemoveDialectWords(std::string& statement);
 
-// Whether a connection string is one completed by the SQLite driver (it holds
-// its key "LoadExt="), and whether that names our extension (libqv_sqlite_ext).
-bool NamesSqlite(std::string_view connection_string) noexcept;
+// Whether a SQLite connection string (the driver completes it with its key
+// "LoadExt=") loads our extension (libqv_sqlite_ext).
 bool LoadsSqliteExtension(std::string_view connection_string) noexcept;
 // What SQLite needs written otherwise, outside quoted literals: an
 // "UPPER(x)" compared by =, <> or IN compares x under the extension's
@@ -42,6 +40,13 @@ bool SQLiteWords(std::string& statement);
 // be subtracted and added: the expression itself, except on SQLite, which
 // keeps dates as text: qv_days(date) of the extension there.
 std::string DateDays(ado::Connection& ConnRH, std::string_view date);
+// A text of whole numbers (a knowledge code) as it is ordered by number value
+// ("10" after "9"), for MAX: the expression itself on PostgreSQL, whose column
+// type orders it so, and under the extension's collation qv_numeric on SQLite.
+std::string NumberOrdered(ado::Connection& ConnRH, std::string_view text);
+
+// Whether the word LIKE (any case) stands outside quoted literals.
+bool HasLike(std::string_view statement) noexcept;
 
 // PostgreSQL's LIKE takes the backslash as its escape character, where the
 // statements mean none: every backslash inside a quoted pattern that follows

@@ -120,6 +120,16 @@ bool IsQuoted(std::string_view text) noexcept {
   return true;
 }
 
+std::string Unquoted(std::string_view literal) {
+  std::string text;
+  text.reserve(literal.size());
+  for (std::size_t i = 1; i + 1 < literal.size(); ++i) {
+    text += literal[i];
+    if (literal[i] == '\'') ++i;
+  }
+  return text;
+}
+
 namespace {
 
 bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }

@@ -52,6 +52,8 @@ std::string Single(const Variant& value);
 
 // Text that is one complete quoted literal: 'x', its inner quotes doubled.
 bool IsQuoted(std::string_view text) noexcept;
+// The text of a literal that IsQuoted: without its quotes, each doubled quote single.
+std::string Unquoted(std::string_view literal);
 // One literal as a caller writes it for a statement: Null, True, False, a
 // number (digits, an optional point and exponent), a quoted literal, or
 // csng of a quoted literal. Blanks around it are allowed.
@@ -74,6 +76,11 @@ class Filter {
 
   // Adds fragment + literal(value) when value is not Null.
   void Add(const Variant& value, std::string_view fragment, Literal literal);
+  // The same with a literal that needs more than the value (the connection, say).
+  template <class LiteralFunction>
+  void Add(const Variant& value, std::string_view fragment, const LiteralFunction& literal) {
+    if (!value.is_null()) Add(std::string(fragment) + literal(value));
+  }
   // Adds a condition as it stands.
   void Add(std::string_view condition);
   const std::string& Clause() const noexcept { return clause_; }

@@ -3,6 +3,7 @@
 #include "platform/automation/array.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_values.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -18,11 +19,25 @@ namespace {
 constexpr std::string_view kEmptyCep = "     -   ";
 constexpr std::string_view kEmptyAltura = " ,  ";
 
+// The types of the number columns written from Variants, as the schema
+// declares them: their literals are fitted to them (FittedLiteral).
+constexpr NumberType kNrFilhos = kSmallint;
+constexpr NumberType kAltura = Numeric(4, 2);
+constexpr NumberType kPeso = Numeric(5, 2);
+
 // Altura: Null or the empty mask give Null; any other value must be a number,
 // written quoted with a decimal point.
-std::string Altura(const Variant& value) {
+std::string Altura(ado::Connection& ConnRH, const Variant& value) {
   if (value.is_null() || (value.is_string() && value.as_string() == kEmptyAltura)) return "Null";
-  return "'" + sql::Number(value) + "'";
+  return FittedLiteral(ConnRH, "'" + sql::Number(value) + "'", kAltura);
+}
+
+std::string NrFilhos(ado::Connection& ConnRH, const Variant& value) {
+  return FittedLiteral(ConnRH, sql::OptionalNumber(value), kNrFilhos);
+}
+
+std::string Peso(ado::Connection& ConnRH, const Variant& value) {
+  return FittedLiteral(ConnRH, sql::OptionalNumber(value), kPeso);
 }
 
 // The texts that the whole-record insert and update carry in pnArray.
@@ -197,11 +212,11 @@ void classDadosPessoais::AltDadosPessoais(ado::Connection& ConnRH, std::string& 
     s += "EMail = " + sql::Quote(pnEMail) + ", ";
     s += "CodEstadoCivil = " + std::to_string(pkCodEstadoCivil) + ", ";
     s += "NomeConjuge = " + sql::Quote(pnNomeConjuge) + ", ";
-    s += "NrFilhos = " + sql::OptionalNumber(pnNrFilhos) + ", ";
+    s += "NrFilhos = " + NrFilhos(ConnRH, pnNrFilhos) + ", ";
     s += "FilhosFicamCom = " + sql::Quote(pnFilhosFicamCom) + ", ";
     s += "Sexo = " + sql::Quote(pnSexo) + ", ";
-    s += "Altura = " + Altura(pnAltura) + ", ";
-    s += "Peso = " + sql::OptionalNumber(pnPeso) + ", ";
+    s += "Altura = " + Altura(ConnRH, pnAltura) + ", ";
+    s += "Peso = " + Peso(ConnRH, pnPeso) + ", ";
     s += "Naturalidade = " + std::to_string(pkNaturalidade) + ", ";
     s += "CodNacionalidade = " + std::to_string(pkCodNacionalidade) + ", ";
     s += "DataChegadaBrasil = " + sql::OptionalDate(pnDataChegadaBrasil) + ", ";
@@ -334,11 +349,11 @@ void classDadosPessoais::IncDadosPessoais(ado::Connection& ConnRH, std::string& 
     v += sql::Quote(pnEMail) + ", ";
     v += " " + std::to_string(pkCodEstadoCivil) + ", ";
     v += sql::Quote(pnNomeConjuge) + ", ";
-    v += " " + sql::OptionalNumber(pnNrFilhos) + ", ";
+    v += " " + NrFilhos(ConnRH, pnNrFilhos) + ", ";
     v += sql::Quote(pnFilhosFicamCom) + ", ";
     v += sql::Quote(pnSexo) + ", ";
-    v += " " + Altura(pnAltura) + ", ";
-    v += " " + sql::OptionalNumber(pnPeso) + ", ";
+    v += " " + Altura(ConnRH, pnAltura) + ", ";
+    v += " " + Peso(ConnRH, pnPeso) + ", ";
     v += " " + std::to_string(pkNaturalidade) + ", ";
     v += " " + std::to_string(pkCodNacionalidade) + ", ";
     v += " " + sql::OptionalDate(pnDataChegadaBrasil) + ", ";

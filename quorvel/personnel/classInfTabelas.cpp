@@ -1,10 +1,15 @@
 #include "quorvel/personnel/classInfTabelas.h"
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/automation/array.h"
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
+#include "platform/automation/text.h"
+#include "quorvel/common/column_values.h"
+#include "quorvel/common/dialect.h"
 #include "quorvel/common/fields.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
@@ -145,9 +150,75 @@ std::string PairLiteral(const VariantArray& pairs, long i) {
   return literal;
 }
 
-// "WHERE key = literal" of pair 0.
-std::string KeyCondition(const VariantArray& pairs) {
-  return "WHERE " + PairName(pairs, 0) + " = " + PairLiteral(pairs, 0);
+// The literals of a table's columns as its database keeps them
+// (column_values.h): on SQLite, which keeps any value in any column, a date
+// column takes a date text in the library's form, and an integer column a
+// whole number in its range; what PostgreSQL would refuse is refused. Other
+// databases take every literal as given, and nothing is asked of them.
+class TableColumns {
+ public:
+  TableColumns(ado::Connection& ConnRH, const std::string& table) : conn_(ConnRH) {
+    if (!IsSqlite(ConnRH)) return;
+    RecordsetPtr rs = Open(ConnRH, "SELECT * " "FROM " + table + " " "WHERE 1 <> 1");
+    for (std::size_t i = 0, n = rs->FieldCount(); i < n; ++i) {
+      const ado::Field field = rs->Fields(i);
+      types_.push_back({field.Name(), field.Type()});
+    }
+    rs->Close();
+  }
+
+  std::string Literal(const std::string& name, std::string literal) const {
+    const ado::DataType* type = TypeOf(name);
+    if (!type) return literal;
+    switch (*type) {
+      case ado::DataType::adDBDate:
+      case ado::DataType::adDBTimeStamp: {
+        const std::string given = automation::Trim(literal);
+        if (com::EqualsNoCase(given, "Null")) return literal;
+        if (!sql::IsQuoted(given)) {
+          automation::raise(automation::err::kDatabase, "column " + name + " is of type date: " + literal);
+        }
+        return sql::Quote(DateTextFor(conn_, sql::Unquoted(given), *type == ado::DataType::adDBTimeStamp));
+      }
+      case ado::DataType::adSmallInt: return FittedLiteral(conn_, literal, kSmallint);
+      case ado::DataType::adInteger: return FittedLiteral(conn_, literal, kInteger);
+      case ado::DataType::adBigInt: return FittedLiteral(conn_, literal, kBigint);
+      default: return literal;
+    }
+  }
+
+ private:
+  // The type of a column by its name (the last part of a dotted name, without its quotes).
+  const ado::DataType* TypeOf(std::string_view name) const {
+    if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos) name.remove_prefix(dot + 1);
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+    for (const auto& [column, type] : types_) {
+      if (com::EqualsNoCase(column, name)) return &type;
+    }
+    return nullptr;
+  }
+
+  ado::Connection& conn_;
+  std::vector<std::pair<std::string, ado::DataType>> types_;
+};
+
+// The pairs from `first` to the last, each checked (PairName, PairLiteral)
+// before anything is sent.
+struct Pair {
+  std::string name, literal;
+};
+std::vector<Pair> Pairs(const VariantArray& pairs, long first, long last) {
+  std::vector<Pair> out;
+  for (long i = first; i <= last; ++i) {
+    std::string name = PairName(pairs, i);
+    out.push_back({std::move(name), PairLiteral(pairs, i)});
+  }
+  return out;
+}
+
+// "name = literal" of a pair, its literal as the table's column keeps it.
+std::string Assignment(const Pair& pair, const TableColumns& columns) {
+  return pair.name + " = " + columns.Literal(pair.name, pair.literal);
 }
 
 }  // namespace
@@ -213,36 +284,42 @@ void classInfTabelas::pCarTabelasAuxiliares(ado::Connection& ConnRH, std::string
 void classInfTabelas::pIncTabelasAuxiliares(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::string& vlNomeTabela, Variant& vlArray) {
   Trapped(DescErr, [&] {
-    const VariantArray& pairs = vlArray.as_array();
+    const VariantArray& array = vlArray.as_array();
+    const std::vector<Pair> pairs = Pairs(array, 0, array.ubound(1));
+    const TableColumns columns(ConnRH, Name(vlNomeTabela));
     std::string names, literals;
-    for (long i = 0; i <= pairs.ubound(1); ++i) {
+    for (const Pair& pair : pairs) {
       if (!names.empty()) names += ", ";
-      names += PairName(pairs, i);
+      names += pair.name;
       if (!literals.empty()) literals += ", ";
-      literals += PairLiteral(pairs, i);
+      literals += columns.Literal(pair.name, pair.literal);
     }
-    Execute(ConnRH, "INSERT INTO " + Name(vlNomeTabela) + " " "(" + names + ") " "VALUES (" + literals + ")");
+    Execute(ConnRH, "INSERT INTO " + vlNomeTabela + " " "(" + names + ") " "VALUES (" + literals + ")");
   });
 }
 
 void classInfTabelas::pAltTabelasAuxiliares(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::string& vlNomeTabela, Variant& vlArray) {
   Trapped(DescErr, [&] {
-    const VariantArray& pairs = vlArray.as_array();
+    const VariantArray& array = vlArray.as_array();
+    const std::vector<Pair> values = Pairs(array, 1, array.ubound(1));
+    const Pair key = Pairs(array, 0, 0).front();
+    const TableColumns columns(ConnRH, Name(vlNomeTabela));
     std::string assignments;
-    for (long i = 1; i <= pairs.ubound(1); ++i) {
+    for (const Pair& pair : values) {
       if (!assignments.empty()) assignments += ", ";
-      assignments += PairName(pairs, i) + " = " + PairLiteral(pairs, i);
+      assignments += Assignment(pair, columns);
     }
-    Execute(ConnRH, "UPDATE " + Name(vlNomeTabela) + " SET " + assignments + " " + KeyCondition(pairs));
+    Execute(ConnRH, "UPDATE " + vlNomeTabela + " SET " + assignments + " " "WHERE " + Assignment(key, columns));
   });
 }
 
 void classInfTabelas::pExcTabelasAuxiliares(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::string& plNomeTabela, Variant& vlArray) {
   Trapped(DescErr, [&] {
-    const VariantArray& pairs = vlArray.as_array();
-    Execute(ConnRH, "DELETE FROM " + Name(plNomeTabela) + " " + KeyCondition(pairs));
+    const Pair key = Pairs(vlArray.as_array(), 0, 0).front();
+    const TableColumns columns(ConnRH, Name(plNomeTabela));
+    Execute(ConnRH, "DELETE FROM " + plNomeTabela + " " "WHERE " + Assignment(key, columns));
   });
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/automation/array.h"
 #include "quorvel/common/fields.h"
+#include "quorvel/common/column_values.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
@@ -22,7 +23,9 @@ void classRelatorios::pCarRelatorios(ado::Connection& ConnRH, std::string& DescE
 
 void classRelatorios::IncTabelaTemporaria(ado::Connection& conn, std::string& DescErr, Variant& plCodigo) {
   Trapped(DescErr, [&] {
-    Execute(conn, "INSERT INTO TempRegistros (Codigo) " " VALUES (" + sql::NumberOrQuoted(plCodigo) + ")");
+    // Codigo is an integer column.
+    const std::string code = FittedLiteral(conn, sql::NumberOrQuoted(plCodigo), kInteger);
+    Execute(conn, "INSERT INTO TempRegistros (Codigo) " " VALUES (" + code + ")");
   });
 }
 

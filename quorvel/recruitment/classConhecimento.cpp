@@ -182,7 +182,9 @@ void classConhecimento::CarConhecimento(ado::Connection& ConnRH, std::string& De
 }
 
 std::string classConhecimento::fProxCodigo(ado::Connection& ConnRH, std::string& DescErr) {
-  const auto key = NextKey(ConnRH, DescErr, "SELECT MAX(CodConhec) AS MaxCod " "FROM RhsConhecimento");
+  // The numerically greatest code, though the codes are text.
+  const std::string greatest = "MAX(" + NumberOrdered(ConnRH, "CodConhec") + ")";
+  const auto key = NextKey(ConnRH, DescErr, "SELECT " + greatest + " AS MaxCod " "FROM RhsConhecimento");
   return key ? std::to_string(*key) : std::string();
 }
 

@@ -5,7 +5,7 @@
 -- code is the numerically greatest code (10 after 9), while equality stays
 -- exact text equality (a deterministic collation), so '010' is not 10.
 CREATE COLLATION qv_numeric (provider = icu, locale = 'und-u-kn-true');
-CREATE DOMAIN knowledge_code AS varchar(20) COLLATE qv_numeric;
+CREATE DOMAIN knowledge_code_text AS varchar(20) COLLATE qv_numeric;
 
 -- A code path, ordered by character code whatever the database's locale.
 CREATE DOMAIN code_path_text AS varchar(255) COLLATE "C";

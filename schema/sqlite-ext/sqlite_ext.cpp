@@ -4,13 +4,18 @@
 //   upper(x) upper case of UTF-8 text, accented letters included
 //   like(p, x[, e])  x LIKE p [ESCAPE e], ignoring the case of every letter
 //            (SQLite's own ignores the case of ASCII letters only)
+//   These three read a floating-point value as PostgreSQL writes it: its
+//   shortest exact digits, a whole number without ".0" ("40", "40.5", "1e+15").
 //   collation qv_nocase  text compared by its upper case (accented letters included)
+//   collation qv_numeric  runs of digits compared by their number value ("9" before "10")
 //   qv_days(d)  a date "yyyy/mm/dd" or "yyyy-mm-dd" (a time after it adds its
 //            fraction of a day) as days from 1899-12-30, to subtract and add
 //   month(d), year(d)  the month and year of such a date as text ("5", "2024")
 // A date function given text that is no date fails with an error; Null gives Null.
 #include <sqlite3ext.h>
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -29,6 +34,49 @@ std::string_view TextOf(sqlite3_value* v) {
   return p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v))) : std::string_view();
 }
 
+// A double as PostgreSQL's float8 output writes it: the shortest digits that
+// read back exactly, in fixed notation for decimal exponents from -4 to 14
+// and as d.ddde+XX otherwise.
+std::string PostgresFloatText(double x) {
+  if (std::isnan(x)) return "NaN";
+  if (std::isinf(x)) return x < 0 ? "-Infinity" : "Infinity";
+  if (x == 0) return std::signbit(x) ? "-0" : "0";
+  char buffer[40];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+  const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));  // "-1.2345e+02"
+  const std::size_t e = text.find('e');
+  std::string digits;
+  for (const char c : text.substr(0, e)) {
+    if (c >= '0' && c <= '9') digits += c;
+  }
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+  std::string out = x < 0 ? "-" : "";
+  if (exponent < -4 || exponent >= 15) {
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+    out += std::string(exponent < 0 ? "e-" : "e+") + (power.size() < 2 ? "0" : "") + power;
+  } else if (exponent < 0) {
+    out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      out += digits + std::string(whole - digits.size(), '0');
+    } else {
+      out += digits.substr(0, whole) + "." + digits.substr(whole);
+    }
+  }
+  return out;
+}
+
+// A value's text: a floating-point value as PostgreSQL writes it, any other
+// as SQLite gives it.
+std::string ValueText(sqlite3_value* v) {
+  if (sqlite3_value_type(v) == SQLITE_FLOAT) return PostgresFloatText(sqlite3_value_double(v));
+  return std::string(TextOf(v));
+}
+
 void ResultText(sqlite3_context* ctx, std::string_view text) {
   sqlite3_result_text(ctx, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
@@ -42,12 +90,12 @@ bool AnyNull(int argc, sqlite3_value** argv) {
 
 void Cstr(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-  ResultText(ctx, TextOf(argv[0]));
+  ResultText(ctx, ValueText(argv[0]));
 }
 
 void Upper(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-  ResultText(ctx, automation::UCase(TextOf(argv[0])));
+  ResultText(ctx, automation::UCase(ValueText(argv[0])));
 }
 
 void Now(sqlite3_context* ctx, int, sqlite3_value**) {
@@ -123,14 +171,45 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (e.size() != 1) return sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
     escape = e[0];
   }
-  const bool match = Like(CodePoints(automation::UCase(TextOf(argv[0]))),
-                          CodePoints(automation::UCase(TextOf(argv[1]))), escape);
+  const bool match = Like(CodePoints(automation::UCase(ValueText(argv[0]))),
+                          CodePoints(automation::UCase(ValueText(argv[1]))), escape);
   sqlite3_result_int(ctx, match ? 1 : 0);
 }
 
 int NoCase(void*, int n1, const void* p1, int n2, const void* p2) {
   const std::string a = automation::UCase(std::string_view(static_cast<const char*>(p1), static_cast<std::size_t>(n1)));
   const std::string b = automation::UCase(std::string_view(static_cast<const char*>(p2), static_cast<std::size_t>(n2)));
+  return a.compare(b);
+}
+
+// Runs of digits compare by their number value (leading zeros aside), other
+// bytes as they are; texts equal so are ordered by their bytes, so that only
+// the same text is equal ("010" is not "10").
+int NumericOrder(void*, int n1, const void* p1, int n2, const void* p2) {
+  const std::string_view a(static_cast<const char*>(p1), static_cast<std::size_t>(n1));
+  const std::string_view b(static_cast<const char*>(p2), static_cast<std::size_t>(n2));
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  // The run of digits at `at`, without its leading zeros; `at` moves past it.
+  const auto run = [&digit](std::string_view s, std::size_t& at) {
+    while (at < s.size() && s[at] == '0' && at + 1 < s.size() && digit(s[at + 1])) ++at;
+    const std::size_t start = at;
+    while (at < s.size() && digit(s[at])) ++at;
+    return s.substr(start, at - start);
+  };
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (digit(a[i]) && digit(b[j])) {
+      const std::string_view x = run(a, i), y = run(b, j);
+      if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
+      if (const int c = x.compare(y); c != 0) return c;
+    } else if (a[i] != b[j]) {
+      return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]) ? -1 : 1;
+    } else {
+      ++i;
+      ++j;
+    }
+  }
+  if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
   return a.compare(b);
 }
 
@@ -245,5 +324,6 @@ extern "C" __attribute__((visibility("default"))) int sqlite3_extension_init(
     if (rc == SQLITE_OK) rc = sqlite3_create_function(db, f.name, f.args, f.flags, nullptr, f.call, nullptr, nullptr);
   }
   if (rc == SQLITE_OK) rc = sqlite3_create_collation(db, "qv_nocase", SQLITE_UTF8, nullptr, NoCase);
+  if (rc == SQLITE_OK) rc = sqlite3_create_collation(db, "qv_numeric", SQLITE_UTF8, nullptr, NumericOrder);
   return rc;
 }

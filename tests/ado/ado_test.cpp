@@ -322,6 +322,18 @@ TEST_P(Connections, ConnectionStringIsTheDriversCompletedString) {
   EXPECT_FALSE(conn_.ConnectionString().empty());  // kept after Close, as ADO does
 }
 
+// The product the driver reached, by DSN and DSN-less alike; kept after Close.
+TEST_P(Connections, DbmsNameIsTheDatabaseReached) {
+  const char* product = GetParam().postgres ? "PostgreSQL" : "SQLite";
+  EXPECT_EQ(ado::Connection().DbmsName(), "");
+  EXPECT_EQ(conn_.DbmsName(), product);
+  ado::Connection dsnless;
+  dsnless.Open(GetParam().postgres ? testdb::Get().postgres_dsnless : testdb::Get().sqlite_dsnless);
+  EXPECT_EQ(dsnless.DbmsName(), product);
+  conn_.Close();
+  EXPECT_EQ(conn_.DbmsName(), product);
+}
+
 TEST_P(Connections, UserAndPasswordJoinTheConnectionString) {
   if (!GetParam().postgres) GTEST_SKIP() << "SQLite has no users";
   ado::Connection conn;

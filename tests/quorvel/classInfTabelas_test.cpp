@@ -248,6 +248,10 @@ TEST_P(InfTabelasTest, WritersFromPairs) {
        "DELETE FROM AuxTeste WHERE Codigo = 1",
        "2|Amarela|Null/3|Null|3"},
   };
+  // SQLite, which keeps any value in any column, has the writers read the
+  // table's column types first (dates and integers are written as the columns keep them).
+  std::vector<std::string> types;
+  if (!GetParam()) types.emplace_back("SELECT * FROM AuxTeste WHERE 1 <> 1");
   for (const Case& k : cases) {
     qvtest::Exec(conn(), "DELETE FROM AuxTeste");
     Seed();
@@ -255,7 +259,9 @@ TEST_P(InfTabelasTest, WritersFromPairs) {
     qvtest::Trace trace;
     k.call(*this);
     EXPECT_EQ(desc, "") << k.name;
-    EXPECT_EQ(trace.statements(), std::vector<std::string>{k.statement}) << k.name;
+    std::vector<std::string> expected = types;
+    expected.emplace_back(k.statement);
+    EXPECT_EQ(trace.statements(), expected) << k.name;
     EXPECT_EQ(Rows(), k.rows) << k.name;
   }
 }

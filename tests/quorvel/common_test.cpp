@@ -1,7 +1,9 @@
 // The shared procedures and statement building, without a database.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,8 @@
 #include "platform/automation/error.h"
 #include "platform/automation/regional.h"
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_values.h"
+#include "quorvel/common/dialect.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
@@ -87,19 +91,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Adjust{R"(x = 'E' || '\')", R"(x = 'E' || E'\\')"},
                       Adjust{R"('unterminated \)", R"(E'unterminated \\)"}, Adjust{"", ""}));
 
-TEST(DialectTest, ConnectionStringNamesPostgres) {
+// The dialect is the product the driver names, never a word of the connection string.
+TEST(DialectTest, DialectOfTheProductTheDriverNames) {
   struct Case {
-    const char* connection_string;
-    bool postgres;
+    const char* dbms_name;
+    Dialect dialect;
   };
   const Case cases[] = {
-      {"DSN=hr;UID=postgres;PWD=x", true},
-      {"Driver=postgres;Servername=/tmp/s;Database=hr", true},
-      {"Driver={PostgreSQL};Server=db;Database=hr", false},  // no lower-case "postgres"
-      {"DSN=quorvel_sqlite", false},
-      {"", false},
+      {"PostgreSQL", Dialect::kPostgres},
+      {"postgresql", Dialect::kPostgres},
+      {"SQLite", Dialect::kSqlite},
+      {"SQLITE", Dialect::kSqlite},
+      {"Microsoft SQL Server", Dialect::kOther},
+      {"MySQL", Dialect::kOther},
+      {"", Dialect::kOther},
   };
-  for (const Case& c : cases) EXPECT_EQ(NamesPostgres(c.connection_string), c.postgres) << c.connection_string;
+  for (const Case& c : cases) EXPECT_EQ(DialectOfDbms(c.dbms_name), c.dialect) << c.dbms_name;
+  EXPECT_EQ(DialectOf(ado::Connection()), Dialect::kOther);  // not opened
 }
 
 struct ErrCase {
@@ -263,6 +271,120 @@ TEST(FilterTest, WhereFirstAndAfter) {
     f.Add(c.b, "B = ", sql::Number);
     f.Add(c.c, "C LIKE ", sql::UpperText);
     EXPECT_EQ(f.Clause(), c.want);
+  }
+}
+
+// A filter whose literal needs more than the value: added only for a value.
+TEST(FilterTest, LiteralWithState) {
+  const std::string suffix = "!";
+  const auto literal = [&suffix](const Variant& v) { return sql::Text(v) + suffix; };
+  sql::Filter f;
+  f.Add(Variant(automation::Null), "A = ", literal);
+  f.Add(Variant("x"), "B = ", literal);
+  EXPECT_EQ(f.Clause(), "WHERE B = 'x'!");
+}
+
+TEST(LiteralTest, UnquotedUndoesQuote) {
+  for (const char* text : {"", "a", "O'Brien", "''", "a''b'"}) EXPECT_EQ(sql::Unquoted(sql::Quote(text)), text);
+}
+
+// Dates as PostgreSQL reads their text under DateStyle ISO, DMY.
+TEST(DateTextTest, ReadAsPostgresqlReadsThem) {
+  struct Case {
+    const char* text;
+    const char* date;  // yyyy-mm-dd hh:mm:ss, "" for no date
+  };
+  const Case cases[] = {
+      {"2023-01-10", "2023-01-10 00:00:00"},
+      {"2023/1/5", "2023-01-05 00:00:00"},
+      {"2023.12.31", "2023-12-31 00:00:00"},
+      {"10/01/2023", "2023-01-10 00:00:00"},  // the day first
+      {"9-1-2024", "2024-01-09 00:00:00"},
+      {"31.12.2023", "2023-12-31 00:00:00"},
+      {"5/3/24", "2024-03-05 00:00:00"},
+      {"1/2/69", "2069-02-01 00:00:00"},
+      {"1/2/70", "1970-02-01 00:00:00"},
+      {"29/02/2024", "2024-02-29 00:00:00"},
+      {"  2023-01-10  ", "2023-01-10 00:00:00"},
+      {"2023-01-10 10:30", "2023-01-10 10:30:00"},
+      {"10/01/2023 8:05:09", "2023-01-10 08:05:09"},
+      {"2023-01-10T23:59:59.5", "2023-01-10 23:59:59"},
+      {"29/02/2023", ""},  // no such day
+      {"31/04/2024", ""},
+      {"12/31/2023", ""},  // the month first is no date under DMY
+      {"2023-13-01", ""},
+      {"00/01/2023", ""},
+      {"2023-01/10", ""},  // two separators
+      {"10/01/123", ""},
+      {"10/01/2023 x", ""},
+      {"10/01/2023 24:00", ""},
+      {"10/01/2023 10:5", ""},
+      {"2023-01-10 ", "2023-01-10 00:00:00"},
+      {"today", ""},
+      {"", ""},
+      {"20230110", ""},
+  };
+  for (const Case& c : cases) {
+    const std::optional<DateText> d = ReadDateText(c.text);
+    std::string got;
+    if (d) {
+      char text[32];
+      std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d->parts.year, d->parts.month, d->parts.day,
+                    d->parts.hour, d->parts.minute, d->parts.second);
+      got = text;
+      EXPECT_EQ(d->has_time, std::string_view(c.text).find(':') != std::string_view::npos) << c.text;
+    }
+    EXPECT_EQ(got, c.date) << c.text;
+  }
+}
+
+// Numbers as PostgreSQL stores them in columns of each type.
+TEST(FitNumberTest, RoundedToTheColumnOrRefused) {
+  struct Case {
+    const char* text;
+    NumberType type;
+    bool quoted;
+    const char* fitted;  // "" for a refusal
+  };
+  const Case cases[] = {
+      {"1.755", Numeric(4, 2), true, "1.76"},
+      {"70.555", Numeric(5, 2), false, "70.56"},
+      {"-70.555", Numeric(5, 2), false, "-70.56"},
+      {"1.754", Numeric(4, 2), false, "1.75"},
+      {"2", Numeric(4, 2), false, "2.00"},
+      {"99.994", Numeric(4, 2), false, "99.99"},
+      {"99.995", Numeric(4, 2), false, ""},  // rounds to 100.00: too large
+      {"999.99", Numeric(5, 2), false, "999.99"},
+      {"1234.5", Numeric(5, 2), false, ""},
+      {"1.5E+2", Numeric(5, 2), false, "150.00"},
+      {"0.004", Numeric(4, 2), false, "0.00"},
+      {"-0.004", Numeric(4, 2), false, "0.00"},
+      {" 1.5 ", Numeric(4, 2), true, "1.50"},
+      {"1,5", Numeric(4, 2), true, ""},
+      {"2.5", kSmallint, false, "3"},
+      {"-2.5", kSmallint, false, "-3"},
+      {"2.49", kSmallint, false, "2"},
+      {"32767.4", kSmallint, false, "32767"},
+      {"32767.5", kSmallint, false, ""},
+      {"-32768", kSmallint, false, "-32768"},
+      {"-32769", kSmallint, false, ""},
+      {"15.5", kInteger, false, "16"},
+      {"2147483647", kInteger, false, "2147483647"},
+      {"2147483648", kInteger, false, ""},
+      {"-2147483648", kInteger, false, "-2147483648"},
+      {"1e3", kInteger, false, "1000"},
+      {" 17 ", kInteger, true, "17"},
+      {"+17", kInteger, true, "17"},
+      {"15.5", kInteger, true, ""},  // a quoted text must be a whole number
+      {"2524-05", kInteger, true, ""},
+      {"", kInteger, true, ""},
+      {"-9223372036854775808", kBigint, false, "-9223372036854775808"},
+      {"9223372036854775808", kBigint, false, ""},
+      {"1e400", kBigint, false, ""},
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::string> fitted = FitNumber(c.text, c.type, c.quoted);
+    EXPECT_EQ(fitted.value_or(""), c.fitted) << c.text << " in " << c.type.name << (c.quoted ? " quoted" : "");
   }
 }
 

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "platform/automation/convert.h"
+#include "platform/automation/date.h"
+#include "platform/automation/error.h"
 #include "platform/automation/regional.h"
+#include "quorvel/common/column_values.h"
+#include "quorvel/common/dialect.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/sql.h"
 #include "quorvel/personnel/classConselho.h"
+#include "quorvel/recruitment/classConhecimento.h"
 #include "tests/quorvel/fixture.h"
 
 namespace {
@@ -57,9 +62,9 @@ TEST(DialectTest, SqliteWordsOutsideLiterals) {
 }
 
 TEST(DialectTest, ConnectionKinds) {
-  EXPECT_TRUE(quorvel::NamesSqlite(qvtest::Sqlite().ConnectionString()));
+  EXPECT_EQ(quorvel::DialectOf(qvtest::Sqlite()), quorvel::Dialect::kSqlite);
   EXPECT_TRUE(quorvel::LoadsSqliteExtension(qvtest::Sqlite().ConnectionString()));
-  EXPECT_FALSE(quorvel::NamesSqlite(qvtest::Postgres().ConnectionString()));
+  EXPECT_EQ(quorvel::DialectOf(qvtest::Postgres()), quorvel::Dialect::kPostgres);
   EXPECT_FALSE(quorvel::LoadsSqliteExtension("DSN=x;LoadExt=;BigInt=0;Note=qv_sqlite_ext"));
   EXPECT_EQ(quorvel::DateDays(qvtest::Postgres(), "DataNasc"), "DataNasc");
   EXPECT_EQ(quorvel::DateDays(qvtest::Sqlite(), "DataNasc"), "qv_days(DataNasc)");
@@ -98,6 +103,21 @@ TEST(DialectTest, SqliteExtensionFunctions) {
       {"qv_days(NULL)", ""},
       {"month('2024/05/31') || '/' || year('2024-05-31')", "5/2024"},
       {"upper('ação') || cstr(12)", "AÇÃO12"},
+      // A floating-point value reads as PostgreSQL writes it.
+      {"cstr(40.0) || '|' || upper(40.5) || '|' || cstr(1e15)", "40|40.5|1e+15"},
+      {"40.0 LIKE '40'", "1"},
+      {"40.0 LIKE '%.0'", "0"},
+      {"(0.1 + 0.2) LIKE '0.3'", "0"},
+      // Digits by their number value; only the same text is equal.
+      {"'10' > '9' COLLATE qv_numeric", "1"},
+      {"'a10' > 'a9' COLLATE qv_numeric", "1"},
+      {"'010' = '10' COLLATE qv_numeric", "0"},
+      {"'010' < '10' COLLATE qv_numeric", "1"},
+      {"'10' = '10' COLLATE qv_numeric", "1"},
+      {"'1.2.10' > '1.2.9' COLLATE qv_numeric", "1"},
+      {"'10 ' > '10' COLLATE qv_numeric", "1"},
+      {"'b' > 'a10' COLLATE qv_numeric", "1"},
+      {"(SELECT max(c COLLATE qv_numeric) FROM (SELECT '9' AS c UNION SELECT '10' UNION SELECT '2'))", "10"},
   };
   for (const Case& c : cases) {
     std::string got;
@@ -109,6 +129,73 @@ TEST(DialectTest, SqliteExtensionFunctions) {
       got = "error";
     }
     EXPECT_EQ(got, c.value) << c.expression;
+  }
+}
+
+// A floating-point value as text is the same on both databases: the
+// shortest digits that read back, no ".0", the exponent form from 1e+15
+// and below 0.0001.
+TEST(DialectTest, NumbersAsTextAlike) {
+  const char* const values[] = {"40", "40.5", "-2.5", "0.1 + 0.2", "1e15", "1e14", "123456789012345",
+                                "1234567890123456", "0.0001", "0.00001", "0.00012345", "1e300", "-1e-300",
+                                "5e-324", "1.7976931348623157e308", "100", "1234.5678"};
+  for (const char* value : values) {
+    std::string cast = value;
+    if (const auto plus = cast.find(" + "); plus != std::string::npos)
+      cast = "CAST(" + cast.substr(0, plus) + " AS double precision) + CAST(" + cast.substr(plus + 3) +
+             " AS double precision)";
+    else
+      cast = "CAST(" + cast + " AS double precision)";
+    const std::string statement = "SELECT cstr(" + cast + ") AS v";
+    EXPECT_EQ(qvtest::Cell(qvtest::Sqlite(), statement), qvtest::Cell(qvtest::Postgres(), statement)) << value;
+  }
+}
+
+// Every date text the library reads is the date PostgreSQL reads (DateStyle
+// ISO, DMY); texts it refuses PostgreSQL refuses too.
+TEST(DialectTest, DateTextsAsPostgresqlReadsThem) {
+  const char* const read[] = {"2023-01-10", "2023/1/5", "2023.12.31", "10/01/2023", "9-1-2024", "31.12.2023",
+                              "5/3/24", "1/2/69", "1/2/70", "29/02/2024", " 2023-01-10 ", "2023-01-10 10:30",
+                              "10/01/2023 8:05:09", "2023-01-10T23:59:59.5"};
+  for (const char* text : read) {
+    const std::optional<quorvel::DateText> d = quorvel::ReadDateText(text);
+    ASSERT_TRUE(d) << text;
+    automation::DateParts day = d->parts;
+    day.hour = day.minute = day.second = 0;
+    EXPECT_EQ(qvtest::Scalar(qvtest::Postgres(), std::string("SELECT CAST('") + text + "' AS date)"),
+              Variant(automation::MakeDate(day)))
+        << text;
+  }
+  for (const char* text : {"29/02/2023", "31/04/2024", "12/31/2023", "2023-13-01", "00/01/2023", "10/01/2023 x"}) {
+    EXPECT_FALSE(quorvel::ReadDateText(text)) << text;
+    EXPECT_THROW(qvtest::Scalar(qvtest::Postgres(), std::string("SELECT CAST('") + text + "' AS date)"),
+                 automation::Error)
+        << text;
+  }
+}
+
+// The next knowledge code is the numerically greatest code plus one; on
+// SQLite, whose column is plain text, under the extension's numeric collation.
+TEST(DialectTest, NextKnowledgeCodeStatement) {
+  struct Case {
+    ado::Connection& conn;
+    const char* statement;
+  };
+  const Case cases[] = {
+      {qvtest::Postgres(), "SELECT MAX(CodConhec) AS MaxCod FROM RhsConhecimento"},
+      {qvtest::Sqlite(), "SELECT MAX(CodConhec COLLATE qv_numeric) AS MaxCod FROM RhsConhecimento"},
+  };
+  for (const Case& c : cases) {
+    qvtest::Exec(c.conn, "DELETE FROM RhsConhecimento; INSERT INTO RhsConhecimento VALUES"
+                         " ('9', '', 'A', '.9.', '> A >'), ('10', '', 'B', '.10.', '> B >')");
+    quorvel::classConhecimento tree;
+    std::string desc, user, machine, code, parent, descr = "C", code_path, descr_path;
+    qvtest::Trace trace;
+    tree.IncConhecimento(c.conn, desc, user, machine, code, parent, descr, code_path, descr_path);
+    EXPECT_EQ(desc, "");
+    EXPECT_EQ(code, "11");
+    ASSERT_FALSE(trace.statements().empty());
+    EXPECT_EQ(trace.statements()[0], c.statement);
   }
 }
 
