@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/automation/text.h"
+
 namespace mirolan {
 namespace {
 
@@ -79,6 +81,19 @@ std::optional<std::string> ReadRegularFile(const std::string& path) {
     if (n == 0) return bytes;
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
+}
+
+std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name) {
+  if (name.empty()) return std::nullopt;
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::symlink_status(JoinPath(folder, name), ec))) return std::string(name);
+  const std::string wanted = automation::LCase(name);
+  std::optional<std::string> found;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string candidate = it->path().filename().string();
+    if (automation::LCase(candidate) == wanted && (!found || candidate < *found)) found = std::move(candidate);
+  }
+  return found;
 }
 
 bool SetCurrentDirectory(const std::string& folder) { return !folder.empty() && ::chdir(folder.c_str()) == 0; }

@@ -27,6 +27,12 @@ std::vector<FolderEntry> ListFolder(const std::string& folder, std::string_view 
 // not open or read.
 std::optional<std::string> ReadRegularFile(const std::string& path);
 
+// The entry of folder that `name` stands for where letter case is not told
+// apart (galleries made on Windows): `name` itself when an entry of that name
+// is there, otherwise the first (in name order) equal to it but for the case
+// of its letters, the Portuguese ones included; nullopt when there is none.
+std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name);
+
 bool SetCurrentDirectory(const std::string& folder);
 std::string JoinPath(std::string_view folder, std::string_view name);
 // Folder and file name of a path, split at the last "/"; both empty without one.

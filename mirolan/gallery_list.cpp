@@ -23,9 +23,18 @@ void CGalleryListBox::Fill(const std::string& folder) {
   // another folder's index.
   // Only a regular file is an index: a folder of that name falls back to the
   // subfolders, and a FIFO is never waited on.
-  if (std::optional<std::string> bytes = ReadRegularFile(JoinPath(folder, LastComponent(folder) + ".txt"))) {
-    for (GalleryCategory& c : ParseGalleryIndex(*bytes)) Add(JoinPath(folder, c.folder), std::move(c.label));
+  // Names are matched as the system that made the gallery matches them, without
+  // regard to letter case, when the exact name is not there.
+  std::optional<std::string> bytes;
+  if (std::optional<std::string> index = FindEntryIgnoringCase(folder, LastComponent(folder) + ".txt"))
+    bytes = ReadRegularFile(JoinPath(folder, *index));
+  if (bytes) {
+    win::ListBox_SetEllipsis(list_, win::ListEllipsis::End);
+    for (GalleryCategory& c : ParseGalleryIndex(*bytes))
+      Add(JoinPath(folder, FindEntryIgnoringCase(folder, c.folder).value_or(c.folder)), std::move(c.label));
   } else {
+    // Full paths differ at their ends: cut in the middle, so that every entry reads apart.
+    win::ListBox_SetEllipsis(list_, win::ListEllipsis::Middle);
     for (const FolderEntry& e : ListFolder(folder, "*.*")) {
       if (!e.directory || e.name == "." || e.name == "..") continue;
       std::string path = JoinPath(folder, e.name);

@@ -3,7 +3,10 @@
 // folder, from the gallery's index file or, without one, its subfolders.
 //
 // The index file is named after the folder's last component + ".txt"
-// (Gallery/Gallery.txt); its lines are read as gallery_index.h says.
+// (Gallery/Gallery.txt); its lines are read as gallery_index.h says. The
+// index file and the category folders are found without regard to letter
+// case when the exact name is not there. Without an index the entries are
+// full paths, cut in the middle where they do not fit.
 
 #include <string>
 #include <vector>

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <string_view>
 
 #include "mirolan/files.h"
 #include "mirolan/mirolan.h"
 #include "platform/win/common_dialogs.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog.h"
+#include "platform/win/msgbox.h"
 #include "platform/win/resource.h"
 #include "platform/win/window.h"
 
@@ -18,6 +21,17 @@ bool ContainsDotK(std::string_view name) {
   for (std::size_t i = 0; i + 1 < name.size(); ++i)
     if (name[i] == '.' && std::toupper(static_cast<unsigned char>(name[i + 1])) == 'K') return true;
   return false;
+}
+
+// Why a template that does not fit the caller's block cannot be chosen.
+std::string TooLongMessage(std::string_view name, std::string_view folder) {
+  if (name.size() >= kFileNameSize)
+    return "The file name \"" + std::string(name) + "\" is too long to be used: it takes " +
+           std::to_string(name.size()) + " bytes and at most " + std::to_string(kFileNameSize - 1) +
+           " fit (a letter with an accent takes two). Rename the template to a shorter name.";
+  return "The folder \"" + std::string(folder) + "\" is too long to be used: it takes " +
+         std::to_string(folder.size()) + " bytes and at most " + std::to_string(kFolderSize - 1) +
+         " fit. Move the gallery to a shorter path.";
 }
 
 }  // namespace
@@ -153,9 +167,12 @@ void CNewChartDlg::OnOK() {
   if (!item) return;  // nothing chosen: the dialog stays
   std::string name = item->file_name;
   if (!ContainsDotK(name)) name += ".kwx";
-  // What does not fit the caller's block is refused, never cut.
+  // What does not fit the caller's block is refused, never cut, and the user
+  // is told why; the dialog stays open for another choice.
   if (name.size() >= kFileNameSize || item->folder.size() >= kFolderSize) {
-    win::MessageBeep(0);
+    win::MessageBeep(win::MB_ICONEXCLAMATION);
+    win::MessageBox(dialog_, TooLongMessage(name, item->folder), win::GetWindowText(dialog_),
+                    win::MB_OK | win::MB_ICONEXCLAMATION);
     return;
   }
   result_file_name_ = std::move(name);

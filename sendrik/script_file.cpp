@@ -54,11 +54,6 @@ std::string_view Beginning(std::string_view bytes) {
 
 }  // namespace
 
-std::string DecodeLine(std::string_view bytes) {
-  if (automation::IsValidUtf8(bytes)) return std::string(bytes);
-  return automation::Cp1252ToUtf8(bytes);
-}
-
 ScriptReader::ScriptReader(const std::filesystem::path& path, std::size_t max_line_bytes)
     : ScriptReader(OpenRegularFile(path), std::string(), max_line_bytes) {}
 
@@ -125,7 +120,7 @@ void ScriptReader::Finish(ScriptLine& line) {
     if (mark) raw.remove_prefix(kByteOrderMark.size());
   }
   first_line_ = false;
-  line.text = DecodeLine(raw);
+  line.text = automation::DecodeUtf8OrCp1252(raw);
   line.fault = too_long_ ? ScriptLine::Fault::kTooLong : ScriptLine::Fault::kNone;
   if (line.text.find('\0') != std::string::npos) {
     if (!too_long_) line.fault = ScriptLine::Fault::kNul;

@@ -10,10 +10,6 @@
 
 namespace sendrik {
 
-// The bytes of one line as UTF-8 text: the line itself when it is valid
-// UTF-8, otherwise read as Windows-1252.
-std::string DecodeLine(std::string_view bytes);
-
 // A line of a script as it was read.
 struct ScriptLine {
   enum class Fault {

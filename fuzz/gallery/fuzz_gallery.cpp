@@ -1,7 +1,7 @@
 // Gallery index files on any bytes (the first line stands for the gallery
 // folder): no crash, no sanitizer report; every category comes from one line
-// of at most 255 characters, and the categories written back as lines read
-// back the same.
+// of at most 255 characters and is UTF-8 whatever the bytes, and the
+// categories written back as lines read back the same.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +11,7 @@
 
 #include "mirolan/files.h"
 #include "mirolan/gallery_index.h"
+#include "platform/automation/text.h"
 
 namespace {
 
@@ -37,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string again;
   for (const auto& c : categories) {
     check(c.folder.find_first_of(",\n") == std::string::npos && c.label.find('\n') == std::string::npos);
-    check(c.folder.size() + 1 + c.label.size() <= mirolan::kMaxIndexLine);
+    check(automation::IsValidUtf8(c.folder) && automation::IsValidUtf8(c.label));
+    const std::string line = c.folder + "," + c.label;
+    check(automation::FirstChars(line, mirolan::kMaxIndexLine) == line);
     check(mirolan::JoinPath(folder, c.folder).size() == folder.size() + 1 + c.folder.size());
     again += c.folder + "," + c.label + "\r\n";
   }

@@ -12,6 +12,7 @@
 #include "platform/automation/error.h"
 #include "platform/automation/number_text.h"
 #include "platform/automation/regional.h"
+#include "platform/automation/text.h"
 
 namespace automation {
 
@@ -23,16 +24,6 @@ void append_padded(std::string& out, int value, int width) {
   const std::string digits = std::to_string(value);
   if (static_cast<int>(digits.size()) < width) out.append(static_cast<std::size_t>(width) - digits.size(), '0');
   out += digits;
-}
-
-// The first `count` characters of UTF-8 text.
-std::string first_chars(std::string_view text, std::size_t count) {
-  std::size_t i = 0;
-  for (std::size_t n = 0; i < text.size() && n < count; ++n) {
-    ++i;
-    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-  }
-  return std::string(text.substr(0, i));
 }
 
 std::string non_finite_text(double x, std::string_view point) {
@@ -174,7 +165,7 @@ std::string format_date(Date d, std::string_view pattern) {
         break;
       case 'd':
         if (t.count <= 2) append_padded(out, p.day, two);
-        else if (t.count == 3) out += first_chars(r.day_names[static_cast<std::size_t>(weekday(p))], 3);
+        else if (t.count == 3) out += FirstChars(r.day_names[static_cast<std::size_t>(weekday(p))], 3);
         else if (t.count == 4) out += r.day_names[static_cast<std::size_t>(weekday(p))];
         else append_short_date(out, p, r);
         break;
@@ -415,7 +406,7 @@ std::string Format(const Variant& v, std::string_view pattern) {
 std::string MonthName(int month, bool abbreviated) {
   if (month < 1 || month > 12) raise(err::kInvalidArgument);
   const std::string& name = regional().month_names[static_cast<std::size_t>(month - 1)];
-  return abbreviated ? first_chars(name, 3) : name;
+  return abbreviated ? FirstChars(name, 3) : name;
 }
 
 }  // namespace automation

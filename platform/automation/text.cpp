@@ -170,4 +170,17 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+std::string FirstChars(std::string_view text, std::size_t count) {
+  std::size_t i = 0;
+  for (std::size_t n = 0; i < text.size() && n < count; ++n) {
+    ++i;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+  }
+  return std::string(text.substr(0, i));
+}
+
+std::string DecodeUtf8OrCp1252(std::string_view bytes) {
+  return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+}
+
 }  // namespace automation

@@ -3,6 +3,7 @@
 
 #include "platform/export.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,10 @@ QV_EXPORT std::string RTrim(std::string_view text);
 QV_EXPORT std::string Cp1252ToUtf8(std::string_view bytes);
 QV_EXPORT std::string Utf8ToCp1252(std::string_view text);
 QV_EXPORT bool IsValidUtf8(std::string_view bytes);
+// The first `count` characters of UTF-8 text.
+QV_EXPORT std::string FirstChars(std::string_view text, std::size_t count);
+// Text from a file that may come from either system: the bytes themselves
+// when they are valid UTF-8, otherwise read as Windows-1252.
+QV_EXPORT std::string DecodeUtf8OrCp1252(std::string_view bytes);
 
 }  // namespace automation

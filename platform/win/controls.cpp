@@ -280,9 +280,17 @@ std::string ListBox_GetText(HWND list, int index) {
 }
 
 bool ListBox_SetEllipsis(HWND list, bool ellipsis) {
+  return ListBox_SetEllipsis(list, ellipsis ? ListEllipsis::End : ListEllipsis::None);
+}
+
+bool ListBox_SetEllipsis(HWND list, ListEllipsis where) {
   auto* l = List(list);
   if (!l) return false;
-  l->setTextElideMode(ellipsis ? Qt::ElideRight : Qt::ElideNone);
+  switch (where) {
+    case ListEllipsis::None: l->setTextElideMode(Qt::ElideNone); break;
+    case ListEllipsis::End: l->setTextElideMode(Qt::ElideRight); break;
+    case ListEllipsis::Middle: l->setTextElideMode(Qt::ElideMiddle); break;
+  }
   return true;
 }
 

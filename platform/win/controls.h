@@ -63,5 +63,9 @@ QV_EXPORT int ListBox_DeleteString(HWND list, int index);  // returns the count 
 // Entries wider than the list end in an ellipsis (the default) or, with false,
 // are cut at its edge; false when the handle is not a list box.
 QV_EXPORT bool ListBox_SetEllipsis(HWND list, bool ellipsis);
+// Where an entry wider than the list is cut: at the list's edge (None, no
+// ellipsis), or with an ellipsis at its end or in its middle ("/charts/…/Bars").
+enum class ListEllipsis { None, End, Middle };
+QV_EXPORT bool ListBox_SetEllipsis(HWND list, ListEllipsis where);
 
 }  // namespace win

@@ -371,6 +371,7 @@ INT_PTR Dialog::Run(LPARAM init) {
     // The first tab stop (an option group's selected option).
     if (WindowHandle* first = FirstTabStop(this)) first->widget->setFocus();
   }
+  ShowDefaultButton(this);
   if (auto& hook = Automation().dialog_opened) {
     QPointer<Dialog> guard(this);
     auto opened = hook;
@@ -392,14 +393,9 @@ void Dialog::End(INT_PTR result) {
 
 void Dialog::PressEnter() {
   if (PressFocusedButton(this)) return;
-  int id = IDOK;
-  for (WindowHandle* c : Children(this)) {
-    if (c->control == ControlKind::Button && c->styles.default_button) {
-      id = c->id;
-      break;
-    }
-  }
-  WindowHandle* button = Child(this, id);
+  WindowHandle* button = TemplateDefaultButton(this);
+  int id = button ? button->id : IDOK;
+  if (!button) button = Child(this, id);
   if (button && !button->widget->isEnabled()) {
     QApplication::beep();
     return;

@@ -129,8 +129,15 @@ bool FocusNextTabStop(WindowHandle* window, bool forward);
 WindowHandle* FirstTabStop(WindowHandle* window);
 // Enter on a focused push button presses it (an owner-drawn one never takes Enter).
 bool PressFocusedButton(WindowHandle* window);
-// The focus frame drawn over an owner-drawn control's picture (inside r).
+// The push button of the template's `default` style (the first), or nullptr.
+WindowHandle* TemplateDefaultButton(WindowHandle* window);
+// The default look on the push button Enter presses now: the focused one, else
+// (in a dialog) the template's default; no other button has it.
+void ShowDefaultButton(WindowHandle* window);
+// The dotted focus frame, drawn inside r.
 void DrawFocusFrame(QPainter& painter, const QRect& r);
+// Where a button's focus frame goes: a few pixels inside, thin buttons too.
+QRect ButtonFocusFrame(const QRect& button);
 // What the access key of a control does (its "&" letter was typed).
 void AccessKeyAction(WindowHandle* control);
 
@@ -176,6 +183,7 @@ class QV_EXPORT PushButton final : public QPushButton, public WindowHandle {
 
  protected:
   bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;  // with the focus frame inside while focused
 };
 
 class QV_EXPORT CheckBox final : public QCheckBox, public WindowHandle {

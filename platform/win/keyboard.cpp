@@ -1,7 +1,8 @@
 // The dialog manager's keys, shared by dialogs and top-level windows: access
 // keys ("&" letters) of labels and buttons, arrow keys inside option groups,
 // Tab in template order with one stop per option group, Enter on a focused
-// push button.
+// push button; and what shows them: the focus frame of every control from the
+// start, and the default look on the push button that Enter presses.
 
 #include "platform/win/internal.h"
 
@@ -30,6 +31,9 @@ bool IsButtonKind(const WindowHandle* c) {
 }
 
 bool IsLabel(const WindowHandle* c) { return c->control == ControlKind::Static || c->control == ControlKind::GroupBox; }
+
+// A push button that can be the default one (an owner-drawn one never takes Enter).
+bool IsPushButton(const WindowHandle* c) { return c->control == ControlKind::Button && !c->styles.owner_draw; }
 
 // The controls of a window in template order.
 std::vector<WindowHandle*> Ordered(WindowHandle* window) {
@@ -167,7 +171,17 @@ QChar LetterOf(const QKeyEvent* e) {
 
 class DialogKeys final : public QObject {
  public:
-  explicit DialogKeys(WindowHandle* w) : QObject(w->widget), window(w), self(w) {}
+  explicit DialogKeys(WindowHandle* w) : QObject(w->widget), window(w), self(w) {
+    // The focus is drawn from the start, as the access keys are: Qt's styles
+    // draw it only after a key moved it.
+    window->widget->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+      connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || !Live(self) || now->window() != window->widget) return;
+        window->widget->setAttribute(Qt::WA_KeyboardFocusChange);
+        ShowDefaultButton(window);
+      });
+  }
 
   bool eventFilter(QObject*, QEvent* e) override {
     if (e->type() != QEvent::KeyPress || !Live(self)) return false;
@@ -237,10 +251,24 @@ WindowHandle* FirstTabStop(WindowHandle* window) {
 
 bool PressFocusedButton(WindowHandle* window) {
   WindowHandle* focus = FocusedControl(window);
-  if (!focus || focus->control != ControlKind::Button || focus->styles.owner_draw || !Usable(window, focus))
-    return false;
+  if (!focus || !IsPushButton(focus) || !Usable(window, focus)) return false;
   static_cast<PushButton*>(focus)->click();
   return true;
+}
+
+WindowHandle* TemplateDefaultButton(WindowHandle* window) {
+  for (WindowHandle* c : Ordered(window))
+    if (c->control == ControlKind::Button && c->styles.default_button) return c;
+  return nullptr;
+}
+
+void ShowDefaultButton(WindowHandle* window) {
+  WindowHandle* look = FocusedControl(window);
+  if (!look || !IsPushButton(look)) look = window->kind == WindowKind::Dialog ? TemplateDefaultButton(window) : nullptr;
+  if (look && !IsPushButton(look)) look = nullptr;
+  for (WindowHandle* c : Children(window))
+    if (IsPushButton(c) && c != look) static_cast<PushButton*>(c)->setDefault(false);
+  if (look) static_cast<PushButton*>(look)->setDefault(true);
 }
 
 void AccessKeyAction(WindowHandle* control) {
@@ -264,6 +292,11 @@ void AccessKeyAction(WindowHandle* control) {
   if (Live(self)) static_cast<QAbstractButton*>(control->widget)->click();
 }
 
+QRect ButtonFocusFrame(const QRect& button) {
+  int inset = std::max(0, std::min({3, (button.width() - 3) / 2, (button.height() - 3) / 2}));
+  return button.adjusted(inset, inset, -inset, -inset);
+}
+
 void DrawFocusFrame(QPainter& painter, const QRect& r) {
   if (r.width() < 3 || r.height() < 3) return;
   QRect frame = r.adjusted(0, 0, -1, -1);
@@ -281,6 +314,15 @@ bool PushButton::event(QEvent* e) { return RouteShortcut(this, e) || QPushButton
 bool CheckBox::event(QEvent* e) { return RouteShortcut(this, e) || QCheckBox::event(e); }
 bool RadioButton::event(QEvent* e) { return RouteShortcut(this, e) || QRadioButton::event(e); }
 bool GroupBox::event(QEvent* e) { return RouteShortcut(this, e) || QGroupBox::event(e); }
+
+void PushButton::paintEvent(QPaintEvent* e) {
+  QPushButton::paintEvent(e);
+  if (!hasFocus() || styles.owner_draw) return;
+  // A dotted frame inside, as the platform draws it; the style's own outline
+  // is the default button's too.
+  QPainter painter(this);
+  DrawFocusFrame(painter, ButtonFocusFrame(rect()));
+}
 
 void StaticText::paintEvent(QPaintEvent* e) {
   QChar letter = Mnemonic(Q(raw));

@@ -6,8 +6,6 @@
 #include <QEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace win::detail {
 namespace {
 
@@ -66,10 +64,7 @@ class OwnerButton final : public QObject {
     }
     QPainter p(button);
     p.drawImage(0, 0, button->canvas->image);
-    if (button->hasFocus()) {  // where the focus is: a frame inside, thin samples too
-      int inset = std::max(0, std::min({3, (button->width() - 3) / 2, (button->height() - 3) / 2}));
-      DrawFocusFrame(p, button->rect().adjusted(inset, inset, -inset, -inset));
-    }
+    if (button->hasFocus()) DrawFocusFrame(p, ButtonFocusFrame(button->rect()));  // where the focus is
     return true;  // the owner's picture instead of Qt's button
   }
 

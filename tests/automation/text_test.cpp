@@ -81,5 +81,28 @@ TEST(Utf8, Validity) {
     EXPECT_FALSE(IsValidUtf8(bad)) << bad;
 }
 
+// A file's text from either system: UTF-8 as it is, anything else as Windows-1252.
+TEST(Utf8OrCp1252, DecodesWhatIsNotUtf8AsWindows1252) {
+  struct Case {
+    const char* bytes;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"Gráficos", "Gráficos"},                       // UTF-8
+      {"Gr\xE1""ficos", "Gráficos"},                  // Windows-1252
+      {"\xC3\xA1 e \xE1", "\xC3\x83\xC2\xA1 e á"},  // not all of it UTF-8: every byte is Windows-1252
+      {"\x93novas\x94", "“novas”"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DecodeUtf8OrCp1252(c.bytes), c.text) << c.bytes;
+}
+
+TEST(Utf8, FirstCharsCountsLetters) {
+  EXPECT_EQ(FirstChars("ação", 2), "aç");
+  EXPECT_EQ(FirstChars("ação", 10), "ação");
+  EXPECT_EQ(FirstChars("日本😀x", 3), "日本😀");
+  EXPECT_EQ(FirstChars("abc", 0), "");
+}
+
 }  // namespace
 }  // namespace automation

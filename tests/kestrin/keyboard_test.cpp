@@ -1,7 +1,8 @@
 // The chart dialogs as a keyboard user meets them on a real X server: access
 // keys of labels and buttons, arrow keys in option groups, Enter on an
-// owner-drawn sample, what charthost prints, the default button, the focus
-// frame, and a Yes/No box that Escape does not answer.
+// owner-drawn sample, what charthost prints, the default look on the button
+// Enter presses, the focus frame from the start, and a Yes/No box that Escape
+// does not answer.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,6 +43,20 @@ class OnXServer : public qvtest::KestrinTest {
     KestrinTest::SetUp();
     InitDialogsDLL(&host_, module_->handle(), 1);
   }
+  // Opens a dialog as charthost does, with the user acting once it is the
+  // active window; what charthost prints goes to out_. The user closes it.
+  void Run(const char* dialog, const std::vector<std::string>& args, const std::function<void(HWND)>& act) {
+    const charthost::DialogEntry* entry = charthost::FindDialog(dialog);
+    ASSERT_NE(entry, nullptr) << dialog;
+    t::User user;
+    user.OnDialog([&](HWND dlg) {
+      Activate(dlg);
+      act(dlg);
+    });
+    std::ostringstream err;
+    EXPECT_TRUE(entry->run(args, out_, err)) << err.str();
+    EXPECT_EQ(user.left_open(), 0) << "the user did not close the dialog";
+  }
   // charthost's host: help calls printed to the same output as the result line.
   std::ostringstream out_;
   charthost::ChartHost host_{&out_, true};
@@ -58,17 +74,10 @@ class Keys : public OnXServer, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(Keys, GiveWhatTheUserMeant) {
   const KeyCase& c = GetParam();
-  const charthost::DialogEntry* entry = charthost::FindDialog(c.dialog);
-  ASSERT_NE(entry, nullptr);
-  t::User user;
-  user.OnDialog([&](HWND dlg) {
-    Activate(dlg);
+  Run(c.dialog, c.args, [&](HWND dlg) {
     for (const char* key : c.keys) ASSERT_TRUE(xtest::Key(dlg, key)) << key;
   });
-  std::ostringstream err;
-  EXPECT_TRUE(entry->run(c.args, out_, err)) << err.str();
   EXPECT_EQ(out_.str(), c.printed);
-  EXPECT_EQ(user.left_open(), 0) << "the keys did not close the dialog";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -163,6 +172,97 @@ TEST_F(OnXServer, TheSamplesShowWhereTheFocusIs) {
   short flags[16] = {};
   EXPECT_EQ(DLOG_TablLine(flags), 0);
 }
+
+// The button's outer frame (its two top rows): where the default look shows.
+std::vector<std::uint32_t> Frame(const t::Image& screen, HWND dlg, int id) {
+  win::RECT r = t::ControlRect(dlg, id);
+  return Pixels(screen, {r.left, r.top, r.right, r.top + 2});
+}
+
+struct LookCase {
+  const char* what;
+  const char* dialog;
+  std::vector<std::string> args;
+  std::vector<const char*> keys;  // after the dialog opened, its first stop a check box
+  std::vector<int> buttons;       // the push buttons of the dialog
+  int look;                       // the one drawn as the default
+  const char* printed;            // after Enter, and Escape when the dialog stays open
+};
+
+class DefaultLook : public OnXServer, public ::testing::WithParamInterface<LookCase> {};
+
+// The screen says what Enter presses: the focused push button has the default
+// look and OK loses it; elsewhere OK has it. A focused button shows the focus.
+TEST_P(DefaultLook, IsOnTheButtonEnterPresses) {
+  const LookCase& c = GetParam();
+  Run(c.dialog, c.args, [&](HWND dlg) {
+    t::Image start = t::ScreenGrab(dlg);
+    const std::vector<std::uint32_t> marked = Frame(start, dlg, win::IDOK);
+    const std::vector<std::uint32_t> plain = Frame(start, dlg, win::IDCANCEL);
+    ASSERT_NE(marked, plain);
+    for (const char* key : c.keys) ASSERT_TRUE(xtest::Key(dlg, key)) << key;
+    t::Image screen = t::ScreenGrab(dlg);
+    for (int id : c.buttons) EXPECT_EQ(Frame(screen, dlg, id), id == c.look ? marked : plain) << "button " << id;
+    if (t::HasFocus(dlg, c.look)) {
+      win::RECT r = t::ControlRect(dlg, c.look);
+      EXPECT_NE(Pixels(screen, r), Pixels(start, r)) << "button " << c.look << " shows no focus";
+    }
+    xtest::Key(dlg, "Return");
+    if (win::IsWindowVisible(dlg)) xtest::Key(dlg, "Escape");
+  });
+  EXPECT_EQ(out_.str(), c.printed);
+}
+
+const std::vector<int> kOkCancelHelp = {win::IDOK, win::IDCANCEL, 3963};
+const std::vector<int> kWithSelectAndClear = {win::IDOK, win::IDCANCEL, 3963, 8001, 8002};
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, DefaultLook,
+    ::testing::Values(
+        LookCase{"FocusOnOk", "DLOG_ScatOpt", {"1", "3", "4"}, {"Tab", "Tab", "Tab"}, kOkCancelHelp, win::IDOK,
+                 "result=1 flags=1 position=3 format=4\n"},
+        LookCase{"FocusOnCancel", "DLOG_ScatOpt", {"1", "3", "4"}, {"Tab", "Tab", "Tab", "Tab"}, kOkCancelHelp,
+                 win::IDCANCEL, "result=0 flags=1 position=3 format=4\n"},
+        LookCase{"FocusOnHelp", "DLOG_ScatOpt", {"1", "3", "4"}, {"Tab", "Tab", "Tab", "Tab", "Tab"}, kOkCancelHelp,
+                 3963, "help(536, 11)\nresult=0 flags=1 position=3 format=4\n"},
+        LookCase{"FocusBackOnAField", "DLOG_ScatOpt", {"1", "3", "4"}, {"Tab", "Tab", "Tab", "Tab", "Alt_L+f"},
+                 kOkCancelHelp, win::IDOK, "result=1 flags=1 position=3 format=4\n"},
+        LookCase{"SelectAllAfterClearAll", "DLOG_SpecDisp", {"1,0,1,0,1,0,1,0,1,0,1", "2", "3"},
+                 {"Alt_L+l", "Shift_L+Tab"}, kWithSelectAndClear, 8001, "result=0 flags=1,0,1,0,1,0,1,0,1,0,1 position=2 format=3\n"},
+        LookCase{"BackOnABox", "DLOG_SpecDisp", {"1,0,1,0,1,0,1,0,1,0,1", "2", "3"},
+                 {"Alt_L+l", "Shift_L+Tab", "Alt_L+g"}, kWithSelectAndClear, win::IDOK,
+                 "result=1 flags=1,0,0,0,0,0,0,0,0,0,1 position=2 format=3\n"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// The first focus of a dialog that starts on a check box or an option is
+// drawn from the start: the control looks otherwise once Tab took the focus
+// away, and as at the start when Shift+Tab brought it back.
+class FirstFocus : public OnXServer, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FirstFocus, IsDrawnWhenTheDialogOpens) {
+  Run(GetParam(), {}, [&](HWND dlg) {
+    HWND first = win::GetFocus();
+    ASSERT_NE(first, nullptr);
+    const int id = win::GetDlgCtrlID(first);
+    const std::string kind = t::Text(dlg, id);
+    win::RECT r = t::ControlRect(dlg, id);
+    std::vector<std::uint32_t> at_open = Pixels(t::ScreenGrab(dlg), r);
+    xtest::Key(dlg, "Tab");
+    ASSERT_FALSE(t::HasFocus(dlg, id));
+    EXPECT_NE(Pixels(t::ScreenGrab(dlg), r), at_open) << "control " << id << " \"" << kind << "\" shows no focus at open";
+    xtest::Key(dlg, "Shift_L+Tab");
+    ASSERT_TRUE(t::HasFocus(dlg, id));
+    EXPECT_EQ(Pixels(t::ScreenGrab(dlg), r), at_open) << "control " << id << " drawn otherwise at open";
+    xtest::Key(dlg, "Escape");
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckBoxOrOption, FirstFocus,
+                         ::testing::Values("DLOG_ScatOpt", "DLOG_HiloOpt", "DLOG_SpecDisp", "DLOG_BarDisplayOptions",
+                                           "DLOG_2DGridLines", "DLOG_3DSCGridLines", "DLOG_ScaleRange",
+                                           "DLOG_HistIntv", "DLOG_TablDiv", "DLOG_CurveFit", "DLOG_Legend",
+                                           "DLOG_PieFeeler", "DLOG_WhichHilo", "DLOG_DataOrientDlog", "DLOG_3DText"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // The access key's letter of a label is underlined: below the first letter
 // ("P", "F": no descender, one stem) the lowest dark row is a line as wide as it.

@@ -9,10 +9,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "mirolan/mirolan.h"
 #include "mirolan/new_chart_dialog.h"
 #include "platform/win/controls.h"
+#include "platform/win/msgbox.h"
 #include "platform/win/resource.h"
 #include "tests/mirolan/fixture.h"
 #include "tests/win/gui_environment.h"
@@ -53,6 +56,7 @@ class NewChartTest : public ::testing::Test {
     user.OnDialog([&](HWND dialog) { action(dialog); });
     short result = PromptNewDialog(&block_);
     beeps_ = user.beeps().size();
+    boxes_ = user.message_boxes();
     left_open_ = user.left_open();
     return result;
   }
@@ -66,6 +70,7 @@ class NewChartTest : public ::testing::Test {
   std::string gallery_;
   mirolan::NewChartBlock block_{};
   std::size_t beeps_ = 0;
+  std::vector<win::MessageBoxRequest> boxes_;
   int left_open_ = 0;
 };
 
@@ -200,6 +205,78 @@ TEST_F(NewChartTest, AFolderTooLongForTheBlockIsRefusedNotCut) {
   EXPECT_EQ(result, mirolan::kNotChosen);
   EXPECT_EQ(beeps_, 1u);
   EXPECT_TRUE(BlockUntouched());
+}
+
+// A template whose name or folder does not fit the caller's block cannot be
+// chosen: Ok tells the user why in a box of the dialog, which stays open.
+struct TooLongCase {
+  const char* label;
+  std::string category;
+  std::string file_name;
+  const char* told;  // what the box speaks of; nullptr: chosen, no box
+};
+
+class TooLongTest : public NewChartTest, public ::testing::WithParamInterface<TooLongCase> {};
+
+TEST_P(TooLongTest, OkSaysWhyATemplateCannotBeChosen) {
+  const TooLongCase& c = GetParam();
+  mirolantest::WriteBytes(gallery_ + "/Gallery.txt", c.category + ",Long\n");
+  mirolantest::WriteChart(gallery_ + "/" + c.category + "/" + c.file_name, "Long");
+  HWND dialog = nullptr;
+  bool open_after_ok = false;
+  short result = Prompt([&](HWND d) {
+    dialog = d;
+    EXPECT_EQ(win::testing::Text(d, mirolan::kFileName), c.file_name);
+    EXPECT_TRUE(win::testing::IsEnabled(d, win::IDOK));
+    win::testing::PressKey(d, win::testing::Key::Enter);
+    open_after_ok = win::IsWindowVisible(d);
+    if (open_after_ok) win::testing::Click(d, win::IDCANCEL);
+  });
+  if (!c.told) {
+    EXPECT_EQ(result, mirolan::kChosen);
+    EXPECT_EQ(block_.file_name, c.file_name);
+    EXPECT_TRUE(boxes_.empty());
+    return;
+  }
+  EXPECT_TRUE(open_after_ok);
+  EXPECT_EQ(result, mirolan::kNotChosen);
+  EXPECT_TRUE(BlockUntouched());
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].owner, dialog);
+  EXPECT_EQ(boxes_[0].caption, "Select a Chart Template");
+  EXPECT_EQ(boxes_[0].style, win::MB_OK | win::MB_ICONEXCLAMATION);
+  EXPECT_NE(boxes_[0].text.find(c.told), std::string::npos) << boxes_[0].text;
+  EXPECT_NE(boxes_[0].text.find("too long"), std::string::npos) << boxes_[0].text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TooLongTest,
+    ::testing::Values(TooLongCase{"NameOf63Bytes", "Long", std::string(59, 'a') + ".kwx", nullptr},
+                      TooLongCase{"NameOf64Bytes", "Long", std::string(60, 'a') + ".kwx", "file name"},
+                      TooLongCase{"NameOf70Bytes", "Long",
+                                  "Gráfico de barras empilhadas com linha de tendência e meta anual.kwx",
+                                  "\"Gráfico de barras empilhadas com linha de tendência e meta anual.kwx\""},
+                      TooLongCase{"Folder", std::string(240, 'c'), "deep.kwx", "folder"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A gallery made on Windows: its index in capitals and in Windows-1252, its
+// folders named in other letters than on the disk.
+TEST_F(NewChartTest, AGalleryMadeOnWindowsShowsItsCategoriesAndTemplates) {
+  std::filesystem::remove(gallery_ + "/Gallery.txt");
+  mirolantest::WriteBytes(gallery_ + "/GALLERY.TXT", "bars,Gr\xe1""ficos de barras\r\npIES,Pizzas\r\n");
+  short result = Prompt([&](HWND d) {
+    ASSERT_EQ(win::testing::Count(d, mirolan::kCategoryList), 2);
+    EXPECT_EQ(win::testing::ItemText(d, mirolan::kCategoryList, 0), "Gráficos de barras");
+    EXPECT_EQ(win::testing::ItemText(d, mirolan::kCategoryList, 1), "Pizzas");
+    EXPECT_EQ(win::testing::Text(d, mirolan::kFileName), "ABC.KWX");
+    EXPECT_TRUE(win::testing::IsEnabled(d, win::IDOK));
+    ASSERT_TRUE(win::testing::SelectItem(d, mirolan::kCategoryList, 1));
+    EXPECT_EQ(win::testing::Text(d, mirolan::kFileName), "exploded.krx");
+    win::testing::PressKey(d, win::testing::Key::Enter);
+  });
+  EXPECT_EQ(result, mirolan::kChosen);
+  EXPECT_STREQ(block_.file_name, "exploded.krx");
+  EXPECT_EQ(block_.folder, gallery_ + "/Pies");  // the folder as the disk names it
 }
 
 TEST_F(NewChartTest, TheHostsModuleIsUsedWhenGiven) {

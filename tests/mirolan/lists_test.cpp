@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "mirolan/gallery_list.h"
@@ -93,13 +96,23 @@ class ListsTest : public ::testing::Test {
   std::vector<Posted> posted_;
 };
 
+// A case's label as a test name: letters and digits, the rest "_".
+std::string TestName(std::string_view label) {
+  std::string name;
+  for (char ch : label) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+  return name;
+}
+
 // --- Categories ------------------------------------------------------------------
 
 struct IndexCase {
   const char* label;
-  std::string index;  // Gallery.txt
+  std::string index;  // the index file's text
   std::vector<std::string> labels;
   std::vector<std::string> subfolders;
+  std::string index_name = "Gallery.txt";
+  std::vector<std::string> on_disk = {};  // subfolders there
+  std::string other_index = {};           // the name of a second index, "Other,Other"
 };
 
 class IndexFileTest : public ListsTest, public ::testing::WithParamInterface<IndexCase> {};
@@ -107,8 +120,10 @@ class IndexFileTest : public ListsTest, public ::testing::WithParamInterface<Ind
 TEST_P(IndexFileTest, ListsTheCategoriesOfTheIndex) {
   const IndexCase& c = GetParam();
   std::string gallery = dir_ / "Gallery";
-  mirolantest::WriteBytes(gallery + "/Gallery.txt", c.index);
+  mirolantest::WriteBytes(gallery + "/" + c.index_name, c.index);
+  if (!c.other_index.empty()) mirolantest::WriteBytes(gallery + "/" + c.other_index, "Other,Other\n");
   std::filesystem::create_directories(gallery + "/Unlisted");  // the index wins over the folders
+  for (const std::string& sub : c.on_disk) std::filesystem::create_directories(gallery + "/" + sub);
   Run([&](win::HWND dialog) {
     gallery_.Fill(gallery);
     EXPECT_EQ(gallery_.labels(), c.labels);
@@ -134,12 +149,51 @@ INSTANTIATE_TEST_SUITE_P(
         IndexCase{"commas in the label", "Mixed,Bars, lines\n", {"Bars, lines"}, {"Mixed"}},
         IndexCase{
             "long line cut at 255", "A," + std::string(300, 'x') + "\nB,b\n", {std::string(253, 'x'), "b"}, {"A", "B"}},
-        IndexCase{"empty index", "", {}, {}}),
-    [](const auto& info) {
-      std::string name;
-      for (char ch : std::string(info.param.label)) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return name;
-    });
+        IndexCase{"empty index", "", {}, {}},
+        // Written on Windows: each line that is not UTF-8 is read as Windows-1252.
+        IndexCase{"Windows-1252",
+                  "Barras,Gr\xe1""ficos de barras\r\nLinhas,Linhas e \xe1reas\r\n",
+                  {"Gráficos de barras", "Linhas e áreas"},
+                  {"Barras", "Linhas"}},
+        IndexCase{"UTF-8 and Windows-1252 lines",
+                  "Barras,Gráficos de barras\nLinhas,Linhas e \xe1reas \x96 \x93novas\x94\n",
+                  {"Gráficos de barras", "Linhas e áreas – “novas”"},
+                  {"Barras", "Linhas"}},
+        IndexCase{"Windows-1252 folder", "Gr\xe1""ficos,Todos\n", {"Todos"}, {"Gráficos"}},
+        IndexCase{"long UTF-8 line cut at 255 letters",
+                  [] {
+                    std::string line = "A,";
+                    for (int i = 0; i < 300; ++i) line += "á";
+                    return line + "\n";
+                  }(),
+                  {[] {
+                    std::string label;
+                    for (int i = 0; i < 253; ++i) label += "á";
+                    return label;
+                  }()},
+                  {"A"}}),
+    [](const auto& info) { return TestName(info.param.label); });
+
+// A gallery copied from a system that does not tell letter case apart: the
+// index file and the folders it names are found in any letter case when the
+// exact name is not there.
+INSTANTIATE_TEST_SUITE_P(
+    LetterCase, IndexFileTest,
+    ::testing::Values(
+        IndexCase{"index in capitals", "Barras,Barras\n", {"Barras"}, {"Barras"}, "GALLERY.TXT", {"Barras"}},
+        IndexCase{"index in small letters", "Barras,Barras\n", {"Barras"}, {"Barras"}, "gallery.txt", {"Barras"}},
+        IndexCase{"the exact index first", "B,Exact\n", {"Exact"}, {"B"}, "Gallery.txt", {}, "GALLERY.TXT"},
+        IndexCase{"else the first in name order", "A,Capitals\n", {"Capitals"}, {"A"}, "GALLERY.TXT", {},
+                  "gallery.txt"},
+        IndexCase{"folder in other letters", "barras,Gráficos de barras\n", {"Gráficos de barras"}, {"Barras"},
+                  "Gallery.txt", {"Barras"}},
+        IndexCase{"accented folder in capitals", "Gr\xe1""ficos,Todos\n", {"Todos"}, {"GRÁFICOS"}, "Gallery.txt",
+                  {"GRÁFICOS"}},
+        IndexCase{"the exact folder first", "barras,B\n", {"B"}, {"barras"}, "Gallery.txt", {"Barras", "barras"}},
+        IndexCase{"else the first folder in name order", "BARRAS,B\n", {"B"}, {"Barras"}, "Gallery.txt",
+                  {"barras", "Barras"}},
+        IndexCase{"no such folder in any letters", "Pizza,P\n", {"P"}, {"Pizza"}, "Gallery.txt", {"Barras"}}),
+    [](const auto& info) { return TestName(info.param.label); });
 
 TEST_F(ListsTest, WithoutAnIndexTheSubfoldersAreTheCategories) {
   std::string gallery = dir_ / "Gallery";
@@ -151,6 +205,25 @@ TEST_F(ListsTest, WithoutAnIndexTheSubfoldersAreTheCategories) {
     EXPECT_EQ(gallery_.folders(), want);
     EXPECT_EQ(gallery_.labels(), want);  // full paths shown
   });
+}
+
+// Full paths that do not fit the narrow list are cut in the middle, so that
+// their ends, where they differ, show: two galleries whose one category
+// differs only in its last letters are drawn apart.
+TEST_F(ListsTest, FullPathsAreCutInTheMiddle) {
+  std::string gallery = dir_ / "a-long-folder-of-chart-galleries/Gallery";
+  std::vector<std::vector<std::uint32_t>> pictures;
+  for (const char* sub : {"Bars", "Pies"}) {
+    std::filesystem::remove_all(gallery);
+    std::filesystem::create_directories(gallery + "/" + sub);
+    Run([&](win::HWND dialog) {
+      gallery_.Fill(gallery);
+      ASSERT_EQ(gallery_.labels(), std::vector<std::string>{gallery + "/" + sub});
+      pictures.push_back(win::testing::Grab(win::GetDlgItem(dialog, kCategories)).argb);
+    });
+  }
+  ASSERT_EQ(pictures.size(), 2u);
+  EXPECT_NE(pictures[0], pictures[1]) << "both categories read the same";
 }
 
 TEST_F(ListsTest, AMissingGalleryGivesNoCategories) {
@@ -281,11 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
             "failing ones take no place", {{"a.kwx"}, {"b.kwx", false}, {"c.kwx"}, {"d.kwx"}, {"e.kwx"}}, {3, 1}, 0},
         RowCase{"extensions of any case", {{"a.kwx"}, {"B.KRX"}, {"c.Kzx"}, {"d.kwxx"}, {"e.kw"}}, {3}, 2},
         RowCase{"none", {}, {}, 0}),
-    [](const auto& info) {
-      std::string name;
-      for (char ch : std::string(info.param.label)) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return name;
-    });
+    [](const auto& info) { return TestName(info.param.label); });
 
 TEST_F(ListsTest, AChartFileThatIsNotRegularIsLeftOutWithoutWaiting) {
   std::string folder = dir_ / "Bars";

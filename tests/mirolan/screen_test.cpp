@@ -196,4 +196,62 @@ TEST_F(GridOnScreen, TabFollowsTheTemplateAndTheListShowsItsFocus) {
   EXPECT_EQ(user.left_open(), 0);
 }
 
+// The pixels of a band of the screen.
+std::vector<std::uint32_t> Pixels(const win::testing::Image& screen, win::RECT r) {
+  std::vector<std::uint32_t> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(xtest::Rgb(screen.at(x, y)));
+  return out;
+}
+
+// A button's outer frame (its two top rows): where the default look shows.
+std::vector<std::uint32_t> Frame(const win::testing::Image& screen, HWND dialog, int id) {
+  win::RECT r = win::testing::ControlRect(dialog, id);
+  return Pixels(screen, {r.left, r.top, r.right, r.top + 2});
+}
+
+struct LookCase {
+  const char* what;
+  int tabs;           // from the category list, where the dialog opens
+  int look;           // the one button drawn as the default
+  short result;       // after Enter (and Escape when the dialog stays)
+};
+
+class DefaultLook : public GridOnScreen, public ::testing::WithParamInterface<LookCase> {};
+
+// The screen says what Enter presses: a focused push button has the default
+// look and Ok loses it; on the lists Ok has it. A focused button shows the focus.
+TEST_P(DefaultLook, IsOnTheButtonEnterPresses) {
+  const LookCase& c = GetParam();
+  win::testing::User user;
+  user.OnDialog([&](HWND dialog) {
+    ASSERT_TRUE(xtest::Activate(dialog));
+    win::testing::Image start = win::testing::ScreenGrab(dialog);
+    const std::vector<std::uint32_t> marked = Frame(start, dialog, win::IDOK);
+    const std::vector<std::uint32_t> plain = Frame(start, dialog, win::IDCANCEL);
+    ASSERT_NE(marked, plain);
+    for (int i = 0; i < c.tabs; ++i) xtest::Key(dialog, "Tab");
+    win::testing::Image screen = win::testing::ScreenGrab(dialog);
+    for (int id : {win::IDOK, win::IDCANCEL, mirolan::kHelpButton})
+      EXPECT_EQ(Frame(screen, dialog, id), id == c.look ? marked : plain) << "button " << id;
+    if (win::testing::HasFocus(dialog, c.look)) {
+      win::RECT r = win::testing::ControlRect(dialog, c.look);
+      EXPECT_NE(Pixels(screen, r), Pixels(start, r)) << "button " << c.look << " shows no focus";
+    }
+    xtest::Key(dialog, "Return");
+    if (win::IsWindowVisible(dialog)) xtest::Key(dialog, "Escape");
+  });
+  EXPECT_EQ(PromptNewDialog(&block_), c.result);
+  EXPECT_EQ(user.left_open(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tab, DefaultLook,
+                         ::testing::Values(LookCase{"OnTheCategories", 0, win::IDOK, mirolan::kChosen},
+                                           LookCase{"OnTheThumbnails", 1, win::IDOK, mirolan::kChosen},
+                                           LookCase{"OnCancel", 2, win::IDCANCEL, mirolan::kNotChosen},
+                                           LookCase{"OnOk", 3, win::IDOK, mirolan::kChosen},
+                                           LookCase{"OnHelp", 4, mirolan::kHelpButton, mirolan::kNotChosen},
+                                           LookCase{"BackOnTheCategories", 5, win::IDOK, mirolan::kChosen}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
 }  // namespace

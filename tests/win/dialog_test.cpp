@@ -530,4 +530,30 @@ TEST_F(Dialogs, ListEntriesEndInAnEllipsisOrAreCut) {
   EXPECT_TRUE(ellipsis == ellipsis_again);
 }
 
+// Cut in the middle, an entry keeps its end: two entries that differ only
+// there are drawn apart, which an ellipsis at their end hides.
+TEST_F(Dialogs, ListEntriesCutInTheMiddleKeepTheirEnds) {
+  t::User user;
+  std::vector<std::uint32_t> bars_at_end, pies_at_end, bars_in_middle, pies_in_middle;
+  user.OnDialog([&](HWND dlg) {
+    HWND list = GetDlgItem(dlg, 108);
+    auto drawn = [&](ListEllipsis where, const char* last) {  // the list with one entry
+      EXPECT_TRUE(ListBox_SetEllipsis(list, where));
+      ListBox_ResetContent(list);
+      ListBox_AddString(list, std::string(60, 'W') + last);
+      return t::Grab(list).argb;
+    };
+    bars_at_end = drawn(ListEllipsis::End, "Bars");
+    pies_at_end = drawn(ListEllipsis::End, "Pies");
+    bars_in_middle = drawn(ListEllipsis::Middle, "Bars");
+    pies_in_middle = drawn(ListEllipsis::Middle, "Pies");
+    EXPECT_FALSE(ListBox_SetEllipsis(GetDlgItem(dlg, 107), ListEllipsis::Middle));  // a combo box
+    EndDialog(dlg, IDOK);
+  });
+  Open("Plain");
+  ASSERT_FALSE(bars_in_middle.empty());
+  EXPECT_TRUE(bars_at_end == pies_at_end) << "the ends show with the ellipsis at the end";
+  EXPECT_TRUE(bars_in_middle != pies_in_middle) << "both entries read the same";
+}
+
 }  // namespace
