@@ -100,38 +100,35 @@ Registry Registry::Load(const fs::path& file) {
 }
 
 void Registry::Save(const fs::path& file) const {
+  constexpr std::string_view kCannotWrite = "Cannot write the class registry";
   std::error_code ec;
   if (file.has_parent_path()) {
     fs::create_directories(file.parent_path(), ec);
-    if (ec) Refuse("Cannot write the class registry " + file.string() + ": cannot create the folder", file.parent_path(), ec);
+    if (ec) Refuse(std::string(kCannotWrite) + " " + file.string() + ": cannot create the folder", file.parent_path(), ec);
   }
-  if (fs::is_directory(file, ec)) Refuse("Cannot write the class registry", file, std::make_error_code(std::errc::is_a_directory));
+  if (fs::is_directory(file, ec)) Refuse(kCannotWrite, file, std::make_error_code(std::errc::is_a_directory));
   fs::path temporary = file;
   temporary += ".tmp";
-  {
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(temporary.c_str(), "w"));
-    if (!out) Refuse("Cannot write the class registry", temporary, LastSystemError());
-    std::string text = "# In-process classes: name=library\n";
-    for (const Entry& e : entries_) text += e.name + '=' + e.library + '\n';
-    if (std::fwrite(text.data(), 1, text.size(), out.get()) != text.size() || std::fflush(out.get()) != 0) {
-      const std::error_code why = LastSystemError();
-      out.reset();
-      fs::remove(temporary, ec);
-      Refuse("Cannot write the class registry", temporary, why);
-    }
-    if (std::fclose(out.release()) != 0) {
-      const std::error_code why = LastSystemError();
-      fs::remove(temporary, ec);
-      Refuse("Cannot write the class registry", temporary, why);
-    }
-  }
-  fs::rename(temporary, file, ec);
-  if (ec) {
+  // A failure names `where` and leaves no temporary file behind.
+  const auto abandon = [&](const fs::path& where, const std::error_code& why) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    Refuse("Cannot write the class registry", file, ec);
+    Refuse(kCannotWrite, where, why);
+  };
+  std::string text = "# In-process classes: name=library\n";
+  for (const Entry& e : entries_) text += e.name + '=' + e.library + '\n';
+  errno = 0;
+  std::unique_ptr<std::FILE, FileCloser> out(std::fopen(temporary.c_str(), "w"));
+  if (!out) Refuse(kCannotWrite, temporary, LastSystemError());
+  bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size() && std::fflush(out.get()) == 0;
+  std::error_code why = LastSystemError();
+  if (std::fclose(out.release()) != 0 && written) {
+    written = false;
+    why = LastSystemError();
   }
+  if (!written) abandon(temporary, why);
+  fs::rename(temporary, file, ec);
+  if (ec) abandon(file, ec);
 }
 
 std::optional<std::string> Registry::Find(std::string_view name) const {
