@@ -48,7 +48,7 @@ fs::path Module(std::string_view name) { return automation::ProgramFile(name, QV
 std::string DefaultConnection() {
   std::string cs = "Driver=" HRAPP_SQLITE_DRIVER ";Database=" + DemoDatabase().string();
   std::error_code ec;
-  if (const fs::path ext = Module(HRAPP_SQLITE_EXT_NAME); fs::exists(ext, ec)) cs += ";LoadExt=" + ext.string();
+  if (const fs::path ext = Module(HRAPP_SQLITE_EXT_NAME); fs::is_regular_file(ext, ec)) cs += ";LoadExt=" + ext.string();
   return cs;
 }
 
