@@ -1,7 +1,10 @@
-# The project's commands. See README.md.
+# The project's commands. See README.md. Each build folder is configured
+# with a preset of CMakePresets.json (dev, sanitize, package, fuzz), so that
+# an IDE and CI configure the same way.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_PACKAGE ?= build-package
+BUILD_FUZZ ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -13,7 +16,7 @@ deps:
 	scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DQV_WERROR=ON $(CMAKE_FLAGS)
+	cmake --preset dev -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Installs what is missing, builds, starts the test databases, runs every test, stops them.
@@ -22,21 +25,23 @@ test: build
 
 # The same under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B $(BUILD_ASAN) -G Ninja -DQV_WERROR=ON -DQV_SANITIZE=ON -DQV_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+	cmake --preset sanitize -B $(BUILD_ASAN) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	scripts/run-tests $(BUILD_ASAN)
 
 # Bounded fuzz runs of the parsers and text functions.
 fuzz: deps
-	scripts/run-fuzz
+	BUILD_FUZZ=$(BUILD_FUZZ) scripts/run-fuzz
 
 # A packager's build: without the tests (no GoogleTest or Benchmark needed),
-# Release, warnings as errors, installed into $(BUILD_PACKAGE)/prefix.
+# Release, warnings as errors, installed into $(BUILD_PACKAGE)/prefix and
+# checked as a packager's tools would check it (tests/install/check-prefix).
 package: deps
-	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_WERROR=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --preset package -B $(BUILD_PACKAGE) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
 	rm -rf $(BUILD_PACKAGE)/prefix
 	cmake --install $(BUILD_PACKAGE) --prefix $(BUILD_PACKAGE)/prefix
+	tests/install/check-prefix $(BUILD_PACKAGE)/prefix $(BUILD_PACKAGE) --source .
 
 ci: fuzz package test-sanitize test
 
@@ -48,4 +53,4 @@ bench: build
 	scripts/run-bench $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_PACKAGE)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_PACKAGE) $(BUILD_FUZZ)

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -30,9 +31,14 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Answered before any window (or display) is needed; other arguments are Qt's.
+  // Answered before any window (or display) is needed; other arguments are Qt's,
+  // and what Qt does not take is a usage error.
   if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "sendrik", QV_VERSION, kUsage)) return *status;
   QApplication app(argc, argv);
+  if (argc > 1) {
+    std::fprintf(stderr, "sendrik: unknown argument %s\n%s", argv[1], kUsage);
+    return 2;
+  }
   win::SetProgramTitle("Sendrik");
   std::string error;
   const auto path = ModulePath();

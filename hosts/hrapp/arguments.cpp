@@ -43,12 +43,19 @@ std::optional<double> Decimal(std::string_view t) {
   return v;
 }
 
+constexpr std::string_view kDateForm = "yyyy-mm-dd [hh:mm[:ss]]";
+
+// A text in the date form; one in that form that names no real day or time is refused.
 std::optional<automation::Date> DateText(std::string_view t) {
   static const std::regex date(R"((\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?)");
   std::match_results<std::string_view::const_iterator> m;
   if (!std::regex_match(t.begin(), t.end(), m, date)) return std::nullopt;
   auto part = [&](int i) { return m[i].matched ? std::stoi(m[i].str()) : 0; };
-  return automation::MakeDate({part(1), part(2), part(3), part(4), part(5), part(6)});
+  try {
+    return automation::MakeDate({part(1), part(2), part(3), part(4), part(5), part(6)});
+  } catch (const automation::Error&) {
+    Fail("not a date " + std::string(kDateForm) + " (no such day or time)", t);
+  }
 }
 
 template <class T>
@@ -138,7 +145,7 @@ Variant ParseArgument(std::string_view text, com::Type type) {
     }
     case Type::Date: {
       const auto d = DateText(text);
-      if (!d) Fail("not a date yyyy-mm-dd", text);
+      if (!d) Fail("not a date " + std::string(kDateForm), text);
       return Variant(*d);
     }
     case Type::Boolean:

@@ -127,18 +127,20 @@ class QV_EXPORT Connection : public automation::Object {
   std::unique_ptr<Impl> impl_;
 };
 
-// Statement trace: every statement text sent by any Connection, in order.
-// Tests install a hook for their lifetime.
-using TraceHook = std::function<void(std::string_view statement)>;
+// Statement trace: every statement text sent by any Connection, in order,
+// and, to the second hook, the driver's message of every failure as it is
+// raised. Tests and hosts install the hooks for their lifetime.
+using TraceHook = std::function<void(std::string_view text)>;
 class QV_EXPORT ScopedTrace {
  public:
-  explicit ScopedTrace(TraceHook hook);
+  explicit ScopedTrace(TraceHook statements, TraceHook failures = {});
   ~ScopedTrace();
   ScopedTrace(const ScopedTrace&) = delete;
   ScopedTrace& operator=(const ScopedTrace&) = delete;
 
  private:
-  TraceHook previous_;
+  TraceHook previous_statements_;
+  TraceHook previous_failures_;
 };
 
 // A data source of the driver manager.

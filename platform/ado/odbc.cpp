@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/ado/state.h"
 #include "platform/automation/error.h"
 
 namespace ado::odbc {
@@ -87,11 +88,13 @@ void RaiseDiagnostics(const Handle& handle, bool wide, std::string_view source) 
     text += '[' + state + "] " + message;
   }
   if (text.empty()) text = "[HY000] the driver reported a failure without a diagnostic";
+  TraceFailure(text);
   automation::raise(automation::err::kDatabase, text, source);
 }
 
 void RaiseState(std::string_view sqlstate, std::string_view message, std::string_view source) {
   std::string text = "[" + std::string(sqlstate) + "] " + std::string(message);
+  TraceFailure(text);
   automation::raise(automation::err::kDatabase, text, source);
 }
 

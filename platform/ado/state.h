@@ -85,7 +85,8 @@ struct Recordset::Impl {
   std::vector<char> narrow_buffer_;
 };
 
-// Statement trace (trace.cpp).
+// Statement trace (trace.cpp): a statement sent, a failure's message.
 void TraceStatement(std::string_view statement);
+void TraceFailure(std::string_view message);
 
 }  // namespace ado

@@ -6,7 +6,12 @@
 namespace ado {
 namespace {
 
-TraceHook& CurrentHook() {
+TraceHook& StatementHook() {
+  static TraceHook hook;
+  return hook;
+}
+
+TraceHook& FailureHook() {
   static TraceHook hook;
   return hook;
 }
@@ -14,11 +19,20 @@ TraceHook& CurrentHook() {
 }  // namespace
 
 void TraceStatement(std::string_view statement) {
-  if (const TraceHook& hook = CurrentHook()) hook(statement);
+  if (const TraceHook& hook = StatementHook()) hook(statement);
 }
 
-ScopedTrace::ScopedTrace(TraceHook hook) : previous_(std::exchange(CurrentHook(), std::move(hook))) {}
+void TraceFailure(std::string_view message) {
+  if (const TraceHook& hook = FailureHook()) hook(message);
+}
 
-ScopedTrace::~ScopedTrace() { CurrentHook() = std::move(previous_); }
+ScopedTrace::ScopedTrace(TraceHook statements, TraceHook failures)
+    : previous_statements_(std::exchange(StatementHook(), std::move(statements))),
+      previous_failures_(std::exchange(FailureHook(), std::move(failures))) {}
+
+ScopedTrace::~ScopedTrace() {
+  StatementHook() = std::move(previous_statements_);
+  FailureHook() = std::move(previous_failures_);
+}
 
 }  // namespace ado

@@ -46,15 +46,22 @@ struct Holder {
 
 }  // namespace
 
+std::string NotRegistered(std::string_view library) {
+  const std::string lib(library);
+  return "registered neither in " + RegistryPath().string() + " nor in " + SystemRegistryPath().string() +
+         "; register its component with: regsvr " + lib + " (or, for every user, regsvr --system " + lib + ")";
+}
+
 std::shared_ptr<IDispatch> CreateObject(std::string_view class_name) {
   const std::string name(class_name);
-  const auto path = Registry::Load(RegistryPath()).Find(name);
-  if (!path) automation::raise(err::kCannotCreate, "Class not registered: " + name);
-  auto library = std::make_shared<Library>(*path);
-  auto get_class_object = library->Symbol<GetClassObjectFn>("DllGetClassObject", *path);
+  const auto registration = FindRegistration(name);
+  if (!registration) automation::raise(err::kCannotCreate, "Class " + name + " is " + NotRegistered());
+  const std::string path = registration->library.string();
+  auto library = std::make_shared<Library>(path);
+  auto get_class_object = library->Symbol<GetClassObjectFn>("DllGetClassObject", path);
   ClassFactory* factory = nullptr;
   if (get_class_object(name.c_str(), &factory) != S_OK || !factory)
-    automation::raise(err::kCannotCreate, *path + " does not create " + name);
+    automation::raise(err::kCannotCreate, path + " does not create " + name);
   auto holder = std::make_shared<Holder>();
   holder->library = std::move(library);
   if (factory->CreateInstance(&holder->object) != S_OK || !holder->object)
@@ -68,8 +75,12 @@ void RegisterServer(std::string_view library_path, bool unregister) {
   Library library(path);
   const char* entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
   auto fn = library.Symbol<RegisterServerFn>(entry, path);
-  if (const HRESULT hr = fn(); hr != S_OK)
-    automation::raise(err::kCannotCreate, std::string(entry) + " of " + path + " failed (" + std::to_string(hr) + ")");
+  TakeErrorInfo();
+  if (const HRESULT hr = fn(); hr != S_OK) {
+    std::string text = std::string(entry) + " of " + path + " failed (" + std::to_string(hr) + ")";
+    if (const std::string why = TakeErrorInfo(); !why.empty()) text += ": " + why;
+    automation::raise(err::kCannotCreate, text);
+  }
 }
 
 }  // namespace com

@@ -1,8 +1,9 @@
-// regsvr [-u] LIBRARY: registers (or with -u unregisters) a component's classes.
+// regsvr [-u] [--system] LIBRARY: registers (or with -u unregisters) a component's classes.
 // regsvr --help | --version
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <optional>
+#include <string_view>
 
 #include "platform/automation/error.h"
 #include "platform/automation/program.h"
@@ -12,29 +13,44 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: regsvr [-u] LIBRARY\n"
+    "usage: regsvr [-u] [--system] LIBRARY\n"
     "       regsvr --help | --version\n"
-    "  Registers the classes of a component library in the class registry ($QV_COM_REGISTRY,\n"
-    "  else $XDG_CONFIG_HOME/qvcom/registry, by default ~/.config/qvcom/registry); -u unregisters them.\n";
+    "  Registers the classes of a component library (Quorvel: PREFIX/lib/quorvel/libquorvel.so) in the\n"
+    "  user's class registry ($QV_COM_REGISTRY, else $XDG_CONFIG_HOME/qvcom/registry, by default\n"
+    "  ~/.config/qvcom/registry); --system: in the system's (PREFIX/etc/qvcom/registry, read for every\n"
+    "  user after the user's own); -u unregisters them.\n";
+
+int Usage() {
+  std::fputs(kUsage, stderr);
+  return 2;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "regsvr", QV_VERSION, kUsage)) return *status;
   bool unregister = false;
+  bool system = false;
   int i = 1;
-  if (i < argc && std::strcmp(argv[i], "-u") == 0) {
-    unregister = true;
-    ++i;
+  for (; i < argc && argv[i][0] == '-'; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "-u") unregister = true;
+    else if (option == "--system") system = true;
+    else if (option == "--") {
+      ++i;
+      break;
+    } else {
+      std::fprintf(stderr, "regsvr: unknown option %s\n", argv[i]);
+      return Usage();
+    }
   }
-  if (i + 1 != argc || argv[i][0] == '-') {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
+  if (i + 1 != argc) return Usage();
   try {
+    std::optional<com::ScopedSystemRegistration> scope;
+    if (system) scope.emplace();
     com::RegisterServer(argv[i], unregister);
     std::printf("%s %s in %s\n", unregister ? "Unregistered" : "Registered", argv[i],
-                com::RegistryPath().string().c_str());
+                com::RegistrationPath().string().c_str());
     return 0;
   } catch (const automation::Error& e) {
     std::fprintf(stderr, "regsvr: %s\n", e.description().c_str());

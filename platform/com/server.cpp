@@ -3,10 +3,38 @@
 #include <dlfcn.h>
 
 #include <filesystem>
+#include <utility>
 
+#include "platform/automation/error.h"
 #include "platform/com/registry.h"
 
 namespace com {
+
+namespace {
+
+thread_local std::string error_info;
+
+// Runs a registration step: any failure becomes SELFREG_E_CLASS and its reason the error info.
+template <class Step>
+HRESULT Registering(Step step) noexcept {
+  try {
+    step();
+    return S_OK;
+  } catch (const automation::Error& e) {
+    SetErrorInfo(e.description());
+  } catch (const std::exception& e) {
+    SetErrorInfo(e.what());
+  } catch (...) {
+    SetErrorInfo("unknown failure");
+  }
+  return SELFREG_E_CLASS;
+}
+
+}  // namespace
+
+void SetErrorInfo(std::string description) { error_info = std::move(description); }
+
+std::string TakeErrorInfo() { return std::exchange(error_info, {}); }
 
 HRESULT ClassFactory::CreateInstance(std::shared_ptr<IDispatch>* object) const {
   if (!object) return E_POINTER;
@@ -51,31 +79,26 @@ std::string LibraryPathOf(const void* address) {
 }
 
 HRESULT Server::Register(const void* address) const {
-  try {
+  return Registering([&] {
     const std::string library = LibraryPathOf(address);
-    if (library.empty()) return SELFREG_E_CLASS;
-    const auto file = RegistryPath();
+    if (library.empty()) automation::raise(automation::err::kInvalidArgument, "the component's own file cannot be told");
+    const auto file = RegistrationPath();
     Registry registry = Registry::Load(file);
+    const std::string registered = RegisteredPath(library, file);
     for (const ClassEntry& entry : classes_) {
-      if (entry.creatable) registry.Set(entry.name, library);
+      if (entry.creatable) registry.Set(entry.name, registered);
     }
     registry.Save(file);
-    return S_OK;
-  } catch (...) {
-    return SELFREG_E_CLASS;
-  }
+  });
 }
 
 HRESULT Server::Unregister() const {
-  try {
-    const auto file = RegistryPath();
+  return Registering([&] {
+    const auto file = RegistrationPath();
     Registry registry = Registry::Load(file);
     for (const ClassEntry& entry : classes_) registry.Remove(entry.name);
     registry.Save(file);
-    return S_OK;
-  } catch (...) {
-    return SELFREG_E_CLASS;
-  }
+  });
 }
 
 }  // namespace com

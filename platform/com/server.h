@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/com/dispatch.h"
@@ -55,7 +56,8 @@ class QV_EXPORT Server {
   HRESULT GetClassObject(const char* class_name, ClassFactory** factory);
   static HRESULT CanUnloadNow() noexcept;
   // Writes or removes the creatable classes with this library's path (the
-  // library that contains `address`) in the registry file.
+  // library that contains `address`) in the registry that registrations go
+  // to (RegistrationPath). A failure's reason is left in SetErrorInfo.
   HRESULT Register(const void* address) const;
   HRESULT Unregister() const;
 
@@ -66,6 +68,11 @@ class QV_EXPORT Server {
 
 // Path of the loaded library that contains `address`.
 QV_EXPORT std::string LibraryPathOf(const void* address);
+
+// The reason of a failed entry point on this thread, which its HRESULT alone
+// cannot carry: set by the component, taken (and cleared) by the caller.
+QV_EXPORT void SetErrorInfo(std::string description);
+QV_EXPORT std::string TakeErrorInfo();
 
 }  // namespace com
 

@@ -1,9 +1,9 @@
 #include "platform/win/msgbox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <dlfcn.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <utility>
@@ -37,28 +37,24 @@ int headless_box(const MessageBoxRequest& r) {
   return default_answer(r.style);
 }
 
-int qt_box(const MessageBoxRequest& r) {
-  QMessageBox box;
-  box.setWindowTitle(QString::fromStdString(r.caption));
-  box.setText(QString::fromStdString(r.text));
-  switch (r.style & MB_ICONMASK) {
-    case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
-    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
-    case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
-    case MB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
-    default: break;
-  }
-  switch (r.style & MB_TYPEMASK) {
-    case MB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
-  }
-  switch (box.exec()) {
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
-    default: return IDOK;
-  }
+MessageBoxImpl gui_box() {
+  std::lock_guard lock(state().mutex);
+  return state().gui;
+}
+
+// A process that has Qt Widgets but not the user-interface layer: the layer,
+// beside this library, is loaded for good and installs its box. A process
+// without Qt loads nothing.
+MessageBoxImpl load_gui_box() {
+  void* qt = dlopen(QV_MSGBOX_QT_WIDGETS, RTLD_LAZY | RTLD_NOLOAD);
+  if (qt == nullptr) return {};
+  dlclose(qt);
+  Dl_info self{};
+  if (dladdr(&state(), &self) == 0 || self.dli_fname == nullptr) return {};
+  const auto layer = std::filesystem::path(self.dli_fname).parent_path() / QV_MSGBOX_GUI_LIBRARY;
+  // Its initialisation calls SetGuiMessageBox: no lock is held here.
+  if (dlopen(layer.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE) == nullptr) return {};
+  return gui_box();
 }
 
 std::string program_file_name() {
@@ -66,6 +62,21 @@ std::string program_file_name() {
   std::string name;
   std::getline(in, name);
   return name;
+}
+
+int Show(MessageBoxRequest request) {
+  MessageBoxHook hook;
+  {
+    std::lock_guard lock(state().mutex);
+    hook = state().hook;
+  }
+  if (hook) return hook(request);
+  MessageBoxImpl gui = gui_box();
+  if (!gui) gui = load_gui_box();
+  if (gui) {
+    if (const std::optional<int> answer = gui(request)) return *answer;
+  }
+  return headless_box(request);
 }
 
 }  // namespace
@@ -83,10 +94,6 @@ std::string ProgramTitle() {
   return program_file_name();
 }
 
-namespace {
-int Show(MessageBoxRequest request);
-}  // namespace
-
 int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsigned style) {
   MessageBoxRequest request{owner, std::string(text), std::string(caption), style};
   if (request.caption.empty()) request.caption = ProgramTitle();
@@ -96,21 +103,6 @@ int MessageBox(HWND owner, std::string_view text, std::string_view caption, unsi
 int MessageBoxExactCaption(HWND owner, std::string_view text, std::string_view caption, unsigned style) {
   return Show(MessageBoxRequest{owner, std::string(text), std::string(caption), style});
 }
-
-namespace {
-int Show(MessageBoxRequest request) {
-  MessageBoxHook hook;
-  MessageBoxImpl gui;
-  {
-    std::lock_guard lock(state().mutex);
-    hook = state().hook;
-    gui = state().gui;
-  }
-  if (hook) return hook(request);
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return headless_box(request);
-  return gui ? gui(request) : qt_box(request);
-}
-}  // namespace
 
 ScopedMessageBoxHook::ScopedMessageBoxHook(MessageBoxHook hook) {
   std::lock_guard lock(state().mutex);

@@ -2,10 +2,13 @@
 // The message box. With a Qt application object it is a real modal box;
 // without one it writes caption and text to standard error and answers OK
 // (No for a Yes/No box). Tests intercept every box with ScopedMessageBoxHook.
+// The library itself links no Qt: the Qt box is the user-interface layer's
+// (libqv_win), reached only when the process already has Qt.
 
 #include "platform/export.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,9 +64,12 @@ class QV_EXPORT ScopedMessageBoxHook {
   MessageBoxHook previous_;
 };
 
-// The Qt implementation is installed by the user-interface layer; the box uses
-// it only while a Qt application object exists.
-using MessageBoxImpl = std::function<int(const MessageBoxRequest&)>;
+// The Qt implementation, installed by the user-interface layer when it is
+// loaded; a process that has Qt Widgets but not the layer gets the layer
+// loaded at its first box. The implementation answers nullopt when it cannot
+// show a window (no Qt application object, or not on its thread): the box
+// then goes to standard error.
+using MessageBoxImpl = std::function<std::optional<int>(const MessageBoxRequest&)>;
 QV_EXPORT void SetGuiMessageBox(MessageBoxImpl impl);
 
 }  // namespace win

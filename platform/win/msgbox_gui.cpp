@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QThread>
 
 namespace win::detail {
 namespace {
@@ -25,7 +26,10 @@ class NoEscape final : public QObject {
   }
 };
 
-int QtMessageBox(const MessageBoxRequest& r) {
+// No window without an application object, nor from another thread than its own.
+std::optional<int> QtMessageBox(const MessageBoxRequest& r) {
+  const auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+  if (app == nullptr || QThread::currentThread() != app->thread()) return std::nullopt;
   QWidget* parent = nullptr;
   if (WindowHandle* owner = Live(r.owner)) parent = owner->widget->window();
   QMessageBox box(parent);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "platform/automation/error.h"
@@ -24,14 +26,26 @@ class ComponentTest : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("qvcom-" + std::to_string(::getpid()));
     fs::create_directories(dir_);
     registry_ = dir_ / "sub" / "registry";
+    system_registry_ = dir_ / "etc" / "qvcom" / "registry";
     ::setenv("QV_COM_REGISTRY", registry_.c_str(), 1);
+    ::setenv("QV_COM_SYSTEM_REGISTRY", system_registry_.c_str(), 1);
   }
   void TearDown() override {
     ::unsetenv("QV_COM_REGISTRY");
+    ::unsetenv("QV_COM_SYSTEM_REGISTRY");
     fs::remove_all(dir_);
+  }
+  static void Write(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text;
+  }
+  static std::string Read(const fs::path& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
   fs::path dir_;
   fs::path registry_;
+  fs::path system_registry_;
 };
 
 TEST_F(ComponentTest, RegistryPathFollowsTheEnvironment) {
@@ -114,6 +128,83 @@ TEST_F(ComponentTest, UnknownClassCannotBeCreated) {
     } catch (const automation::Error& e) {
       EXPECT_EQ(e.number(), com::err::kCannotCreate) << c.registry_line;
     }
+  }
+}
+
+// The user's registry first, then the system's, whose paths are relative to its folder.
+TEST_F(ComponentTest, TheSystemRegistryServesWhatTheUsersLacks) {
+  const fs::path relative = fs::canonical(SAMPLE_COMPONENT).lexically_relative(dir_ / "etc" / "qvcom");
+  Write(system_registry_, "Amostra.classAmostra=" + relative.string() + "\n");
+  std::shared_ptr<com::IDispatch> object = com::CreateObject("Amostra.classAmostra");
+  ASSERT_TRUE(object);
+  EXPECT_EQ(object->ClassName(), "Amostra.classAmostra");
+  object.reset();
+
+  Write(registry_, "Amostra.classAmostra=" + (dir_ / "nowhere.so").string() + "\n");
+  try {
+    com::CreateObject("Amostra.classAmostra");
+    ADD_FAILURE() << "the user's entry comes first";
+  } catch (const automation::Error& e) {
+    EXPECT_NE(e.description().find((dir_ / "nowhere.so").string()), std::string::npos) << e.description();
+  }
+}
+
+TEST_F(ComponentTest, SystemRegistrationWritesPathsRelativeToTheRegistry) {
+  {
+    com::ScopedSystemRegistration system;
+    EXPECT_EQ(com::RegistrationPath(), system_registry_);
+    com::RegisterServer(SAMPLE_COMPONENT);
+  }
+  EXPECT_EQ(com::RegistrationPath(), registry_);
+  const fs::path relative = fs::canonical(SAMPLE_COMPONENT).lexically_relative(fs::canonical(system_registry_.parent_path()));
+  EXPECT_EQ(com::Registry::Load(system_registry_).Find("Amostra.classAmostra"), relative.string());
+  EXPECT_FALSE(fs::exists(registry_)) << "the user's registry is left alone";
+  EXPECT_EQ(com::FindRegistration("Amostra.classAmostra")->library, fs::canonical(SAMPLE_COMPONENT));
+}
+
+TEST_F(ComponentTest, AnUnregisteredClassNamesBothRegistriesAndRegsvr) {
+  try {
+    com::CreateObject("Amostra.classAmostra");
+    ADD_FAILURE();
+  } catch (const automation::Error& e) {
+    for (const std::string& part : {registry_.string(), system_registry_.string(), std::string("regsvr ")})
+      EXPECT_NE(e.description().find(part), std::string::npos) << part << " in " << e.description();
+  }
+}
+
+// A registry that cannot be written: the failure names the file and the system's reason.
+TEST_F(ComponentTest, ARegistrationFailureSaysWhy) {
+  struct Case {
+    fs::path registry;
+    std::string named;
+    std::string reason;
+  };
+  fs::create_directories(dir_ / "a-folder");
+  Write(dir_ / "a-file", "");
+  const Case cases[] = {
+      {dir_ / "a-folder", (dir_ / "a-folder").string(), "Is a directory"},
+      {dir_ / "a-file" / "registry", (dir_ / "a-file").string(), "Not a directory"},
+  };
+  for (const Case& c : cases) {
+    ::setenv("QV_COM_REGISTRY", c.registry.c_str(), 1);
+    try {
+      com::RegisterServer(SAMPLE_COMPONENT);
+      ADD_FAILURE() << c.registry;
+    } catch (const automation::Error& e) {
+      EXPECT_NE(e.description().find(c.named), std::string::npos) << e.description();
+      EXPECT_NE(e.description().find(c.reason), std::string::npos) << e.description();
+    }
+  }
+}
+
+TEST_F(ComponentTest, AFolderIsNoRegistry) {
+  fs::create_directories(registry_);
+  try {
+    com::Registry::Load(registry_);
+    ADD_FAILURE();
+  } catch (const automation::Error& e) {
+    EXPECT_EQ(e.number(), 75);
+    EXPECT_NE(e.description().find(registry_.string() + ": Is a directory"), std::string::npos) << e.description();
   }
 }
 

@@ -7,11 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -27,6 +22,7 @@
 #include "platform/win/testing.h"
 #include "tests/kestrin/kestrin_fixture.h"
 #include "tests/support/x_screen.h"
+#include "tests/support/yes_no_box.h"
 
 namespace {
 
@@ -295,26 +291,9 @@ TEST_F(OnXServer, TheAccessKeysOfLabelsAreUnderlined) {
 
 // A Yes/No box has no Cancel: Escape and the close box leave it open; Yes answers.
 TEST_F(OnXServer, AYesNoBoxIsNotAnsweredByEscapeOrItsCloseBox) {
-  std::vector<bool> open_after;
-  QTimer timer;
-  timer.setInterval(20);
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    timer.stop();
-    QWidget* focus = box->focusWidget() ? box->focusWidget() : box.data();
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(focus, &escape);
-    QApplication::processEvents();
-    open_after.push_back(box && box->isVisible());
-    if (box) box->close();
-    QApplication::processEvents();
-    open_after.push_back(box && box->isVisible());
-    if (box) box->button(QMessageBox::Yes)->click();
-  });
-  timer.start();
+  qvtest::YesNoBoxUser user;
   EXPECT_EQ(MSG_Box(3, 3022), win::IDYES);
-  EXPECT_EQ(open_after, (std::vector<bool>{true, true}));
+  EXPECT_EQ(user.open_after(), (std::vector<bool>{true, true}));
 }
 
 }  // namespace

@@ -216,11 +216,12 @@ class Session {
     return name;
   }
 
-  // The schema's files in name order, in one psql session that stops at the first error.
+  // The schema's files and the tests' own tables in name order, in one psql session that stops at the first error.
   void ApplySchema(const std::string& database) {
     std::vector<fs::path> files;
-    for (const char* folder : {"tables", "postgres"}) {
-      for (const auto& entry : fs::directory_iterator(fs::path(QV_SCHEMA_DIR) / folder)) {
+    const fs::path schema(QV_SCHEMA_DIR);
+    for (const fs::path& folder : {schema / "tables", schema / "postgres", fs::path(QV_TEST_TABLES_DIR)}) {
+      for (const auto& entry : fs::directory_iterator(folder)) {
         if (entry.path().extension() == ".sql") files.push_back(entry.path());
       }
     }

@@ -68,25 +68,46 @@ TEST(AmountHost, PrintsTheWordsInUtf8OneLinePerValue) {
   EXPECT_EQ(run.err, "");
 }
 
+// A value without words keeps its line (empty), and standard error names it
+// with the library's message.
 TEST(AmountHost, ValuesWithoutWordsFail) {
   struct Case {
     const char* value;
-    const char* message;  // on standard error, from the library's box
+    const char* message;  // after "amount: VALUE: " on standard error
   } const cases[] = {
       {"abc", "Nenhum valor foi informado"},
       {"1.5", "Pontuação incorreta"},
-      {"0", ""},
+      {"0", "an amount of zero has no words"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value);
-    const Outcome run = Amount({"1", c.value});
+    const Outcome run = Amount({"1", c.value, "2"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, " um real\n");
-    if (*c.message) {
-      EXPECT_NE(run.err.find("Função Extenso"), std::string::npos) << run.err;
-      EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-    } else {
-      EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, " um real\n\n dois reais\n");
+    EXPECT_EQ(run.err, "amount: " + std::string(c.value) + ": " + c.message + "\n");
+  }
+}
+
+// An argument that begins with a dash and a letter, or two dashes, is an
+// option; after "--" everything is a value, and "-1" is one anyway.
+TEST(AmountHost, OptionsAreNotAmounts) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* err;  // found on standard error
+  } const cases[] = {
+      {{"--bogus"}, 2, "amount: unknown option --bogus"},
+      {{"1", "-x"}, 2, "amount: unknown option -x"},
+      {{"--", "-x"}, 1, "amount: -x: "},
+      {{"-1"}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    const Outcome run = Amount(c.args);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find("usage: amount"), std::string::npos) << run.err;
     }
   }
 }
