@@ -9,21 +9,6 @@ namespace quorvel {
 
 using automation::Variant;
 
-namespace {
-
-// A text field that may be Null: "" in its place.
-void CopyOrEmpty(const ado::Recordset& rs, std::string_view field, std::string& out) {
-  Variant value;
-  Copy(rs, field, value);
-  if (value.is_null()) {
-    out.clear();
-  } else {
-    Copy(rs, field, out);
-  }
-}
-
-}  // namespace
-
 void classSindicato::BusNomeSind(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodSindicato,
                                  std::string& pnNomeSind) {
   Trapped(DescErr, [&] {

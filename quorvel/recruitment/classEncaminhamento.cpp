@@ -23,20 +23,6 @@ constexpr std::string_view kPersonJoins =
 
 std::string Key(std::int32_t key) { return std::to_string(key); }
 
-// A field that may be Null: the text, or the empty text.
-void CopyOrEmpty(const ado::Recordset& rs, std::string_view field, std::string& out) {
-  Variant v;
-  Copy(rs, field, v);
-  out = v.is_null() ? std::string() : automation::CStr(v);
-}
-
-// A field that may be Null: the number, or 0.
-void CopyOrZero(const ado::Recordset& rs, std::string_view field, std::int32_t& out) {
-  Variant v;
-  Copy(rs, field, v);
-  out = v.is_null() ? 0 : automation::CLng(v);
-}
-
 // One mark of one referral; the empty text when there is no such referral.
 std::string Mark(ado::Connection& ConnRH, std::string& DescErr, std::string_view column, std::int32_t key) {
   std::string mark;
@@ -134,9 +120,9 @@ void classEncaminhamento::BusEncaminhamento(ado::Connection& ConnRH, std::string
     Copy(*rs, "CodVaga", pkCodVaga);
     Copy(*rs, "CodFilial", pkCodFilial);
     CopyOrEmpty(*rs, "Nome", pnNomeFil);
-    CopyOrZero(*rs, "CodCargo", pkCodCargo);
+    CopyOrEmpty(*rs, "CodCargo", pkCodCargo);
     CopyOrEmpty(*rs, "NomeCargo", pnNomeCargo);
-    CopyOrZero(*rs, "CodIndividual", pkCodIndividual);
+    CopyOrEmpty(*rs, "CodIndividual", pkCodIndividual);
     CopyOrEmpty(*rs, "Candidato", pnNome);
     Copy(*rs, "DataEncaminhamento", pnDataEncaminhamento);
     Copy(*rs, "Emitido", pnEmitido);

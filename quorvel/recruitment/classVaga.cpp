@@ -163,9 +163,7 @@ void classVaga::BusVaga(ado::Connection& ConnRH, std::string& DescErr, std::int3
     Copy(*rs, "Status", pnStatus);
     Copy(*rs, "DataEncerramento", pnDataEncerramento);
     Copy(*rs, "CodMotivoEncerramento", pkCodMotivoEncerramento);
-    Variant reason;
-    Copy(*rs, "DescrMotivoEncerramento", reason);
-    pnDescrMotivoEncerramento = reason.is_null() ? std::string() : automation::CStr(reason);
+    CopyOrEmpty(*rs, "DescrMotivoEncerramento", pnDescrMotivoEncerramento);
     rs->Close();
   });
 }
