@@ -1,5 +1,8 @@
 #include "quorvel/administration/classSindicato.h"
 
+#include <vector>
+
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,12 +12,41 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The column list closes with " )" and the update's last value meets WHERE.
+constexpr sql::Ends kEnds{.names = " )", .set = ""};
+
+// The columns of RhsSindicato in table order, under `key`.
+std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnNomeSind,
+                                      const std::string& pnLogradouroSind, const std::string& pnEnderecoSind,
+                                      const std::string& pnNrEnderecoSind, const std::string& pnComplEnderecoSind,
+                                      const std::string& pnBairroSind, std::int32_t pkCodCidade,
+                                      const std::string& pnUFSind, const std::string& pnCEPSind,
+                                      std::uint8_t pnDataBaseSind, const std::string& pnTelefone) {
+  using sql::kBlank;
+  return {{"CodSindicato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"NomeSind", sql::Quote(pnNomeSind)},
+          {"LogradouroSind", sql::Quote(pnLogradouroSind)},
+          {"EnderecoSind", sql::Quote(pnEnderecoSind)},
+          {"NrEnderecoSind", sql::Quote(pnNrEnderecoSind)},
+          {"ComplEnderecoSind", sql::Quote(pnComplEnderecoSind)},
+          {"BairroSind", sql::Quote(pnBairroSind)},
+          {"CodCidade", sql::Number(pkCodCidade), kBlank},
+          {"UFSind", sql::Quote(pnUFSind)},
+          {"CEPSind", sql::Quote(pnCEPSind)},
+          {"DataBaseSind", sql::Number(pnDataBaseSind), kBlank},
+          {"Telefone", sql::Quote(pnTelefone)}};
+}
+
+}  // namespace
+
 void classSindicato::BusNomeSind(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodSindicato,
                                  std::string& pnNomeSind) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT NomeSind "
                                    "FROM   RhsSindicato "
-                                   "WHERE  CodSindicato = " + std::to_string(pkCodSindicato));
+                                   "WHERE  CodSindicato = " + sql::Number(pkCodSindicato));
     Copy(*rs, "NomeSind", pnNomeSind);
     rs->Close();
   });
@@ -60,7 +92,7 @@ void classSindicato::BusSindicato(ado::Connection& ConnRH, std::string& DescErr,
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsSindicato.*, RhsCidade.NomeCidade "
                                    "FROM ( RhsSindicato "
                                    "LEFT JOIN RhsCidade ON RhsCidade.CodCidade = RhsSindicato.CodCidade) "
-                                   "WHERE RhsSindicato.CodSindicato = " + std::to_string(pkCodSindicato));
+                                   "WHERE RhsSindicato.CodSindicato = " + sql::Number(pkCodSindicato));
     Copy(*rs, "CodSindicato", pkCodSindicato);
     Copy(*rs, "NomeSind", pnNomeSind);
     Copy(*rs, "LogradouroSind", pnLogradouroSind);
@@ -81,7 +113,7 @@ void classSindicato::BusSindicato(ado::Connection& ConnRH, std::string& DescErr,
 void classSindicato::ExcSindicato(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                   std::int32_t& pkCodSindicato) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsSindicato " "WHERE CodSindicato = " + std::to_string(pkCodSindicato));
+    Execute(ConnRH, "DELETE FROM RhsSindicato " "WHERE CodSindicato = " + sql::Number(pkCodSindicato));
   });
 }
 
@@ -92,19 +124,11 @@ void classSindicato::AltSindicato(ado::Connection& ConnRH, std::string& DescErr,
                                   std::string& pnBairroSind, std::int32_t& pkCodCidade, std::string& pnUFSind,
                                   std::string& pnCEPSind, std::uint8_t& pnDataBaseSind, std::string& pnTelefone) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsSindicato SET "
-                    "NomeSind = " + sql::Quote(pnNomeSind) + ", "
-                    "LogradouroSind = " + sql::Quote(pnLogradouroSind) + ", "
-                    "EnderecoSind = " + sql::Quote(pnEnderecoSind) + ", "
-                    "NrEnderecoSind = " + sql::Quote(pnNrEnderecoSind) + ", "
-                    "ComplEnderecoSind = " + sql::Quote(pnComplEnderecoSind) + ", "
-                    "BairroSind = " + sql::Quote(pnBairroSind) + ", "
-                    "CodCidade = " + std::to_string(pkCodCidade) + ", "
-                    "UFSind = " + sql::Quote(pnUFSind) + ", "
-                    "CEPSind = " + sql::Quote(pnCEPSind) + ", "
-                    "DataBaseSind = " + std::to_string(pnDataBaseSind) + ", "
-                    "Telefone = " + sql::Quote(pnTelefone) +
-                    "WHERE CodSindicato = " + std::to_string(pkCodSindicato));
+    Execute(ConnRH, sql::Update("RhsSindicato",
+                                Columns(pkCodSindicato, pnNomeSind, pnLogradouroSind, pnEnderecoSind,
+                                        pnNrEnderecoSind, pnComplEnderecoSind, pnBairroSind, pkCodCidade, pnUFSind,
+                                        pnCEPSind, pnDataBaseSind, pnTelefone),
+                                "WHERE CodSindicato = " + sql::Number(pkCodSindicato), kEnds));
   });
 }
 
@@ -116,22 +140,11 @@ void classSindicato::IncSindicato(ado::Connection& ConnRH, std::string& DescErr,
                                   std::string& pnCEPSind, std::uint8_t& pnDataBaseSind, std::string& pnTelefone) {
   InsertTrapped(ConnRH, DescErr, pkCodSindicato, {"RhsSindicato", "CodSindicato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsSindicato ("
-                    "CodSindicato, NomeSind, LogradouroSind, EnderecoSind, NrEnderecoSind, "
-                    "ComplEnderecoSind, BairroSind, CodCidade, UFSind, CEPSind, DataBaseSind, Telefone )"
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnNomeSind) + ", " +
-                    sql::Quote(pnLogradouroSind) + ", " +
-                    sql::Quote(pnEnderecoSind) + ", " +
-                    sql::Quote(pnNrEnderecoSind) + ", " +
-                    sql::Quote(pnComplEnderecoSind) + ", " +
-                    sql::Quote(pnBairroSind) + ", "
-                    " " + std::to_string(pkCodCidade) + ", " +
-                    sql::Quote(pnUFSind) + ", " +
-                    sql::Quote(pnCEPSind) + ", "
-                    " " + std::to_string(pnDataBaseSind) + ", " +
-                    sql::Quote(pnTelefone) + ") ");
+    Execute(ConnRH, sql::Insert("RhsSindicato",
+                                Columns(key, pnNomeSind, pnLogradouroSind, pnEnderecoSind, pnNrEnderecoSind,
+                                        pnComplEnderecoSind, pnBairroSind, pkCodCidade, pnUFSind, pnCEPSind,
+                                        pnDataBaseSind, pnTelefone),
+                                kEnds));
   });
 }
 

@@ -103,7 +103,7 @@ std::vector<sql::ColumnValue> Columns(
 void AltColumn(ado::Connection& ConnRH, std::string& DescErr, std::string_view assignment, std::int32_t key) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsDadosFuncionario SET " + std::string(assignment) + " " "WHERE CodFuncionario = " +
-                        std::to_string(key));
+                        sql::Number(key));
   });
 }
 
@@ -140,7 +140,7 @@ std::int32_t classDadosFuncionario::fBusCodFuncionario(ado::Connection& ConnRH, 
   std::int32_t result = 0;
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT CodIndividual, CodFuncionario " "FROM RhsDadosFuncionario "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     std::int32_t key = -1;
     if (!rs->EOF_()) Copy(*rs, "CodFuncionario", key);
     result = key;
@@ -152,12 +152,12 @@ std::int32_t classDadosFuncionario::fBusCodFuncionario(ado::Connection& ConnRH, 
 void classDadosFuncionario::AltNrDepSalFamilia(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                std::string&, std::int32_t& pkCodFuncionario,
                                                std::int32_t& plNovoValor) {
-  AltColumn(ConnRH, DescErr, "NrDepSalFamilia = " + std::to_string(plNovoValor), pkCodFuncionario);
+  AltColumn(ConnRH, DescErr, "NrDepSalFamilia = " + sql::Number(plNovoValor), pkCodFuncionario);
 }
 
 void classDadosFuncionario::AltNrDepIR(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                        std::int32_t& pkCodFuncionario, std::int32_t& plNovoValor) {
-  AltColumn(ConnRH, DescErr, "NrDepIR = " + std::to_string(plNovoValor), pkCodFuncionario);
+  AltColumn(ConnRH, DescErr, "NrDepIR = " + sql::Number(plNovoValor), pkCodFuncionario);
 }
 
 void classDadosFuncionario::AltSalarioContratual(ado::Connection& ConnRH, std::string& DescErr, std::string&,
@@ -319,7 +319,7 @@ void classDadosFuncionario::BusDadosFuncionario(ado::Connection& ConnRH, std::st
         "RhsDadosFuncionario.CodTipoVinculo) "
         "LEFT JOIN RhsMotivoDeslig ON RhsMotivoDeslig.CodMotivoDeslig = RhsDadosFuncionario.CodMotivoDeslig) "
         "LEFT JOIN RhsTipoContrato ON RhsTipoContrato.CodTipoContrato = RhsDadosFuncionario.CodTipoContrato) "
-        "WHERE CodFuncionario = " + std::to_string(pkCodFuncionario));
+        "WHERE CodFuncionario = " + sql::Number(pkCodFuncionario));
     automation::VariantArray captions({automation::Bounds{0, 63}, automation::Bounds{0, 0}});
     for (long i = 0; i < 64; ++i) captions.at(i, 0) = Variant(kRecord[i].caption);
     vlArray = Variant(std::move(captions));
@@ -331,7 +331,7 @@ void classDadosFuncionario::BusDadosFuncionario(ado::Connection& ConnRH, std::st
 void classDadosFuncionario::pIncDataBaseFerias(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                std::string&, std::int32_t& pkCodFuncionario) {
   Trapped(DescErr, [&] {
-    const std::string key = std::to_string(pkCodFuncionario);
+    const std::string key = sql::Number(pkCodFuncionario);
     RecordsetPtr rs = Open(ConnRH, "SELECT DataFerias FROM RhsDadosFuncionario " "WHERE CodFuncionario = " + key);
     if (!rs->EOF_()) {
       // A Null base date fails (94) instead of writing ''.
@@ -345,7 +345,7 @@ void classDadosFuncionario::pIncDataBaseFerias(ado::Connection& ConnRH, std::str
 void classDadosFuncionario::pAltDataBaseFerias(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                std::string&, std::int32_t& pkCodFuncionario, Variant& pnData) {
   Trapped(DescErr, [&] {
-    const std::string key = std::to_string(pkCodFuncionario);
+    const std::string key = sql::Number(pkCodFuncionario);
     RecordsetPtr rs = Open(ConnRH, "SELECT DtBaseAnterior FROM RhsFerias " "WHERE CodFuncionario = " + key);
     if (!rs->EOF_()) {
       const Variant previous = rs->Fields("DtBaseAnterior").Value();

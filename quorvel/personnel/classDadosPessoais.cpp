@@ -195,7 +195,7 @@ void classDadosPessoais::BusStatus(ado::Connection& ConnRH, std::string& DescErr
                                    std::string& pnStatus) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT Status " "FROM RhsDadosPessoais "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     if (!rs->EOF_()) Copy(*rs, "Status", pnStatus);
     rs->Close();
   });
@@ -205,7 +205,7 @@ void classDadosPessoais::AltSituacao(ado::Connection& ConnRH, std::string& DescE
                                      std::int32_t& pkCodIndividual, std::string& pnSituacao) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsDadosPessoais " "SET Situacao = " + sql::Quote(pnSituacao) +
-                    "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                    "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
   });
 }
 
@@ -248,7 +248,7 @@ void classDadosPessoais::AltStatus(ado::Connection& ConnRH, std::string& DescErr
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsDadosPessoais SET " "Status = " + sql::Quote(pnStatus) + ", "
                     "DataUltimaAtualizacao = " + sql::Date(automation::Today()) + " "
-                    "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                    "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
   });
 }
 
@@ -434,7 +434,7 @@ void classDadosPessoais::BusDadosPessoais(ado::Connection& ConnRH, std::string& 
         "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsDadosPessoais.CodGrauInstrucao) "
         "LEFT JOIN RhsConselho ON RhsConselho.CodConselho = RhsDadosPessoais.CodConselho) "
         "LEFT JOIN RhsCorPele ON RhsCorPele.CodCorPele = RhsDadosPessoais.CodCorPele) "
-        "WHERE RhsDadosPessoais.CodIndividual = " + std::to_string(pkCodIndividual));
+        "WHERE RhsDadosPessoais.CodIndividual = " + sql::Number(pkCodIndividual));
     FillRecord(*rs, vlArray, kColumns);
     rs->Close();
   });
@@ -444,7 +444,7 @@ void classDadosPessoais::BusNome(ado::Connection& ConnRH, std::string& DescErr, 
                                  std::string& pnNome) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT Nome " "FROM RhsDadosPessoais "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     if (!rs->EOF_()) Copy(*rs, "Nome", pnNome);
     rs->Close();
   });

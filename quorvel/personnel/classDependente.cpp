@@ -96,7 +96,7 @@ void classDependente::AltStatusSalFamilia(ado::Connection& ConnRH, std::string& 
 void classDependente::fCalcIdadeDep(ado::Connection& ConnRH, std::string&, std::int32_t& pkCodDep,
                                     Date& plDataBase, std::int16_t& result) {
   RecordsetPtr rs = Open(ConnRH, "SELECT DataNascDep " "FROM RhsDependente " "WHERE CodDep = " +
-                                     std::to_string(pkCodDep));
+                                     sql::Number(pkCodDep));
   Date birth;
   Copy(*rs, "DataNascDep", birth);
   result = automation::CInt(Variant(Years(birth.value, plDataBase.value)));
@@ -105,7 +105,7 @@ void classDependente::fCalcIdadeDep(ado::Connection& ConnRH, std::string&, std::
 void classDependente::ExcDependente(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                     std::int32_t& pkCodDep) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsDependente " "WHERE CodDep = " + std::to_string(pkCodDep));
+    Execute(ConnRH, "DELETE FROM RhsDependente " "WHERE CodDep = " + sql::Number(pkCodDep));
   });
 }
 
@@ -219,7 +219,7 @@ void classDependente::BusDependente(
         "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsDependente.CodGrauInstrucaoDep) "
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsDependente.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
-        "WHERE RhsDependente.CodDep = " + std::to_string(pkCodDep));
+        "WHERE RhsDependente.CodDep = " + sql::Number(pkCodDep));
     Copy(*rs, "Nome", pnNome);
     Copy(*rs, "DataNasc", pnDataNasc);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);

@@ -99,7 +99,7 @@ void classFilial::BusNomeFil(ado::Connection& ConnRH, std::string& DescErr, std:
                              std::string& pnNomeFil) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT NomeFil " "FROM RhsFilial " "WHERE CodFilial = " +
-                                       std::to_string(pkCodFilial));
+                                       sql::Number(pkCodFilial));
     Copy(*rs, "NomeFil", pnNomeFil);
     rs->Close();
   });
@@ -160,7 +160,7 @@ void classFilial::BusFilial(
                 "LEFT JOIN RhsBanco ON RhsBanco.NumBanco = RhsFilial.DomicBancario) "
                 "LEFT JOIN RhsCNAE ON RhsCNAE.CodCNAE = RhsFilial.CodCNAE) "
                 "LEFT JOIN RhsNatJuridica ON RhsNatJuridica.CodNatJuridica = RhsFilial.CodNatJuridica) "
-                "WHERE RhsFilial.CodFilial = " + std::to_string(pkCodFilial));
+                "WHERE RhsFilial.CodFilial = " + sql::Number(pkCodFilial));
     if (rs->EOF_()) {
       rs->Close();
       return;

@@ -60,7 +60,7 @@ void classExperCandidato::BusExperCandidato(
         "LEFT JOIN RhsCidade ON RhsCidade.CodCidade = RhsExperCandidato.CodCidade) "
         "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsExperCandidato.CodCargo) "
         "LEFT JOIN RhsMotivoDeslig ON RhsMotivoDeslig.CodMotivoDeslig = RhsExperCandidato.CodMotivoDeslig) "
-        "WHERE CodRegExperCandidato = " + std::to_string(pkCodRegExperCandidato));
+        "WHERE CodRegExperCandidato = " + sql::Number(pkCodRegExperCandidato));
     Copy(*rs, "CodRegExperCandidato", pkCodRegExperCandidato);
     Copy(*rs, "CodCandidato", pkCodCandidato);
     Copy(*rs, "Nome", pnNome);
@@ -84,7 +84,7 @@ void classExperCandidato::ExcExperCandidato(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegExperCandidato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsExperCandidato " "WHERE CodRegExperCandidato = " +
-                        std::to_string(pkCodRegExperCandidato));
+                        sql::Number(pkCodRegExperCandidato));
   });
 }
 
