@@ -1,5 +1,6 @@
 #include "quorvel/administration/classFerias.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/automation/convert.h"
