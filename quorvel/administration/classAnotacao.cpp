@@ -1,7 +1,5 @@
 #include "quorvel/administration/classAnotacao.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsAnotacao in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoAnotacao,
-                                      const automation::Date& pnDataAnotacao, const std::string& pnDescrAnotacao) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoAnotacao,
+                         const automation::Date& pnDataAnotacao, const std::string& pnDescrAnotacao) {
   using sql::kBlank;
   return {{"CodRegAnotacao", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

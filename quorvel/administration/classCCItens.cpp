@@ -1,7 +1,5 @@
 #include "quorvel/administration/classCCItens.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -16,11 +14,10 @@ namespace {
 
 // The columns of FlpCCItens in table order, under `key`. The insert writes a
 // missing event detail (0) as Null, right after its comma.
-std::vector<sql::ColumnValue> Columns(sql::Write write, std::int32_t key, std::int32_t pkCodContracheque,
-                                      std::int32_t pkCodEventoDet, double pnReferencia, const std::string& pnUnidade,
-                                      double pnValor, std::int32_t pnCodEventoFerias,
-                                      std::int32_t pnCodEventoAdicFerias, std::int32_t pnCodEventoAbono,
-                                      std::int32_t pnCodEventoAdicAbono) {
+sql::ColumnTable Columns(sql::Write write, std::int32_t key, std::int32_t pkCodContracheque,
+                         std::int32_t pkCodEventoDet, double pnReferencia, const std::string& pnUnidade,
+                         double pnValor, std::int32_t pnCodEventoFerias, std::int32_t pnCodEventoAdicFerias,
+                         std::int32_t pnCodEventoAbono, std::int32_t pnCodEventoAdicAbono) {
   using sql::kBlank;
   // An optional event code: Null for 0, otherwise its digits quoted (within
   // parentheses in the insert).

@@ -1,7 +1,5 @@
 #include "quorvel/administration/classContrSindical.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,9 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsContrSindical in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario,
-                                      std::int16_t pnAnoBaseContrSind, double pnValorContribuicao,
-                                      const std::string& pnNomeSindFavorecido) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int16_t pnAnoBaseContrSind,
+                         double pnValorContribuicao, const std::string& pnNomeSindFavorecido) {
   using sql::kBlank;
   return {{"CodRegContrSindical", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/administration/classFaltaFuncionario.h"
 
-#include <vector>
-
 #include "platform/automation/convert.h"
 #include "quorvel/administration/classTipoFalta.h"
 #include "quorvel/common/column_table.h"
@@ -20,9 +18,9 @@ Variant Justification(Record& r) { return JustificationWords(r.Field("Justificat
 
 
 // The columns of RhsFaltaFuncionario in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoFalta,
-                                      const Variant& pnDataInicio, const Variant& pnDataFinal,
-                                      const Variant& pnNrHoras, const std::string& pnObservacao) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoFalta,
+                         const Variant& pnDataInicio, const Variant& pnDataFinal, const Variant& pnNrHoras,
+                         const std::string& pnObservacao) {
   using sql::kBlank;
   return {{"CodRegFaltaFuncionario", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

@@ -1,7 +1,6 @@
 #include "quorvel/administration/classFerias.h"
 
 #include <utility>
-#include <vector>
 
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
@@ -54,12 +53,10 @@ constexpr sql::Ends kEnds{.values = ")", .set = ""};
 
 // The columns of RhsFerias in table order, under `key`; the vacation dates
 // and the request date (the insert's alone) as their literals.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario,
-                                      const automation::Date& pnInicioAquisicao,
-                                      const automation::Date& pnFimAquisicao, std::int16_t pnDiasAGozar,
-                                      double pnValorFerias, std::string start, std::string end,
-                                      std::int16_t pnDiasGozados, const std::string& pnStatusFerias,
-                                      const std::string& pnDecTerceiro, std::string requested) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const automation::Date& pnInicioAquisicao,
+                         const automation::Date& pnFimAquisicao, std::int16_t pnDiasAGozar, double pnValorFerias,
+                         std::string start, std::string end, std::int16_t pnDiasGozados,
+                         const std::string& pnStatusFerias, const std::string& pnDecTerceiro, std::string requested) {
   using sql::kBlank;
   return {{"CodRegFerias", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

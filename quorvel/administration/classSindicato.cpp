@@ -1,7 +1,5 @@
 #include "quorvel/administration/classSindicato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -18,12 +16,11 @@ namespace {
 constexpr sql::Ends kEnds{.names = " )", .set = ""};
 
 // The columns of RhsSindicato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnNomeSind,
-                                      const std::string& pnLogradouroSind, const std::string& pnEnderecoSind,
-                                      const std::string& pnNrEnderecoSind, const std::string& pnComplEnderecoSind,
-                                      const std::string& pnBairroSind, std::int32_t pkCodCidade,
-                                      const std::string& pnUFSind, const std::string& pnCEPSind,
-                                      std::uint8_t pnDataBaseSind, const std::string& pnTelefone) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeSind, const std::string& pnLogradouroSind,
+                         const std::string& pnEnderecoSind, const std::string& pnNrEnderecoSind,
+                         const std::string& pnComplEnderecoSind, const std::string& pnBairroSind,
+                         std::int32_t pkCodCidade, const std::string& pnUFSind, const std::string& pnCEPSind,
+                         std::uint8_t pnDataBaseSind, const std::string& pnTelefone) {
   using sql::kBlank;
   return {{"CodSindicato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"NomeSind", sql::Quote(pnNomeSind)},

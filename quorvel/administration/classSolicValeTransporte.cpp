@@ -1,7 +1,5 @@
 #include "quorvel/administration/classSolicValeTransporte.h"
 
-#include <vector>
-
 #include "platform/automation/convert.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -24,9 +22,9 @@ Variant TypeAndCarrier(Record& record) {
 }
 
 // The columns of RhsSolicValeTransporte in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario,
-                                      std::int32_t pkCodTipoValeTransporte, const std::string& pnLinhaUtilizada,
-                                      std::uint8_t pnQuantDiaria, const automation::Date& pnDataSolicitacao) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoValeTransporte,
+                         const std::string& pnLinhaUtilizada, std::uint8_t pnQuantDiaria,
+                         const automation::Date& pnDataSolicitacao) {
   using sql::kBlank;
   return {{"CodRegSolicValeTransporte", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/administration/classTipoAnotacao.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsTipoAnotacao in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrTipoAnotacao,
-                                      const std::string& pnFalta, const std::string& pnAtivado) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoAnotacao, const std::string& pnFalta,
+                         const std::string& pnAtivado) {
   using sql::kBlank;
   return {{"CodTipoAnotacao", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrTipoAnotacao", sql::Quote(pnDescrTipoAnotacao)},

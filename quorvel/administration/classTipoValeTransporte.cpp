@@ -1,7 +1,5 @@
 #include "quorvel/administration/classTipoValeTransporte.h"
 
-#include <vector>
-
 #include "platform/automation/convert.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -23,10 +21,10 @@ Variant UnitPrice(Record& record) {
 }
 
 // The columns of RhsTipoValeTransporte in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrTipoValeTransporte,
-                                      double pnValorUnitario, std::int32_t pnQuantComercializada,
-                                      std::int32_t pkCodTransp, const Variant& pnDataUltimaCompra,
-                                      std::int32_t pnQuantUltimaCompra, const std::string& pnAtivado) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoValeTransporte, double pnValorUnitario,
+                         std::int32_t pnQuantComercializada, std::int32_t pkCodTransp,
+                         const Variant& pnDataUltimaCompra, std::int32_t pnQuantUltimaCompra,
+                         const std::string& pnAtivado) {
   using sql::kBlank;
   return {{"CodTipoValeTransporte", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrTipoValeTransporte", sql::Quote(pnDescrTipoValeTransporte)},

@@ -1,7 +1,5 @@
 #include "quorvel/administration/classTransportador.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -24,16 +22,15 @@ void Combo(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray, std:
 }
 
 // The columns of RhsTransportador in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnNomeTransp,
-                                      const std::string& pnLogradouroTransp, const std::string& pnEnderecoTransp,
-                                      const std::string& pnNrEnderecoTransp, const std::string& pnComplEnderecoTransp,
-                                      const std::string& pnBairroTransp, std::int32_t pkCodCidadeTransp,
-                                      const std::string& pnUFTransp, const std::string& pnCEPTransp,
-                                      const std::string& pnFoneTransp, const std::string& pnLogradouroCompra,
-                                      const std::string& pnEnderecoCompra, const std::string& pnNrEnderecoCompra,
-                                      const std::string& pnComplEnderecoCompra, const std::string& pnBairroCompra,
-                                      const Variant& pkCodCidadeCompra, const std::string& pnUFCompra,
-                                      const std::string& pnFoneCompra) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeTransp, const std::string& pnLogradouroTransp,
+                         const std::string& pnEnderecoTransp, const std::string& pnNrEnderecoTransp,
+                         const std::string& pnComplEnderecoTransp, const std::string& pnBairroTransp,
+                         std::int32_t pkCodCidadeTransp, const std::string& pnUFTransp,
+                         const std::string& pnCEPTransp, const std::string& pnFoneTransp,
+                         const std::string& pnLogradouroCompra, const std::string& pnEnderecoCompra,
+                         const std::string& pnNrEnderecoCompra, const std::string& pnComplEnderecoCompra,
+                         const std::string& pnBairroCompra, const Variant& pkCodCidadeCompra,
+                         const std::string& pnUFCompra, const std::string& pnFoneCompra) {
   using sql::kBlank;
   return {{"CodTransp", sql::Number(key), kBlank, sql::kInsertOnly},
           {"NomeTransp", sql::Quote(pnNomeTransp)},

@@ -1,7 +1,5 @@
 #include "quorvel/administration/classValeRefeicao.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,9 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsValeRefeicao in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario,
-                                      const automation::Date& pnDataRetirada, std::uint8_t pnQuantidadeRetirada,
-                                      double pnValorUnitarioVR, double pnValorTotal) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const automation::Date& pnDataRetirada,
+                         std::uint8_t pnQuantidadeRetirada, double pnValorUnitarioVR, double pnValorTotal) {
   using sql::kBlank;
   return {{"CodRegValeRefeicao", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

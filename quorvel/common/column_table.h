@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel::sql {
 
@@ -37,6 +38,9 @@ struct ColumnValue {
   Gap gap = kTight;
   Layout layout = {};
 };
+
+// A class's columns in table order, each with its literal.
+using ColumnTable = std::vector<ColumnValue>;
 
 // The texts that close the lists.
 struct Ends {

@@ -1,7 +1,5 @@
 #include "quorvel/health/classConhecPerfilCargo.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsConhecPerfilCargo in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodRegPerfilCargo,
-                                      const std::string& pkCodConhec, std::uint8_t pnNivelConhecPerfil) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodRegPerfilCargo, const std::string& pkCodConhec,
+                         std::uint8_t pnNivelConhecPerfil) {
   using sql::kBlank;
   return {{"CodRegConhecPerfil", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodRegPerfilCargo", sql::Number(pkCodRegPerfilCargo), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/health/classEPIPerfilCargo.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -20,7 +18,7 @@ constexpr std::string_view kSelect =
     "LEFT JOIN RhsEPI ON RhsEPI.CodEPI = RhsEPIPerfilCargo.CodEPI) ";
 
 // The columns of RhsEPIPerfilCargo in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodPerfilCargo, std::int32_t pkCodEPI) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodPerfilCargo, std::int32_t pkCodEPI) {
   using sql::kBlank;
   return {{"CodRegEPIPerfilCargo", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodPerfilCargo", sql::Number(pkCodPerfilCargo), kBlank},

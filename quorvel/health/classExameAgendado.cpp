@@ -1,7 +1,5 @@
 #include "quorvel/health/classExameAgendado.h"
 
-#include <vector>
-
 #include "platform/automation/convert.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -31,10 +29,10 @@ Variant ShownDate(Record& r) { return Shown(r.Field("Data"), "dd/mm/yyyy"); }
 Variant ShownTime(Record& r) { return Shown(r.Field("Hora"), "hh:mm"); }
 
 // The columns of RhsExameAgendado in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
-                                      const std::string& pnStatus, const Variant& pnData, const Variant& pnHora,
-                                      const std::string& pnLocalConsulta, const std::string& pnMedico,
-                                      const std::string& pnNrRegMedico) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
+                         const std::string& pnStatus, const Variant& pnData, const Variant& pnHora,
+                         const std::string& pnLocalConsulta, const std::string& pnMedico,
+                         const std::string& pnNrRegMedico) {
   using sql::kBlank;
   return {{"CodExameAgendado", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

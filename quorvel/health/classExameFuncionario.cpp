@@ -1,7 +1,5 @@
 #include "quorvel/health/classExameFuncionario.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -27,9 +25,9 @@ Variant UnitName(ado::Connection& conn, const Variant& CodCa) {
 }
 
 // The columns of RhsExameFuncionario in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
-                                      const std::string& pnPeriodico, const std::string& pnDemissional,
-                                      std::int32_t pnAnos, std::int32_t pnMeses, std::int32_t pnDias) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
+                         const std::string& pnPeriodico, const std::string& pnDemissional, std::int32_t pnAnos,
+                         std::int32_t pnMeses, std::int32_t pnDias) {
   using sql::kBlank;
   return {{"CodExameFuncionario", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/health/classExameMedico.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,12 +13,11 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsExameMedico in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
-                                      const automation::Date& pnDataExame, const std::string& pnAptoFuncao,
-                                      const std::string& pnRiscosOcupacionais,
-                                      const std::string& pnExamesComplementares,
-                                      const std::string& pnMedicoResponsavel, std::int32_t pnNrRegistroMedico,
-                                      std::int32_t pkCodConselho, float pnDiasPerdidos) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
+                         const automation::Date& pnDataExame, const std::string& pnAptoFuncao,
+                         const std::string& pnRiscosOcupacionais, const std::string& pnExamesComplementares,
+                         const std::string& pnMedicoResponsavel, std::int32_t pnNrRegistroMedico,
+                         std::int32_t pkCodConselho, float pnDiasPerdidos) {
   using sql::kBlank;
   return {{"CodRegExameMedico", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

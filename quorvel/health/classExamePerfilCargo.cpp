@@ -1,7 +1,5 @@
 #include "quorvel/health/classExamePerfilCargo.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -20,8 +18,8 @@ constexpr std::string_view kSelect =
     "LEFT JOIN RhsTipoExameMedico ON RhsTipoExameMedico.CodTipoExame = RhsExamePerfilCargo.CodTipoExame) ";
 
 // The columns of RhsExamePerfilCargo in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodRegPerfilCargo, std::int32_t pkCodTipoExame,
-                                      const std::string& pnObrigatoriedade) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodRegPerfilCargo, std::int32_t pkCodTipoExame,
+                         const std::string& pnObrigatoriedade) {
   using sql::kBlank;
   return {{"CodRegExamePerfil", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodRegPerfilCargo", sql::Number(pkCodRegPerfilCargo), kBlank},

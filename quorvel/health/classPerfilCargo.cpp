@@ -1,7 +1,5 @@
 #include "quorvel/health/classPerfilCargo.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,10 +13,9 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsPerfilCargo in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFilial, std::int32_t pkCodCargo,
-                                      const Variant& pnIdadeMin, const Variant& pnIdadeMax, const std::string& pnSexo,
-                                      std::int32_t pnCodGrauInstrMin, std::uint8_t pnExperMinAnos,
-                                      std::uint8_t pnExperMinMeses) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFilial, std::int32_t pkCodCargo,
+                         const Variant& pnIdadeMin, const Variant& pnIdadeMax, const std::string& pnSexo,
+                         std::int32_t pnCodGrauInstrMin, std::uint8_t pnExperMinAnos, std::uint8_t pnExperMinMeses) {
   using sql::kBlank;
   return {{"CodRegPerfilCargo", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFilial", sql::Number(pkCodFilial), kBlank},

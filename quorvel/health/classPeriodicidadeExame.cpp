@@ -1,7 +1,5 @@
 #include "quorvel/health/classPeriodicidadeExame.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsPeriodicidadeExame in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodRegExamePerfil, double pnIdadeMin,
-                                      std::int32_t pnAnos, std::int32_t pnMeses, std::int32_t pnDias) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodRegExamePerfil, double pnIdadeMin, std::int32_t pnAnos,
+                         std::int32_t pnMeses, std::int32_t pnDias) {
   using sql::kBlank;
   return {{"CodRegPeriodicidade", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodRegExamePerfil", sql::Number(pkCodRegExamePerfil), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/health/classTipoExameMedico.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsTipoExameMedico in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrTipoExame,
-                                      std::uint8_t pnDiasDeParada, const std::string& pnAtivado) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoExame, std::uint8_t pnDiasDeParada,
+                         const std::string& pnAtivado) {
   using sql::kBlank;
   return {{"CodTipoExame", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrTipoExame", sql::Quote(pnDescrTipoExame)},

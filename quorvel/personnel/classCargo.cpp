@@ -1,7 +1,5 @@
 #include "quorvel/personnel/classCargo.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsCargo in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnNomeCargo, const std::string& pkCodCBO,
-                                      double pnPisoCargo) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeCargo, const std::string& pkCodCBO,
+                         double pnPisoCargo) {
   using sql::kBlank;
   return {{"CodCargo", sql::Number(key), kBlank, sql::kInsertOnly},
           {"NomeCargo", sql::Quote(pnNomeCargo)},

@@ -1,7 +1,5 @@
 #include "quorvel/personnel/classConselho.h"
 
-#include <vector>
-
 #include "platform/win/msgbox.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -16,8 +14,7 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsConselho in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnSiglaConselho,
-                                      const std::string& pnNomeConselho) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnSiglaConselho, const std::string& pnNomeConselho) {
   using sql::kBlank;
   return {{"CodConselho", sql::Number(key), kBlank, sql::kInsertOnly},
           {"SiglaConselho", sql::Quote(pnSiglaConselho)},

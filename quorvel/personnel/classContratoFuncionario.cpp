@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <optional>
-#include <vector>
 
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
@@ -50,16 +49,15 @@ Variant OpenContract(Record& r) {
 }
 
 // The columns of RhsContratoFuncionario in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(sql::Write write, std::int32_t key, std::int32_t pkCodFuncionario,
-                                      std::int32_t pkCodTipoContrato, std::int32_t pkCodCargo,
-                                      const automation::Date& pnDataEmissaoContr, const Variant& pnDuracaoContr,
-                                      const Variant& pnDataValidadeContr, const Variant& pnDataEncerramContr,
-                                      const std::string& pnMotivoContrato, const std::string& pnPeriodoPagamentoContr,
-                                      std::uint8_t pkCodTipoSalario, double pnValorSalarioContr,
-                                      float pnIndicePericulosidadeContr, float pnIndiceInsalubridadeContr,
-                                      float pnHorasDiarias, float pnHorasSemanais,
-                                      const std::string& pnHorarioTrabalho, const Variant& pnHorasExtrasNaoExcedentes,
-                                      const Variant& pnAcrescimoNaoExcedentes, const std::string& pnEmitido) {
+sql::ColumnTable Columns(sql::Write write, std::int32_t key, std::int32_t pkCodFuncionario,
+                         std::int32_t pkCodTipoContrato, std::int32_t pkCodCargo,
+                         const automation::Date& pnDataEmissaoContr, const Variant& pnDuracaoContr,
+                         const Variant& pnDataValidadeContr, const Variant& pnDataEncerramContr,
+                         const std::string& pnMotivoContrato, const std::string& pnPeriodoPagamentoContr,
+                         std::uint8_t pkCodTipoSalario, double pnValorSalarioContr, float pnIndicePericulosidadeContr,
+                         float pnIndiceInsalubridadeContr, float pnHorasDiarias, float pnHorasSemanais,
+                         const std::string& pnHorarioTrabalho, const Variant& pnHorasExtrasNaoExcedentes,
+                         const Variant& pnAcrescimoNaoExcedentes, const std::string& pnEmitido) {
   using sql::kBlank;
   // The singles as csng('...') in the insert, quoted numbers in the update;
   // the update's surcharge keeps a blank after its quote.

@@ -1,7 +1,6 @@
 #include "quorvel/personnel/classDadosFuncionario.h"
 
 #include <array>
-#include <vector>
 
 #include "platform/automation/array.h"
 #include "quorvel/common/column_table.h"
@@ -19,24 +18,28 @@ namespace {
 
 // The columns of RhsDadosFuncionario in table order. The update quotes the
 // reason for hiring and writes the singles as plain numbers.
-std::vector<sql::ColumnValue> Columns(
-    sql::Write write, std::int32_t pkCodIndividual, std::int32_t pkCodFuncionario, std::int32_t pkCodFilial,
-    std::int32_t pkCodVaga, std::int32_t pkCodTipoContrato, const Variant& pnNrMatricula,
-    automation::Date pnDataAdmissao, automation::Date pnDataPrimAdmissao, std::uint8_t pkCodTipoAdmissao,
-    std::uint8_t pnMotivoContratacao, std::int32_t pkCodCargo, const Variant& pkCodCA,
-    const std::string& pkNumBancoPagto, const std::string& pnAgenciaPagto, const std::string& pnContaPagto,
-    const Variant& pnDataOpFGTS, const std::string& pnOptante, const std::string& pkNumBancoFGTS,
-    const std::string& pnNrContaFGTS, double pnSalarioContratual, std::uint8_t pkCodTipoSalario,
-    const std::string& pnPeriodoPagamento, std::int16_t pnNrDepIR, float pnIndicePericulosidade,
-    float pnIndiceInsalubridade, float pnHorasDiarias, float pnHorasSemanais, float pnHorasMensais,
-    const std::string& pnHorarioTrabalho, const Variant& pnHorasExtrasNaoExcedentes,
-    const Variant& pnAcrescimoNaoExcedentes, const std::string& pnContrSindical, const Variant& pkCodSindicato,
-    const std::string& pnValeRefeicao, const std::string& pnValeTransporte, const std::string& pnConvMedico,
-    const std::string& pnConvFarmacia, float pnPercentualSAT, const std::string& pnAlvara,
-    const std::string& pnMaoDeObra, std::int16_t pkCodTipoVinculo, std::uint8_t pnNrDepSalFamilia,
-    const Variant& pnDataExameMedico, automation::Date pnDataFerias, const Variant& pnFichaRegistro,
-    const Variant& pnDataDesligamento, const Variant& pkCodMotivoDeslig, const std::string& pnNomeResponsavel,
-    automation::Date pnDataUltimaAtualizacao, double pnGratificacao) {
+sql::ColumnTable Columns(sql::Write write, std::int32_t pkCodIndividual, std::int32_t pkCodFuncionario,
+                         std::int32_t pkCodFilial, std::int32_t pkCodVaga, std::int32_t pkCodTipoContrato,
+                         const Variant& pnNrMatricula, automation::Date pnDataAdmissao,
+                         automation::Date pnDataPrimAdmissao, std::uint8_t pkCodTipoAdmissao,
+                         std::uint8_t pnMotivoContratacao, std::int32_t pkCodCargo, const Variant& pkCodCA,
+                         const std::string& pkNumBancoPagto, const std::string& pnAgenciaPagto,
+                         const std::string& pnContaPagto, const Variant& pnDataOpFGTS, const std::string& pnOptante,
+                         const std::string& pkNumBancoFGTS, const std::string& pnNrContaFGTS,
+                         double pnSalarioContratual, std::uint8_t pkCodTipoSalario,
+                         const std::string& pnPeriodoPagamento, std::int16_t pnNrDepIR, float pnIndicePericulosidade,
+                         float pnIndiceInsalubridade, float pnHorasDiarias, float pnHorasSemanais,
+                         float pnHorasMensais, const std::string& pnHorarioTrabalho,
+                         const Variant& pnHorasExtrasNaoExcedentes, const Variant& pnAcrescimoNaoExcedentes,
+                         const std::string& pnContrSindical, const Variant& pkCodSindicato,
+                         const std::string& pnValeRefeicao, const std::string& pnValeTransporte,
+                         const std::string& pnConvMedico, const std::string& pnConvFarmacia, float pnPercentualSAT,
+                         const std::string& pnAlvara, const std::string& pnMaoDeObra, std::int16_t pkCodTipoVinculo,
+                         std::uint8_t pnNrDepSalFamilia, const Variant& pnDataExameMedico,
+                         automation::Date pnDataFerias, const Variant& pnFichaRegistro,
+                         const Variant& pnDataDesligamento, const Variant& pkCodMotivoDeslig,
+                         const std::string& pnNomeResponsavel, automation::Date pnDataUltimaAtualizacao,
+                         double pnGratificacao) {
   using sql::kBlank;
   // csng('...') in the insert, the plain number in the update; a value that
   // is no number fails either statement.

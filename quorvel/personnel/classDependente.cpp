@@ -1,7 +1,6 @@
 #include "quorvel/personnel/classDependente.h"
 
 #include <cmath>
-#include <vector>
 
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
@@ -31,15 +30,14 @@ Variant Idade(Record& record) {
 }
 
 // The columns of RhsDependente in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario, const std::string& pnNomeDep,
-                                      std::int32_t pkCodGrauParentesco, const std::string& pnSexoDep,
-                                      const std::string& pnNrCPFDep, Date pnDataNascDep,
-                                      const Variant& pkCodNaturalidadeDep, const Variant& pkCodNacionalidadeDep,
-                                      const std::string& pnNomeCartorio, const std::string& pnNrRegistro,
-                                      const std::string& pnNrLivro, const std::string& pnNrFolha,
-                                      const Variant& pkCodGrauInstrucaoDep, const std::string& pnDepIRRF,
-                                      const std::string& pnDepSalFamilia, const std::string& pnDepAssitMedica,
-                                      const std::string& pnDepPensaoAliment) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const std::string& pnNomeDep,
+                         std::int32_t pkCodGrauParentesco, const std::string& pnSexoDep,
+                         const std::string& pnNrCPFDep, Date pnDataNascDep, const Variant& pkCodNaturalidadeDep,
+                         const Variant& pkCodNacionalidadeDep, const std::string& pnNomeCartorio,
+                         const std::string& pnNrRegistro, const std::string& pnNrLivro, const std::string& pnNrFolha,
+                         const Variant& pkCodGrauInstrucaoDep, const std::string& pnDepIRRF,
+                         const std::string& pnDepSalFamilia, const std::string& pnDepAssitMedica,
+                         const std::string& pnDepPensaoAliment) {
   using sql::kBlank;
   return {{"CodDep", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/personnel/classFilial.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
@@ -12,20 +10,22 @@ namespace quorvel {
 namespace {
 
 // The columns of RhsFilial in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(
-    std::int32_t key, const std::string& pnNomeFil, std::uint8_t pnMatrINSS, const std::string& pnNrMatr,
-    const std::string& pnPrefixo, const std::string& pnLogradouroFil, const std::string& pnEnderecoFil,
-    const std::string& pnNrEnderecoFil, const std::string& pnComplEnderecoFil, const std::string& pnBairroFil,
-    std::int32_t pkCodCidadeFil, const std::string& pnUFFil, const std::string& pnCEPFil,
-    const std::string& pnTelefoneFil, const std::string& pnPessoaContato, const std::string& pnCargoContato,
-    const std::string& pnNrIEFil, const std::string& pkCodCNAE, std::int32_t pkCodNatJuridica,
-    std::uint8_t pnNrProp, const Variant& pnFaturamento, std::uint8_t pnDataBaseDissidio,
-    const Variant& pkDomicBancario, const std::string& pnAlterouCNPJ, std::uint8_t pnPorte,
-    const std::string& pnOptanteSimples, const std::string& pnParticPAT, std::int32_t pnNrVincAte5SalMin,
-    std::int32_t pnNrVincAPartir5SalMin, float pnPercServProprio, float pnPercAdmCozinha,
-    float pnPercRefeicaoConvenio, float pnPercRefeicaoTransportadora, float pnPercCestaAlimento,
-    float pnPercAlimentConvenio, const std::string& pnEncerramentoAtividades, const Variant& pnDataEncerramento,
-    const std::string& pnSituacao, const Variant& pnCodCABase) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeFil, std::uint8_t pnMatrINSS,
+                         const std::string& pnNrMatr, const std::string& pnPrefixo,
+                         const std::string& pnLogradouroFil, const std::string& pnEnderecoFil,
+                         const std::string& pnNrEnderecoFil, const std::string& pnComplEnderecoFil,
+                         const std::string& pnBairroFil, std::int32_t pkCodCidadeFil, const std::string& pnUFFil,
+                         const std::string& pnCEPFil, const std::string& pnTelefoneFil,
+                         const std::string& pnPessoaContato, const std::string& pnCargoContato,
+                         const std::string& pnNrIEFil, const std::string& pkCodCNAE, std::int32_t pkCodNatJuridica,
+                         std::uint8_t pnNrProp, const Variant& pnFaturamento, std::uint8_t pnDataBaseDissidio,
+                         const Variant& pkDomicBancario, const std::string& pnAlterouCNPJ, std::uint8_t pnPorte,
+                         const std::string& pnOptanteSimples, const std::string& pnParticPAT,
+                         std::int32_t pnNrVincAte5SalMin, std::int32_t pnNrVincAPartir5SalMin,
+                         float pnPercServProprio, float pnPercAdmCozinha, float pnPercRefeicaoConvenio,
+                         float pnPercRefeicaoTransportadora, float pnPercCestaAlimento, float pnPercAlimentConvenio,
+                         const std::string& pnEncerramentoAtividades, const Variant& pnDataEncerramento,
+                         const std::string& pnSituacao, const Variant& pnCodCABase) {
   using sql::kBlank;
   return {{"CodFilial", sql::Number(key), kBlank, sql::kInsertOnly},
           {"NomeFil", sql::Quote(pnNomeFil)},
@@ -227,7 +227,7 @@ void classFilial::AltFilial(
     float& pnPercCestaAlimento, float& pnPercAlimentConvenio, std::string& pnEncerramentoAtividades,
     Variant& pnDataEncerramento, std::string& pnSituacao, Variant& pnCodCABase) {
   Trapped(DescErr, [&] {
-    const std::vector<sql::ColumnValue> columns = Columns(
+    const sql::ColumnTable columns = Columns(
         pkCodFilial, pnNomeFil, pnMatrINSS, pnNrMatr, pnPrefixo, pnLogradouroFil, pnEnderecoFil, pnNrEnderecoFil,
         pnComplEnderecoFil, pnBairroFil, pkCodCidadeFil, pnUFFil, pnCEPFil, pnTelefoneFil, pnPessoaContato,
         pnCargoContato, pnNrIEFil, pkCodCNAE, pkCodNatJuridica, pnNrProp, pnFaturamento, pnDataBaseDissidio,
@@ -256,7 +256,7 @@ void classFilial::IncFilial(
     Variant& pnDataEncerramento, std::string& pnSituacao, Variant& pnCodCABase, std::int16_t& pnCodFilial) {
   Trapped(DescErr, [&] {
     pkCodFilial = pnCodFilial;
-    const std::vector<sql::ColumnValue> columns = Columns(
+    const sql::ColumnTable columns = Columns(
         pkCodFilial, pnNomeFil, pnMatrINSS, pnNrMatr, pnPrefixo, pnLogradouroFil, pnEnderecoFil, pnNrEnderecoFil,
         pnComplEnderecoFil, pnBairroFil, pkCodCidadeFil, pnUFFil, pnCEPFil, pnTelefoneFil, pnPessoaContato,
         pnCargoContato, pnNrIEFil, pkCodCNAE, pkCodNatJuridica, pnNrProp, pnFaturamento, pnDataBaseDissidio,

@@ -288,7 +288,7 @@ void classInfTabelas::pIncTabelasAuxiliares(ado::Connection& ConnRH, std::string
     const VariantArray& array = vlArray.as_array();
     const std::vector<Pair> pairs = Pairs(array, 0, array.ubound(1));
     const TableColumns columns(ConnRH, Name(vlNomeTabela));
-    std::vector<sql::ColumnValue> row;
+    sql::ColumnTable row;
     for (const Pair& pair : pairs) row.push_back({pair.name, columns.Literal(pair.name, pair.literal)});
     Execute(ConnRH, sql::Insert(vlNomeTabela, row, {.values = ")"}));
   });
@@ -301,7 +301,7 @@ void classInfTabelas::pAltTabelasAuxiliares(ado::Connection& ConnRH, std::string
     const std::vector<Pair> values = Pairs(array, 1, array.ubound(1));
     const Pair key = Pairs(array, 0, 0).front();
     const TableColumns columns(ConnRH, Name(vlNomeTabela));
-    std::vector<sql::ColumnValue> row;
+    sql::ColumnTable row;
     for (const Pair& pair : values) row.push_back({pair.name, columns.Literal(pair.name, pair.literal)});
     Execute(ConnRH, sql::Update(vlNomeTabela, row, "WHERE " + Assignment(key, columns)));
   });

@@ -1,7 +1,5 @@
 #include "quorvel/personnel/classRemuneracao.h"
 
-#include <vector>
-
 #include "platform/automation/error.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -16,9 +14,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsRemuneracao in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodFuncionario,
-                                      const automation::Date& pnDataAumento, float pnIndiceAumento,
-                                      double pnValorAtualizado, std::int32_t pkCodMotivoAumento) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const automation::Date& pnDataAumento,
+                         float pnIndiceAumento, double pnValorAtualizado, std::int32_t pkCodMotivoAumento) {
   using sql::kBlank;
   return {{"CodRegRemuneracao", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},

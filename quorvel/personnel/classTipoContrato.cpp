@@ -1,7 +1,5 @@
 #include "quorvel/personnel/classTipoContrato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,10 +13,9 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsTipoContrato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrTipoContrato,
-                                      const std::string& pnNomeContrato, const std::string& pnNomeContrato2,
-                                      const std::string& pnLeiContrato, const std::string& pnDesignacaoContratado,
-                                      const std::string& pnAtivado) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoContrato, const std::string& pnNomeContrato,
+                         const std::string& pnNomeContrato2, const std::string& pnLeiContrato,
+                         const std::string& pnDesignacaoContratado, const std::string& pnAtivado) {
   using sql::kBlank;
   return {{"CodTipoContrato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrTipoContrato", sql::Quote(pnDescrTipoContrato)},

@@ -1,7 +1,5 @@
 #include "quorvel/personnel/classTipoGrauParentesco.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,8 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsTipoGrauParentesco in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrGrauParentesco,
-                                      std::uint8_t pnGrauParentesco, const std::string& pnSalarioFamilia) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrGrauParentesco, std::uint8_t pnGrauParentesco,
+                         const std::string& pnSalarioFamilia) {
   using sql::kBlank;
   return {{"CodGrauParentesco", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrGrauParentesco", sql::Quote(pnDescrGrauParentesco)},

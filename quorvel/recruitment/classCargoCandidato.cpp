@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classCargoCandidato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -19,7 +17,7 @@ constexpr std::string_view kSelect =
     "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsCargoCandidato.CodCargo) ";
 
 // The columns of RhsCargoCandidato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodCandidato, std::int32_t pkCodCargo) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, std::int32_t pkCodCargo) {
   using sql::kBlank;
   return {{"CodRegCargoCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodCandidato", sql::Number(pkCodCandidato), kBlank},

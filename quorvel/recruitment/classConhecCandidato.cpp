@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classConhecCandidato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -23,9 +21,8 @@ constexpr std::string_view kSelect =
     "LEFT JOIN RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecCandidato.CodConhec) ";
 
 // The columns of RhsConhecCandidato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodCandidato, const std::string& pkCodConhec,
-                                      std::uint8_t pnNivelConhecCandidato,
-                                      const std::string& pnDescrConhecCandidato) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, const std::string& pkCodConhec,
+                         std::uint8_t pnNivelConhecCandidato, const std::string& pnDescrConhecCandidato) {
   using sql::kBlank;
   return {{"CodRegConhecCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodCandidato", sql::Number(pkCodCandidato), kBlank},

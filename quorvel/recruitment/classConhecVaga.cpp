@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classConhecVaga.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -19,8 +17,8 @@ constexpr std::string_view kJoin =
     "LEFT JOIN RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecVaga.CodConhec) ";
 
 // The columns of RhsConhecVaga in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodVaga, const std::string& pkCodConhec,
-                                      std::uint8_t pnNivelConhecVaga) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodVaga, const std::string& pkCodConhec,
+                         std::uint8_t pnNivelConhecVaga) {
   using sql::kBlank;
   return {{"CodRegConhecVaga", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodVaga", sql::Number(pkCodVaga), kBlank},

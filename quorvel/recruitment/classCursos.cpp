@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classCursos.h"
 
-#include <vector>
-
 #include "platform/automation/convert.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -27,9 +25,9 @@ std::string Anywhere(const Variant& value) {
 }
 
 // The columns of RhsCursos in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodIndividual, const std::string& pnNomeCurso,
-                                      const std::string& pnEntidade, const std::string& pnAnoPeriodo,
-                                      const std::string& pnDuracao, const std::string& pnDiploma) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodIndividual, const std::string& pnNomeCurso,
+                         const std::string& pnEntidade, const std::string& pnAnoPeriodo, const std::string& pnDuracao,
+                         const std::string& pnDiploma) {
   using sql::kBlank;
   return {{"CodRegCurso", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodIndividual", sql::Number(pkCodIndividual), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classDadosCandidato.h"
 
-#include <vector>
-
 #include "platform/automation/clock.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -21,13 +19,14 @@ constexpr std::string_view kJoin =
 
 // The columns of RhsDadosCandidato in table order, under `key`. Optional
 // texts are always written quoted (Null as ''); the update quotes the salary.
-std::vector<sql::ColumnValue> Columns(
-    sql::Write write, std::int32_t CodIndividual, std::int32_t key, std::string_view EncaminhadoPor,
-    std::string_view ParentesEmpresa, const Variant& NomeParentes, std::string_view Datilografia,
-    std::string_view OutrosTiposTrab, const Variant& DescrOutrosTiposTrab, const Variant& OutrosConhecimentos,
-    std::string_view DispHorasExtras, std::string_view DispViagens, double SalarioPretendido,
-    std::string_view TurnoPreferencial, const Variant& OutrasFuncoes, std::string_view MeioTransporte,
-    const Variant& OutrosContatos, const Date& DataUltimaAtualizacao, std::string_view Situacao) {
+sql::ColumnTable Columns(sql::Write write, std::int32_t CodIndividual, std::int32_t key,
+                         std::string_view EncaminhadoPor, std::string_view ParentesEmpresa,
+                         const Variant& NomeParentes, std::string_view Datilografia, std::string_view OutrosTiposTrab,
+                         const Variant& DescrOutrosTiposTrab, const Variant& OutrosConhecimentos,
+                         std::string_view DispHorasExtras, std::string_view DispViagens, double SalarioPretendido,
+                         std::string_view TurnoPreferencial, const Variant& OutrasFuncoes,
+                         std::string_view MeioTransporte, const Variant& OutrosContatos,
+                         const Date& DataUltimaAtualizacao, std::string_view Situacao) {
   using sql::kBlank;
   const std::string salary = sql::Number(SalarioPretendido);
   return {{"CodIndividual", sql::Number(CodIndividual), kBlank},

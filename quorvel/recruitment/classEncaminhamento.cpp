@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classEncaminhamento.h"
 
-#include <vector>
-
 #include "platform/automation/convert.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
@@ -38,10 +36,10 @@ std::string Mark(ado::Connection& ConnRH, std::string& DescErr, std::string_view
 }
 
 // The columns of RhsEncaminhamento in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodVaga, std::int32_t pkCodCandidato,
-                                      const Date& pnDataEncaminhamento, const std::string& pnEmitido,
-                                      const std::string& pnObservacao, const std::string& pnSelecao,
-                                      const std::string& pnContratacao) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodVaga, std::int32_t pkCodCandidato,
+                         const Date& pnDataEncaminhamento, const std::string& pnEmitido,
+                         const std::string& pnObservacao, const std::string& pnSelecao,
+                         const std::string& pnContratacao) {
   using sql::kBlank;
   return {{"CodEncaminhamento", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodVaga", sql::Number(pkCodVaga), kBlank},

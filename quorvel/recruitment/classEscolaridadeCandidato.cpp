@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classEscolaridadeCandidato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -20,9 +18,9 @@ constexpr std::string_view kSelect =
     "LEFT JOIN RhsNivelEscolaridade ON RhsNivelEscolaridade.CodNivel = RhsEscolaridadeCandidato.CodNivel) ";
 
 // The columns of RhsEscolaridadeCandidato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodCandidato, std::int32_t pkCodNivel,
-                                      const std::string& pnNomeEntidade, std::uint8_t pnSerieSemestre,
-                                      const std::string& pnAnoConclusao) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, std::int32_t pkCodNivel,
+                         const std::string& pnNomeEntidade, std::uint8_t pnSerieSemestre,
+                         const std::string& pnAnoConclusao) {
   using sql::kBlank;
   return {{"CodRegEscolaridadeCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodCandidato", sql::Number(pkCodCandidato), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classExperCandidato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -16,10 +14,10 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsExperCandidato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t CodCandidato, std::string_view NomeEmpresa,
-                                      std::int32_t CodCidade, std::int32_t CodCargo, std::string_view DescrAtividades,
-                                      const Date& DataEntrada, const Variant& DataSaida, double SalarioSaida,
-                                      std::int16_t CodMotivoDeslig, std::string_view DescrMotivoSaida) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t CodCandidato, std::string_view NomeEmpresa,
+                         std::int32_t CodCidade, std::int32_t CodCargo, std::string_view DescrAtividades,
+                         const Date& DataEntrada, const Variant& DataSaida, double SalarioSaida,
+                         std::int16_t CodMotivoDeslig, std::string_view DescrMotivoSaida) {
   using sql::kBlank;
   return {{"CodRegExperCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodCandidato", sql::Number(CodCandidato), kBlank},

@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classMotivoEncerramento.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,7 +13,7 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsMotivoEncerramento in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrMotivoEncerramento) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrMotivoEncerramento) {
   using sql::kBlank;
   return {{"CodMotivoEncerramento", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrMotivoEncerramento", sql::Quote(pnDescrMotivoEncerramento)}};

@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classNivelEscolaridade.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,7 +13,7 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsNivelEscolaridade in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, const std::string& pnDescrNivel) {
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrNivel) {
   using sql::kBlank;
   return {{"CodNivel", sql::Number(key), kBlank, sql::kInsertOnly},
           {"DescrNivel", sql::Quote(pnDescrNivel)}};

@@ -1,7 +1,5 @@
 #include "quorvel/recruitment/classTurnoCandidato.h"
 
-#include <vector>
-
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -15,8 +13,7 @@ using automation::Variant;
 namespace {
 
 // The columns of RhsTurnoCandidato in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(std::int32_t key, std::int32_t pkCodCandidato,
-                                      const std::string& pnDescrTurnoCandidato) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, const std::string& pnDescrTurnoCandidato) {
   using sql::kBlank;
   return {{"CodRegTurnoCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodCandidato", sql::Number(pkCodCandidato), kBlank},

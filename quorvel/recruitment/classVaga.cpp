@@ -1,7 +1,6 @@
 #include "quorvel/recruitment/classVaga.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "platform/automation/convert.h"
 #include "quorvel/common/column_table.h"
@@ -150,15 +149,16 @@ void classVaga::BusVaga(ado::Connection& ConnRH, std::string& DescErr, std::int3
 namespace {
 
 // The columns of RhsVaga in table order, under `key`.
-std::vector<sql::ColumnValue> Columns(
-    std::int32_t key, std::int32_t CodFilial, std::int32_t CodCargo, std::uint8_t QuantSolicitada,
-    const Date& DataSolicitacao, std::uint8_t MotivoSolicitacao, std::int32_t CodTipoContrato,
-    std::uint8_t QuantSelecionada, std::uint8_t QuantContratada, const Variant& IdadeMin, const Variant& IdadeMax,
-    std::string_view Sexo, std::int32_t CodGrauInstrMin, std::uint8_t ExperMinAnos, std::uint8_t ExperMinMeses,
-    std::string_view HorarioTrabalho, const Variant& SalarioOferecido, std::string_view ValeTransporte,
-    std::string_view ValeRefeicao, std::string_view ConvMedico, std::string_view ConvFarmacia,
-    std::string_view Atividades, const Date& UltAtualizacao, std::string_view Status, const Variant& DataEncerramento,
-    const Variant& CodMotivoEncerramento) {
+sql::ColumnTable Columns(std::int32_t key, std::int32_t CodFilial, std::int32_t CodCargo,
+                         std::uint8_t QuantSolicitada, const Date& DataSolicitacao, std::uint8_t MotivoSolicitacao,
+                         std::int32_t CodTipoContrato, std::uint8_t QuantSelecionada, std::uint8_t QuantContratada,
+                         const Variant& IdadeMin, const Variant& IdadeMax, std::string_view Sexo,
+                         std::int32_t CodGrauInstrMin, std::uint8_t ExperMinAnos, std::uint8_t ExperMinMeses,
+                         std::string_view HorarioTrabalho, const Variant& SalarioOferecido,
+                         std::string_view ValeTransporte, std::string_view ValeRefeicao, std::string_view ConvMedico,
+                         std::string_view ConvFarmacia, std::string_view Atividades, const Date& UltAtualizacao,
+                         std::string_view Status, const Variant& DataEncerramento,
+                         const Variant& CodMotivoEncerramento) {
   using sql::kBlank;
   return {{"CodVaga", sql::Number(key), kBlank, sql::kInsertOnly},
           {"CodFilial", sql::Number(CodFilial), kBlank},
