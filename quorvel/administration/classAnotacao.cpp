@@ -1,5 +1,6 @@
 #include "quorvel/administration/classAnotacao.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,16 @@ using automation::Variant;
 
 namespace {
 
-std::string Key(std::int32_t key) { return std::to_string(key); }
-std::string Day(const automation::Date& date) { return sql::Date(Variant(date)); }
+// The columns of RhsAnotacao in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoAnotacao,
+                         const automation::Date& pnDataAnotacao, const std::string& pnDescrAnotacao) {
+  using sql::kBlank;
+  return {{"CodRegAnotacao", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoAnotacao", sql::Number(pkCodTipoAnotacao), kBlank},
+          {"DataAnotacao", sql::Date(pnDataAnotacao)},
+          {"DescrAnotacao", sql::Quote(pnDescrAnotacao)}};
+}
 
 }  // namespace
 
@@ -29,7 +38,7 @@ void classAnotacao::BusAnotacao(ado::Connection& ConnRH, std::string& DescErr, s
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsAnotacao.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
         "LEFT JOIN RhsTipoAnotacao ON RhsTipoAnotacao.CodTipoAnotacao = RhsAnotacao.CodTipoAnotacao) "
-        "WHERE CodRegAnotacao = " + Key(pkCodRegAnotacao));
+        "WHERE CodRegAnotacao = " + sql::Number(pkCodRegAnotacao));
     Copy(*rs, "CodRegAnotacao", pkCodRegAnotacao);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -44,7 +53,7 @@ void classAnotacao::BusAnotacao(ado::Connection& ConnRH, std::string& DescErr, s
 void classAnotacao::ExcAnotacao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                 std::int32_t& pkCodRegAnotacao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsAnotacao " "WHERE CodRegAnotacao = " + Key(pkCodRegAnotacao));
+    Execute(ConnRH, "DELETE FROM RhsAnotacao " "WHERE CodRegAnotacao = " + sql::Number(pkCodRegAnotacao));
   });
 }
 
@@ -71,12 +80,10 @@ void classAnotacao::AltAnotacao(ado::Connection& ConnRH, std::string& DescErr, s
                                 std::int32_t& pkCodTipoAnotacao, automation::Date& pnDataAnotacao,
                                 std::string& pnDescrAnotacao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsAnotacao SET "
-                    "CodFuncionario = " + Key(pkCodFuncionario) + ", "
-                    "CodTipoAnotacao = " + Key(pkCodTipoAnotacao) + ", "
-                    "DataAnotacao = " + Day(pnDataAnotacao) + ", "
-                    "DescrAnotacao = " + sql::Quote(pnDescrAnotacao) + " "
-                    "WHERE CodRegAnotacao = " + Key(pkCodRegAnotacao));
+    Execute(ConnRH, sql::Update("RhsAnotacao",
+                                Columns(pkCodRegAnotacao, pkCodFuncionario, pkCodTipoAnotacao, pnDataAnotacao,
+                                        pnDescrAnotacao),
+                                "WHERE CodRegAnotacao = " + sql::Number(pkCodRegAnotacao)));
   });
 }
 
@@ -86,14 +93,8 @@ void classAnotacao::IncAnotacao(ado::Connection& ConnRH, std::string& DescErr, s
                                 std::string& pnDescrAnotacao) {
   InsertTrapped(ConnRH, DescErr, pkCodRegAnotacao, {"RhsAnotacao", "CodRegAnotacao"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsAnotacao ("
-                    "CodRegAnotacao, CodFuncionario, CodTipoAnotacao, DataAnotacao, DescrAnotacao) "
-                    "VALUES ("
-                    " " + Key(key) + ", "
-                    " " + Key(pkCodFuncionario) + ", "
-                    " " + Key(pkCodTipoAnotacao) + ", " +
-                    Day(pnDataAnotacao) + ", " +
-                    sql::Quote(pnDescrAnotacao) + ") ");
+    Execute(ConnRH, sql::Insert("RhsAnotacao", Columns(key, pkCodFuncionario, pkCodTipoAnotacao, pnDataAnotacao,
+                                                       pnDescrAnotacao)));
   });
 }
 

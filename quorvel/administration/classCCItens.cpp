@@ -1,5 +1,6 @@
 #include "quorvel/administration/classCCItens.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,15 +12,33 @@ using automation::Variant;
 
 namespace {
 
-std::string Amount(double value) { return fFormataNumeroSql(Variant(value)); }
-
-// An optional event code of the insert: Null for 0, otherwise ('digits').
-std::string InsertedCode(std::int32_t code, std::string_view separator) {
-  return code == 0 ? "Null" + std::string(separator) : "('" + std::to_string(code) + "')" + std::string(separator);
+// The columns of FlpCCItens in table order, under `key`. The insert writes a
+// missing event detail (0) as Null, right after its comma.
+sql::ColumnTable Columns(sql::Write write, std::int32_t key, std::int32_t pkCodContracheque,
+                         std::int32_t pkCodEventoDet, double pnReferencia, const std::string& pnUnidade,
+                         double pnValor, std::int32_t pnCodEventoFerias, std::int32_t pnCodEventoAdicFerias,
+                         std::int32_t pnCodEventoAbono, std::int32_t pnCodEventoAdicAbono) {
+  using sql::kBlank;
+  // An optional event code: Null for 0, otherwise its digits quoted (within
+  // parentheses in the insert).
+  const auto event = [write](std::int32_t code) -> std::string {
+    if (code == 0) return "Null";
+    const std::string quoted = sql::Quote(sql::Number(code));
+    return write == sql::kInsert ? "(" + quoted + ")" : quoted;
+  };
+  const bool no_detail = write == sql::kInsert && pkCodEventoDet == 0;
+  return {{"CodItemDetalheCC", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodContracheque", sql::Number(pkCodContracheque), kBlank},
+          {"CodEventoDet", no_detail ? "Null" : sql::Number(pkCodEventoDet), kBlank,
+           {.after_value = no_detail ? "," : ", "}},
+          {"Referencia", fFormataNumeroSql(pnReferencia), kBlank},
+          {"Unidade", sql::Quote(pnUnidade)},
+          {"Valor", fFormataNumeroSql(pnValor), kBlank},
+          {"CodEventoFerias", event(pnCodEventoFerias), kBlank},
+          {"CodEventoAdicFerias", event(pnCodEventoAdicFerias), kBlank},
+          {"CodEventoAbono", event(pnCodEventoAbono), kBlank},
+          {"CodEventoAdicAbono", event(pnCodEventoAdicAbono), kBlank}};
 }
-
-// An optional event code of the update: Null for 0, otherwise 'digits'.
-std::string UpdatedCode(std::int32_t code) { return code == 0 ? "Null" : "'" + std::to_string(code) + "'"; }
 
 }  // namespace
 
@@ -29,32 +48,26 @@ void classCCItens::AltCCItens(ado::Connection& ConnRH, std::string& DescErr, std
                               double& pnValor, std::int32_t& pnCodEventoFerias, std::int32_t& pnCodEventoAdicFerias,
                               std::int32_t& pnCodEventoAbono, std::int32_t& pnCodEventoAdicAbono) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE FlpCCItens SET "
-                    "CodContracheque = " + std::to_string(pkCodContracheque) + ", "
-                    "CodEventoDet = " + std::to_string(pkCodEventoDet) + ", "
-                    "Referencia = " + Amount(pnReferencia) + ", "
-                    "Unidade = " + sql::Quote(pnUnidade) + ", "
-                    "Valor = " + Amount(pnValor) + ", "
-                    "CodEventoFerias = " + UpdatedCode(pnCodEventoFerias) + ", "
-                    "CodEventoAdicFerias = " + UpdatedCode(pnCodEventoAdicFerias) + ", "
-                    "CodEventoAbono = " + UpdatedCode(pnCodEventoAbono) + ", "
-                    "CodEventoAdicAbono = " + UpdatedCode(pnCodEventoAdicAbono) + " "
-                    "WHERE CodItemDetalheCC = " + std::to_string(pkCodItemDetalheCC));
+    Execute(ConnRH, sql::Update("FlpCCItens",
+                                Columns(sql::kUpdate, pkCodItemDetalheCC, pkCodContracheque, pkCodEventoDet,
+                                        pnReferencia, pnUnidade, pnValor, pnCodEventoFerias, pnCodEventoAdicFerias,
+                                        pnCodEventoAbono, pnCodEventoAdicAbono),
+                                "WHERE CodItemDetalheCC = " + sql::Number(pkCodItemDetalheCC)));
   });
 }
 
 void classCCItens::AltValorItemCC(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                   std::int32_t& pkCodItemDetalheCC, double& pnNovoValor) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE FlpCCItens SET " "Valor = " + Amount(pnNovoValor) + " "
-                    "WHERE CodItemDetalheCC = " + std::to_string(pkCodItemDetalheCC));
+    Execute(ConnRH, "UPDATE FlpCCItens SET " "Valor = " + fFormataNumeroSql(pnNovoValor) + " "
+                    "WHERE CodItemDetalheCC = " + sql::Number(pkCodItemDetalheCC));
   });
 }
 
 void classCCItens::ExcCCItens(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                               std::int32_t& pkCodItemDetalheCC) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM FlpCCItens " "WHERE CodItemDetalheCC = " + std::to_string(pkCodItemDetalheCC));
+    Execute(ConnRH, "DELETE FROM FlpCCItens " "WHERE CodItemDetalheCC = " + sql::Number(pkCodItemDetalheCC));
   });
 }
 
@@ -76,7 +89,7 @@ void classCCItens::BusCCItens(ado::Connection& ConnRH, std::string& DescErr, std
         "LEFT JOIN RhsFilial ON RhsFilial.CodFilial = RhsDadosFuncionario.CodFilial) "
         "LEFT JOIN FlpEventoDetalhe ON FlpEventoDetalhe.CodEventoDet = FlpCCItens.CodEventoDet) "
         "LEFT JOIN FlpEvento ON FlpEvento.CodEvento = FlpEventoDetalhe.CodEvento) "
-        "WHERE CodItemDetalheCC = " + std::to_string(pkCodItemDetalheCC));
+        "WHERE CodItemDetalheCC = " + sql::Number(pkCodItemDetalheCC));
     Copy(*rs, "CodItemDetalheCC", pkCodItemDetalheCC);
     Copy(*rs, "CodContracheque", pkCodContracheque);
     Copy(*rs, "CodEventoDet", pkCodEventoDet);
@@ -125,15 +138,11 @@ void classCCItens::IncCCItens(ado::Connection& ConnRH, std::string& DescErr, std
                               std::int32_t& pnCodEventoAbono, std::int32_t& pnCodEventoAdicAbono) {
   InsertTrapped(ConnRH, DescErr, pkCodItemDetalheCC, {"FlpCCItens", "CodItemDetalheCC"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    const std::string eventoDet = pkCodEventoDet == 0 ? "Null," : std::to_string(pkCodEventoDet) + ", ";
-    Execute(ConnRH, "INSERT INTO FlpCCItens ("
-                    "CodItemDetalheCC, CodContracheque, CodEventoDet, Referencia, Unidade, Valor, CodEventoFerias, "
-                    "CodEventoAdicFerias, CodEventoAbono, CodEventoAdicAbono) "
-                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodContracheque) + ", " " " +
-                    eventoDet + " " + Amount(pnReferencia) + ", " + sql::Quote(pnUnidade) + ", " " " +
-                    Amount(pnValor) + ", " " " + InsertedCode(pnCodEventoFerias, ", ") + " " +
-                    InsertedCode(pnCodEventoAdicFerias, ", ") + " " + InsertedCode(pnCodEventoAbono, ", ") + " " +
-                    InsertedCode(pnCodEventoAdicAbono, ")"));
+    Execute(ConnRH, sql::Insert("FlpCCItens",
+                                Columns(sql::kInsert, key, pkCodContracheque, pkCodEventoDet, pnReferencia, pnUnidade,
+                                        pnValor, pnCodEventoFerias, pnCodEventoAdicFerias, pnCodEventoAbono,
+                                        pnCodEventoAdicAbono),
+                                {.values = ")"}));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/administration/classContrSindical.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,7 +12,16 @@ using automation::Variant;
 
 namespace {
 
-std::string Amount(double value) { return fFormataNumeroSql(Variant(value)); }
+// The columns of RhsContrSindical in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int16_t pnAnoBaseContrSind,
+                         double pnValorContribuicao, const std::string& pnNomeSindFavorecido) {
+  using sql::kBlank;
+  return {{"CodRegContrSindical", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"AnoBaseContrSind", sql::Number(pnAnoBaseContrSind), kBlank},
+          {"ValorContribuicao", fFormataNumeroSql(pnValorContribuicao), kBlank},
+          {"NomeSindFavorecido", sql::Quote(pnNomeSindFavorecido)}};
+}
 
 }  // namespace
 
@@ -25,7 +35,7 @@ void classContrSindical::BusContrSindical(ado::Connection& ConnRH, std::string& 
                 "FROM (( RhsContrSindical "
                 "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsContrSindical.CodFuncionario) "
                 "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
-                "WHERE CodRegContrSindical = " + std::to_string(pkCodRegContrSindical));
+                "WHERE CodRegContrSindical = " + sql::Number(pkCodRegContrSindical));
     Copy(*rs, "CodRegContrSindical", pkCodRegContrSindical);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -40,7 +50,7 @@ void classContrSindical::ExcContrSindical(ado::Connection& ConnRH, std::string& 
                                           std::string&, std::int32_t& pkCodRegContrSindical) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsContrSindical "
-                    "WHERE CodRegContrSindical = " + std::to_string(pkCodRegContrSindical));
+                    "WHERE CodRegContrSindical = " + sql::Number(pkCodRegContrSindical));
   });
 }
 
@@ -66,12 +76,10 @@ void classContrSindical::AltContrSindical(ado::Connection& ConnRH, std::string& 
                                           std::int32_t& pkCodFuncionario, std::int16_t& pnAnoBaseContrSind,
                                           double& pnValorContribuicao, std::string& pnNomeSindFavorecido) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsContrSindical SET "
-                    "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
-                    "AnoBaseContrSind = " + std::to_string(pnAnoBaseContrSind) + ", "
-                    "ValorContribuicao = " + Amount(pnValorContribuicao) + ", "
-                    "NomeSindFavorecido = " + sql::Quote(pnNomeSindFavorecido) + " "
-                    "WHERE CodRegContrSindical = " + std::to_string(pkCodRegContrSindical));
+    Execute(ConnRH, sql::Update("RhsContrSindical",
+                                Columns(pkCodRegContrSindical, pkCodFuncionario, pnAnoBaseContrSind,
+                                        pnValorContribuicao, pnNomeSindFavorecido),
+                                "WHERE CodRegContrSindical = " + sql::Number(pkCodRegContrSindical)));
   });
 }
 
@@ -81,15 +89,8 @@ void classContrSindical::IncContrSindical(ado::Connection& ConnRH, std::string& 
                                           double& pnValorContribuicao, std::string& pnNomeSindFavorecido) {
   InsertTrapped(ConnRH, DescErr, pkCodRegContrSindical, {"RhsContrSindical", "CodRegContrSindical"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsContrSindical ("
-                    "CodRegContrSindical, CodFuncionario, AnoBaseContrSind, ValorContribuicao, "
-                    "NomeSindFavorecido) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", "
-                    " " + std::to_string(pkCodFuncionario) + ", "
-                    " " + std::to_string(pnAnoBaseContrSind) + ", "
-                    " " + Amount(pnValorContribuicao) + ", " +
-                    sql::Quote(pnNomeSindFavorecido) + ") ");
+    Execute(ConnRH, sql::Insert("RhsContrSindical", Columns(key, pkCodFuncionario, pnAnoBaseContrSind,
+                                                            pnValorContribuicao, pnNomeSindFavorecido)));
   });
 }
 

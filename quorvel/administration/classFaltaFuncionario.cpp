@@ -2,6 +2,7 @@
 
 #include "platform/automation/convert.h"
 #include "quorvel/administration/classTipoFalta.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -15,7 +16,20 @@ namespace {
 
 Variant Justification(Record& r) { return JustificationWords(r.Field("Justificativa")); }
 
-std::string Key(std::int32_t key) { return std::to_string(key); }
+
+// The columns of RhsFaltaFuncionario in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoFalta,
+                         const Variant& pnDataInicio, const Variant& pnDataFinal, const Variant& pnNrHoras,
+                         const std::string& pnObservacao) {
+  using sql::kBlank;
+  return {{"CodRegFaltaFuncionario", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoFalta", sql::Number(pkCodTipoFalta), kBlank},
+          {"DataInicio", sql::OptionalDate(pnDataInicio), kBlank},
+          {"DataFinal", sql::OptionalDate(pnDataFinal), kBlank},
+          {"NrHoras", sql::OptionalTime(pnNrHoras), kBlank},
+          {"Observacao", sql::Quote(pnObservacao)}};
+}
 
 }  // namespace
 
@@ -34,7 +48,7 @@ void classFaltaFuncionario::BusFaltaFuncionario(
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsFaltaFuncionario.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
         "LEFT JOIN RhsTipoFalta ON RhsTipoFalta.CodTipoFalta = RhsFaltaFuncionario.CodTipoFalta) "
-        "WHERE CodRegFaltaFuncionario = " + Key(pkCodRegFaltaFuncionario));
+        "WHERE CodRegFaltaFuncionario = " + sql::Number(pkCodRegFaltaFuncionario));
     Copy(*rs, "CodRegFaltaFuncionario", pkCodRegFaltaFuncionario);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "CodIndividual", pkCodIndividual);
@@ -54,7 +68,7 @@ void classFaltaFuncionario::ExcFaltaFuncionario(ado::Connection& ConnRH, std::st
                                                 std::string&, std::int32_t& pkCodRegFaltaFuncionario) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsFaltaFuncionario "
-                    "WHERE CodRegFaltaFuncionario = " + Key(pkCodRegFaltaFuncionario));
+                    "WHERE CodRegFaltaFuncionario = " + sql::Number(pkCodRegFaltaFuncionario));
   });
 }
 
@@ -95,14 +109,10 @@ void classFaltaFuncionario::AltFaltaFuncionario(ado::Connection& ConnRH, std::st
                                                 Variant& pnDataInicio, Variant& pnDataFinal, Variant& pnNrHoras,
                                                 std::string& pnObservacao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsFaltaFuncionario SET "
-                    "CodFuncionario = " + Key(pkCodFuncionario) + ", "
-                    "CodTipoFalta = " + Key(pkCodTipoFalta) + ", "
-                    "DataInicio = " + sql::OptionalDate(pnDataInicio) + ", "
-                    "DataFinal = " + sql::OptionalDate(pnDataFinal) + ", "
-                    "NrHoras = " + sql::OptionalTime(pnNrHoras) + ", "
-                    "Observacao = " + sql::Quote(pnObservacao) + " "
-                    "WHERE CodRegFaltaFuncionario = " + Key(pkCodRegFaltaFuncionario));
+    Execute(ConnRH, sql::Update("RhsFaltaFuncionario",
+                                Columns(pkCodRegFaltaFuncionario, pkCodFuncionario, pkCodTipoFalta, pnDataInicio,
+                                        pnDataFinal, pnNrHoras, pnObservacao),
+                                "WHERE CodRegFaltaFuncionario = " + sql::Number(pkCodRegFaltaFuncionario)));
   });
 }
 
@@ -150,17 +160,8 @@ void classFaltaFuncionario::IncFaltaFuncionario(ado::Connection& ConnRH, std::st
                                                 std::string& pnObservacao) {
   InsertTrapped(ConnRH, DescErr, pkCodRegFaltaFuncionario, {"RhsFaltaFuncionario", "CodRegFaltaFuncionario"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsFaltaFuncionario ("
-                    "CodRegFaltaFuncionario, CodFuncionario, CodTipoFalta, DataInicio, "
-                    "DataFinal, NrHoras, Observacao) "
-                    "VALUES ("
-                    " " + Key(key) + ", "
-                    " " + Key(pkCodFuncionario) + ", "
-                    " " + Key(pkCodTipoFalta) + ", "
-                    " " + sql::OptionalDate(pnDataInicio) + ", "
-                    " " + sql::OptionalDate(pnDataFinal) + ", "
-                    " " + sql::OptionalTime(pnNrHoras) + ", " +
-                    sql::Quote(pnObservacao) + ") ");
+    Execute(ConnRH, sql::Insert("RhsFaltaFuncionario", Columns(key, pkCodFuncionario, pkCodTipoFalta, pnDataInicio,
+                                                               pnDataFinal, pnNrHoras, pnObservacao)));
   });
 }
 

@@ -1,10 +1,13 @@
 #include "quorvel/administration/classFerias.h"
 
+#include <utility>
+
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
 #include "quorvel/common/column_values.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -17,8 +20,6 @@ using automation::Variant;
 
 namespace {
 
-std::string Key(std::int32_t key) { return std::to_string(key); }
-std::string Day(const automation::Date& date) { return sql::Date(Variant(date)); }
 
 // A date filter as given: a date as a date literal, text quoted as it stands
 // (as the database keeps dates, DateTextFor).
@@ -46,6 +47,31 @@ std::string PeriodBound(const std::string& value) {
   return sql::Quote(automation::IsDate(v) ? fFormataDataSql(v) : value);
 }
 
+// The insert ends with its request date and no blank after it; the update's
+// last value meets WHERE.
+constexpr sql::Ends kEnds{.values = ")", .set = ""};
+
+// The columns of RhsFerias in table order, under `key`; the vacation dates
+// and the request date (the insert's alone) as their literals.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const automation::Date& pnInicioAquisicao,
+                         const automation::Date& pnFimAquisicao, std::int16_t pnDiasAGozar, double pnValorFerias,
+                         std::string start, std::string end, std::int16_t pnDiasGozados,
+                         const std::string& pnStatusFerias, const std::string& pnDecTerceiro, std::string requested) {
+  using sql::kBlank;
+  return {{"CodRegFerias", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"InicioAquisicao", sql::Date(pnInicioAquisicao)},
+          {"FimAquisicao", sql::Date(pnFimAquisicao)},
+          {"DiasAGozar", sql::Number(pnDiasAGozar), kBlank},
+          {"ValorFerias", sql::Number(pnValorFerias), kBlank},
+          {"InicioFerias", std::move(start), kBlank, {.assign = "  = ", .after_set = " , "}},
+          {"FimFerias", std::move(end), kBlank},
+          {"DiasGozados", sql::Number(pnDiasGozados), kBlank},
+          {"StatusFerias", sql::Quote(pnStatusFerias)},
+          {"DecTerceiro", sql::Quote(pnDecTerceiro)},
+          {"DtSolicitacao", std::move(requested), sql::kTight, sql::kInsertOnly}};
+}
+
 }  // namespace
 
 void classFerias::BusFerias(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodRegFerias,
@@ -61,7 +87,7 @@ void classFerias::BusFerias(ado::Connection& ConnRH, std::string& DescErr, std::
         "FROM (( RhsFerias "
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsFerias.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
-        "WHERE CodRegFerias = " + Key(pkCodRegFerias));
+        "WHERE CodRegFerias = " + sql::Number(pkCodRegFerias));
     Copy(*rs, "CodRegFerias", pkCodRegFerias);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -82,7 +108,7 @@ void classFerias::BusFerias(ado::Connection& ConnRH, std::string& DescErr, std::
 void classFerias::ExcFerias(ado::Connection& ConnRH, std::string& DescErr, std::string& User,
                             std::string& SourceMachine, std::int32_t& pkCodRegFerias) {
   Trapped(DescErr, [&] {
-    const std::string key = Key(pkCodRegFerias);
+    const std::string key = sql::Number(pkCodRegFerias);
     // The base date belongs to the record's employee, looked up before the record goes.
     std::optional<std::int32_t> employee;
     {
@@ -166,18 +192,14 @@ void classFerias::AltFerias(ado::Connection& ConnRH, std::string& DescErr, std::
                             Variant& pnFimFerias, std::int16_t& pnDiasGozados, std::string& pnStatusFerias,
                             std::string& pnDecTerceiro) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsFerias SET "
-                    "CodFuncionario = " + Key(pkCodFuncionario) + ", "
-                    "InicioAquisicao = " + Day(pnInicioAquisicao) + ", "
-                    "FimAquisicao = " + Day(pnFimAquisicao) + ", "
-                    "DiasAGozar = " + std::to_string(pnDiasAGozar) + ", "
-                    "ValorFerias = " + sql::Number(Variant(pnValorFerias)) + ", "
-                    "InicioFerias  = " + sql::OptionalDate(pnInicioFerias) + " , "
-                    "FimFerias = " + sql::OptionalDate(pnFimFerias) + ", "
-                    "DiasGozados = " + std::to_string(pnDiasGozados) + ", "
-                    "StatusFerias = " + sql::Quote(pnStatusFerias) + ", "
-                    "DecTerceiro = " + sql::Quote(pnDecTerceiro) +
-                    "WHERE CodRegFerias = " + Key(pkCodRegFerias));
+    const std::string start = sql::OptionalDate(pnInicioFerias);
+    const std::string end = sql::OptionalDate(pnFimFerias);
+    // The update leaves the request date as it is.
+    Execute(ConnRH, sql::Update("RhsFerias",
+                                Columns(pkCodRegFerias, pkCodFuncionario, pnInicioAquisicao, pnFimAquisicao,
+                                        pnDiasAGozar, pnValorFerias, start, end, pnDiasGozados, pnStatusFerias,
+                                        pnDecTerceiro, {}),
+                                "WHERE CodRegFerias = " + sql::Number(pkCodRegFerias), kEnds));
   });
 }
 
@@ -196,22 +218,11 @@ void classFerias::IncFerias(ado::Connection& ConnRH, std::string& DescErr, std::
     const std::string requested = sql::Date(pnDtSolicitacao);
     InsertWithNewKey(ConnRH, pkCodRegFerias, {"RhsFerias", "CodRegFerias"},
                      [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsFerias ("
-                    "CodRegFerias, CodFuncionario, InicioAquisicao, FimAquisicao, DiasAGozar, "
-                    "ValorFerias, InicioFerias, FimFerias, DiasGozados, StatusFerias, DecTerceiro, DtSolicitacao) "
-                    "VALUES ("
-                    " " + Key(key) + ", "
-                    " " + Key(pkCodFuncionario) + ", " +
-                    Day(pnInicioAquisicao) + ", " +
-                    Day(pnFimAquisicao) + ", "
-                    " " + std::to_string(pnDiasAGozar) + ", "
-                    " " + sql::Number(Variant(pnValorFerias)) + ", "
-                    " " + start + ", "
-                    " " + end + ", "
-                    " " + std::to_string(pnDiasGozados) + ", " +
-                    sql::Quote(pnStatusFerias) + ", " +
-                    sql::Quote(pnDecTerceiro) + ", " +
-                    requested + ")");
+    Execute(ConnRH, sql::Insert("RhsFerias",
+                                Columns(key, pkCodFuncionario, pnInicioAquisicao, pnFimAquisicao, pnDiasAGozar,
+                                        pnValorFerias, start, end, pnDiasGozados, pnStatusFerias, pnDecTerceiro,
+                                        requested),
+                                kEnds));
     });
   });
 }
@@ -221,7 +232,7 @@ void classFerias::pAltStatusFerias(ado::Connection& ConnRH, std::string& DescErr
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsFerias SET "
                     "StatusFerias = " + sql::Quote(pnStatusFerias) +
-                    "WHERE CodRegFerias = " + Key(pkCodRegFerias));
+                    "WHERE CodRegFerias = " + sql::Number(pkCodRegFerias));
   });
 }
 
@@ -230,7 +241,7 @@ void classFerias::pAltStatusDecTerceiro(ado::Connection& ConnRH, std::string& De
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsFerias SET "
                     "DecTerceiro = " + sql::Quote(pnStatus) +
-                    " WHERE CodRegFerias = " + Key(pkCodRegFerias));
+                    " WHERE CodRegFerias = " + sql::Number(pkCodRegFerias));
   });
 }
 
@@ -240,7 +251,7 @@ void classFerias::pAltValorFeriasCOMDecimo(ado::Connection& ConnRH, std::string&
                                            std::int32_t& pnCodRegFerias) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT TotalProventos FROM FlpCCCabecalho " "WHERE CodFuncionario = " +
-                                       Key(pkCodFuncionario) + " AND AnoMes = " + sql::Quote(pnAnoMesAnterior) +
+                                       sql::Number(pkCodFuncionario) + " AND AnoMes = " + sql::Quote(pnAnoMesAnterior) +
                                        " AND Tipo = 'NOR'");
     if (rs->EOF_()) {
       rs->Close();
@@ -257,13 +268,14 @@ void classFerias::pAltValorFeriasCOMDecimo(ado::Connection& ConnRH, std::string&
     rs->Close();
     const double decimo = automation::Round(proventos / 2, 2);
     rs = Open(ConnRH, "SELECT TotalLiquido FROM FlpCCCabecalho " "WHERE CodContracheque = " +
-                          Key(pnCodContraCheque) + " AND Tipo = 'FER'");
+                          sql::Number(pnCodContraCheque) + " AND Tipo = 'FER'");
     double liquido = 0;
     Copy(*rs, "TotalLiquido", liquido);
     const std::string valor = fFormataNumeroSql(Variant(automation::Round(liquido + decimo, 2)));
     Execute(ConnRH, "UPDATE FlpCCCabecalho SET " "TotalProventos = " + valor + " WHERE CodContracheque = " +
-                        Key(pnCodContraCheque) + " AND Tipo = 'FER'");
-    Execute(ConnRH, "UPDATE RhsFerias SET " "ValorFerias = " + valor + " WHERE CodRegFerias = " + Key(pnCodRegFerias));
+                        sql::Number(pnCodContraCheque) + " AND Tipo = 'FER'");
+    Execute(ConnRH,
+            "UPDATE RhsFerias SET " "ValorFerias = " + valor + " WHERE CodRegFerias = " + sql::Number(pnCodRegFerias));
     rs->Close();
   });
 }
@@ -273,12 +285,12 @@ void classFerias::pAltValorFeriasSEMDecimo(ado::Connection& ConnRH, std::string&
                                            std::int32_t& pnCodRegFerias) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT TotalLiquido FROM FlpCCCabecalho " "WHERE CodContraCheque = " +
-                                       Key(pkCodContracheque) + " AND Tipo = 'FER'");
+                                       sql::Number(pkCodContracheque) + " AND Tipo = 'FER'");
     if (!rs->EOF_()) {
       double liquido = 0;
       Copy(*rs, "TotalLiquido", liquido);
-      Execute(ConnRH, "UPDATE RhsFerias SET " "ValorFerias = " + fFormataNumeroSql(Variant(liquido)) +
-                          " WHERE CodRegFerias = " + Key(pnCodRegFerias));
+      Execute(ConnRH, "UPDATE RhsFerias SET " "ValorFerias = " + fFormataNumeroSql(liquido) +
+                          " WHERE CodRegFerias = " + sql::Number(pnCodRegFerias));
     }
     rs->Close();
   });
@@ -292,7 +304,7 @@ void classFerias::pCalculaMediaEvento(ado::Connection& ConnRH, std::string& Desc
     // Two year-month numbers a year apart make twelve months; any other span none.
     const double months = automation::Val(pnDtFinAqui) - automation::Val(pnDtIniAqui) == 100 ? 12 : 0;
     RecordsetPtr rs = Open(ConnRH, " SELECT CodContraCheque FROM FlpCCCabecalho" " WHERE CodFuncionario = " +
-                                       Key(pkCodFuncionario) + " AND AnoMes >= " + PeriodBound(pnDtIniAqui) +
+                                       sql::Number(pkCodFuncionario) + " AND AnoMes >= " + PeriodBound(pnDtIniAqui) +
                                        " AND AnoMes <= " + PeriodBound(pnDtFinAqui) + " AND Tipo = 'NOR'");
     std::string payslips;
     for (; !rs->EOF_(); rs->MoveNext()) {
@@ -311,7 +323,7 @@ void classFerias::pCalculaMediaEvento(ado::Connection& ConnRH, std::string& Desc
       Copy(*rs, "CodEventoDet", evento);
       // The total of the hours that Contador counts: the event's hour items on the period's payslips.
       RecordsetPtr items = Open(ConnRH, " SELECT Unidade, Referencia ,Valor FROM FlpCCItens" " WHERE CodEventoDet = " +
-                                            Key(evento) + " AND (" + payslips + ")" + " AND Unidade = 'H'");
+                                            sql::Number(evento) + " AND (" + payslips + ")" + " AND Unidade = 'H'");
       double total = 0;
       std::string unidade = "H";
       for (; !items->EOF_(); items->MoveNext()) {

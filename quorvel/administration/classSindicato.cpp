@@ -1,5 +1,6 @@
 #include "quorvel/administration/classSindicato.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,15 +12,28 @@ using automation::Variant;
 
 namespace {
 
-// A text field that may be Null: "" in its place.
-void CopyOrEmpty(const ado::Recordset& rs, std::string_view field, std::string& out) {
-  Variant value;
-  Copy(rs, field, value);
-  if (value.is_null()) {
-    out.clear();
-  } else {
-    Copy(rs, field, out);
-  }
+// The column list closes with " )" and the update's last value meets WHERE.
+constexpr sql::Ends kEnds{.names = " )", .set = ""};
+
+// The columns of RhsSindicato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeSind, const std::string& pnLogradouroSind,
+                         const std::string& pnEnderecoSind, const std::string& pnNrEnderecoSind,
+                         const std::string& pnComplEnderecoSind, const std::string& pnBairroSind,
+                         std::int32_t pkCodCidade, const std::string& pnUFSind, const std::string& pnCEPSind,
+                         std::uint8_t pnDataBaseSind, const std::string& pnTelefone) {
+  using sql::kBlank;
+  return {{"CodSindicato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"NomeSind", sql::Quote(pnNomeSind)},
+          {"LogradouroSind", sql::Quote(pnLogradouroSind)},
+          {"EnderecoSind", sql::Quote(pnEnderecoSind)},
+          {"NrEnderecoSind", sql::Quote(pnNrEnderecoSind)},
+          {"ComplEnderecoSind", sql::Quote(pnComplEnderecoSind)},
+          {"BairroSind", sql::Quote(pnBairroSind)},
+          {"CodCidade", sql::Number(pkCodCidade), kBlank},
+          {"UFSind", sql::Quote(pnUFSind)},
+          {"CEPSind", sql::Quote(pnCEPSind)},
+          {"DataBaseSind", sql::Number(pnDataBaseSind), kBlank},
+          {"Telefone", sql::Quote(pnTelefone)}};
 }
 
 }  // namespace
@@ -29,7 +43,7 @@ void classSindicato::BusNomeSind(ado::Connection& ConnRH, std::string& DescErr, 
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT NomeSind "
                                    "FROM   RhsSindicato "
-                                   "WHERE  CodSindicato = " + std::to_string(pkCodSindicato));
+                                   "WHERE  CodSindicato = " + sql::Number(pkCodSindicato));
     Copy(*rs, "NomeSind", pnNomeSind);
     rs->Close();
   });
@@ -75,7 +89,7 @@ void classSindicato::BusSindicato(ado::Connection& ConnRH, std::string& DescErr,
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsSindicato.*, RhsCidade.NomeCidade "
                                    "FROM ( RhsSindicato "
                                    "LEFT JOIN RhsCidade ON RhsCidade.CodCidade = RhsSindicato.CodCidade) "
-                                   "WHERE RhsSindicato.CodSindicato = " + std::to_string(pkCodSindicato));
+                                   "WHERE RhsSindicato.CodSindicato = " + sql::Number(pkCodSindicato));
     Copy(*rs, "CodSindicato", pkCodSindicato);
     Copy(*rs, "NomeSind", pnNomeSind);
     Copy(*rs, "LogradouroSind", pnLogradouroSind);
@@ -96,7 +110,7 @@ void classSindicato::BusSindicato(ado::Connection& ConnRH, std::string& DescErr,
 void classSindicato::ExcSindicato(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                   std::int32_t& pkCodSindicato) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsSindicato " "WHERE CodSindicato = " + std::to_string(pkCodSindicato));
+    Execute(ConnRH, "DELETE FROM RhsSindicato " "WHERE CodSindicato = " + sql::Number(pkCodSindicato));
   });
 }
 
@@ -107,19 +121,11 @@ void classSindicato::AltSindicato(ado::Connection& ConnRH, std::string& DescErr,
                                   std::string& pnBairroSind, std::int32_t& pkCodCidade, std::string& pnUFSind,
                                   std::string& pnCEPSind, std::uint8_t& pnDataBaseSind, std::string& pnTelefone) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsSindicato SET "
-                    "NomeSind = " + sql::Quote(pnNomeSind) + ", "
-                    "LogradouroSind = " + sql::Quote(pnLogradouroSind) + ", "
-                    "EnderecoSind = " + sql::Quote(pnEnderecoSind) + ", "
-                    "NrEnderecoSind = " + sql::Quote(pnNrEnderecoSind) + ", "
-                    "ComplEnderecoSind = " + sql::Quote(pnComplEnderecoSind) + ", "
-                    "BairroSind = " + sql::Quote(pnBairroSind) + ", "
-                    "CodCidade = " + std::to_string(pkCodCidade) + ", "
-                    "UFSind = " + sql::Quote(pnUFSind) + ", "
-                    "CEPSind = " + sql::Quote(pnCEPSind) + ", "
-                    "DataBaseSind = " + std::to_string(pnDataBaseSind) + ", "
-                    "Telefone = " + sql::Quote(pnTelefone) +
-                    "WHERE CodSindicato = " + std::to_string(pkCodSindicato));
+    Execute(ConnRH, sql::Update("RhsSindicato",
+                                Columns(pkCodSindicato, pnNomeSind, pnLogradouroSind, pnEnderecoSind,
+                                        pnNrEnderecoSind, pnComplEnderecoSind, pnBairroSind, pkCodCidade, pnUFSind,
+                                        pnCEPSind, pnDataBaseSind, pnTelefone),
+                                "WHERE CodSindicato = " + sql::Number(pkCodSindicato), kEnds));
   });
 }
 
@@ -131,22 +137,11 @@ void classSindicato::IncSindicato(ado::Connection& ConnRH, std::string& DescErr,
                                   std::string& pnCEPSind, std::uint8_t& pnDataBaseSind, std::string& pnTelefone) {
   InsertTrapped(ConnRH, DescErr, pkCodSindicato, {"RhsSindicato", "CodSindicato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsSindicato ("
-                    "CodSindicato, NomeSind, LogradouroSind, EnderecoSind, NrEnderecoSind, "
-                    "ComplEnderecoSind, BairroSind, CodCidade, UFSind, CEPSind, DataBaseSind, Telefone )"
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnNomeSind) + ", " +
-                    sql::Quote(pnLogradouroSind) + ", " +
-                    sql::Quote(pnEnderecoSind) + ", " +
-                    sql::Quote(pnNrEnderecoSind) + ", " +
-                    sql::Quote(pnComplEnderecoSind) + ", " +
-                    sql::Quote(pnBairroSind) + ", "
-                    " " + std::to_string(pkCodCidade) + ", " +
-                    sql::Quote(pnUFSind) + ", " +
-                    sql::Quote(pnCEPSind) + ", "
-                    " " + std::to_string(pnDataBaseSind) + ", " +
-                    sql::Quote(pnTelefone) + ") ");
+    Execute(ConnRH, sql::Insert("RhsSindicato",
+                                Columns(key, pnNomeSind, pnLogradouroSind, pnEnderecoSind, pnNrEnderecoSind,
+                                        pnComplEnderecoSind, pnBairroSind, pkCodCidade, pnUFSind, pnCEPSind,
+                                        pnDataBaseSind, pnTelefone),
+                                kEnds));
   });
 }
 

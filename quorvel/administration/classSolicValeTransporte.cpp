@@ -1,6 +1,7 @@
 #include "quorvel/administration/classSolicValeTransporte.h"
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -12,14 +13,25 @@ using automation::Variant;
 
 namespace {
 
-std::string DateLiteral(automation::Date date) { return sql::Date(Variant(date)); }
-
 // Null counts as empty text.
 std::string TextOf(const Variant& value) { return value.is_null() ? std::string() : automation::CStr(value); }
 
 // "<type> (<carrier>)".
 Variant TypeAndCarrier(Record& record) {
   return Variant(TextOf(record.Field("DescrTipoValeTransporte")) + " (" + TextOf(record.Field("NomeTransp")) + ")");
+}
+
+// The columns of RhsSolicValeTransporte in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoValeTransporte,
+                         const std::string& pnLinhaUtilizada, std::uint8_t pnQuantDiaria,
+                         const automation::Date& pnDataSolicitacao) {
+  using sql::kBlank;
+  return {{"CodRegSolicValeTransporte", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoValeTransporte", sql::Number(pkCodTipoValeTransporte), kBlank},
+          {"LinhaUtilizada", sql::Quote(pnLinhaUtilizada)},
+          {"QuantDiaria", sql::Number(pnQuantDiaria), kBlank},
+          {"DataSolicitacao", sql::Date(pnDataSolicitacao)}};
 }
 
 }  // namespace
@@ -40,7 +52,7 @@ void classSolicValeTransporte::BusSolicValeTransporte(
         "LEFT JOIN RhsTipoValeTransporte ON RhsTipoValeTransporte.CodTipoValeTransporte = "
         "RhsSolicValeTransporte.CodTipoValeTransporte) "
         "LEFT JOIN RhsTransportador ON RhsTransportador.CodTransp = RhsTipoValeTransporte.CodTransp) "
-        "WHERE CodRegSolicValeTransporte = " + std::to_string(pkCodRegSolicValeTransporte));
+        "WHERE CodRegSolicValeTransporte = " + sql::Number(pkCodRegSolicValeTransporte));
     Copy(*rs, "CodRegSolicValeTransporte", pkCodRegSolicValeTransporte);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -58,7 +70,7 @@ void classSolicValeTransporte::ExcSolicValeTransporte(ado::Connection& ConnRH, s
                                                       std::string&, std::int32_t& pkCodRegSolicValeTransporte) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsSolicValeTransporte "
-                    "WHERE CodRegSolicValeTransporte = " + std::to_string(pkCodRegSolicValeTransporte));
+                    "WHERE CodRegSolicValeTransporte = " + sql::Number(pkCodRegSolicValeTransporte));
   });
 }
 
@@ -96,13 +108,10 @@ void classSolicValeTransporte::AltSolicValeTransporte(ado::Connection& ConnRH, s
                                                       std::string& pnLinhaUtilizada, std::uint8_t& pnQuantDiaria,
                                                       automation::Date& pnDataSolicitacao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsSolicValeTransporte SET "
-                    "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
-                    "CodTipoValeTransporte = " + std::to_string(pkCodTipoValeTransporte) + ", "
-                    "LinhaUtilizada = " + sql::Quote(pnLinhaUtilizada) + ", "
-                    "QuantDiaria = " + std::to_string(pnQuantDiaria) + ", "
-                    "DataSolicitacao = " + DateLiteral(pnDataSolicitacao) + " "
-                    "WHERE CodRegSolicValeTransporte = " + std::to_string(pkCodRegSolicValeTransporte));
+    Execute(ConnRH, sql::Update("RhsSolicValeTransporte",
+                                Columns(pkCodRegSolicValeTransporte, pkCodFuncionario, pkCodTipoValeTransporte,
+                                        pnLinhaUtilizada, pnQuantDiaria, pnDataSolicitacao),
+                                "WHERE CodRegSolicValeTransporte = " + sql::Number(pkCodRegSolicValeTransporte)));
   });
 }
 
@@ -114,16 +123,9 @@ void classSolicValeTransporte::IncSolicValeTransporte(ado::Connection& ConnRH, s
                                                       automation::Date& pnDataSolicitacao) {
   InsertTrapped(ConnRH, DescErr, pkCodRegSolicValeTransporte, {"RhsSolicValeTransporte", "CodRegSolicValeTransporte"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsSolicValeTransporte ("
-                    "CodRegSolicValeTransporte, CodFuncionario, CodTipoValeTransporte, "
-                    "LinhaUtilizada, QuantDiaria, DataSolicitacao) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", "
-                    " " + std::to_string(pkCodFuncionario) + ", "
-                    " " + std::to_string(pkCodTipoValeTransporte) + ", " +
-                    sql::Quote(pnLinhaUtilizada) + ", "
-                    " " + std::to_string(pnQuantDiaria) + ", " +
-                    DateLiteral(pnDataSolicitacao) + ") ");
+    Execute(ConnRH, sql::Insert("RhsSolicValeTransporte", Columns(key, pkCodFuncionario, pkCodTipoValeTransporte,
+                                                                  pnLinhaUtilizada, pnQuantDiaria,
+                                                                  pnDataSolicitacao)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/administration/classTipoAnotacao.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,12 +10,26 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsTipoAnotacao in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoAnotacao, const std::string& pnFalta,
+                         const std::string& pnAtivado) {
+  using sql::kBlank;
+  return {{"CodTipoAnotacao", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrTipoAnotacao", sql::Quote(pnDescrTipoAnotacao)},
+          {"Falta", sql::Quote(pnFalta)},
+          {"Ativado", sql::Quote(pnAtivado)}};
+}
+
+}  // namespace
+
 void classTipoAnotacao::BusDescrTipoAnotacao(ado::Connection& ConnRH, std::string& DescErr,
                                              std::int32_t& pkCodTipoAnotacao, std::string& pnDescrTipoAnotacao) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoAnotacao.DescrTipoAnotacao "
                                    "FROM   RhsTipoAnotacao "
-                                   "WHERE  RhsTipoAnotacao.CodTipoAnotacao = " + std::to_string(pkCodTipoAnotacao));
+                                   "WHERE  RhsTipoAnotacao.CodTipoAnotacao = " + sql::Number(pkCodTipoAnotacao));
     Copy(*rs, "DescrTipoAnotacao", pnDescrTipoAnotacao);
     rs->Close();
   });
@@ -23,7 +38,7 @@ void classTipoAnotacao::BusDescrTipoAnotacao(ado::Connection& ConnRH, std::strin
 void classTipoAnotacao::ExcTipoAnotacao(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                         std::int32_t& pkCodTipoAnotacao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsTipoAnotacao " "WHERE CodTipoAnotacao = " + std::to_string(pkCodTipoAnotacao));
+    Execute(ConnRH, "DELETE FROM RhsTipoAnotacao " "WHERE CodTipoAnotacao = " + sql::Number(pkCodTipoAnotacao));
   });
 }
 
@@ -51,7 +66,7 @@ void classTipoAnotacao::BusTipoAnotacao(ado::Connection& ConnRH, std::string& De
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoAnotacao.* "
                                    "FROM   RhsTipoAnotacao "
-                                   "WHERE CodTipoAnotacao = " + std::to_string(pkCodTipoAnotacao));
+                                   "WHERE CodTipoAnotacao = " + sql::Number(pkCodTipoAnotacao));
     Copy(*rs, "CodTipoAnotacao", pkCodTipoAnotacao);
     Copy(*rs, "DescrTipoAnotacao", pnDescrTipoAnotacao);
     Copy(*rs, "Falta", pnFalta);
@@ -64,11 +79,9 @@ void classTipoAnotacao::AltTipoAnotacao(ado::Connection& ConnRH, std::string& De
                                         std::int32_t& pkCodTipoAnotacao, std::string& pnDescrTipoAnotacao,
                                         std::string& pnFalta, std::string& pnAtivado) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTipoAnotacao SET "
-                    "DescrTipoAnotacao = " + sql::Quote(pnDescrTipoAnotacao) + ", "
-                    "Falta = " + sql::Quote(pnFalta) + ", "
-                    "Ativado = " + sql::Quote(pnAtivado) + " "
-                    "WHERE CodTipoAnotacao = " + std::to_string(pkCodTipoAnotacao));
+    Execute(ConnRH, sql::Update("RhsTipoAnotacao",
+                                Columns(pkCodTipoAnotacao, pnDescrTipoAnotacao, pnFalta, pnAtivado),
+                                "WHERE CodTipoAnotacao = " + sql::Number(pkCodTipoAnotacao)));
   });
 }
 
@@ -77,11 +90,7 @@ void classTipoAnotacao::IncTipoAnotacao(ado::Connection& ConnRH, std::string& De
                                         std::string& pnFalta, std::string& pnAtivado) {
   InsertTrapped(ConnRH, DescErr, pkCodTipoAnotacao, {"RhsTipoAnotacao", "CodTipoAnotacao"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTipoAnotacao (" "CodTipoAnotacao, DescrTipoAnotacao, Falta, Ativado) " "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnDescrTipoAnotacao) + ", " +
-                    sql::Quote(pnFalta) + ", " +
-                    sql::Quote(pnAtivado) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTipoAnotacao", Columns(key, pnDescrTipoAnotacao, pnFalta, pnAtivado)));
   });
 }
 

@@ -1,6 +1,7 @@
 #include "quorvel/administration/classTipoValeTransporte.h"
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -12,13 +13,27 @@ using automation::Variant;
 
 namespace {
 
-std::string Amount(double value) { return fFormataNumeroSql(Variant(value)); }
-
 // The list's unit price: "0.00" in the regional number format (Null kept).
 Variant UnitPrice(Record& record) {
   const Variant& value = record.Field("ValorUnitario");
   if (value.is_null()) return value;
   return Variant(automation::Format(value, "0.00"));
+}
+
+// The columns of RhsTipoValeTransporte in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoValeTransporte, double pnValorUnitario,
+                         std::int32_t pnQuantComercializada, std::int32_t pkCodTransp,
+                         const Variant& pnDataUltimaCompra, std::int32_t pnQuantUltimaCompra,
+                         const std::string& pnAtivado) {
+  using sql::kBlank;
+  return {{"CodTipoValeTransporte", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrTipoValeTransporte", sql::Quote(pnDescrTipoValeTransporte)},
+          {"ValorUnitario", fFormataNumeroSql(pnValorUnitario), kBlank},
+          {"QuantComercializada", sql::Number(pnQuantComercializada), kBlank},
+          {"CodTransp", sql::Number(pkCodTransp), kBlank},
+          {"DataUltimaCompra", sql::OptionalDate(pnDataUltimaCompra), kBlank},
+          {"QuantUltimaCompra", sql::Number(pnQuantUltimaCompra), kBlank},
+          {"Ativado", sql::Quote(pnAtivado)}};
 }
 
 }  // namespace
@@ -29,7 +44,7 @@ void classTipoValeTransporte::BusDescrTipoValeTransporte(ado::Connection& ConnRH
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT DescrTipoValeTransporte "
                                    "FROM   RhsTipoValeTransporte "
-                                   "WHERE  CodTipoValeTransporte = " + std::to_string(pkCodTipoValeTransporte));
+                                   "WHERE  CodTipoValeTransporte = " + sql::Number(pkCodTipoValeTransporte));
     Copy(*rs, "DescrTipoValeTransporte", pnDescrTipoValeTransporte);
     rs->Close();
   });
@@ -39,7 +54,7 @@ void classTipoValeTransporte::ExcTipoValeTransporte(ado::Connection& ConnRH, std
                                                     std::string&, std::int32_t& pkCodTipoValeTransporte) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsTipoValeTransporte "
-                    "WHERE CodTipoValeTransporte = " + std::to_string(pkCodTipoValeTransporte));
+                    "WHERE CodTipoValeTransporte = " + sql::Number(pkCodTipoValeTransporte));
   });
 }
 
@@ -82,7 +97,7 @@ void classTipoValeTransporte::BusTipoValeTransporte(ado::Connection& ConnRH, std
                                    "FROM ( RhsTipoValeTransporte "
                                    "LEFT JOIN RhsTransportador ON  RhsTransportador.CodTransp = "
                                    "RhsTipoValeTransporte.CodTransp) "
-                                   "WHERE  CodTipoValeTransporte = " + std::to_string(pkCodTipoValeTransporte));
+                                   "WHERE  CodTipoValeTransporte = " + sql::Number(pkCodTipoValeTransporte));
     Copy(*rs, "CodTipoValeTransporte", pkCodTipoValeTransporte);
     Copy(*rs, "DescrTipoValeTransporte", pnDescrTipoValeTransporte);
     Copy(*rs, "ValorUnitario", pnValorUnitario);
@@ -103,15 +118,11 @@ void classTipoValeTransporte::AltTipoValeTransporte(ado::Connection& ConnRH, std
                                                     Variant& pnDataUltimaCompra, std::int32_t& pnQuantUltimaCompra,
                                                     std::string& pnAtivado) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTipoValeTransporte SET "
-                    "DescrTipoValeTransporte = " + sql::Quote(pnDescrTipoValeTransporte) + ", "
-                    "ValorUnitario = " + Amount(pnValorUnitario) + ", "
-                    "QuantComercializada = " + std::to_string(pnQuantComercializada) + ", "
-                    "CodTransp = " + std::to_string(pkCodTransp) + ", "
-                    "DataUltimaCompra = " + sql::OptionalDate(pnDataUltimaCompra) + ", "
-                    "QuantUltimaCompra = " + std::to_string(pnQuantUltimaCompra) + ", "
-                    "Ativado = " + sql::Quote(pnAtivado) + " "
-                    "WHERE CodTipoValeTransporte = " + std::to_string(pkCodTipoValeTransporte));
+    Execute(ConnRH, sql::Update("RhsTipoValeTransporte",
+                                Columns(pkCodTipoValeTransporte, pnDescrTipoValeTransporte, pnValorUnitario,
+                                        pnQuantComercializada, pkCodTransp, pnDataUltimaCompra, pnQuantUltimaCompra,
+                                        pnAtivado),
+                                "WHERE CodTipoValeTransporte = " + sql::Number(pkCodTipoValeTransporte)));
   });
 }
 
@@ -123,19 +134,10 @@ void classTipoValeTransporte::IncTipoValeTransporte(ado::Connection& ConnRH, std
                                                     std::string& pnAtivado) {
   InsertTrapped(ConnRH, DescErr, pkCodTipoValeTransporte, {"RhsTipoValeTransporte", "CodTipoValeTransporte"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTipoValeTransporte ("
-                    "CodTipoValeTransporte, DescrTipoValeTransporte, ValorUnitario, "
-                    "QuantComercializada, CodTransp, DataUltimaCompra, QuantUltimaCompra, "
-                    "Ativado) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnDescrTipoValeTransporte) + ", "
-                    " " + Amount(pnValorUnitario) + ", "
-                    " " + std::to_string(pnQuantComercializada) + ", "
-                    " " + std::to_string(pkCodTransp) + ", "
-                    " " + sql::OptionalDate(pnDataUltimaCompra) + ", "
-                    " " + std::to_string(pnQuantUltimaCompra) + ", " +
-                    sql::Quote(pnAtivado) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTipoValeTransporte", Columns(key, pnDescrTipoValeTransporte, pnValorUnitario,
+                                                                 pnQuantComercializada, pkCodTransp,
+                                                                 pnDataUltimaCompra, pnQuantUltimaCompra,
+                                                                 pnAtivado)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/administration/classTransportador.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -20,6 +21,38 @@ void Combo(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray, std:
   });
 }
 
+// The columns of RhsTransportador in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeTransp, const std::string& pnLogradouroTransp,
+                         const std::string& pnEnderecoTransp, const std::string& pnNrEnderecoTransp,
+                         const std::string& pnComplEnderecoTransp, const std::string& pnBairroTransp,
+                         std::int32_t pkCodCidadeTransp, const std::string& pnUFTransp,
+                         const std::string& pnCEPTransp, const std::string& pnFoneTransp,
+                         const std::string& pnLogradouroCompra, const std::string& pnEnderecoCompra,
+                         const std::string& pnNrEnderecoCompra, const std::string& pnComplEnderecoCompra,
+                         const std::string& pnBairroCompra, const Variant& pkCodCidadeCompra,
+                         const std::string& pnUFCompra, const std::string& pnFoneCompra) {
+  using sql::kBlank;
+  return {{"CodTransp", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"NomeTransp", sql::Quote(pnNomeTransp)},
+          {"LogradouroTransp", sql::Quote(pnLogradouroTransp)},
+          {"EnderecoTransp", sql::Quote(pnEnderecoTransp)},
+          {"NrEnderecoTransp", sql::Quote(pnNrEnderecoTransp)},
+          {"ComplEnderecoTransp", sql::Quote(pnComplEnderecoTransp)},
+          {"BairroTransp", sql::Quote(pnBairroTransp)},
+          {"CodCidadeTransp", sql::Number(pkCodCidadeTransp), kBlank},
+          {"UFTransp", sql::Quote(pnUFTransp)},
+          {"CEPTransp", sql::Quote(pnCEPTransp)},
+          {"FoneTransp", sql::Quote(pnFoneTransp)},
+          {"LogradouroCompra", sql::Quote(pnLogradouroCompra)},
+          {"EnderecoCompra", sql::Quote(pnEnderecoCompra)},
+          {"NrEnderecoCompra", sql::Quote(pnNrEnderecoCompra)},
+          {"ComplEnderecoCompra", sql::Quote(pnComplEnderecoCompra)},
+          {"BairroCompra", sql::Quote(pnBairroCompra)},
+          {"CodCidadeCompra", sql::OptionalNumber(pkCodCidadeCompra), kBlank},
+          {"UFCompra", sql::Quote(pnUFCompra)},
+          {"FoneCompra", sql::Quote(pnFoneCompra)}};
+}
+
 }  // namespace
 
 void classTransportador::BusNomeTransp(ado::Connection& ConnRH, std::string& DescErr, std::int32_t& pkCodTransp,
@@ -27,7 +60,7 @@ void classTransportador::BusNomeTransp(ado::Connection& ConnRH, std::string& Des
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT NomeTransp "
                                    "FROM   RhsTransportador "
-                                   "WHERE  CodTransp = " + std::to_string(pkCodTransp));
+                                   "WHERE  CodTransp = " + sql::Number(pkCodTransp));
     if (rs->EOF_()) {
       pnNomeTransp = "<<Inexistente>>";
     } else {
@@ -119,7 +152,7 @@ void classTransportador::BusTransportador(
                 "FROM (( RhsTransportador "
                 "LEFT JOIN CadEndCidades AS CidadeTransp ON CidadeTransp.CodCidade = RhsTransportador.CodCidadeTransp) "
                 "LEFT JOIN CadEndCidades AS CidadeCompra ON CidadeCompra.CodCidade = RhsTransportador.CodCidadeCompra) "
-                "WHERE RhsTransportador.CodTransp = " + std::to_string(pkCodTransp));
+                "WHERE RhsTransportador.CodTransp = " + sql::Number(pkCodTransp));
     Copy(*rs, "CodTransp", pkCodTransp);
     Copy(*rs, "NomeTransp", pnNomeTransp);
     Copy(*rs, "LogradouroTransp", pnLogradouroTransp);
@@ -148,7 +181,7 @@ void classTransportador::BusTransportador(
 void classTransportador::ExcTransportador(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                           std::string&, std::int32_t& pkCodTransp) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsTransportador " "WHERE CodTransp = " + std::to_string(pkCodTransp));
+    Execute(ConnRH, "DELETE FROM RhsTransportador " "WHERE CodTransp = " + sql::Number(pkCodTransp));
   });
 }
 
@@ -161,26 +194,13 @@ void classTransportador::AltTransportador(
     std::string& pnComplEnderecoCompra, std::string& pnBairroCompra, Variant& pkCodCidadeCompra,
     std::string& pnUFCompra, std::string& pnFoneCompra) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTransportador SET "
-                    "NomeTransp = " + sql::Quote(pnNomeTransp) + ", "
-                    "LogradouroTransp = " + sql::Quote(pnLogradouroTransp) + ", "
-                    "EnderecoTransp = " + sql::Quote(pnEnderecoTransp) + ", "
-                    "NrEnderecoTransp = " + sql::Quote(pnNrEnderecoTransp) + ", "
-                    "ComplEnderecoTransp = " + sql::Quote(pnComplEnderecoTransp) + ", "
-                    "BairroTransp = " + sql::Quote(pnBairroTransp) + ", "
-                    "CodCidadeTransp = " + std::to_string(pkCodCidadeTransp) + ", "
-                    "UFTransp = " + sql::Quote(pnUFTransp) + ", "
-                    "CEPTransp = " + sql::Quote(pnCEPTransp) + ", "
-                    "FoneTransp = " + sql::Quote(pnFoneTransp) + ", "
-                    "LogradouroCompra = " + sql::Quote(pnLogradouroCompra) + ", "
-                    "EnderecoCompra = " + sql::Quote(pnEnderecoCompra) + ", "
-                    "NrEnderecoCompra = " + sql::Quote(pnNrEnderecoCompra) + ", "
-                    "ComplEnderecoCompra = " + sql::Quote(pnComplEnderecoCompra) + ", "
-                    "BairroCompra = " + sql::Quote(pnBairroCompra) + ", "
-                    "CodCidadeCompra = " + sql::OptionalNumber(pkCodCidadeCompra) + ", "
-                    "UFCompra = " + sql::Quote(pnUFCompra) + ", "
-                    "FoneCompra = " + sql::Quote(pnFoneCompra) + " "
-                    "WHERE CodTransp = " + std::to_string(pkCodTransp));
+    Execute(ConnRH, sql::Update("RhsTransportador",
+                                Columns(pkCodTransp, pnNomeTransp, pnLogradouroTransp, pnEnderecoTransp,
+                                        pnNrEnderecoTransp, pnComplEnderecoTransp, pnBairroTransp, pkCodCidadeTransp,
+                                        pnUFTransp, pnCEPTransp, pnFoneTransp, pnLogradouroCompra, pnEnderecoCompra,
+                                        pnNrEnderecoCompra, pnComplEnderecoCompra, pnBairroCompra, pkCodCidadeCompra,
+                                        pnUFCompra, pnFoneCompra),
+                                "WHERE CodTransp = " + sql::Number(pkCodTransp)));
   });
 }
 
@@ -194,31 +214,12 @@ void classTransportador::IncTransportador(
     std::string& pnUFCompra, std::string& pnFoneCompra) {
   InsertTrapped(ConnRH, DescErr, pkCodTransp, {"RhsTransportador", "CodTransp"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTransportador ("
-                    "CodTransp, NomeTransp, LogradouroTransp, EnderecoTransp, NrEnderecoTransp, "
-                    "ComplEnderecoTransp, BairroTransp, CodCidadeTransp, UFTransp, CEPTransp, "
-                    "FoneTransp, LogradouroCompra, EnderecoCompra, NrEnderecoCompra, "
-                    "ComplEnderecoCompra, BairroCompra, CodCidadeCompra, UFCompra, FoneCompra) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnNomeTransp) + ", " +
-                    sql::Quote(pnLogradouroTransp) + ", " +
-                    sql::Quote(pnEnderecoTransp) + ", " +
-                    sql::Quote(pnNrEnderecoTransp) + ", " +
-                    sql::Quote(pnComplEnderecoTransp) + ", " +
-                    sql::Quote(pnBairroTransp) + ", "
-                    " " + std::to_string(pkCodCidadeTransp) + ", " +
-                    sql::Quote(pnUFTransp) + ", " +
-                    sql::Quote(pnCEPTransp) + ", " +
-                    sql::Quote(pnFoneTransp) + ", " +
-                    sql::Quote(pnLogradouroCompra) + ", " +
-                    sql::Quote(pnEnderecoCompra) + ", " +
-                    sql::Quote(pnNrEnderecoCompra) + ", " +
-                    sql::Quote(pnComplEnderecoCompra) + ", " +
-                    sql::Quote(pnBairroCompra) + ", "
-                    " " + sql::OptionalNumber(pkCodCidadeCompra) + ", " +
-                    sql::Quote(pnUFCompra) + ", " +
-                    sql::Quote(pnFoneCompra) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTransportador", Columns(key, pnNomeTransp, pnLogradouroTransp, pnEnderecoTransp,
+                                                            pnNrEnderecoTransp, pnComplEnderecoTransp, pnBairroTransp,
+                                                            pkCodCidadeTransp, pnUFTransp, pnCEPTransp, pnFoneTransp,
+                                                            pnLogradouroCompra, pnEnderecoCompra, pnNrEnderecoCompra,
+                                                            pnComplEnderecoCompra, pnBairroCompra, pkCodCidadeCompra,
+                                                            pnUFCompra, pnFoneCompra)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/administration/classValeRefeicao.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,17 @@ using automation::Variant;
 
 namespace {
 
-std::string Amount(double value) { return fFormataNumeroSql(Variant(value)); }
-std::string DateLiteral(automation::Date date) { return sql::Date(Variant(date)); }
+// The columns of RhsValeRefeicao in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const automation::Date& pnDataRetirada,
+                         std::uint8_t pnQuantidadeRetirada, double pnValorUnitarioVR, double pnValorTotal) {
+  using sql::kBlank;
+  return {{"CodRegValeRefeicao", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"DataRetirada", sql::Date(pnDataRetirada)},
+          {"QuantidadeRetirada", sql::Number(pnQuantidadeRetirada), kBlank},
+          {"ValorUnitarioVR", fFormataNumeroSql(pnValorUnitarioVR), kBlank},
+          {"ValorTotal", fFormataNumeroSql(pnValorTotal)}};
+}
 
 }  // namespace
 
@@ -27,7 +37,7 @@ void classValeRefeicao::BusValeRefeicao(ado::Connection& ConnRH, std::string& De
                 "FROM (( RhsValeRefeicao "
                 "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsValeRefeicao.CodFuncionario) "
                 "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
-                "WHERE CodRegValeRefeicao = " + std::to_string(pkCodRegValeRefeicao));
+                "WHERE CodRegValeRefeicao = " + sql::Number(pkCodRegValeRefeicao));
     Copy(*rs, "CodRegValeRefeicao", pkCodRegValeRefeicao);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -43,7 +53,7 @@ void classValeRefeicao::ExcValeRefeicao(ado::Connection& ConnRH, std::string& De
                                         std::int32_t& pkCodRegValeRefeicao) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsValeRefeicao "
-                    "WHERE CodRegValeRefeicao = " + std::to_string(pkCodRegValeRefeicao));
+                    "WHERE CodRegValeRefeicao = " + sql::Number(pkCodRegValeRefeicao));
   });
 }
 
@@ -66,13 +76,10 @@ void classValeRefeicao::AltValeRefeicao(ado::Connection& ConnRH, std::string& De
                                         automation::Date& pnDataRetirada, std::uint8_t& pnQuantidadeRetirada,
                                         double& pnValorUnitarioVR, double& pnValorTotal) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsValeRefeicao SET "
-                    "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
-                    "DataRetirada = " + DateLiteral(pnDataRetirada) + ", "
-                    "QuantidadeRetirada = " + std::to_string(pnQuantidadeRetirada) + ", "
-                    "ValorUnitarioVR = " + Amount(pnValorUnitarioVR) + ", "
-                    "ValorTotal = " + Amount(pnValorTotal) + " "
-                    "WHERE CodRegValeRefeicao = " + std::to_string(pkCodRegValeRefeicao));
+    Execute(ConnRH, sql::Update("RhsValeRefeicao",
+                                Columns(pkCodRegValeRefeicao, pkCodFuncionario, pnDataRetirada, pnQuantidadeRetirada,
+                                        pnValorUnitarioVR, pnValorTotal),
+                                "WHERE CodRegValeRefeicao = " + sql::Number(pkCodRegValeRefeicao)));
   });
 }
 
@@ -82,16 +89,10 @@ void classValeRefeicao::IncValeRefeicao(ado::Connection& ConnRH, std::string& De
                                         double& pnValorUnitarioVR, double& pnValorTotal) {
   InsertTrapped(ConnRH, DescErr, pkCodRegValeRefeicao, {"RhsValeRefeicao", "CodRegValeRefeicao"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsValeRefeicao ("
-                    "CodRegValeRefeicao, CodFuncionario, DataRetirada, QuantidadeRetirada, "
-                    "ValorUnitarioVR, ValorTotal) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", "
-                    " " + std::to_string(pkCodFuncionario) + ", " +
-                    DateLiteral(pnDataRetirada) + ", "
-                    " " + std::to_string(pnQuantidadeRetirada) + ", "
-                    " " + Amount(pnValorUnitarioVR) + ", " +
-                    Amount(pnValorTotal) + " )");
+    Execute(ConnRH, sql::Insert("RhsValeRefeicao",
+                                Columns(key, pkCodFuncionario, pnDataRetirada, pnQuantidadeRetirada,
+                                        pnValorUnitarioVR, pnValorTotal),
+                                {.values = " )"}));
   });
 }
 

@@ -114,6 +114,22 @@ void Copy(const ado::Recordset& rs, std::string_view field, automation::Date& ou
 void Copy(const ado::Recordset& rs, std::string_view field, bool& out);
 void Copy(const ado::Recordset& rs, std::string_view field, Variant& out);  // raw, Null included
 
+// Copies that take a Null field: Copy for any other value (a missing record
+// or field fails as there). CopyOrEmpty writes the out-parameter's empty
+// value for Null ("" or 0); CopyUnlessNull leaves it as it was.
+template <class T>
+void CopyOrEmpty(const ado::Recordset& rs, std::string_view field, T& out) {
+  if (rs.Fields(field).Value().is_null()) {
+    out = T{};
+  } else {
+    Copy(rs, field, out);
+  }
+}
+template <class T>
+void CopyUnlessNull(const ado::Recordset& rs, std::string_view field, T& out) {
+  if (!rs.Fields(field).Value().is_null()) Copy(rs, field, out);
+}
+
 // Val(CStr(x)): x written in the regional number format and read back as Val
 // does, so that under a decimal comma the reading stops at the comma.
 double ReadBackAsText(double x);

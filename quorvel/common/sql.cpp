@@ -28,6 +28,10 @@ std::string Text(const Variant& value) { return Quote(automation::CStr(value)); 
 
 std::string UpperText(const Variant& value) { return QuoteUpper(automation::CStr(value)); }
 
+std::string OptionalText(const Variant& value) { return value.is_null() ? "Null" : Text(value); }
+
+std::string TextOrEmpty(const Variant& value) { return value.is_null() ? Quote("") : Text(value); }
+
 namespace {
 
 // A Decimal's text as the data layer writes it: an optional minus, digits,
@@ -226,27 +230,6 @@ void Filter::Add(const Variant& value, std::string_view fragment, Literal litera
 void Filter::Add(std::string_view condition) {
   clause_ += clause_.empty() ? "WHERE " : " AND ";
   clause_ += condition;
-}
-
-std::string Assignments(std::span<const ColumnValue> values, std::string_view last) {
-  std::string out;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    out += values[i].column;
-    out += " = ";
-    out += values[i].literal;
-    out += i + 1 < values.size() ? std::string_view(", ") : last;
-  }
-  return out;
-}
-
-std::string ValueList(std::span<const ColumnValue> values, std::string_view last) {
-  std::string out;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (values[i].blank) out += ' ';
-    out += values[i].literal;
-    out += i + 1 < values.size() ? std::string_view(", ") : last;
-  }
-  return out;
 }
 
 }  // namespace quorvel::sql

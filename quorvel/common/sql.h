@@ -5,7 +5,6 @@
 // value can change the statement it goes into.
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +22,10 @@ std::string QuoteUpper(std::string_view text);
 // The same for a Variant, by its text (Null raises 94).
 std::string Text(const Variant& value);
 std::string UpperText(const Variant& value);
+// "Null" for Null, otherwise Text.
+std::string OptionalText(const Variant& value);
+// Text, with Null written as the empty text ''.
+std::string TextOrEmpty(const Variant& value);
 
 // A number from a Variant, unquoted, written through fFormataNumeroSql:
 // integers as they are, Decimal as its digits, Single and Double with a
@@ -88,17 +91,5 @@ class Filter {
  private:
   std::string clause_;
 };
-
-// One column of an update or an insert with its literal, as the class writes
-// it; `blank` puts one blank before the literal in a VALUES list.
-struct ColumnValue {
-  std::string_view column;
-  std::string literal;
-  bool blank = true;
-};
-// "a = x, b = y" and `last` after the final assignment (", " between the others).
-std::string Assignments(std::span<const ColumnValue> values, std::string_view last);
-// "x, y" (each literal after its blank where it has one) and `last` after the final one.
-std::string ValueList(std::span<const ColumnValue> values, std::string_view last);
 
 }  // namespace quorvel::sql

@@ -1,5 +1,6 @@
 #include "quorvel/health/classConhecPerfilCargo.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,15 @@ using automation::Variant;
 
 namespace {
 
-std::string N(std::int32_t n) { return std::to_string(n); }
-std::string N(std::uint8_t n) { return std::to_string(n); }
+// The columns of RhsConhecPerfilCargo in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodRegPerfilCargo, const std::string& pkCodConhec,
+                         std::uint8_t pnNivelConhecPerfil) {
+  using sql::kBlank;
+  return {{"CodRegConhecPerfil", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodRegPerfilCargo", sql::Number(pkCodRegPerfilCargo), kBlank},
+          {"CodConhec", sql::Quote(pkCodConhec)},
+          {"NivelConhecPerfil", sql::Number(pnNivelConhecPerfil), kBlank}};
+}
 
 }  // namespace
 
@@ -48,7 +56,7 @@ void classConhecPerfilCargo::BusConhecPerfilCargo(ado::Connection& ConnRH, std::
         Open(ConnRH, "SELECT RhsConhecPerfilCargo.*, RhsConhecimento.DescrConhec "
                      "FROM ( RhsConhecPerfilCargo "
                      "LEFT JOIN RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecPerfilCargo.CodConhec) "
-                     "WHERE CodRegConhecPerfil = " + N(pkCodRegConhecPerfil));
+                     "WHERE CodRegConhecPerfil = " + sql::Number(pkCodRegConhecPerfil));
     Copy(*rs, "CodRegConhecPerfil", pkCodRegConhecPerfil);
     Copy(*rs, "CodRegPerfilCargo", pkCodRegPerfilCargo);
     Copy(*rs, "CodConhec", pkCodConhec);
@@ -61,7 +69,8 @@ void classConhecPerfilCargo::BusConhecPerfilCargo(ado::Connection& ConnRH, std::
 void classConhecPerfilCargo::ExcConhecPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                   std::string&, std::int32_t& pkCodRegConhecPerfil) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsConhecPerfilCargo " "WHERE CodRegConhecPerfil = " + N(pkCodRegConhecPerfil));
+    Execute(ConnRH,
+            "DELETE FROM RhsConhecPerfilCargo " "WHERE CodRegConhecPerfil = " + sql::Number(pkCodRegConhecPerfil));
   });
 }
 
@@ -70,11 +79,9 @@ void classConhecPerfilCargo::AltConhecPerfilCargo(ado::Connection& ConnRH, std::
                                                   std::int32_t& pkCodRegPerfilCargo, std::string& pkCodConhec,
                                                   std::uint8_t& pnNivelConhecPerfil) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsConhecPerfilCargo SET "
-                    "CodRegPerfilCargo = " + N(pkCodRegPerfilCargo) + ", "
-                    "CodConhec = " + sql::Quote(pkCodConhec) + ", "
-                    "NivelConhecPerfil = " + N(pnNivelConhecPerfil) + " "
-                    "WHERE CodRegConhecPerfil = " + N(pkCodRegConhecPerfil));
+    Execute(ConnRH, sql::Update("RhsConhecPerfilCargo",
+                                Columns(pkCodRegConhecPerfil, pkCodRegPerfilCargo, pkCodConhec, pnNivelConhecPerfil),
+                                "WHERE CodRegConhecPerfil = " + sql::Number(pkCodRegConhecPerfil)));
   });
 }
 
@@ -84,13 +91,8 @@ void classConhecPerfilCargo::IncConhecPerfilCargo(ado::Connection& ConnRH, std::
                                                   std::uint8_t& pnNivelConhecPerfil) {
   InsertTrapped(ConnRH, DescErr, pkCodRegConhecPerfil, {"RhsConhecPerfilCargo", "CodRegConhecPerfil"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsConhecPerfilCargo ("
-                    "CodRegConhecPerfil, CodRegPerfilCargo, CodConhec, NivelConhecPerfil) "
-                    "VALUES ("
-                    " " + N(key) + ", "
-                    " " + N(pkCodRegPerfilCargo) + ", " +
-                    sql::Quote(pkCodConhec) + ", "
-                    " " + N(pnNivelConhecPerfil) + ") ");
+    Execute(ConnRH, sql::Insert("RhsConhecPerfilCargo", Columns(key, pkCodRegPerfilCargo, pkCodConhec,
+                                                                pnNivelConhecPerfil)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/health/classEPIPerfilCargo.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -16,6 +17,14 @@ constexpr std::string_view kSelect =
     "FROM ( RhsEPIPerfilCargo "
     "LEFT JOIN RhsEPI ON RhsEPI.CodEPI = RhsEPIPerfilCargo.CodEPI) ";
 
+// The columns of RhsEPIPerfilCargo in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodPerfilCargo, std::int32_t pkCodEPI) {
+  using sql::kBlank;
+  return {{"CodRegEPIPerfilCargo", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodPerfilCargo", sql::Number(pkCodPerfilCargo), kBlank},
+          {"CodEPI", sql::Number(pkCodEPI), kBlank}};
+}
+
 }  // namespace
 
 void classEPIPerfilCargo::BusEPIPerfilCargo(ado::Connection& ConnRH, std::string& DescErr,
@@ -23,7 +32,7 @@ void classEPIPerfilCargo::BusEPIPerfilCargo(ado::Connection& ConnRH, std::string
                                             std::int32_t& pkCodEPI, std::string& pnNomeEPI) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegEPIPerfilCargo = " +
-                                       std::to_string(pkCodRegEPIPerfilCargo));
+                                       sql::Number(pkCodRegEPIPerfilCargo));
     Copy(*rs, "CodRegEPIPerfilCargo", pkCodRegEPIPerfilCargo);
     Copy(*rs, "CodPerfilCargo", pkCodPerfilCargo);
     Copy(*rs, "CodEPI", pkCodEPI);
@@ -36,7 +45,7 @@ void classEPIPerfilCargo::ExcEPIPerfilCargo(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegEPIPerfilCargo) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsEPIPerfilCargo "
-                    "WHERE CodRegEPIPerfilCargo = " + std::to_string(pkCodRegEPIPerfilCargo));
+                    "WHERE CodRegEPIPerfilCargo = " + sql::Number(pkCodRegEPIPerfilCargo));
   });
 }
 
@@ -61,10 +70,9 @@ void classEPIPerfilCargo::AltEPIPerfilCargo(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegEPIPerfilCargo,
                                             std::int32_t& pkCodPerfilCargo, std::int32_t& pkCodEPI) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsEPIPerfilCargo SET "
-                    "CodPerfilCargo = " + std::to_string(pkCodPerfilCargo) + ", "
-                    "CodEPI = " + std::to_string(pkCodEPI) + " "
-                    "WHERE CodRegEPIPerfilCargo = " + std::to_string(pkCodRegEPIPerfilCargo));
+    Execute(ConnRH, sql::Update("RhsEPIPerfilCargo",
+                                Columns(pkCodRegEPIPerfilCargo, pkCodPerfilCargo, pkCodEPI),
+                                "WHERE CodRegEPIPerfilCargo = " + sql::Number(pkCodRegEPIPerfilCargo)));
   });
 }
 
@@ -73,11 +81,7 @@ void classEPIPerfilCargo::IncEPIPerfilCargo(ado::Connection& ConnRH, std::string
                                             std::int32_t& pkCodPerfilCargo, std::int32_t& pkCodEPI) {
   InsertTrapped(ConnRH, DescErr, pkCodRegEPIPerfilCargo, {"RhsEPIPerfilCargo", "CodRegEPIPerfilCargo"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsEPIPerfilCargo (" "CodRegEPIPerfilCargo, CodPerfilCargo, CodEPI) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", "
-                    " " + std::to_string(pkCodPerfilCargo) + ", "
-                    " " + std::to_string(pkCodEPI) + ") ");
+    Execute(ConnRH, sql::Insert("RhsEPIPerfilCargo", Columns(key, pkCodPerfilCargo, pkCodEPI)));
   });
 }
 

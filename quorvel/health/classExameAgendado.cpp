@@ -1,6 +1,7 @@
 #include "quorvel/health/classExameAgendado.h"
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,6 @@ namespace quorvel {
 using automation::Variant;
 
 namespace {
-
-std::string N(std::int32_t n) { return std::to_string(n); }
 
 constexpr std::string_view kSelect =
     "SELECT RhsExameAgendado.*, RhsTipoExameMedico.DescrTipoExame, "
@@ -28,6 +27,23 @@ Variant Shown(const Variant& v, std::string_view pattern) {
 }
 Variant ShownDate(Record& r) { return Shown(r.Field("Data"), "dd/mm/yyyy"); }
 Variant ShownTime(Record& r) { return Shown(r.Field("Hora"), "hh:mm"); }
+
+// The columns of RhsExameAgendado in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
+                         const std::string& pnStatus, const Variant& pnData, const Variant& pnHora,
+                         const std::string& pnLocalConsulta, const std::string& pnMedico,
+                         const std::string& pnNrRegMedico) {
+  using sql::kBlank;
+  return {{"CodExameAgendado", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoExame", sql::Number(pkCodTipoExame), kBlank},
+          {"Status", sql::Quote(pnStatus)},
+          {"Data", sql::OptionalDate(pnData), kBlank},
+          {"Hora", sql::OptionalTime(pnHora), kBlank},
+          {"LocalConsulta", sql::Quote(pnLocalConsulta)},
+          {"Medico", sql::Quote(pnMedico)},
+          {"NrRegMedico", sql::Quote(pnNrRegMedico)}};
+}
 
 }  // namespace
 
@@ -62,7 +78,7 @@ void classExameAgendado::BusExameAgendado(ado::Connection& ConnRH, std::string& 
                                           std::string& pnNrRegMedico) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE RhsExameAgendado.CodExameAgendado = " +
-                                       N(pkCodExameAgendado));
+                                       sql::Number(pkCodExameAgendado));
     Copy(*rs, "CodExameAgendado", pkCodExameAgendado);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -110,23 +126,17 @@ void classExameAgendado::AltExameAgendado(ado::Connection& ConnRH, std::string& 
                                           std::string& pnLocalConsulta, std::string& pnMedico,
                                           std::string& pnNrRegMedico) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsExameAgendado SET "
-                    "CodFuncionario = " + N(pkCodFuncionario) + ", "
-                    "CodTipoExame = " + N(pkCodTipoExame) + ", "
-                    "Status = " + sql::Quote(pnStatus) + ", "
-                    "Data = " + sql::OptionalDate(pnData) + ", "
-                    "Hora = " + sql::OptionalTime(pnHora) + ", "
-                    "LocalConsulta = " + sql::Quote(pnLocalConsulta) + ", "
-                    "Medico = " + sql::Quote(pnMedico) + ", "
-                    "NrRegMedico = " + sql::Quote(pnNrRegMedico) + " "
-                    "WHERE CodExameAgendado = " + N(pkCodExameAgendado));
+    Execute(ConnRH, sql::Update("RhsExameAgendado",
+                                Columns(pkCodExameAgendado, pkCodFuncionario, pkCodTipoExame, pnStatus, pnData,
+                                        pnHora, pnLocalConsulta, pnMedico, pnNrRegMedico),
+                                "WHERE CodExameAgendado = " + sql::Number(pkCodExameAgendado)));
   });
 }
 
 void classExameAgendado::ExcExameAgendado(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                           std::string&, std::int32_t& pkCodExameAgendado) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsExameAgendado " "WHERE CodExameAgendado = " + N(pkCodExameAgendado));
+    Execute(ConnRH, "DELETE FROM RhsExameAgendado " "WHERE CodExameAgendado = " + sql::Number(pkCodExameAgendado));
   });
 }
 
@@ -138,19 +148,8 @@ void classExameAgendado::IncExameAgendado(ado::Connection& ConnRH, std::string& 
                                           std::string& pnNrRegMedico) {
   InsertTrapped(ConnRH, DescErr, pkCodExameAgendado, {"RhsExameAgendado", "CodExameAgendado"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsExameAgendado ("
-                    "CodExameAgendado, CodFuncionario, CodTipoExame, Status, Data, Hora, "
-                    "LocalConsulta, Medico, NrRegMedico) "
-                    "VALUES ("
-                    " " + N(key) + ", "
-                    " " + N(pkCodFuncionario) + ", "
-                    " " + N(pkCodTipoExame) + ", " +
-                    sql::Quote(pnStatus) + ", "
-                    " " + sql::OptionalDate(pnData) + ", "
-                    " " + sql::OptionalTime(pnHora) + ", " +
-                    sql::Quote(pnLocalConsulta) + ", " +
-                    sql::Quote(pnMedico) + ", " +
-                    sql::Quote(pnNrRegMedico) + ") ");
+    Execute(ConnRH, sql::Insert("RhsExameAgendado", Columns(key, pkCodFuncionario, pkCodTipoExame, pnStatus, pnData,
+                                                            pnHora, pnLocalConsulta, pnMedico, pnNrRegMedico)));
   });
 }
 

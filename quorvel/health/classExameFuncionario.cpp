@@ -1,5 +1,6 @@
 #include "quorvel/health/classExameFuncionario.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,6 @@ using automation::Variant;
 
 namespace {
 
-std::string N(std::int32_t n) { return std::to_string(n); }
-
 constexpr std::size_t kUnitColumn = 4;
 
 // The unit's full name on the second connection; "" without a row or a name.
@@ -23,6 +22,21 @@ Variant UnitName(ado::Connection& conn, const Variant& CodCa) {
   Variant name = rs->Fields("NomeCompletoCa").Value();
   rs->Close();
   return name.is_null() ? Variant("") : name;
+}
+
+// The columns of RhsExameFuncionario in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
+                         const std::string& pnPeriodico, const std::string& pnDemissional, std::int32_t pnAnos,
+                         std::int32_t pnMeses, std::int32_t pnDias) {
+  using sql::kBlank;
+  return {{"CodExameFuncionario", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoExame", sql::Number(pkCodTipoExame), kBlank},
+          {"Periodico", sql::Quote(pnPeriodico)},
+          {"Demissional", sql::Quote(pnDemissional)},
+          {"Anos", sql::Number(pnAnos), kBlank},
+          {"Meses", sql::Number(pnMeses), kBlank},
+          {"Dias", sql::Number(pnDias), kBlank}};
 }
 
 }  // namespace
@@ -83,7 +97,7 @@ void classExameFuncionario::BusExameFuncionario(ado::Connection& ConnRH, std::st
         "LEFT JOIN RhsTipoExameMedico ON RhsTipoExameMedico.CodTipoExame = RhsExameFuncionario.CodTipoExame) "
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsExameFuncionario.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
-        "WHERE RhsExameFuncionario.CodExameFuncionario = " + N(pkCodExameFuncionario));
+        "WHERE RhsExameFuncionario.CodExameFuncionario = " + sql::Number(pkCodExameFuncionario));
     Copy(*rs, "CodExameFuncionario", pkCodExameFuncionario);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "CodIndividual", pkCodIndividual);
@@ -105,22 +119,18 @@ void classExameFuncionario::AltExameFuncionario(ado::Connection& ConnRH, std::st
                                                 std::string& pnPeriodico, std::string& pnDemissional,
                                                 std::int32_t& pnAnos, std::int32_t& pnMeses, std::int32_t& pnDias) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsExameFuncionario SET "
-                    "CodFuncionario = " + N(pkCodFuncionario) + ", "
-                    "CodTipoExame = " + N(pkCodTipoExame) + ", "
-                    "Periodico = " + sql::Quote(pnPeriodico) + ", "
-                    "Demissional = " + sql::Quote(pnDemissional) + ", "
-                    "Anos = " + N(pnAnos) + ", "
-                    "Meses = " + N(pnMeses) + ", "
-                    "Dias = " + N(pnDias) + " "
-                    "WHERE CodExameFuncionario = " + N(pkCodExameFuncionario));
+    Execute(ConnRH, sql::Update("RhsExameFuncionario",
+                                Columns(pkCodExameFuncionario, pkCodFuncionario, pkCodTipoExame, pnPeriodico,
+                                        pnDemissional, pnAnos, pnMeses, pnDias),
+                                "WHERE CodExameFuncionario = " + sql::Number(pkCodExameFuncionario)));
   });
 }
 
 void classExameFuncionario::ExcExameFuncionario(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                 std::string&, std::int32_t& pkCodExameFuncionario) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsExameFuncionario " "WHERE CodExameFuncionario = " + N(pkCodExameFuncionario));
+    Execute(ConnRH,
+            "DELETE FROM RhsExameFuncionario " "WHERE CodExameFuncionario = " + sql::Number(pkCodExameFuncionario));
   });
 }
 
@@ -131,18 +141,8 @@ void classExameFuncionario::IncExameFuncionario(ado::Connection& ConnRH, std::st
                                                 std::int32_t& pnAnos, std::int32_t& pnMeses, std::int32_t& pnDias) {
   InsertTrapped(ConnRH, DescErr, pkCodExameFuncionario, {"RhsExameFuncionario", "CodExameFuncionario"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsExameFuncionario ("
-                    "CodExameFuncionario, CodFuncionario, CodTipoExame, Periodico, "
-                    "Demissional, Anos, Meses, Dias) "
-                    "VALUES ("
-                    " " + N(key) + ", "
-                    " " + N(pkCodFuncionario) + ", "
-                    " " + N(pkCodTipoExame) + ", " +
-                    sql::Quote(pnPeriodico) + ", " +
-                    sql::Quote(pnDemissional) + ", "
-                    " " + N(pnAnos) + ", "
-                    " " + N(pnMeses) + ", "
-                    " " + N(pnDias) + ") ");
+    Execute(ConnRH, sql::Insert("RhsExameFuncionario", Columns(key, pkCodFuncionario, pkCodTipoExame, pnPeriodico,
+                                                               pnDemissional, pnAnos, pnMeses, pnDias)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/health/classExameMedico.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,25 @@ using automation::Variant;
 
 namespace {
 
-std::string N(std::int32_t n) { return std::to_string(n); }
-std::string Day(automation::Date d) { return sql::Date(Variant(d)); }
+// The columns of RhsExameMedico in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, std::int32_t pkCodTipoExame,
+                         const automation::Date& pnDataExame, const std::string& pnAptoFuncao,
+                         const std::string& pnRiscosOcupacionais, const std::string& pnExamesComplementares,
+                         const std::string& pnMedicoResponsavel, std::int32_t pnNrRegistroMedico,
+                         std::int32_t pkCodConselho, float pnDiasPerdidos) {
+  using sql::kBlank;
+  return {{"CodRegExameMedico", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoExame", sql::Number(pkCodTipoExame), kBlank},
+          {"DataExame", sql::Date(pnDataExame)},
+          {"AptoFuncao", sql::Quote(pnAptoFuncao)},
+          {"RiscosOcupacionais", sql::Quote(pnRiscosOcupacionais)},
+          {"ExamesComplementares", sql::Quote(pnExamesComplementares)},
+          {"MedicoResponsavel", sql::Quote(pnMedicoResponsavel)},
+          {"NrRegistroMedico", sql::Number(pnNrRegistroMedico), kBlank},
+          {"CodConselho", sql::Number(pkCodConselho), kBlank},
+          {"DiasPerdidos", sql::Single(pnDiasPerdidos)}};
+}
 
 }  // namespace
 
@@ -34,7 +52,7 @@ void classExameMedico::BusExameMedico(ado::Connection& ConnRH, std::string& Desc
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
         "LEFT JOIN RhsTipoExameMedico ON RhsTipoExameMedico.CodTipoExame = RhsExameMedico.CodTipoExame) "
         "LEFT JOIN RhsConselho ON RhsConselho.CodConselho = RhsExameMedico.CodConselho) "
-        "WHERE CodRegExameMedico = " + N(pkCodRegExameMedico));
+        "WHERE CodRegExameMedico = " + sql::Number(pkCodRegExameMedico));
     Copy(*rs, "CodRegExameMedico", pkCodRegExameMedico);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -56,7 +74,7 @@ void classExameMedico::BusExameMedico(ado::Connection& ConnRH, std::string& Desc
 void classExameMedico::ExcExameMedico(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                       std::int32_t& pkCodRegExameMedico) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsExameMedico " "WHERE CodRegExameMedico = " + N(pkCodRegExameMedico));
+    Execute(ConnRH, "DELETE FROM RhsExameMedico " "WHERE CodRegExameMedico = " + sql::Number(pkCodRegExameMedico));
   });
 }
 
@@ -93,18 +111,12 @@ void classExameMedico::AltExameMedico(ado::Connection& ConnRH, std::string& Desc
                                       std::int32_t& pnNrRegistroMedico, std::int32_t& pkCodConselho,
                                       float& pnDiasPerdidos) {
   Trapped(DescErr, [&] {
-    std::string statement = "UPDATE RhsExameMedico SET "
-                            "CodFuncionario = " + N(pkCodFuncionario) + ", "
-                            "CodTipoExame = " + N(pkCodTipoExame) + ", "
-                            "DataExame = " + Day(pnDataExame) + ", "
-                            "AptoFuncao = " + sql::Quote(pnAptoFuncao) + ", "
-                            "RiscosOcupacionais = " + sql::Quote(pnRiscosOcupacionais) + ", "
-                            "ExamesComplementares = " + sql::Quote(pnExamesComplementares) + ", "
-                            "MedicoResponsavel = " + sql::Quote(pnMedicoResponsavel) + ", "
-                            "NrRegistroMedico = " + N(pnNrRegistroMedico) + ", "
-                            "CodConselho = " + N(pkCodConselho) + ", "
-                            "DiasPerdidos = " + sql::Single(pnDiasPerdidos) + " "
-                            "WHERE CodRegExameMedico = " + N(pkCodRegExameMedico);
+    std::string statement = sql::Update("RhsExameMedico",
+                                        Columns(pkCodRegExameMedico, pkCodFuncionario, pkCodTipoExame, pnDataExame,
+                                                pnAptoFuncao, pnRiscosOcupacionais, pnExamesComplementares,
+                                                pnMedicoResponsavel, pnNrRegistroMedico, pkCodConselho,
+                                                pnDiasPerdidos),
+                                        "WHERE CodRegExameMedico = " + sql::Number(pkCodRegExameMedico));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });
@@ -119,22 +131,11 @@ void classExameMedico::IncExameMedico(ado::Connection& ConnRH, std::string& Desc
                                       float& pnDiasPerdidos) {
   InsertTrapped(ConnRH, DescErr, pkCodRegExameMedico, {"RhsExameMedico", "CodRegExameMedico"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    std::string statement = "INSERT INTO RhsExameMedico ("
-                            "CodRegExameMedico, CodFuncionario, CodTipoExame, DataExame, AptoFuncao, "
-                            "RiscosOcupacionais, ExamesComplementares, MedicoResponsavel, "
-                            "NrRegistroMedico, CodConselho, DiasPerdidos) "
-                            "VALUES ("
-                            " " + N(key) + ", "
-                            " " + N(pkCodFuncionario) + ", "
-                            " " + N(pkCodTipoExame) + ", " +
-                            Day(pnDataExame) + ", " +
-                            sql::Quote(pnAptoFuncao) + ", " +
-                            sql::Quote(pnRiscosOcupacionais) + ", " +
-                            sql::Quote(pnExamesComplementares) + ", " +
-                            sql::Quote(pnMedicoResponsavel) + ", "
-                            " " + N(pnNrRegistroMedico) + ", "
-                            " " + N(pkCodConselho) + ", " +
-                            sql::Single(pnDiasPerdidos) + " ) ";
+    std::string statement = sql::Insert("RhsExameMedico",
+                                        Columns(key, pkCodFuncionario, pkCodTipoExame, pnDataExame, pnAptoFuncao,
+                                                pnRiscosOcupacionais, pnExamesComplementares, pnMedicoResponsavel,
+                                                pnNrRegistroMedico, pkCodConselho, pnDiasPerdidos),
+                                        {.values = " ) "});
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });

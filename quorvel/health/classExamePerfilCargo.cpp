@@ -1,5 +1,6 @@
 #include "quorvel/health/classExamePerfilCargo.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -15,6 +16,16 @@ constexpr std::string_view kSelect =
     "SELECT RhsExamePerfilCargo.*, RhsTipoExameMedico.DescrTipoExame "
     "FROM ( RhsExamePerfilCargo "
     "LEFT JOIN RhsTipoExameMedico ON RhsTipoExameMedico.CodTipoExame = RhsExamePerfilCargo.CodTipoExame) ";
+
+// The columns of RhsExamePerfilCargo in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodRegPerfilCargo, std::int32_t pkCodTipoExame,
+                         const std::string& pnObrigatoriedade) {
+  using sql::kBlank;
+  return {{"CodRegExamePerfil", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodRegPerfilCargo", sql::Number(pkCodRegPerfilCargo), kBlank},
+          {"CodTipoExame", sql::Number(pkCodTipoExame), kBlank},
+          {"Obrigatoriedade", sql::Quote(pnObrigatoriedade)}};
+}
 
 }  // namespace
 
@@ -41,7 +52,7 @@ void classExamePerfilCargo::BusExamePerfilCargo(ado::Connection& ConnRH, std::st
                                                 std::string& pnDescrTipoExame, std::string& pnObrigatoriedade) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs =
-        Open(ConnRH, std::string(kSelect) + "WHERE CodRegExamePerfil = " + std::to_string(pkCodRegExamePerfil));
+        Open(ConnRH, std::string(kSelect) + "WHERE CodRegExamePerfil = " + sql::Number(pkCodRegExamePerfil));
     Copy(*rs, "CodRegExamePerfil", pkCodRegExamePerfil);
     Copy(*rs, "CodRegPerfilCargo", pkCodRegPerfilCargo);
     Copy(*rs, "CodTipoExame", pkCodTipoExame);
@@ -55,7 +66,7 @@ void classExamePerfilCargo::ExcExamePerfilCargo(ado::Connection& ConnRH, std::st
                                                 std::string&, std::int32_t& pkCodRegExamePerfil) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsExamePerfilCargo "
-                    "WHERE CodRegExamePerfil = " + std::to_string(pkCodRegExamePerfil));
+                    "WHERE CodRegExamePerfil = " + sql::Number(pkCodRegExamePerfil));
   });
 }
 
@@ -64,11 +75,9 @@ void classExamePerfilCargo::AltExamePerfilCargo(ado::Connection& ConnRH, std::st
                                                 std::int32_t& pkCodRegPerfilCargo, std::int32_t& pkCodTipoExame,
                                                 std::string& pnObrigatoriedade) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsExamePerfilCargo SET "
-                    "CodRegPerfilCargo = " + std::to_string(pkCodRegPerfilCargo) + ", "
-                    "CodTipoExame = " + std::to_string(pkCodTipoExame) + ", "
-                    "Obrigatoriedade = " + sql::Quote(pnObrigatoriedade) + " "
-                    "WHERE CodRegExamePerfil = " + std::to_string(pkCodRegExamePerfil));
+    Execute(ConnRH, sql::Update("RhsExamePerfilCargo",
+                                Columns(pkCodRegExamePerfil, pkCodRegPerfilCargo, pkCodTipoExame, pnObrigatoriedade),
+                                "WHERE CodRegExamePerfil = " + sql::Number(pkCodRegExamePerfil)));
   });
 }
 
@@ -78,13 +87,8 @@ void classExamePerfilCargo::IncExamePerfilCargo(ado::Connection& ConnRH, std::st
                                                 std::string& pnObrigatoriedade) {
   InsertTrapped(ConnRH, DescErr, pkCodRegExamePerfil, {"RhsExamePerfilCargo", "CodRegExamePerfil"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsExamePerfilCargo ("
-                    "CodRegExamePerfil, CodRegPerfilCargo, CodTipoExame, Obrigatoriedade) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", "
-                    " " + std::to_string(pkCodRegPerfilCargo) + ", "
-                    " " + std::to_string(pkCodTipoExame) + ", " +
-                    sql::Quote(pnObrigatoriedade) + ") ");
+    Execute(ConnRH, sql::Insert("RhsExamePerfilCargo", Columns(key, pkCodRegPerfilCargo, pkCodTipoExame,
+                                                               pnObrigatoriedade)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/health/classPerfilCargo.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,8 +12,21 @@ using automation::Variant;
 
 namespace {
 
-std::string N(std::int32_t n) { return std::to_string(n); }
-std::string N(std::uint8_t n) { return std::to_string(n); }
+// The columns of RhsPerfilCargo in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFilial, std::int32_t pkCodCargo,
+                         const Variant& pnIdadeMin, const Variant& pnIdadeMax, const std::string& pnSexo,
+                         std::int32_t pnCodGrauInstrMin, std::uint8_t pnExperMinAnos, std::uint8_t pnExperMinMeses) {
+  using sql::kBlank;
+  return {{"CodRegPerfilCargo", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFilial", sql::Number(pkCodFilial), kBlank},
+          {"CodCargo", sql::Number(pkCodCargo), kBlank},
+          {"IdadeMin", sql::OptionalNumber(pnIdadeMin), kBlank},
+          {"IdadeMax", sql::OptionalNumber(pnIdadeMax), kBlank},
+          {"Sexo", sql::Quote(pnSexo)},
+          {"CodGrauInstrMin", sql::Number(pnCodGrauInstrMin), kBlank},
+          {"ExperMinAnos", sql::Number(pnExperMinAnos), kBlank},
+          {"ExperMinMeses", sql::Number(pnExperMinMeses), kBlank}};
+}
 
 }  // namespace
 
@@ -49,7 +63,7 @@ void classPerfilCargo::BusPerfilCargo(ado::Connection& ConnRH, std::string& Desc
                                    "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsPerfilCargo.CodCargo) "
                                    "LEFT JOIN RhsGrauInstrucao ON "
                                    "RhsGrauInstrucao.CodGrauInstrucao = RhsPerfilCargo.CodGrauInstrMin) "
-                                   "WHERE CodRegPerfilCargo = " + N(pkCodRegPerfilCargo));
+                                   "WHERE CodRegPerfilCargo = " + sql::Number(pkCodRegPerfilCargo));
     Copy(*rs, "CodRegPerfilCargo", pkCodRegPerfilCargo);
     Copy(*rs, "CodFilial", pkCodFilial);
     Copy(*rs, "Nome", pnNomeFil);
@@ -69,7 +83,7 @@ void classPerfilCargo::BusPerfilCargo(ado::Connection& ConnRH, std::string& Desc
 void classPerfilCargo::ExcPerfilCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                       std::int32_t& pkCodRegPerfilCargo) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsPerfilCargo " "WHERE CodRegPerfilCargo = " + N(pkCodRegPerfilCargo));
+    Execute(ConnRH, "DELETE FROM RhsPerfilCargo " "WHERE CodRegPerfilCargo = " + sql::Number(pkCodRegPerfilCargo));
   });
 }
 
@@ -79,16 +93,10 @@ void classPerfilCargo::AltPerfilCargo(ado::Connection& ConnRH, std::string& Desc
                                       std::string& pnSexo, std::int32_t& pnCodGrauInstrMin,
                                       std::uint8_t& pnExperMinAnos, std::uint8_t& pnExperMinMeses) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsPerfilCargo SET "
-                    "CodFilial = " + N(pkCodFilial) + ", "
-                    "CodCargo = " + N(pkCodCargo) + ", "
-                    "IdadeMin = " + sql::OptionalNumber(pnIdadeMin) + ", "
-                    "IdadeMax = " + sql::OptionalNumber(pnIdadeMax) + ", "
-                    "Sexo = " + sql::Quote(pnSexo) + ", "
-                    "CodGrauInstrMin = " + N(pnCodGrauInstrMin) + ", "
-                    "ExperMinAnos = " + N(pnExperMinAnos) + ", "
-                    "ExperMinMeses = " + N(pnExperMinMeses) + " "
-                    "WHERE CodRegPerfilCargo = " + N(pkCodRegPerfilCargo));
+    Execute(ConnRH, sql::Update("RhsPerfilCargo",
+                                Columns(pkCodRegPerfilCargo, pkCodFilial, pkCodCargo, pnIdadeMin, pnIdadeMax, pnSexo,
+                                        pnCodGrauInstrMin, pnExperMinAnos, pnExperMinMeses),
+                                "WHERE CodRegPerfilCargo = " + sql::Number(pkCodRegPerfilCargo)));
   });
 }
 
@@ -99,19 +107,9 @@ void classPerfilCargo::IncPerfilCargo(ado::Connection& ConnRH, std::string& Desc
                                       std::uint8_t& pnExperMinAnos, std::uint8_t& pnExperMinMeses) {
   InsertTrapped(ConnRH, DescErr, pkCodRegPerfilCargo, {"RhsPerfilCargo", "CodRegPerfilCargo"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsPerfilCargo ("
-                    "CodRegPerfilCargo, CodFilial, CodCargo, IdadeMin, IdadeMax, Sexo, "
-                    "CodGrauInstrMin, ExperMinAnos, ExperMinMeses) "
-                    "VALUES ("
-                    " " + N(key) + ", "
-                    " " + N(pkCodFilial) + ", "
-                    " " + N(pkCodCargo) + ", "
-                    " " + sql::OptionalNumber(pnIdadeMin) + ", "
-                    " " + sql::OptionalNumber(pnIdadeMax) + ", " +
-                    sql::Quote(pnSexo) + ", "
-                    " " + N(pnCodGrauInstrMin) + ", "
-                    " " + N(pnExperMinAnos) + ", "
-                    " " + N(pnExperMinMeses) + ") ");
+    Execute(ConnRH, sql::Insert("RhsPerfilCargo", Columns(key, pkCodFilial, pkCodCargo, pnIdadeMin, pnIdadeMax,
+                                                          pnSexo, pnCodGrauInstrMin, pnExperMinAnos,
+                                                          pnExperMinMeses)));
   });
 }
 

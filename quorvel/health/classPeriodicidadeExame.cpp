@@ -1,5 +1,6 @@
 #include "quorvel/health/classPeriodicidadeExame.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,9 +12,17 @@ using automation::Variant;
 
 namespace {
 
-std::string N(std::int32_t n) { return std::to_string(n); }
-// The age as fFormataNumeroSql writes it, with a decimal point, unquoted (13 when not finite).
-std::string Age(double age) { return sql::Number(Variant(age)); }
+// The columns of RhsPeriodicidadeExame in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodRegExamePerfil, double pnIdadeMin, std::int32_t pnAnos,
+                         std::int32_t pnMeses, std::int32_t pnDias) {
+  using sql::kBlank;
+  return {{"CodRegPeriodicidade", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodRegExamePerfil", sql::Number(pkCodRegExamePerfil), kBlank},
+          {"IdadeMin", sql::Number(pnIdadeMin), kBlank},
+          {"Anos", sql::Number(pnAnos), kBlank},
+          {"Meses", sql::Number(pnMeses), kBlank},
+          {"Dias", sql::Number(pnDias), kBlank}};
+}
 
 }  // namespace
 
@@ -63,7 +72,7 @@ void classPeriodicidadeExame::BusPeriodicidadeExame(ado::Connection& ConnRH, std
                 "LEFT JOIN RhsExamePerfilCargo ON RhsExamePerfilCargo.CodRegExamePerfil = "
                 "RhsPeriodicidadeExame.CodRegExamePerfil) "
                 "LEFT JOIN RhsTipoExameMedico ON RhsTipoExameMedico.CodTipoExame = RhsExamePerfilCargo.CodTipoExame) "
-                "WHERE RhsPeriodicidadeExame.CodRegPeriodicidade = " + N(pkCodRegPeriodicidade));
+                "WHERE RhsPeriodicidadeExame.CodRegPeriodicidade = " + sql::Number(pkCodRegPeriodicidade));
     Copy(*rs, "CodRegPeriodicidade", pkCodRegPeriodicidade);
     Copy(*rs, "CodRegExamePerfil", pkCodRegExamePerfil);
     Copy(*rs, "DescrTipoExame", pnDescrTipoExame);
@@ -81,13 +90,10 @@ void classPeriodicidadeExame::AltPeriodicidadeExame(ado::Connection& ConnRH, std
                                                     std::int32_t& pnAnos, std::int32_t& pnMeses,
                                                     std::int32_t& pnDias) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsPeriodicidadeExame SET "
-                    "CodRegExamePerfil = " + N(pkCodRegExamePerfil) + ", "
-                    "IdadeMin = " + Age(pnIdadeMin) + ", "
-                    "Anos = " + N(pnAnos) + ", "
-                    "Meses = " + N(pnMeses) + ", "
-                    "Dias = " + N(pnDias) + " "
-                    "WHERE CodRegPeriodicidade = " + N(pkCodRegPeriodicidade));
+    Execute(ConnRH, sql::Update("RhsPeriodicidadeExame",
+                                Columns(pkCodRegPeriodicidade, pkCodRegExamePerfil, pnIdadeMin, pnAnos, pnMeses,
+                                        pnDias),
+                                "WHERE CodRegPeriodicidade = " + sql::Number(pkCodRegPeriodicidade)));
   });
 }
 
@@ -95,7 +101,7 @@ void classPeriodicidadeExame::ExcPeriodicidadeExame(ado::Connection& ConnRH, std
                                                     std::string&, std::int32_t& pkCodRegPeriodicidade) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsPeriodicidadeExame "
-                    "WHERE CodRegPeriodicidade = " + N(pkCodRegPeriodicidade));
+                    "WHERE CodRegPeriodicidade = " + sql::Number(pkCodRegPeriodicidade));
   });
 }
 
@@ -106,15 +112,8 @@ void classPeriodicidadeExame::IncPeriodicidadeExame(ado::Connection& ConnRH, std
                                                     std::int32_t& pnDias) {
   InsertTrapped(ConnRH, DescErr, pkCodRegPeriodicidade, {"RhsPeriodicidadeExame", "CodRegPeriodicidade"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsPeriodicidadeExame ("
-                    "CodRegPeriodicidade, CodRegExamePerfil, IdadeMin, Anos, Meses, Dias) "
-                    "VALUES ("
-                    " " + N(key) + ", "
-                    " " + N(pkCodRegExamePerfil) + ", "
-                    " " + Age(pnIdadeMin) + ", "
-                    " " + N(pnAnos) + ", "
-                    " " + N(pnMeses) + ", "
-                    " " + N(pnDias) + ") ");
+    Execute(ConnRH, sql::Insert("RhsPeriodicidadeExame", Columns(key, pkCodRegExamePerfil, pnIdadeMin, pnAnos,
+                                                                 pnMeses, pnDias)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/health/classTipoExameMedico.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,12 +10,26 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsTipoExameMedico in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoExame, std::uint8_t pnDiasDeParada,
+                         const std::string& pnAtivado) {
+  using sql::kBlank;
+  return {{"CodTipoExame", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrTipoExame", sql::Quote(pnDescrTipoExame)},
+          {"DiasDeParada", sql::Number(pnDiasDeParada), kBlank},
+          {"Ativado", sql::Quote(pnAtivado)}};
+}
+
+}  // namespace
+
 void classTipoExameMedico::BusDescrTipoExame(ado::Connection& ConnRH, std::string& DescErr,
                                              std::int32_t& pkCodTipoExame, std::string& pnDescrTipoExame) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoExameMedico.DescrTipoExame "
                                    "FROM   RhsTipoExameMedico "
-                                   "WHERE  RhsTipoExameMedico.CodTipoExame = " + std::to_string(pkCodTipoExame));
+                                   "WHERE  RhsTipoExameMedico.CodTipoExame = " + sql::Number(pkCodTipoExame));
     Copy(*rs, "DescrTipoExame", pnDescrTipoExame);
     rs->Close();
   });
@@ -23,7 +38,7 @@ void classTipoExameMedico::BusDescrTipoExame(ado::Connection& ConnRH, std::strin
 void classTipoExameMedico::ExcTipoExameMedico(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                               std::string&, std::int32_t& pkCodTipoExame) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsTipoExameMedico " "WHERE CodTipoExame = " + std::to_string(pkCodTipoExame));
+    Execute(ConnRH, "DELETE FROM RhsTipoExameMedico " "WHERE CodTipoExame = " + sql::Number(pkCodTipoExame));
   });
 }
 
@@ -49,7 +64,7 @@ void classTipoExameMedico::BusTipoExameMedico(ado::Connection& ConnRH, std::stri
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT * "
                                    "FROM   RhsTipoExameMedico "
-                                   "WHERE  CodTipoExame = " + std::to_string(pkCodTipoExame));
+                                   "WHERE  CodTipoExame = " + sql::Number(pkCodTipoExame));
     Copy(*rs, "CodTipoExame", pkCodTipoExame);
     Copy(*rs, "DescrTipoExame", pnDescrTipoExame);
     Copy(*rs, "DiasDeParada", pnDiasDeParada);
@@ -63,11 +78,9 @@ void classTipoExameMedico::AltTipoExameMedico(ado::Connection& ConnRH, std::stri
                                               std::string& pnDescrTipoExame, std::uint8_t& pnDiasDeParada,
                                               std::string& pnAtivado) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTipoExameMedico SET "
-                    "DescrTipoExame = " + sql::Quote(pnDescrTipoExame) + ", "
-                    "DiasDeParada = " + std::to_string(pnDiasDeParada) + ", "
-                    "Ativado = " + sql::Quote(pnAtivado) + " "
-                    "WHERE CodTipoExame = " + std::to_string(pkCodTipoExame));
+    Execute(ConnRH, sql::Update("RhsTipoExameMedico",
+                                Columns(pkCodTipoExame, pnDescrTipoExame, pnDiasDeParada, pnAtivado),
+                                "WHERE CodTipoExame = " + sql::Number(pkCodTipoExame)));
   });
 }
 
@@ -77,12 +90,7 @@ void classTipoExameMedico::IncTipoExameMedico(ado::Connection& ConnRH, std::stri
                                               std::string& pnAtivado) {
   InsertTrapped(ConnRH, DescErr, pkCodTipoExame, {"RhsTipoExameMedico", "CodTipoExame"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTipoExameMedico (" "CodTipoExame, DescrTipoExame, DiasDeParada, Ativado) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnDescrTipoExame) + ", "
-                    " " + std::to_string(pnDiasDeParada) + ", " +
-                    sql::Quote(pnAtivado) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTipoExameMedico", Columns(key, pnDescrTipoExame, pnDiasDeParada, pnAtivado)));
   });
 }
 

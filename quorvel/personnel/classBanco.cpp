@@ -12,7 +12,7 @@ void classBanco::BusBanco(ado::Connection& ConnRH, std::string& DescErr, std::in
                           std::string& pnNomeBanco, std::string& pnRazaoSocialBanco) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs =
-        Open(ConnRH, "SELECT RhsBanco.* " "FROM RhsBanco " "WHERE RhsBanco.NumBanco = " + std::to_string(pkNumBanco));
+        Open(ConnRH, "SELECT RhsBanco.* " "FROM RhsBanco " "WHERE RhsBanco.NumBanco = " + sql::Number(pkNumBanco));
     Copy(*rs, "NumBanco", pkNumBanco);
     Copy(*rs, "NomeBanco", pnNomeBanco);
     Copy(*rs, "RazaoSocialBanco", pnRazaoSocialBanco);

@@ -1,5 +1,6 @@
 #include "quorvel/personnel/classCargo.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -11,14 +12,22 @@ using automation::Variant;
 
 namespace {
 
-std::string Amount(double value) { return fFormataNumeroSql(Variant(value)); }
+// The columns of RhsCargo in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeCargo, const std::string& pkCodCBO,
+                         double pnPisoCargo) {
+  using sql::kBlank;
+  return {{"CodCargo", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"NomeCargo", sql::Quote(pnNomeCargo)},
+          {"CodCBO", sql::Quote(pkCodCBO)},
+          {"PisoCargo", fFormataNumeroSql(pnPisoCargo), kBlank}};
+}
 
 }  // namespace
 
 void classCargo::ExcCargo(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                           std::int32_t& pkCodCargo) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsCargo " "WHERE CodCargo = " + std::to_string(pkCodCargo));
+    Execute(ConnRH, "DELETE FROM RhsCargo " "WHERE CodCargo = " + sql::Number(pkCodCargo));
   });
 }
 
@@ -27,7 +36,7 @@ void classCargo::BusNomeCargo(ado::Connection& ConnRH, std::string& DescErr, std
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsCargo.NomeCargo "
                                    "FROM   RhsCargo "
-                                   "WHERE  RhsCargo.CodCargo = " + std::to_string(pkCodCargo));
+                                   "WHERE  RhsCargo.CodCargo = " + sql::Number(pkCodCargo));
     Copy(*rs, "NomeCargo", pnNomeCargo);
     rs->Close();
   });
@@ -59,7 +68,7 @@ void classCargo::BusCargo(ado::Connection& ConnRH, std::string& DescErr, std::in
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsCargo.*, RhsCBO.DescrCBO "
                                    "FROM ( RhsCargo "
                                    "LEFT JOIN RhsCBO ON RhsCBO.CodCBO = RhsCargo.CodCBO) "
-                                   "WHERE CodCargo = " + std::to_string(pkCodCargo));
+                                   "WHERE CodCargo = " + sql::Number(pkCodCargo));
     Copy(*rs, "CodCargo", pkCodCargo);
     Copy(*rs, "NomeCargo", pnNomeCargo);
     Copy(*rs, "CodCBO", pkCodCBO);
@@ -73,11 +82,9 @@ void classCargo::AltCargo(ado::Connection& ConnRH, std::string& DescErr, std::st
                           std::int32_t& pkCodCargo, std::string& pnNomeCargo, std::string& pkCodCBO,
                           double& pnPisoCargo) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsCargo SET "
-                    "NomeCargo = " + sql::Quote(pnNomeCargo) + ", "
-                    "CodCBO = " + sql::Quote(pkCodCBO) + ", "
-                    "PisoCargo = " + Amount(pnPisoCargo) + " "
-                    "WHERE CodCargo = " + std::to_string(pkCodCargo));
+    Execute(ConnRH, sql::Update("RhsCargo",
+                                Columns(pkCodCargo, pnNomeCargo, pkCodCBO, pnPisoCargo),
+                                "WHERE CodCargo = " + sql::Number(pkCodCargo)));
   });
 }
 
@@ -86,11 +93,7 @@ void classCargo::IncCargo(ado::Connection& ConnRH, std::string& DescErr, std::st
                           double& pnPisoCargo) {
   InsertTrapped(ConnRH, DescErr, pkCodCargo, {"RhsCargo", "CodCargo"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsCargo (" "CodCargo, NomeCargo, CodCBO, PisoCargo) " "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnNomeCargo) + ", " +
-                    sql::Quote(pkCodCBO) + ", "
-                    " " + Amount(pnPisoCargo) + " )");
+    Execute(ConnRH, sql::Insert("RhsCargo", Columns(key, pnNomeCargo, pkCodCBO, pnPisoCargo), {.values = " )"}));
   });
 }
 

@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classConselho.h"
 
 #include "platform/win/msgbox.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -10,10 +11,22 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsConselho in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnSiglaConselho, const std::string& pnNomeConselho) {
+  using sql::kBlank;
+  return {{"CodConselho", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"SiglaConselho", sql::Quote(pnSiglaConselho)},
+          {"NomeConselho", sql::Quote(pnNomeConselho)}};
+}
+
+}  // namespace
+
 void classConselho::ExcConselho(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                 std::int32_t& pkCodConselho) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsConselho " "WHERE CodConselho = " + std::to_string(pkCodConselho));
+    Execute(ConnRH, "DELETE FROM RhsConselho " "WHERE CodConselho = " + sql::Number(pkCodConselho));
   });
 }
 
@@ -38,7 +51,7 @@ void classConselho::BusConselho(ado::Connection& ConnRH, std::string& DescErr, s
                                 std::string& pnSiglaConselho, std::string& pnNomeConselho) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs =
-        Open(ConnRH, "SELECT * " "FROM   RhsConselho " "WHERE  CodConselho = " + std::to_string(pkCodConselho));
+        Open(ConnRH, "SELECT * " "FROM   RhsConselho " "WHERE  CodConselho = " + sql::Number(pkCodConselho));
     Copy(*rs, "CodConselho", pkCodConselho);
     Copy(*rs, "SiglaConselho", pnSiglaConselho);
     Copy(*rs, "NomeConselho", pnNomeConselho);
@@ -50,10 +63,9 @@ void classConselho::AltConselho(ado::Connection& ConnRH, std::string& DescErr, s
                                 std::int32_t& pkCodConselho, std::string& pnSiglaConselho,
                                 std::string& pnNomeConselho) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsConselho SET "
-                    "SiglaConselho = " + sql::Quote(pnSiglaConselho) + ", "
-                    "NomeConselho = " + sql::Quote(pnNomeConselho) + " "
-                    "WHERE CodConselho = " + std::to_string(pkCodConselho));
+    Execute(ConnRH, sql::Update("RhsConselho",
+                                Columns(pkCodConselho, pnSiglaConselho, pnNomeConselho),
+                                "WHERE CodConselho = " + sql::Number(pkCodConselho)));
   });
 }
 
@@ -62,10 +74,7 @@ void classConselho::IncConselho(ado::Connection& ConnRH, std::string& DescErr, s
                                 std::string& pnNomeConselho) {
   InsertTrapped(ConnRH, DescErr, pkCodConselho, {"RhsConselho", "CodConselho"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsConselho (" "CodConselho, SiglaConselho, NomeConselho) " "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnSiglaConselho) + ", " +
-                    sql::Quote(pnNomeConselho) + ") ");
+    Execute(ConnRH, sql::Insert("RhsConselho", Columns(key, pnSiglaConselho, pnNomeConselho)));
   });
 }
 

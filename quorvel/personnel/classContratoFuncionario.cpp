@@ -6,6 +6,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -16,9 +17,6 @@ namespace quorvel {
 using automation::Variant;
 
 namespace {
-
-// A single as the update writes it: quoted, with a decimal point.
-std::string QuotedSingle(float x) { return "'" + sql::Number(Variant(x)) + "'"; }
 
 // Hours of a filter: a number ("8,8" as text too), or a time of day given as
 // a date or as "hh:mm" text (08:48 is 8.8).
@@ -50,6 +48,46 @@ Variant OpenContract(Record& r) {
   return v.is_null() ? Variant("Em aberto") : v;
 }
 
+// The columns of RhsContratoFuncionario in table order, under `key`.
+sql::ColumnTable Columns(sql::Write write, std::int32_t key, std::int32_t pkCodFuncionario,
+                         std::int32_t pkCodTipoContrato, std::int32_t pkCodCargo,
+                         const automation::Date& pnDataEmissaoContr, const Variant& pnDuracaoContr,
+                         const Variant& pnDataValidadeContr, const Variant& pnDataEncerramContr,
+                         const std::string& pnMotivoContrato, const std::string& pnPeriodoPagamentoContr,
+                         std::uint8_t pkCodTipoSalario, double pnValorSalarioContr, float pnIndicePericulosidadeContr,
+                         float pnIndiceInsalubridadeContr, float pnHorasDiarias, float pnHorasSemanais,
+                         const std::string& pnHorarioTrabalho, const Variant& pnHorasExtrasNaoExcedentes,
+                         const Variant& pnAcrescimoNaoExcedentes, const std::string& pnEmitido) {
+  using sql::kBlank;
+  // The singles as csng('...') in the insert, quoted numbers in the update;
+  // the update's surcharge keeps a blank after its quote.
+  const auto single = [write](float x) { return write == sql::kInsert ? sql::Single(x) : sql::Quote(sql::Number(x)); };
+  const auto surcharge = [write](const Variant& v) {
+    if (v.is_null()) return std::string("Null");
+    return write == sql::kInsert ? sql::Single(v) : sql::Quote(sql::Number(v)) + " ";
+  };
+  return {{"CodRegContratoFuncionario", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"CodTipoContrato", sql::Number(pkCodTipoContrato), kBlank},
+          {"CodCargo", sql::Number(pkCodCargo), kBlank},
+          {"DataEmissaoContr", sql::Date(pnDataEmissaoContr)},
+          {"DuracaoContr", sql::OptionalNumber(pnDuracaoContr), kBlank},
+          {"DataValidadeContr", sql::OptionalDate(pnDataValidadeContr), kBlank},
+          {"DataEncerramContr", sql::OptionalDate(pnDataEncerramContr), kBlank, {.after_listed = ",  "}},
+          {"MotivoContrato", sql::Quote(pnMotivoContrato), sql::kTight, {.after_listed = ","}},
+          {"PeriodoPagamentoContr", sql::Quote(pnPeriodoPagamentoContr)},
+          {"CodTipoSalario", sql::Number(pkCodTipoSalario), kBlank},
+          {"ValorSalarioContr", sql::Quote(sql::Number(pnValorSalarioContr)), kBlank},
+          {"IndicePericulosidadeContr", single(pnIndicePericulosidadeContr), kBlank},
+          {"IndiceInsalubridadeContr", single(pnIndiceInsalubridadeContr), kBlank},
+          {"HorasDiarias", single(pnHorasDiarias), kBlank},
+          {"HorasSemanais", single(pnHorasSemanais), kBlank},
+          {"HorarioTrabalho", sql::Quote(pnHorarioTrabalho)},
+          {"HorasExtrasNaoExcedentes", sql::OptionalNumber(pnHorasExtrasNaoExcedentes), kBlank},
+          {"AcrescimoNaoExcedentes", surcharge(pnAcrescimoNaoExcedentes), kBlank},
+          {"Emitido", sql::Quote(pnEmitido)}};
+}
+
 }  // namespace
 
 void classContratoFuncionario::BusContratoFuncionario(
@@ -74,7 +112,7 @@ void classContratoFuncionario::BusContratoFuncionario(
         "LEFT JOIN RhsTipoContrato ON RhsTipoContrato.CodTipoContrato = RhsContratoFuncionario.CodTipoContrato) "
         "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsContratoFuncionario.CodCargo) "
         "LEFT JOIN RhsTipoSalario ON RhsTipoSalario.CodTipoSalario = RhsContratoFuncionario.CodTipoSalario) "
-        "WHERE CodRegContratoFuncionario = " + std::to_string(pkCodRegContratoFuncionario));
+        "WHERE CodRegContratoFuncionario = " + sql::Number(pkCodRegContratoFuncionario));
     Copy(*rs, "CodRegContratoFuncionario", pkCodRegContratoFuncionario);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -110,7 +148,7 @@ void classContratoFuncionario::AltEmissaoContratoFuncionario(ado::Connection& Co
                                                              std::string& pnEmitido) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsContratoFuncionario " "SET Emitido = " + sql::Quote(pnEmitido) + " "
-                    "WHERE CodRegContratoFuncionario = " + std::to_string(pkCodRegContratoFuncionario));
+                    "WHERE CodRegContratoFuncionario = " + sql::Number(pkCodRegContratoFuncionario));
   });
 }
 
@@ -120,7 +158,7 @@ void classContratoFuncionario::fQuantContratosFuncionario(ado::Connection& ConnR
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT COUNT(CodFuncionario) AS QuantContratosFuncionario "
                                    "FROM RhsContratoFuncionario "
-                                   "WHERE CodFuncionario = " + std::to_string(pkCodFuncionario));
+                                   "WHERE CodFuncionario = " + sql::Number(pkCodFuncionario));
     std::int32_t count = 0;
     Copy(*rs, "QuantContratosFuncionario", count);
     result = count;
@@ -134,7 +172,7 @@ void classContratoFuncionario::fExisteContratoEmAberto(ado::Connection& ConnRH, 
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT CodFuncionario, DataEncerramContr "
                                    "FROM RhsContratoFuncionario "
-                                   "WHERE CodFuncionario = " + std::to_string(pkCodFuncionario) + " "
+                                   "WHERE CodFuncionario = " + sql::Number(pkCodFuncionario) + " "
                                    "AND (DataEncerramContr)IS NULL");
     result = !rs->EOF_();
     rs->Close();
@@ -145,7 +183,7 @@ void classContratoFuncionario::ExcContratoFuncionario(ado::Connection& ConnRH, s
                                                       std::string&, std::int32_t& pkCodRegContratoFuncionario) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsContratoFuncionario "
-                    "WHERE CodRegContratoFuncionario = " + std::to_string(pkCodRegContratoFuncionario));
+                    "WHERE CodRegContratoFuncionario = " + sql::Number(pkCodRegContratoFuncionario));
   });
 }
 
@@ -202,30 +240,14 @@ void classContratoFuncionario::AltContratoFuncionario(
     float& pnHorasSemanais, std::string& pnHorarioTrabalho, Variant& pnHorasExtrasNaoExcedentes,
     Variant& pnAcrescimoNaoExcedentes, std::string& pnEmitido) {
   Trapped(DescErr, [&] {
-    const std::string surcharge =
-        pnAcrescimoNaoExcedentes.is_null() ? std::string("Null") : "'" + sql::Number(pnAcrescimoNaoExcedentes) + "' ";
-    std::string statement =
-        "UPDATE RhsContratoFuncionario SET "
-        "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
-        "CodTipoContrato = " + std::to_string(pkCodTipoContrato) + ", "
-        "CodCargo = " + std::to_string(pkCodCargo) + ", "
-        "DataEmissaoContr = " + sql::Date(Variant(pnDataEmissaoContr)) + ", "
-        "DuracaoContr = " + sql::OptionalNumber(pnDuracaoContr) + ", "
-        "DataValidadeContr = " + sql::OptionalDate(pnDataValidadeContr) + ", "
-        "DataEncerramContr = " + sql::OptionalDate(pnDataEncerramContr) + ", "
-        "MotivoContrato = " + sql::Quote(pnMotivoContrato) + ", "
-        "PeriodoPagamentoContr = " + sql::Quote(pnPeriodoPagamentoContr) + ", "
-        "CodTipoSalario = " + std::to_string(pkCodTipoSalario) + ", "
-        "ValorSalarioContr = '" + sql::Number(Variant(pnValorSalarioContr)) + "', "
-        "IndicePericulosidadeContr = " + QuotedSingle(pnIndicePericulosidadeContr) + ", "
-        "IndiceInsalubridadeContr = " + QuotedSingle(pnIndiceInsalubridadeContr) + ", "
-        "HorasDiarias = " + QuotedSingle(pnHorasDiarias) + ", "
-        "HorasSemanais = " + QuotedSingle(pnHorasSemanais) + ", "
-        "HorarioTrabalho = " + sql::Quote(pnHorarioTrabalho) + ", "
-        "HorasExtrasNaoExcedentes = " + sql::OptionalNumber(pnHorasExtrasNaoExcedentes) + ", "
-        "AcrescimoNaoExcedentes = " + surcharge + ", "
-        "Emitido = " + sql::Quote(pnEmitido) + " "
-        "WHERE CodRegContratoFuncionario = " + std::to_string(pkCodRegContratoFuncionario);
+    std::string statement = sql::Update(
+        "RhsContratoFuncionario",
+        Columns(sql::kUpdate, pkCodRegContratoFuncionario, pkCodFuncionario, pkCodTipoContrato, pkCodCargo,
+                pnDataEmissaoContr, pnDuracaoContr, pnDataValidadeContr, pnDataEncerramContr, pnMotivoContrato,
+                pnPeriodoPagamentoContr, pkCodTipoSalario, pnValorSalarioContr, pnIndicePericulosidadeContr,
+                pnIndiceInsalubridadeContr, pnHorasDiarias, pnHorasSemanais, pnHorarioTrabalho,
+                pnHorasExtrasNaoExcedentes, pnAcrescimoNaoExcedentes, pnEmitido),
+        "WHERE CodRegContratoFuncionario = " + sql::Number(pkCodRegContratoFuncionario));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });
@@ -242,35 +264,13 @@ void classContratoFuncionario::IncContratoFuncionario(
     Variant& pnAcrescimoNaoExcedentes, std::string& pnEmitido) {
   InsertTrapped(ConnRH, DescErr, pkCodRegContratoFuncionario, {"RhsContratoFuncionario", "CodRegContratoFuncionario"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    std::string statement =
-        "INSERT INTO RhsContratoFuncionario ("
-        "CodRegContratoFuncionario, CodFuncionario, CodTipoContrato, CodCargo, "
-        "DataEmissaoContr, DuracaoContr, DataValidadeContr, DataEncerramContr,  "
-        "MotivoContrato,PeriodoPagamentoContr, CodTipoSalario, ValorSalarioContr, "
-        "IndicePericulosidadeContr, IndiceInsalubridadeContr, HorasDiarias, "
-        "HorasSemanais, HorarioTrabalho, HorasExtrasNaoExcedentes, "
-        "AcrescimoNaoExcedentes, Emitido) "
-        "VALUES ("
-        " " + std::to_string(key) + ", "
-        " " + std::to_string(pkCodFuncionario) + ", "
-        " " + std::to_string(pkCodTipoContrato) + ", "
-        " " + std::to_string(pkCodCargo) + ", " +
-        sql::Date(Variant(pnDataEmissaoContr)) + ", "
-        " " + sql::OptionalNumber(pnDuracaoContr) + ", "
-        " " + sql::OptionalDate(pnDataValidadeContr) + ", "
-        " " + sql::OptionalDate(pnDataEncerramContr) + ", " +
-        sql::Quote(pnMotivoContrato) + ", " +
-        sql::Quote(pnPeriodoPagamentoContr) + ", "
-        " " + std::to_string(pkCodTipoSalario) + ", "
-        " " "'" + sql::Number(Variant(pnValorSalarioContr)) + "', "
-        " " + sql::Single(pnIndicePericulosidadeContr) + ", "
-        " " + sql::Single(pnIndiceInsalubridadeContr) + ", "
-        " " + sql::Single(pnHorasDiarias) + ", "
-        " " + sql::Single(pnHorasSemanais) + ", " +
-        sql::Quote(pnHorarioTrabalho) + ", "
-        " " + sql::OptionalNumber(pnHorasExtrasNaoExcedentes) + ", "
-        " " + (pnAcrescimoNaoExcedentes.is_null() ? std::string("Null") : sql::Single(pnAcrescimoNaoExcedentes)) +
-        ", " + sql::Quote(pnEmitido) + ") ";
+    std::string statement = sql::Insert(
+        "RhsContratoFuncionario",
+        Columns(sql::kInsert, key, pkCodFuncionario, pkCodTipoContrato, pkCodCargo, pnDataEmissaoContr,
+                pnDuracaoContr, pnDataValidadeContr, pnDataEncerramContr, pnMotivoContrato, pnPeriodoPagamentoContr,
+                pkCodTipoSalario, pnValorSalarioContr, pnIndicePericulosidadeContr, pnIndiceInsalubridadeContr,
+                pnHorasDiarias, pnHorasSemanais, pnHorarioTrabalho, pnHorasExtrasNaoExcedentes,
+                pnAcrescimoNaoExcedentes, pnEmitido));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });

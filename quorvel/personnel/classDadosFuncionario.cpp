@@ -1,9 +1,9 @@
 #include "quorvel/personnel/classDadosFuncionario.h"
 
 #include <array>
-#include <vector>
 
 #include "platform/automation/array.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -16,155 +16,97 @@ using automation::Variant;
 
 namespace {
 
-// One column of the whole-record insert and update: its value as the insert
-// writes it (after one blank or not) and as the update writes it after "= ".
-struct Value {
-  std::string_view column;
-  bool blank;
-  std::string insert;
-  std::string update;
-};
-
-Value Int(std::string_view column, long long n) {
-  return {column, true, std::to_string(n), std::to_string(n)};
-}
-Value IntQuotedOnUpdate(std::string_view column, long long n) {
-  return {column, true, std::to_string(n), "'" + std::to_string(n) + "'"};
-}
-Value DateValue(std::string_view column, automation::Date d) {
-  std::string text = sql::Date(Variant(d));
-  return {column, false, text, text};
-}
-Value TextValue(std::string_view column, const std::string& s) {
-  std::string text = sql::Quote(s);
-  return {column, false, text, text};
-}
-// An empty bank number is none.
-Value Bank(std::string_view column, const std::string& s) {
-  std::string text = s.empty() ? std::string("Null") : sql::Quote(s);
-  return {column, true, text, text};
-}
-Value Num(std::string_view column, double x) {
-  std::string text = sql::Number(Variant(x));
-  return {column, true, text, text};
-}
-// csng('...') in the insert, a plain number in the update.
-Value SingleValue(std::string_view column, float x) {
-  std::string number = sql::Number(Variant(x));
-  return {column, true, sql::Single(x), number};
-}
-Value Opt(std::string_view column, const Variant& v) {
-  std::string text = sql::OptionalNumber(v);
-  return {column, true, text, text};
-}
-Value OptDate(std::string_view column, const Variant& v) {
-  std::string text = sql::OptionalDate(v);
-  return {column, true, text, text};
-}
-Value OptSingle(std::string_view column, const Variant& v) {
-  std::string text = v.is_null() ? std::string("Null") : sql::Single(v);
-  return {column, true, text, text};
-}
-
-// The 50 columns in insert order.
-std::vector<Value> Values(
-    std::int32_t pkCodIndividual, std::int32_t pkCodFuncionario, std::int32_t pkCodFilial, std::int32_t pkCodVaga,
-    std::int32_t pkCodTipoContrato, const Variant& pnNrMatricula, automation::Date pnDataAdmissao,
-    automation::Date pnDataPrimAdmissao, std::uint8_t pkCodTipoAdmissao, std::uint8_t pnMotivoContratacao,
-    std::int32_t pkCodCargo, const Variant& pkCodCA, const std::string& pkNumBancoPagto,
-    const std::string& pnAgenciaPagto, const std::string& pnContaPagto, const Variant& pnDataOpFGTS,
-    const std::string& pnOptante, const std::string& pkNumBancoFGTS, const std::string& pnNrContaFGTS,
-    double pnSalarioContratual, std::uint8_t pkCodTipoSalario, const std::string& pnPeriodoPagamento,
-    std::int16_t pnNrDepIR, float pnIndicePericulosidade, float pnIndiceInsalubridade, float pnHorasDiarias,
-    float pnHorasSemanais, float pnHorasMensais, const std::string& pnHorarioTrabalho,
-    const Variant& pnHorasExtrasNaoExcedentes, const Variant& pnAcrescimoNaoExcedentes,
-    const std::string& pnContrSindical, const Variant& pkCodSindicato, const std::string& pnValeRefeicao,
-    const std::string& pnValeTransporte, const std::string& pnConvMedico, const std::string& pnConvFarmacia,
-    float pnPercentualSAT, const std::string& pnAlvara, const std::string& pnMaoDeObra,
-    std::int16_t pkCodTipoVinculo, std::uint8_t pnNrDepSalFamilia, const Variant& pnDataExameMedico,
-    automation::Date pnDataFerias, const Variant& pnFichaRegistro, const Variant& pnDataDesligamento,
-    const Variant& pkCodMotivoDeslig, const std::string& pnNomeResponsavel,
-    automation::Date pnDataUltimaAtualizacao, double pnGratificacao) {
-  return {
-      Int("CodIndividual", pkCodIndividual),
-      Int("CodFuncionario", pkCodFuncionario),
-      Int("CodFilial", pkCodFilial),
-      Int("CodVaga", pkCodVaga),
-      Int("CodTipoContrato", pkCodTipoContrato),
-      Opt("NrMatricula", pnNrMatricula),
-      DateValue("DataAdmissao", pnDataAdmissao),
-      DateValue("DataPrimAdmissao", pnDataPrimAdmissao),
-      Int("CodTipoAdmissao", pkCodTipoAdmissao),
-      IntQuotedOnUpdate("MotivoContratacao", pnMotivoContratacao),
-      Int("CodCargo", pkCodCargo),
-      Opt("CodCA", pkCodCA),
-      Bank("NumBancoPagto", pkNumBancoPagto),
-      TextValue("AgenciaPagto", pnAgenciaPagto),
-      TextValue("ContaPagto", pnContaPagto),
-      OptDate("DataOpFGTS", pnDataOpFGTS),
-      TextValue("Optante", pnOptante),
-      Bank("NumBancoFGTS", pkNumBancoFGTS),
-      TextValue("NrContaFGTS", pnNrContaFGTS),
-      Num("SalarioContratual", pnSalarioContratual),
-      Int("CodTipoSalario", pkCodTipoSalario),
-      TextValue("PeriodoPagamento", pnPeriodoPagamento),
-      Int("NrDepIR", pnNrDepIR),
-      SingleValue("IndicePericulosidade", pnIndicePericulosidade),
-      SingleValue("IndiceInsalubridade", pnIndiceInsalubridade),
-      SingleValue("HorasDiarias", pnHorasDiarias),
-      SingleValue("HorasSemanais", pnHorasSemanais),
-      SingleValue("HorasMensais", pnHorasMensais),
-      TextValue("HorarioTrabalho", pnHorarioTrabalho),
-      Opt("HorasExtrasNaoExcedentes", pnHorasExtrasNaoExcedentes),
-      OptSingle("AcrescimoNaoExcedentes", pnAcrescimoNaoExcedentes),
-      TextValue("ContrSindical", pnContrSindical),
-      Opt("CodSindicato", pkCodSindicato),
-      TextValue("ValeRefeicao", pnValeRefeicao),
-      TextValue("ValeTransporte", pnValeTransporte),
-      TextValue("ConvMedico", pnConvMedico),
-      TextValue("ConvFarmacia", pnConvFarmacia),
-      SingleValue("PercentualSAT", pnPercentualSAT),
-      TextValue("Alvara", pnAlvara),
-      TextValue("MaoDeObra", pnMaoDeObra),
-      Int("CodTipoVinculo", pkCodTipoVinculo),
-      Int("NrDepSalFamilia", pnNrDepSalFamilia),
-      OptDate("DataExameMedico", pnDataExameMedico),
-      DateValue("DataFerias", pnDataFerias),
-      Opt("FichaRegistro", pnFichaRegistro),
-      OptDate("DataDesligamento", pnDataDesligamento),
-      Opt("CodMotivoDeslig", pkCodMotivoDeslig),
-      TextValue("NomeResponsavel", pnNomeResponsavel),
-      DateValue("DataUltimaAtualizacao", pnDataUltimaAtualizacao),
-      Num("Gratificacao", pnGratificacao),
+// The columns of RhsDadosFuncionario in table order. The update quotes the
+// reason for hiring and writes the singles as plain numbers.
+sql::ColumnTable Columns(sql::Write write, std::int32_t pkCodIndividual, std::int32_t pkCodFuncionario,
+                         std::int32_t pkCodFilial, std::int32_t pkCodVaga, std::int32_t pkCodTipoContrato,
+                         const Variant& pnNrMatricula, automation::Date pnDataAdmissao,
+                         automation::Date pnDataPrimAdmissao, std::uint8_t pkCodTipoAdmissao,
+                         std::uint8_t pnMotivoContratacao, std::int32_t pkCodCargo, const Variant& pkCodCA,
+                         const std::string& pkNumBancoPagto, const std::string& pnAgenciaPagto,
+                         const std::string& pnContaPagto, const Variant& pnDataOpFGTS, const std::string& pnOptante,
+                         const std::string& pkNumBancoFGTS, const std::string& pnNrContaFGTS,
+                         double pnSalarioContratual, std::uint8_t pkCodTipoSalario,
+                         const std::string& pnPeriodoPagamento, std::int16_t pnNrDepIR, float pnIndicePericulosidade,
+                         float pnIndiceInsalubridade, float pnHorasDiarias, float pnHorasSemanais,
+                         float pnHorasMensais, const std::string& pnHorarioTrabalho,
+                         const Variant& pnHorasExtrasNaoExcedentes, const Variant& pnAcrescimoNaoExcedentes,
+                         const std::string& pnContrSindical, const Variant& pkCodSindicato,
+                         const std::string& pnValeRefeicao, const std::string& pnValeTransporte,
+                         const std::string& pnConvMedico, const std::string& pnConvFarmacia, float pnPercentualSAT,
+                         const std::string& pnAlvara, const std::string& pnMaoDeObra, std::int16_t pkCodTipoVinculo,
+                         std::uint8_t pnNrDepSalFamilia, const Variant& pnDataExameMedico,
+                         automation::Date pnDataFerias, const Variant& pnFichaRegistro,
+                         const Variant& pnDataDesligamento, const Variant& pkCodMotivoDeslig,
+                         const std::string& pnNomeResponsavel, automation::Date pnDataUltimaAtualizacao,
+                         double pnGratificacao) {
+  using sql::kBlank;
+  // csng('...') in the insert, the plain number in the update; a value that
+  // is no number fails either statement.
+  const auto single = [write](float x) {
+    std::string number = sql::Number(x);
+    return write == sql::kInsert ? sql::Single(x) : number;
   };
-}
-
-std::string InsertStatement(const std::vector<Value>& values) {
-  std::string columns, literals;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const bool last = i + 1 == values.size();
-    columns += std::string(values[i].column) + (last ? ") " : ", ");
-    literals += (values[i].blank ? " " : "") + values[i].insert + (last ? ")" : ", ");
-  }
-  return "INSERT INTO RhsDadosFuncionario (" + columns + "VALUES (" + literals;
-}
-
-// Every column but the key; the hours per day end with " , ", the last with " ".
-std::string UpdateStatement(const std::vector<Value>& values, std::int32_t key) {
-  std::string statement = "UPDATE RhsDadosFuncionario SET ";
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const Value& v = values[i];
-    if (v.column == "CodFuncionario") continue;
-    const char* separator = i + 1 == values.size() ? " " : v.column == "HorasDiarias" ? " , " : ", ";
-    statement += std::string(v.column) + " = " + v.update + separator;
-  }
-  return statement + "WHERE CodFuncionario = " + std::to_string(key);
+  const std::string reason = sql::Number(pnMotivoContratacao);
+  return {
+      {"CodIndividual", sql::Number(pkCodIndividual), kBlank},
+      {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank, sql::kInsertOnly},
+      {"CodFilial", sql::Number(pkCodFilial), kBlank},
+      {"CodVaga", sql::Number(pkCodVaga), kBlank},
+      {"CodTipoContrato", sql::Number(pkCodTipoContrato), kBlank},
+      {"NrMatricula", sql::OptionalNumber(pnNrMatricula), kBlank},
+      {"DataAdmissao", sql::Date(pnDataAdmissao)},
+      {"DataPrimAdmissao", sql::Date(pnDataPrimAdmissao)},
+      {"CodTipoAdmissao", sql::Number(pkCodTipoAdmissao), kBlank},
+      {"MotivoContratacao", write == sql::kUpdate ? sql::Quote(reason) : reason, kBlank},
+      {"CodCargo", sql::Number(pkCodCargo), kBlank},
+      {"CodCA", sql::OptionalNumber(pkCodCA), kBlank},
+      {"NumBancoPagto", pkNumBancoPagto.empty() ? "Null" : sql::Quote(pkNumBancoPagto), kBlank},
+      {"AgenciaPagto", sql::Quote(pnAgenciaPagto)},
+      {"ContaPagto", sql::Quote(pnContaPagto)},
+      {"DataOpFGTS", sql::OptionalDate(pnDataOpFGTS), kBlank},
+      {"Optante", sql::Quote(pnOptante)},
+      {"NumBancoFGTS", pkNumBancoFGTS.empty() ? "Null" : sql::Quote(pkNumBancoFGTS), kBlank},
+      {"NrContaFGTS", sql::Quote(pnNrContaFGTS)},
+      {"SalarioContratual", sql::Number(pnSalarioContratual), kBlank},
+      {"CodTipoSalario", sql::Number(pkCodTipoSalario), kBlank},
+      {"PeriodoPagamento", sql::Quote(pnPeriodoPagamento)},
+      {"NrDepIR", sql::Number(pnNrDepIR), kBlank},
+      {"IndicePericulosidade", single(pnIndicePericulosidade), kBlank},
+      {"IndiceInsalubridade", single(pnIndiceInsalubridade), kBlank},
+      {"HorasDiarias", single(pnHorasDiarias), kBlank, {.after_set = " , "}},
+      {"HorasSemanais", single(pnHorasSemanais), kBlank},
+      {"HorasMensais", single(pnHorasMensais), kBlank},
+      {"HorarioTrabalho", sql::Quote(pnHorarioTrabalho)},
+      {"HorasExtrasNaoExcedentes", sql::OptionalNumber(pnHorasExtrasNaoExcedentes), kBlank},
+      {"AcrescimoNaoExcedentes", pnAcrescimoNaoExcedentes.is_null() ? "Null" : sql::Single(pnAcrescimoNaoExcedentes),
+       kBlank},
+      {"ContrSindical", sql::Quote(pnContrSindical)},
+      {"CodSindicato", sql::OptionalNumber(pkCodSindicato), kBlank},
+      {"ValeRefeicao", sql::Quote(pnValeRefeicao)},
+      {"ValeTransporte", sql::Quote(pnValeTransporte)},
+      {"ConvMedico", sql::Quote(pnConvMedico)},
+      {"ConvFarmacia", sql::Quote(pnConvFarmacia)},
+      {"PercentualSAT", single(pnPercentualSAT), kBlank},
+      {"Alvara", sql::Quote(pnAlvara)},
+      {"MaoDeObra", sql::Quote(pnMaoDeObra)},
+      {"CodTipoVinculo", sql::Number(pkCodTipoVinculo), kBlank},
+      {"NrDepSalFamilia", sql::Number(pnNrDepSalFamilia), kBlank},
+      {"DataExameMedico", sql::OptionalDate(pnDataExameMedico), kBlank},
+      {"DataFerias", sql::Date(pnDataFerias)},
+      {"FichaRegistro", sql::OptionalNumber(pnFichaRegistro), kBlank},
+      {"DataDesligamento", sql::OptionalDate(pnDataDesligamento), kBlank},
+      {"CodMotivoDeslig", sql::OptionalNumber(pkCodMotivoDeslig), kBlank},
+      {"NomeResponsavel", sql::Quote(pnNomeResponsavel)},
+      {"DataUltimaAtualizacao", sql::Date(pnDataUltimaAtualizacao)},
+      {"Gratificacao", sql::Number(pnGratificacao), kBlank},
+  };
 }
 
 void AltColumn(ado::Connection& ConnRH, std::string& DescErr, std::string_view assignment, std::int32_t key) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsDadosFuncionario SET " + std::string(assignment) + " " "WHERE CodFuncionario = " +
-                        std::to_string(key));
+                        sql::Number(key));
   });
 }
 
@@ -201,7 +143,7 @@ std::int32_t classDadosFuncionario::fBusCodFuncionario(ado::Connection& ConnRH, 
   std::int32_t result = 0;
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT CodIndividual, CodFuncionario " "FROM RhsDadosFuncionario "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     std::int32_t key = -1;
     if (!rs->EOF_()) Copy(*rs, "CodFuncionario", key);
     result = key;
@@ -213,12 +155,12 @@ std::int32_t classDadosFuncionario::fBusCodFuncionario(ado::Connection& ConnRH, 
 void classDadosFuncionario::AltNrDepSalFamilia(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                std::string&, std::int32_t& pkCodFuncionario,
                                                std::int32_t& plNovoValor) {
-  AltColumn(ConnRH, DescErr, "NrDepSalFamilia = " + std::to_string(plNovoValor), pkCodFuncionario);
+  AltColumn(ConnRH, DescErr, "NrDepSalFamilia = " + sql::Number(plNovoValor), pkCodFuncionario);
 }
 
 void classDadosFuncionario::AltNrDepIR(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                        std::int32_t& pkCodFuncionario, std::int32_t& plNovoValor) {
-  AltColumn(ConnRH, DescErr, "NrDepIR = " + std::to_string(plNovoValor), pkCodFuncionario);
+  AltColumn(ConnRH, DescErr, "NrDepIR = " + sql::Number(plNovoValor), pkCodFuncionario);
 }
 
 void classDadosFuncionario::AltSalarioContratual(ado::Connection& ConnRH, std::string& DescErr, std::string&,
@@ -248,18 +190,19 @@ void classDadosFuncionario::AltDadosFuncionario(
     Variant& pnFichaRegistro, Variant& pnDataDesligamento, Variant& pkCodMotivoDeslig,
     std::string& pnNomeResponsavel, automation::Date& pnDataUltimaAtualizacao, double& pnGratificacao) {
   Trapped(DescErr, [&] {
-    std::string statement = UpdateStatement(
-        Values(pkCodIndividual, pkCodFuncionario, pkCodFilial, pkCodVaga, pkCodTipoContrato, pnNrMatricula,
-               pnDataAdmissao, pnDataPrimAdmissao, pkCodTipoAdmissao, pnMotivoContratacao, pkCodCargo, pkCodCA,
-               pkNumBancoPagto, pnAgenciaPagto, pnContaPagto, pnDataOpFGTS, pnOptante, pkNumBancoFGTS,
-               pnNrContaFGTS, pnSalarioContratual, pkCodTipoSalario, pnPeriodoPagamento, pnNrDepIR,
-               pnIndicePericulosidade, pnIndiceInsalubridade, pnHorasDiarias, pnHorasSemanais, pnHorasMensais,
-               pnHorarioTrabalho, pnHorasExtrasNaoExcedentes, pnAcrescimoNaoExcedentes, pnContrSindical,
-               pkCodSindicato, pnValeRefeicao, pnValeTransporte, pnConvMedico, pnConvFarmacia, pnPercentualSAT,
-               pnAlvara, pnMaoDeObra, pkCodTipoVinculo, pnNrDepSalFamilia, pnDataExameMedico, pnDataFerias,
-               pnFichaRegistro, pnDataDesligamento, pkCodMotivoDeslig, pnNomeResponsavel,
-               pnDataUltimaAtualizacao, pnGratificacao),
-        pkCodFuncionario);
+    std::string statement = sql::Update(
+        "RhsDadosFuncionario",
+        Columns(sql::kUpdate, pkCodIndividual, pkCodFuncionario, pkCodFilial, pkCodVaga, pkCodTipoContrato,
+                pnNrMatricula, pnDataAdmissao, pnDataPrimAdmissao, pkCodTipoAdmissao, pnMotivoContratacao, pkCodCargo,
+                pkCodCA, pkNumBancoPagto, pnAgenciaPagto, pnContaPagto, pnDataOpFGTS, pnOptante, pkNumBancoFGTS,
+                pnNrContaFGTS, pnSalarioContratual, pkCodTipoSalario, pnPeriodoPagamento, pnNrDepIR,
+                pnIndicePericulosidade, pnIndiceInsalubridade, pnHorasDiarias, pnHorasSemanais, pnHorasMensais,
+                pnHorarioTrabalho, pnHorasExtrasNaoExcedentes, pnAcrescimoNaoExcedentes, pnContrSindical,
+                pkCodSindicato, pnValeRefeicao, pnValeTransporte, pnConvMedico, pnConvFarmacia, pnPercentualSAT,
+                pnAlvara, pnMaoDeObra, pkCodTipoVinculo, pnNrDepSalFamilia, pnDataExameMedico, pnDataFerias,
+                pnFichaRegistro, pnDataDesligamento, pkCodMotivoDeslig, pnNomeResponsavel, pnDataUltimaAtualizacao,
+                pnGratificacao),
+        "WHERE CodFuncionario = " + sql::Number(pkCodFuncionario));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });
@@ -286,17 +229,18 @@ void classDadosFuncionario::IncDadosFuncionario(
   bool inserted = false;
   InsertTrapped(ConnRH, DescErr, pkCodFuncionario, {"RhsDadosFuncionario", "CodFuncionario"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    std::string statement = InsertStatement(
-        Values(pkCodIndividual, key, pkCodFilial, pkCodVaga, pkCodTipoContrato, pnNrMatricula, pnDataAdmissao,
-               pnDataPrimAdmissao, pkCodTipoAdmissao, pnMotivoContratacao, pkCodCargo, pkCodCA, pkNumBancoPagto,
-               pnAgenciaPagto, pnContaPagto, pnDataOpFGTS, pnOptante, pkNumBancoFGTS, pnNrContaFGTS,
-               pnSalarioContratual, pkCodTipoSalario, pnPeriodoPagamento, pnNrDepIR, pnIndicePericulosidade,
-               pnIndiceInsalubridade, pnHorasDiarias, pnHorasSemanais, pnHorasMensais, pnHorarioTrabalho,
-               pnHorasExtrasNaoExcedentes, pnAcrescimoNaoExcedentes, pnContrSindical, pkCodSindicato,
-               pnValeRefeicao, pnValeTransporte, pnConvMedico, pnConvFarmacia, pnPercentualSAT, pnAlvara,
-               pnMaoDeObra, pkCodTipoVinculo, pnNrDepSalFamilia, pnDataExameMedico, pnDataFerias,
-               pnFichaRegistro, pnDataDesligamento, pkCodMotivoDeslig, pnNomeResponsavel,
-               pnDataUltimaAtualizacao, pnGratificacao));
+    std::string statement = sql::Insert(
+        "RhsDadosFuncionario",
+        Columns(sql::kInsert, pkCodIndividual, key, pkCodFilial, pkCodVaga, pkCodTipoContrato, pnNrMatricula,
+                pnDataAdmissao, pnDataPrimAdmissao, pkCodTipoAdmissao, pnMotivoContratacao, pkCodCargo, pkCodCA,
+                pkNumBancoPagto, pnAgenciaPagto, pnContaPagto, pnDataOpFGTS, pnOptante, pkNumBancoFGTS, pnNrContaFGTS,
+                pnSalarioContratual, pkCodTipoSalario, pnPeriodoPagamento, pnNrDepIR, pnIndicePericulosidade,
+                pnIndiceInsalubridade, pnHorasDiarias, pnHorasSemanais, pnHorasMensais, pnHorarioTrabalho,
+                pnHorasExtrasNaoExcedentes, pnAcrescimoNaoExcedentes, pnContrSindical, pkCodSindicato, pnValeRefeicao,
+                pnValeTransporte, pnConvMedico, pnConvFarmacia, pnPercentualSAT, pnAlvara, pnMaoDeObra,
+                pkCodTipoVinculo, pnNrDepSalFamilia, pnDataExameMedico, pnDataFerias, pnFichaRegistro,
+                pnDataDesligamento, pkCodMotivoDeslig, pnNomeResponsavel, pnDataUltimaAtualizacao, pnGratificacao),
+        {.values = ")"});
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
     inserted = true;
@@ -378,7 +322,7 @@ void classDadosFuncionario::BusDadosFuncionario(ado::Connection& ConnRH, std::st
         "RhsDadosFuncionario.CodTipoVinculo) "
         "LEFT JOIN RhsMotivoDeslig ON RhsMotivoDeslig.CodMotivoDeslig = RhsDadosFuncionario.CodMotivoDeslig) "
         "LEFT JOIN RhsTipoContrato ON RhsTipoContrato.CodTipoContrato = RhsDadosFuncionario.CodTipoContrato) "
-        "WHERE CodFuncionario = " + std::to_string(pkCodFuncionario));
+        "WHERE CodFuncionario = " + sql::Number(pkCodFuncionario));
     automation::VariantArray captions({automation::Bounds{0, 63}, automation::Bounds{0, 0}});
     for (long i = 0; i < 64; ++i) captions.at(i, 0) = Variant(kRecord[i].caption);
     vlArray = Variant(std::move(captions));
@@ -390,7 +334,7 @@ void classDadosFuncionario::BusDadosFuncionario(ado::Connection& ConnRH, std::st
 void classDadosFuncionario::pIncDataBaseFerias(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                std::string&, std::int32_t& pkCodFuncionario) {
   Trapped(DescErr, [&] {
-    const std::string key = std::to_string(pkCodFuncionario);
+    const std::string key = sql::Number(pkCodFuncionario);
     RecordsetPtr rs = Open(ConnRH, "SELECT DataFerias FROM RhsDadosFuncionario " "WHERE CodFuncionario = " + key);
     if (!rs->EOF_()) {
       // A Null base date fails (94) instead of writing ''.
@@ -404,7 +348,7 @@ void classDadosFuncionario::pIncDataBaseFerias(ado::Connection& ConnRH, std::str
 void classDadosFuncionario::pAltDataBaseFerias(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                std::string&, std::int32_t& pkCodFuncionario, Variant& pnData) {
   Trapped(DescErr, [&] {
-    const std::string key = std::to_string(pkCodFuncionario);
+    const std::string key = sql::Number(pkCodFuncionario);
     RecordsetPtr rs = Open(ConnRH, "SELECT DtBaseAnterior FROM RhsFerias " "WHERE CodFuncionario = " + key);
     if (!rs->EOF_()) {
       const Variant previous = rs->Fields("DtBaseAnterior").Value();

@@ -3,6 +3,7 @@
 #include "platform/automation/array.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
@@ -29,15 +30,7 @@ constexpr NumberType kPeso = Numeric(5, 2);
 // written quoted with a decimal point.
 std::string Altura(ado::Connection& ConnRH, const Variant& value) {
   if (value.is_null() || (value.is_string() && value.as_string() == kEmptyAltura)) return "Null";
-  return FittedLiteral(ConnRH, "'" + sql::Number(value) + "'", kAltura);
-}
-
-std::string NrFilhos(ado::Connection& ConnRH, const Variant& value) {
-  return FittedLiteral(ConnRH, sql::OptionalNumber(value), kNrFilhos);
-}
-
-std::string Peso(ado::Connection& ConnRH, const Variant& value) {
-  return FittedLiteral(ConnRH, sql::OptionalNumber(value), kPeso);
+  return FittedLiteral(ConnRH, sql::Quote(sql::Number(value)), kAltura);
 }
 
 // The texts that the whole-record insert and update carry in pnArray.
@@ -64,6 +57,94 @@ Extra ReadUpdateArray(const Variant& pnArray) {
   return e;
 }
 
+// The columns of RhsDadosPessoais in table order, for the whole-record insert
+// (under `key`) and update. The update writes the empty postal-code mask as Null.
+sql::ColumnTable Columns(ado::Connection& ConnRH, sql::Write write, std::int32_t key, const std::string& pnNome,
+                         const std::string& pnNomePai, const std::string& pnNomeMae, const std::string& pnLogradouro,
+                         const std::string& pnEndereco, const std::string& pnNrEndereco,
+                         const std::string& pnComplEndereco, const std::string& pnBairro, std::int32_t pkCodCidade,
+                         const std::string& pnUF, const std::string& pnCEP, const std::string& pnTelResidencial,
+                         const std::string& pnTelCelular, const std::string& pnTelRecados, const std::string& pnEMail,
+                         std::int32_t pkCodEstadoCivil, const std::string& pnNomeConjuge, const Variant& pnNrFilhos,
+                         const std::string& pnFilhosFicamCom, const std::string& pnSexo, const Variant& pnAltura,
+                         const Variant& pnPeso, std::int32_t pkNaturalidade, std::int16_t pkCodNacionalidade,
+                         const Variant& pnDataChegadaBrasil, const automation::Date& pnDataNasc,
+                         std::uint8_t pkCodGrauInstrucao, const std::string& pnNrIdentidade,
+                         const Variant& pnDataExpIdentidade, const std::string& pnOrgaoExpIdentidade,
+                         const std::string& pnNrCPF, const std::string& pnNrPIS, const Variant& pnDataCTPS,
+                         const Variant& pnNrCTPS, const std::string& pnSerieCTPS, const std::string& pnNrReservista,
+                         const std::string& pnCatReservista, const std::string& pnNrCNH, const std::string& pnCatCNH,
+                         const Variant& pnValidadeCNH, const std::string& pnNrTituloEleitor,
+                         const std::string& pnZonaTituloEleitor, const std::string& pnSecaoTituloEleitor,
+                         const std::string& pnHabProfissional, const std::string& pnNrHabilitacao,
+                         std::int32_t pkCodConselho, const Variant& pnDataAposentadoria,
+                         const std::string& pnDefFisico, const std::string& pnTipoDeficiencia,
+                         std::uint8_t pkCodCorPele, const std::string& pnFumante,
+                         const automation::Date& pnDataUltimaAtualizacao, const std::string& pnStatus,
+                         const std::string& pnSituacao, const std::string& pnCaminhoFoto, const Extra& extra) {
+  using sql::kBlank;
+  return {
+      {"CodIndividual", sql::Number(key), kBlank, sql::kInsertOnly},
+      {"Nome", sql::Quote(pnNome)},
+      {"NomePai", sql::Quote(pnNomePai)},
+      {"NomeMae", sql::Quote(pnNomeMae)},
+      {"Logradouro", sql::Quote(pnLogradouro)},
+      {"Endereco", sql::Quote(pnEndereco)},
+      {"NrEndereco", sql::Quote(pnNrEndereco)},
+      {"ComplEndereco", sql::Quote(pnComplEndereco)},
+      {"Bairro", sql::Quote(pnBairro)},
+      {"CodCidade", sql::Number(pkCodCidade), kBlank},
+      {"UF", sql::Quote(pnUF)},
+      {"CEP", write == sql::kUpdate && pnCEP == kEmptyCep ? "Null" : sql::Quote(pnCEP)},
+      {"TelResidencial", sql::Quote(pnTelResidencial)},
+      {"TelCelular", sql::Quote(pnTelCelular)},
+      {"TelRecados", sql::Quote(pnTelRecados)},
+      {"EMail", sql::Quote(pnEMail)},
+      {"CodEstadoCivil", sql::Number(pkCodEstadoCivil), kBlank},
+      {"NomeConjuge", sql::Quote(pnNomeConjuge)},
+      {"NrFilhos", FittedLiteral(ConnRH, sql::OptionalNumber(pnNrFilhos), kNrFilhos), kBlank},
+      {"FilhosFicamCom", sql::Quote(pnFilhosFicamCom)},
+      {"Sexo", sql::Quote(pnSexo)},
+      {"Altura", Altura(ConnRH, pnAltura), kBlank},
+      {"Peso", FittedLiteral(ConnRH, sql::OptionalNumber(pnPeso), kPeso), kBlank},
+      {"Naturalidade", sql::Number(pkNaturalidade), kBlank, {.after_listed = ",  "}},
+      {"CodNacionalidade", sql::Number(pkCodNacionalidade), kBlank},
+      {"DataChegadaBrasil", sql::OptionalDate(pnDataChegadaBrasil), kBlank},
+      {"DataNasc", sql::Date(pnDataNasc)},
+      {"CodGrauInstrucao", sql::Number(pkCodGrauInstrucao), kBlank},
+      {"NrIdentidade", sql::Quote(pnNrIdentidade)},
+      {"DataExpIdentidade", sql::OptionalDate(pnDataExpIdentidade), kBlank},
+      {"OrgaoExpIdentidade", sql::Quote(pnOrgaoExpIdentidade)},
+      {"NrCPF", sql::Quote(pnNrCPF)},
+      {"NrPIS", sql::Quote(pnNrPIS)},
+      {"DataCTPS", sql::OptionalDate(pnDataCTPS), kBlank},
+      {"NrCTPS", sql::OptionalNumber(pnNrCTPS), kBlank},
+      {"SerieCTPS", sql::Quote(pnSerieCTPS)},
+      {"NrReservista", sql::Quote(pnNrReservista)},
+      {"CatReservista", sql::Quote(pnCatReservista)},
+      {"NrCNH", sql::Quote(pnNrCNH)},
+      {"CatCNH", sql::Quote(pnCatCNH)},
+      {"ValidadeCNH", sql::OptionalDate(pnValidadeCNH), kBlank},
+      {"NrTituloEleitor", sql::Quote(pnNrTituloEleitor)},
+      {"ZonaTituloEleitor", sql::Quote(pnZonaTituloEleitor)},
+      {"SecaoTituloEleitor", sql::Quote(pnSecaoTituloEleitor)},
+      {"HabProfissional", sql::Quote(pnHabProfissional)},
+      {"NrHabilitacao", sql::Quote(pnNrHabilitacao)},
+      {"CodConselho", sql::Number(pkCodConselho), kBlank},
+      {"DataAposentadoria", sql::OptionalDate(pnDataAposentadoria), kBlank},
+      {"DefFisico", sql::Quote(pnDefFisico)},
+      {"TipoDeficiencia", sql::Quote(pnTipoDeficiencia)},
+      {"CodCorPele", sql::Number(pkCodCorPele), kBlank},
+      {"Fumante", sql::Quote(pnFumante)},
+      {"DataUltimaAtualizacao", sql::Date(pnDataUltimaAtualizacao)},
+      {"Status", sql::Quote(pnStatus)},
+      {"Situacao", sql::Quote(pnSituacao)},
+      {"CaminhoFoto", sql::Quote(pnCaminhoFoto)},
+      {"Observacoes", sql::Quote(extra.observacoes)},
+      {"CodPais", sql::Number(extra.pais), kBlank, {.listed = "codPais"}},
+  };
+}
+
 // "(Idade)": whole days since DataNasc over 365.25, read back from its
 // regional text as Val does (the Brazilian decimal comma stops the reading).
 Variant Idade(Record& record) {
@@ -78,7 +159,7 @@ void classDadosPessoais::BusStatus(ado::Connection& ConnRH, std::string& DescErr
                                    std::string& pnStatus) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT Status " "FROM RhsDadosPessoais "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     if (!rs->EOF_()) Copy(*rs, "Status", pnStatus);
     rs->Close();
   });
@@ -88,7 +169,7 @@ void classDadosPessoais::AltSituacao(ado::Connection& ConnRH, std::string& DescE
                                      std::int32_t& pkCodIndividual, std::string& pnSituacao) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsDadosPessoais " "SET Situacao = " + sql::Quote(pnSituacao) +
-                    "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                    "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
   });
 }
 
@@ -131,7 +212,7 @@ void classDadosPessoais::AltStatus(ado::Connection& ConnRH, std::string& DescErr
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsDadosPessoais SET " "Status = " + sql::Quote(pnStatus) + ", "
                     "DataUltimaAtualizacao = " + sql::Date(automation::Today()) + " "
-                    "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                    "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
   });
 }
 
@@ -194,65 +275,18 @@ void classDadosPessoais::AltDadosPessoais(ado::Connection& ConnRH, std::string& 
     Variant& pnArray) {
   const Extra extra = ReadUpdateArray(pnArray);
   Trapped(DescErr, [&] {
-    std::string s = "UPDATE RhsDadosPessoais SET ";
-    s += "Nome = " + sql::Quote(pnNome) + ", ";
-    s += "NomePai = " + sql::Quote(pnNomePai) + ", ";
-    s += "NomeMae = " + sql::Quote(pnNomeMae) + ", ";
-    s += "Logradouro = " + sql::Quote(pnLogradouro) + ", ";
-    s += "Endereco = " + sql::Quote(pnEndereco) + ", ";
-    s += "NrEndereco = " + sql::Quote(pnNrEndereco) + ", ";
-    s += "ComplEndereco = " + sql::Quote(pnComplEndereco) + ", ";
-    s += "Bairro = " + sql::Quote(pnBairro) + ", ";
-    s += "CodCidade = " + std::to_string(pkCodCidade) + ", ";
-    s += "UF = " + sql::Quote(pnUF) + ", ";
-    s += "CEP = " + (pnCEP == kEmptyCep ? std::string("Null") : sql::Quote(pnCEP)) + ", ";
-    s += "TelResidencial = " + sql::Quote(pnTelResidencial) + ", ";
-    s += "TelCelular = " + sql::Quote(pnTelCelular) + ", ";
-    s += "TelRecados = " + sql::Quote(pnTelRecados) + ", ";
-    s += "EMail = " + sql::Quote(pnEMail) + ", ";
-    s += "CodEstadoCivil = " + std::to_string(pkCodEstadoCivil) + ", ";
-    s += "NomeConjuge = " + sql::Quote(pnNomeConjuge) + ", ";
-    s += "NrFilhos = " + NrFilhos(ConnRH, pnNrFilhos) + ", ";
-    s += "FilhosFicamCom = " + sql::Quote(pnFilhosFicamCom) + ", ";
-    s += "Sexo = " + sql::Quote(pnSexo) + ", ";
-    s += "Altura = " + Altura(ConnRH, pnAltura) + ", ";
-    s += "Peso = " + Peso(ConnRH, pnPeso) + ", ";
-    s += "Naturalidade = " + std::to_string(pkNaturalidade) + ", ";
-    s += "CodNacionalidade = " + std::to_string(pkCodNacionalidade) + ", ";
-    s += "DataChegadaBrasil = " + sql::OptionalDate(pnDataChegadaBrasil) + ", ";
-    s += "DataNasc = " + sql::Date(pnDataNasc) + ", ";
-    s += "CodGrauInstrucao = " + std::to_string(pkCodGrauInstrucao) + ", ";
-    s += "NrIdentidade = " + sql::Quote(pnNrIdentidade) + ", ";
-    s += "DataExpIdentidade = " + sql::OptionalDate(pnDataExpIdentidade) + ", ";
-    s += "OrgaoExpIdentidade = " + sql::Quote(pnOrgaoExpIdentidade) + ", ";
-    s += "NrCPF = " + sql::Quote(pnNrCPF) + ", ";
-    s += "NrPIS = " + sql::Quote(pnNrPIS) + ", ";
-    s += "DataCTPS = " + sql::OptionalDate(pnDataCTPS) + ", ";
-    s += "NrCTPS = " + sql::OptionalNumber(pnNrCTPS) + ", ";
-    s += "SerieCTPS = " + sql::Quote(pnSerieCTPS) + ", ";
-    s += "NrReservista = " + sql::Quote(pnNrReservista) + ", ";
-    s += "CatReservista = " + sql::Quote(pnCatReservista) + ", ";
-    s += "NrCNH = " + sql::Quote(pnNrCNH) + ", ";
-    s += "CatCNH = " + sql::Quote(pnCatCNH) + ", ";
-    s += "ValidadeCNH = " + sql::OptionalDate(pnValidadeCNH) + ", ";
-    s += "NrTituloEleitor = " + sql::Quote(pnNrTituloEleitor) + ", ";
-    s += "ZonaTituloEleitor = " + sql::Quote(pnZonaTituloEleitor) + ", ";
-    s += "SecaoTituloEleitor = " + sql::Quote(pnSecaoTituloEleitor) + ", ";
-    s += "HabProfissional = " + sql::Quote(pnHabProfissional) + ", ";
-    s += "NrHabilitacao = " + sql::Quote(pnNrHabilitacao) + ", ";
-    s += "CodConselho = " + std::to_string(pkCodConselho) + ", ";
-    s += "DataAposentadoria = " + sql::OptionalDate(pnDataAposentadoria) + ", ";
-    s += "DefFisico = " + sql::Quote(pnDefFisico) + ", ";
-    s += "TipoDeficiencia = " + sql::Quote(pnTipoDeficiencia) + ", ";
-    s += "CodCorPele = " + std::to_string(pkCodCorPele) + ", ";
-    s += "Fumante = " + sql::Quote(pnFumante) + ", ";
-    s += "DataUltimaAtualizacao = " + sql::Date(pnDataUltimaAtualizacao) + ", ";
-    s += "Status = " + sql::Quote(pnStatus) + ", ";
-    s += "Situacao = " + sql::Quote(pnSituacao) + ", ";
-    s += "CaminhoFoto = " + sql::Quote(pnCaminhoFoto) + ", ";
-    s += "Observacoes = " + sql::Quote(extra.observacoes) + ", ";
-    s += "CodPais = " + std::to_string(extra.pais) + " ";
-    s += "WHERE CodIndividual = " + std::to_string(pkCodIndividual);
+    std::string s = sql::Update(
+        "RhsDadosPessoais",
+        Columns(ConnRH, sql::kUpdate, pkCodIndividual, pnNome, pnNomePai, pnNomeMae, pnLogradouro, pnEndereco,
+                pnNrEndereco, pnComplEndereco, pnBairro, pkCodCidade, pnUF, pnCEP, pnTelResidencial, pnTelCelular,
+                pnTelRecados, pnEMail, pkCodEstadoCivil, pnNomeConjuge, pnNrFilhos, pnFilhosFicamCom, pnSexo,
+                pnAltura, pnPeso, pkNaturalidade, pkCodNacionalidade, pnDataChegadaBrasil, pnDataNasc,
+                pkCodGrauInstrucao, pnNrIdentidade, pnDataExpIdentidade, pnOrgaoExpIdentidade, pnNrCPF, pnNrPIS,
+                pnDataCTPS, pnNrCTPS, pnSerieCTPS, pnNrReservista, pnCatReservista, pnNrCNH, pnCatCNH, pnValidadeCNH,
+                pnNrTituloEleitor, pnZonaTituloEleitor, pnSecaoTituloEleitor, pnHabProfissional, pnNrHabilitacao,
+                pkCodConselho, pnDataAposentadoria, pnDefFisico, pnTipoDeficiencia, pkCodCorPele, pnFumante,
+                pnDataUltimaAtualizacao, pnStatus, pnSituacao, pnCaminhoFoto, extra),
+        "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     fAjustaSql(ConnRH, s);
     Execute(ConnRH, s);
   });
@@ -318,78 +352,17 @@ void classDadosPessoais::IncDadosPessoais(ado::Connection& ConnRH, std::string& 
   const Extra extra = ReadInsertArray(pnArray);
   InsertTrapped(ConnRH, DescErr, pkCodIndividual, {"RhsDadosPessoais", "CodIndividual"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    std::string s = "INSERT INTO RhsDadosPessoais ("
-        "CodIndividual, Nome, NomePai, NomeMae, "
-        "Logradouro, Endereco, NrEndereco, ComplEndereco, Bairro, CodCidade, "
-        "UF, CEP, TelResidencial, TelCelular, TelRecados, EMail, CodEstadoCivil, "
-        "NomeConjuge, NrFilhos, FilhosFicamCom, Sexo, Altura, Peso, Naturalidade,  "
-        "CodNacionalidade, DataChegadaBrasil, DataNasc, CodGrauInstrucao, NrIdentidade, "
-        "DataExpIdentidade, OrgaoExpIdentidade, NrCPF, NrPIS, DataCTPS, "
-        "NrCTPS, SerieCTPS, NrReservista, CatReservista, NrCNH, CatCNH, ValidadeCNH, "
-        "NrTituloEleitor, ZonaTituloEleitor, SecaoTituloEleitor, HabProfissional, "
-        "NrHabilitacao, CodConselho, DataAposentadoria, DefFisico, TipoDeficiencia, "
-        "CodCorPele, Fumante, DataUltimaAtualizacao, Status, Situacao, CaminhoFoto, "
-        "Observacoes, codPais) ";
-    std::string v = "VALUES (";
-    v += " " + std::to_string(key) + ", ";
-    v += sql::Quote(pnNome) + ", ";
-    v += sql::Quote(pnNomePai) + ", ";
-    v += sql::Quote(pnNomeMae) + ", ";
-    v += sql::Quote(pnLogradouro) + ", ";
-    v += sql::Quote(pnEndereco) + ", ";
-    v += sql::Quote(pnNrEndereco) + ", ";
-    v += sql::Quote(pnComplEndereco) + ", ";
-    v += sql::Quote(pnBairro) + ", ";
-    v += " " + std::to_string(pkCodCidade) + ", ";
-    v += sql::Quote(pnUF) + ", ";
-    v += sql::Quote(pnCEP) + ", ";
-    v += sql::Quote(pnTelResidencial) + ", ";
-    v += sql::Quote(pnTelCelular) + ", ";
-    v += sql::Quote(pnTelRecados) + ", ";
-    v += sql::Quote(pnEMail) + ", ";
-    v += " " + std::to_string(pkCodEstadoCivil) + ", ";
-    v += sql::Quote(pnNomeConjuge) + ", ";
-    v += " " + NrFilhos(ConnRH, pnNrFilhos) + ", ";
-    v += sql::Quote(pnFilhosFicamCom) + ", ";
-    v += sql::Quote(pnSexo) + ", ";
-    v += " " + Altura(ConnRH, pnAltura) + ", ";
-    v += " " + Peso(ConnRH, pnPeso) + ", ";
-    v += " " + std::to_string(pkNaturalidade) + ", ";
-    v += " " + std::to_string(pkCodNacionalidade) + ", ";
-    v += " " + sql::OptionalDate(pnDataChegadaBrasil) + ", ";
-    v += sql::Date(pnDataNasc) + ", ";
-    v += " " + std::to_string(pkCodGrauInstrucao) + ", ";
-    v += sql::Quote(pnNrIdentidade) + ", ";
-    v += " " + sql::OptionalDate(pnDataExpIdentidade) + ", ";
-    v += sql::Quote(pnOrgaoExpIdentidade) + ", ";
-    v += sql::Quote(pnNrCPF) + ", ";
-    v += sql::Quote(pnNrPIS) + ", ";
-    v += " " + sql::OptionalDate(pnDataCTPS) + ", ";
-    v += " " + sql::OptionalNumber(pnNrCTPS) + ", ";
-    v += sql::Quote(pnSerieCTPS) + ", ";
-    v += sql::Quote(pnNrReservista) + ", ";
-    v += sql::Quote(pnCatReservista) + ", ";
-    v += sql::Quote(pnNrCNH) + ", ";
-    v += sql::Quote(pnCatCNH) + ", ";
-    v += " " + sql::OptionalDate(pnValidadeCNH) + ", ";
-    v += sql::Quote(pnNrTituloEleitor) + ", ";
-    v += sql::Quote(pnZonaTituloEleitor) + ", ";
-    v += sql::Quote(pnSecaoTituloEleitor) + ", ";
-    v += sql::Quote(pnHabProfissional) + ", ";
-    v += sql::Quote(pnNrHabilitacao) + ", ";
-    v += " " + std::to_string(pkCodConselho) + ", ";
-    v += " " + sql::OptionalDate(pnDataAposentadoria) + ", ";
-    v += sql::Quote(pnDefFisico) + ", ";
-    v += sql::Quote(pnTipoDeficiencia) + ", ";
-    v += " " + std::to_string(pkCodCorPele) + ", ";
-    v += sql::Quote(pnFumante) + ", ";
-    v += sql::Date(pnDataUltimaAtualizacao) + ", ";
-    v += sql::Quote(pnStatus) + ", ";
-    v += sql::Quote(pnSituacao) + ", ";
-    v += sql::Quote(pnCaminhoFoto) + ", ";
-    v += sql::Quote(extra.observacoes) + ", ";
-    v += " " + std::to_string(extra.pais) + ") ";
-    s += v;
+    std::string s = sql::Insert(
+        "RhsDadosPessoais",
+        Columns(ConnRH, sql::kInsert, key, pnNome, pnNomePai, pnNomeMae, pnLogradouro, pnEndereco, pnNrEndereco,
+                pnComplEndereco, pnBairro, pkCodCidade, pnUF, pnCEP, pnTelResidencial, pnTelCelular, pnTelRecados,
+                pnEMail, pkCodEstadoCivil, pnNomeConjuge, pnNrFilhos, pnFilhosFicamCom, pnSexo, pnAltura, pnPeso,
+                pkNaturalidade, pkCodNacionalidade, pnDataChegadaBrasil, pnDataNasc, pkCodGrauInstrucao,
+                pnNrIdentidade, pnDataExpIdentidade, pnOrgaoExpIdentidade, pnNrCPF, pnNrPIS, pnDataCTPS, pnNrCTPS,
+                pnSerieCTPS, pnNrReservista, pnCatReservista, pnNrCNH, pnCatCNH, pnValidadeCNH, pnNrTituloEleitor,
+                pnZonaTituloEleitor, pnSecaoTituloEleitor, pnHabProfissional, pnNrHabilitacao, pkCodConselho,
+                pnDataAposentadoria, pnDefFisico, pnTipoDeficiencia, pkCodCorPele, pnFumante, pnDataUltimaAtualizacao,
+                pnStatus, pnSituacao, pnCaminhoFoto, extra));
     fAjustaSql(ConnRH, s);
     Execute(ConnRH, s);
   });
@@ -425,7 +398,7 @@ void classDadosPessoais::BusDadosPessoais(ado::Connection& ConnRH, std::string& 
         "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsDadosPessoais.CodGrauInstrucao) "
         "LEFT JOIN RhsConselho ON RhsConselho.CodConselho = RhsDadosPessoais.CodConselho) "
         "LEFT JOIN RhsCorPele ON RhsCorPele.CodCorPele = RhsDadosPessoais.CodCorPele) "
-        "WHERE RhsDadosPessoais.CodIndividual = " + std::to_string(pkCodIndividual));
+        "WHERE RhsDadosPessoais.CodIndividual = " + sql::Number(pkCodIndividual));
     FillRecord(*rs, vlArray, kColumns);
     rs->Close();
   });
@@ -435,7 +408,7 @@ void classDadosPessoais::BusNome(ado::Connection& ConnRH, std::string& DescErr, 
                                  std::string& pnNome) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT Nome " "FROM RhsDadosPessoais "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     if (!rs->EOF_()) Copy(*rs, "Nome", pnNome);
     rs->Close();
   });

@@ -1,11 +1,11 @@
 #include "quorvel/personnel/classDependente.h"
 
 #include <cmath>
-#include <vector>
 
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -29,37 +29,34 @@ Variant Idade(Record& record) {
   return Variant(Years(automation::CDate(birth).value, automation::Today().value));
 }
 
-// The insert puts a blank before every value but the texts and the birth date.
-using Value = sql::ColumnValue;
-
-std::vector<Value> Columns(std::int32_t pkCodFuncionario, const std::string& pnNomeDep,
-                           std::int32_t pkCodGrauParentesco, const std::string& pnSexoDep,
-                           const std::string& pnNrCPFDep, Date pnDataNascDep, const Variant& pkCodNaturalidadeDep,
-                           const Variant& pkCodNacionalidadeDep, const std::string& pnNomeCartorio,
-                           const std::string& pnNrRegistro, const std::string& pnNrLivro, const std::string& pnNrFolha,
-                           const Variant& pkCodGrauInstrucaoDep, const std::string& pnDepIRRF,
-                           const std::string& pnDepSalFamilia, const std::string& pnDepAssitMedica,
-                           const std::string& pnDepPensaoAliment) {
-  const auto text = [](std::string_view column, const std::string& v) {
-    return Value{column, sql::Quote(v), false};
-  };
-  return {{"CodFuncionario", std::to_string(pkCodFuncionario)},
-          text("NomeDep", pnNomeDep),
-          {"CodGrauParentesco", std::to_string(pkCodGrauParentesco)},
-          text("SexoDep", pnSexoDep),
-          text("NrCPFDep", pnNrCPFDep),
-          {"DataNascDep", sql::Date(Variant(pnDataNascDep)), false},
-          {"CodNaturalidadeDep", sql::OptionalNumber(pkCodNaturalidadeDep)},
-          {"CodNacionalidadeDep", sql::OptionalNumber(pkCodNacionalidadeDep)},
-          text("NomeCartorio", pnNomeCartorio),
-          text("NrRegistro", pnNrRegistro),
-          text("NrLivro", pnNrLivro),
-          text("NrFolha", pnNrFolha),
-          {"CodGrauInstrucaoDep", sql::OptionalNumber(pkCodGrauInstrucaoDep)},
-          text("DepIRRF", pnDepIRRF),
-          text("DepSalFamilia", pnDepSalFamilia),
-          text("DepAssistMedica", pnDepAssitMedica),
-          text("DepPensaoAliment", pnDepPensaoAliment)};
+// The columns of RhsDependente in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const std::string& pnNomeDep,
+                         std::int32_t pkCodGrauParentesco, const std::string& pnSexoDep,
+                         const std::string& pnNrCPFDep, Date pnDataNascDep, const Variant& pkCodNaturalidadeDep,
+                         const Variant& pkCodNacionalidadeDep, const std::string& pnNomeCartorio,
+                         const std::string& pnNrRegistro, const std::string& pnNrLivro, const std::string& pnNrFolha,
+                         const Variant& pkCodGrauInstrucaoDep, const std::string& pnDepIRRF,
+                         const std::string& pnDepSalFamilia, const std::string& pnDepAssitMedica,
+                         const std::string& pnDepPensaoAliment) {
+  using sql::kBlank;
+  return {{"CodDep", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"NomeDep", sql::Quote(pnNomeDep)},
+          {"CodGrauParentesco", sql::Number(pkCodGrauParentesco), kBlank},
+          {"SexoDep", sql::Quote(pnSexoDep)},
+          {"NrCPFDep", sql::Quote(pnNrCPFDep)},
+          {"DataNascDep", sql::Date(pnDataNascDep)},
+          {"CodNaturalidadeDep", sql::OptionalNumber(pkCodNaturalidadeDep), kBlank},
+          {"CodNacionalidadeDep", sql::OptionalNumber(pkCodNacionalidadeDep), kBlank},
+          {"NomeCartorio", sql::Quote(pnNomeCartorio)},
+          {"NrRegistro", sql::Quote(pnNrRegistro)},
+          {"NrLivro", sql::Quote(pnNrLivro)},
+          {"NrFolha", sql::Quote(pnNrFolha)},
+          {"CodGrauInstrucaoDep", sql::OptionalNumber(pkCodGrauInstrucaoDep), kBlank},
+          {"DepIRRF", sql::Quote(pnDepIRRF)},
+          {"DepSalFamilia", sql::Quote(pnDepSalFamilia)},
+          {"DepAssistMedica", sql::Quote(pnDepAssitMedica)},
+          {"DepPensaoAliment", sql::Quote(pnDepPensaoAliment)}};
 }
 
 // The two counts: statement, then the one field as a 32-bit integer. No trap.
@@ -97,7 +94,7 @@ void classDependente::AltStatusSalFamilia(ado::Connection& ConnRH, std::string& 
 void classDependente::fCalcIdadeDep(ado::Connection& ConnRH, std::string&, std::int32_t& pkCodDep,
                                     Date& plDataBase, std::int16_t& result) {
   RecordsetPtr rs = Open(ConnRH, "SELECT DataNascDep " "FROM RhsDependente " "WHERE CodDep = " +
-                                     std::to_string(pkCodDep));
+                                     sql::Number(pkCodDep));
   Date birth;
   Copy(*rs, "DataNascDep", birth);
   result = automation::CInt(Variant(Years(birth.value, plDataBase.value)));
@@ -106,7 +103,7 @@ void classDependente::fCalcIdadeDep(ado::Connection& ConnRH, std::string&, std::
 void classDependente::ExcDependente(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                     std::int32_t& pkCodDep) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsDependente " "WHERE CodDep = " + std::to_string(pkCodDep));
+    Execute(ConnRH, "DELETE FROM RhsDependente " "WHERE CodDep = " + sql::Number(pkCodDep));
   });
 }
 
@@ -118,12 +115,12 @@ void classDependente::AltDependente(
     std::string& pnNrFolha, Variant& pkCodGrauInstrucaoDep, std::string& pnDepIRRF, std::string& pnDepSalFamilia,
     std::string& pnDepAssitMedica, std::string& pnDepPensaoAliment) {
   Trapped(DescErr, [&] {
-    const std::vector<Value> values =
-        Columns(pkCodFuncionario, pnNomeDep, pkCodGrauParentesco, pnSexoDep, pnNrCPFDep, pnDataNascDep,
-                pkCodNaturalidadeDep, pkCodNacionalidadeDep, pnNomeCartorio, pnNrRegistro, pnNrLivro, pnNrFolha,
-                pkCodGrauInstrucaoDep, pnDepIRRF, pnDepSalFamilia, pnDepAssitMedica, pnDepPensaoAliment);
-    Execute(ConnRH, "UPDATE RhsDependente SET " + sql::Assignments(values, " ") +
-                        "WHERE CodDep = " + std::to_string(pkCodDep));
+    Execute(ConnRH, sql::Update("RhsDependente",
+                                Columns(pkCodDep, pkCodFuncionario, pnNomeDep, pkCodGrauParentesco, pnSexoDep,
+                                        pnNrCPFDep, pnDataNascDep, pkCodNaturalidadeDep, pkCodNacionalidadeDep,
+                                        pnNomeCartorio, pnNrRegistro, pnNrLivro, pnNrFolha, pkCodGrauInstrucaoDep,
+                                        pnDepIRRF, pnDepSalFamilia, pnDepAssitMedica, pnDepPensaoAliment),
+                                "WHERE CodDep = " + sql::Number(pkCodDep)));
   });
 }
 
@@ -152,18 +149,11 @@ void classDependente::IncDependente(
     std::string& pnDepAssitMedica, std::string& pnDepPensaoAliment) {
   InsertTrapped(ConnRH, DescErr, pkCodDep, {"RhsDependente", "CodDep"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    const std::vector<Value> values =
-        Columns(pkCodFuncionario, pnNomeDep, pkCodGrauParentesco, pnSexoDep, pnNrCPFDep, pnDataNascDep,
-                pkCodNaturalidadeDep, pkCodNacionalidadeDep, pnNomeCartorio, pnNrRegistro, pnNrLivro, pnNrFolha,
-                pkCodGrauInstrucaoDep, pnDepIRRF, pnDepSalFamilia, pnDepAssitMedica, pnDepPensaoAliment);
-    std::string statement = "INSERT INTO RhsDependente ("
-                            "CodDep, CodFuncionario, NomeDep, CodGrauParentesco, SexoDep, NrCPFDep, "
-                            "DataNascDep, CodNaturalidadeDep, CodNacionalidadeDep, NomeCartorio, "
-                            "NrRegistro, NrLivro, NrFolha, CodGrauInstrucaoDep, DepIRRF, DepSalFamilia, "
-                            "DepAssistMedica, DepPensaoAliment) "
-                            "VALUES ("
-                            " " + std::to_string(key) + ", " + sql::ValueList(values, ") ");
-    Execute(ConnRH, statement);
+    Execute(ConnRH, sql::Insert("RhsDependente",
+                                Columns(key, pkCodFuncionario, pnNomeDep, pkCodGrauParentesco, pnSexoDep, pnNrCPFDep,
+                                        pnDataNascDep, pkCodNaturalidadeDep, pkCodNacionalidadeDep, pnNomeCartorio,
+                                        pnNrRegistro, pnNrLivro, pnNrFolha, pkCodGrauInstrucaoDep, pnDepIRRF,
+                                        pnDepSalFamilia, pnDepAssitMedica, pnDepPensaoAliment)));
   });
 }
 
@@ -227,7 +217,7 @@ void classDependente::BusDependente(
         "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsDependente.CodGrauInstrucaoDep) "
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsDependente.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
-        "WHERE RhsDependente.CodDep = " + std::to_string(pkCodDep));
+        "WHERE RhsDependente.CodDep = " + sql::Number(pkCodDep));
     Copy(*rs, "Nome", pnNome);
     Copy(*rs, "DataNasc", pnDataNasc);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);

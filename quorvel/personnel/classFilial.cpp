@@ -1,7 +1,6 @@
 #include "quorvel/personnel/classFilial.h"
 
-#include <vector>
-
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
@@ -10,79 +9,68 @@ namespace quorvel {
 
 namespace {
 
-// Text columns go into the insert with no blank before them; every other value has one.
-using Value = sql::ColumnValue;
-Value Str(std::string_view column, const std::string& v) { return {column, sql::Quote(v), false}; }
-Value Int(std::string_view column, std::int64_t v) { return {column, std::to_string(v)}; }
-Value Sng(std::string_view column, float v) { return {column, sql::Single(v)}; }
-
-// "Null" or the value quoted.
-std::string OptionalText(const Variant& v) { return v.is_null() ? "Null" : sql::Text(v); }
-
-// Columns 2 to 39 of RhsFilial in the table's order.
-std::vector<Value> Columns(
-    const std::string& pnNomeFil, std::uint8_t pnMatrINSS, const std::string& pnNrMatr,
-    const std::string& pnPrefixo, const std::string& pnLogradouroFil, const std::string& pnEnderecoFil,
-    const std::string& pnNrEnderecoFil, const std::string& pnComplEnderecoFil, const std::string& pnBairroFil,
-    std::int32_t pkCodCidadeFil, const std::string& pnUFFil, const std::string& pnCEPFil,
-    const std::string& pnTelefoneFil, const std::string& pnPessoaContato, const std::string& pnCargoContato,
-    const std::string& pnNrIEFil, const std::string& pkCodCNAE, std::int32_t pkCodNatJuridica,
-    std::uint8_t pnNrProp, const Variant& pnFaturamento, std::uint8_t pnDataBaseDissidio,
-    const Variant& pkDomicBancario, const std::string& pnAlterouCNPJ, std::uint8_t pnPorte,
-    const std::string& pnOptanteSimples, const std::string& pnParticPAT, std::int32_t pnNrVincAte5SalMin,
-    std::int32_t pnNrVincAPartir5SalMin, float pnPercServProprio, float pnPercAdmCozinha,
-    float pnPercRefeicaoConvenio, float pnPercRefeicaoTransportadora, float pnPercCestaAlimento,
-    float pnPercAlimentConvenio, const std::string& pnEncerramentoAtividades, const Variant& pnDataEncerramento,
-    const std::string& pnSituacao, const Variant& pnCodCABase) {
-  return {Str("NomeFil", pnNomeFil),
-          Int("MatrINSS", pnMatrINSS),
-          Str("NrMatr", pnNrMatr),
-          Str("Prefixo", pnPrefixo),
-          Str("LogradouroFil", pnLogradouroFil),
-          Str("EnderecoFil", pnEnderecoFil),
-          Str("NrEnderecoFil", pnNrEnderecoFil),
-          Str("ComplEnderecoFil", pnComplEnderecoFil),
-          Str("BairroFil", pnBairroFil),
-          Int("CodCidadeFil", pkCodCidadeFil),
-          Str("UFFil", pnUFFil),
-          Str("CEPFil", pnCEPFil),
-          Str("TelefoneFil", pnTelefoneFil),
-          Str("PessoaContato", pnPessoaContato),
-          Str("CargoContato", pnCargoContato),
-          Str("NrIEFil", pnNrIEFil),
-          Str("CodCNAE", pkCodCNAE),
-          Int("CodNatJuridica", pkCodNatJuridica),
-          Int("NrProp", pnNrProp),
-          {"Faturamento", sql::OptionalNumber(pnFaturamento)},
-          Int("DataBaseDissidio", pnDataBaseDissidio),
-          {"DomicBancario", OptionalText(pkDomicBancario)},
-          Str("AlterouCNPJ", pnAlterouCNPJ),
-          Int("Porte", pnPorte),
-          Str("OptanteSimples", pnOptanteSimples),
-          Str("ParticPAT", pnParticPAT),
-          Int("NrVincAte5SalMin", pnNrVincAte5SalMin),
-          Int("NrVincAPartir5SalMin", pnNrVincAPartir5SalMin),
-          Sng("PercServProprio", pnPercServProprio),
-          Sng("PercAdmCozinha", pnPercAdmCozinha),
-          Sng("PercRefeicaoConvenio", pnPercRefeicaoConvenio),
-          Sng("PercRefeicaoTransportadora", pnPercRefeicaoTransportadora),
-          Sng("PercCestaAlimento", pnPercCestaAlimento),
-          Sng("PercAlimentConvenio", pnPercAlimentConvenio),
-          Str("EncerramentoAtividades", pnEncerramentoAtividades),
-          {"DataEncerramento", sql::OptionalDate(pnDataEncerramento)},
-          Str("Situacao", pnSituacao),
-          {"CodCABase", sql::OptionalNumber(pnCodCABase)}};
+// The columns of RhsFilial in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnNomeFil, std::uint8_t pnMatrINSS,
+                         const std::string& pnNrMatr, const std::string& pnPrefixo,
+                         const std::string& pnLogradouroFil, const std::string& pnEnderecoFil,
+                         const std::string& pnNrEnderecoFil, const std::string& pnComplEnderecoFil,
+                         const std::string& pnBairroFil, std::int32_t pkCodCidadeFil, const std::string& pnUFFil,
+                         const std::string& pnCEPFil, const std::string& pnTelefoneFil,
+                         const std::string& pnPessoaContato, const std::string& pnCargoContato,
+                         const std::string& pnNrIEFil, const std::string& pkCodCNAE, std::int32_t pkCodNatJuridica,
+                         std::uint8_t pnNrProp, const Variant& pnFaturamento, std::uint8_t pnDataBaseDissidio,
+                         const Variant& pkDomicBancario, const std::string& pnAlterouCNPJ, std::uint8_t pnPorte,
+                         const std::string& pnOptanteSimples, const std::string& pnParticPAT,
+                         std::int32_t pnNrVincAte5SalMin, std::int32_t pnNrVincAPartir5SalMin,
+                         float pnPercServProprio, float pnPercAdmCozinha, float pnPercRefeicaoConvenio,
+                         float pnPercRefeicaoTransportadora, float pnPercCestaAlimento, float pnPercAlimentConvenio,
+                         const std::string& pnEncerramentoAtividades, const Variant& pnDataEncerramento,
+                         const std::string& pnSituacao, const Variant& pnCodCABase) {
+  using sql::kBlank;
+  return {{"CodFilial", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"NomeFil", sql::Quote(pnNomeFil)},
+          {"MatrINSS", sql::Number(pnMatrINSS), kBlank},
+          {"NrMatr", sql::Quote(pnNrMatr)},
+          {"Prefixo", sql::Quote(pnPrefixo)},
+          {"LogradouroFil", sql::Quote(pnLogradouroFil)},
+          {"EnderecoFil", sql::Quote(pnEnderecoFil)},
+          {"NrEnderecoFil", sql::Quote(pnNrEnderecoFil)},
+          {"ComplEnderecoFil", sql::Quote(pnComplEnderecoFil)},
+          {"BairroFil", sql::Quote(pnBairroFil)},
+          {"CodCidadeFil", sql::Number(pkCodCidadeFil), kBlank},
+          {"UFFil", sql::Quote(pnUFFil)},
+          {"CEPFil", sql::Quote(pnCEPFil)},
+          {"TelefoneFil", sql::Quote(pnTelefoneFil)},
+          {"PessoaContato", sql::Quote(pnPessoaContato)},
+          {"CargoContato", sql::Quote(pnCargoContato)},
+          {"NrIEFil", sql::Quote(pnNrIEFil)},
+          {"CodCNAE", sql::Quote(pkCodCNAE)},
+          {"CodNatJuridica", sql::Number(pkCodNatJuridica), kBlank},
+          {"NrProp", sql::Number(pnNrProp), kBlank},
+          {"Faturamento", sql::OptionalNumber(pnFaturamento), kBlank},
+          {"DataBaseDissidio", sql::Number(pnDataBaseDissidio), kBlank},
+          {"DomicBancario", sql::OptionalText(pkDomicBancario), kBlank},
+          {"AlterouCNPJ", sql::Quote(pnAlterouCNPJ)},
+          {"Porte", sql::Number(pnPorte), kBlank},
+          {"OptanteSimples", sql::Quote(pnOptanteSimples)},
+          {"ParticPAT", sql::Quote(pnParticPAT)},
+          {"NrVincAte5SalMin", sql::Number(pnNrVincAte5SalMin), kBlank},
+          {"NrVincAPartir5SalMin", sql::Number(pnNrVincAPartir5SalMin), kBlank},
+          {"PercServProprio", sql::Single(pnPercServProprio), kBlank},
+          {"PercAdmCozinha", sql::Single(pnPercAdmCozinha), kBlank},
+          {"PercRefeicaoConvenio", sql::Single(pnPercRefeicaoConvenio), kBlank},
+          {"PercRefeicaoTransportadora", sql::Single(pnPercRefeicaoTransportadora), kBlank},
+          {"PercCestaAlimento", sql::Single(pnPercCestaAlimento), kBlank},
+          {"PercAlimentConvenio", sql::Single(pnPercAlimentConvenio), kBlank},
+          {"EncerramentoAtividades", sql::Quote(pnEncerramentoAtividades)},
+          {"DataEncerramento", sql::OptionalDate(pnDataEncerramento), kBlank},
+          {"Situacao", sql::Quote(pnSituacao)},
+          {"CodCABase", sql::OptionalNumber(pnCodCABase), kBlank}};
 }
 
 void Combo(ado::Connection& ConnRH, std::string& DescErr, Variant& vlArray, std::string_view statement,
            std::string_view field) {
   Trapped(DescErr, [&] { LoadCombo(ConnRH, statement, vlArray, field); });
-}
-
-// A text out-parameter taken only from a field that is not Null.
-template <class T>
-void CopyUnlessNull(const ado::Recordset& rs, std::string_view field, T& out) {
-  if (!rs.Fields(field).Value().is_null()) Copy(rs, field, out);
 }
 
 }  // namespace
@@ -111,7 +99,7 @@ void classFilial::BusNomeFil(ado::Connection& ConnRH, std::string& DescErr, std:
                              std::string& pnNomeFil) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT NomeFil " "FROM RhsFilial " "WHERE CodFilial = " +
-                                       std::to_string(pkCodFilial));
+                                       sql::Number(pkCodFilial));
     Copy(*rs, "NomeFil", pnNomeFil);
     rs->Close();
   });
@@ -172,7 +160,7 @@ void classFilial::BusFilial(
                 "LEFT JOIN RhsBanco ON RhsBanco.NumBanco = RhsFilial.DomicBancario) "
                 "LEFT JOIN RhsCNAE ON RhsCNAE.CodCNAE = RhsFilial.CodCNAE) "
                 "LEFT JOIN RhsNatJuridica ON RhsNatJuridica.CodNatJuridica = RhsFilial.CodNatJuridica) "
-                "WHERE RhsFilial.CodFilial = " + std::to_string(pkCodFilial));
+                "WHERE RhsFilial.CodFilial = " + sql::Number(pkCodFilial));
     if (rs->EOF_()) {
       rs->Close();
       return;
@@ -239,16 +227,15 @@ void classFilial::AltFilial(
     float& pnPercCestaAlimento, float& pnPercAlimentConvenio, std::string& pnEncerramentoAtividades,
     Variant& pnDataEncerramento, std::string& pnSituacao, Variant& pnCodCABase) {
   Trapped(DescErr, [&] {
-    const std::vector<Value> values = Columns(
-        pnNomeFil, pnMatrINSS, pnNrMatr, pnPrefixo, pnLogradouroFil, pnEnderecoFil, pnNrEnderecoFil,
+    const sql::ColumnTable columns = Columns(
+        pkCodFilial, pnNomeFil, pnMatrINSS, pnNrMatr, pnPrefixo, pnLogradouroFil, pnEnderecoFil, pnNrEnderecoFil,
         pnComplEnderecoFil, pnBairroFil, pkCodCidadeFil, pnUFFil, pnCEPFil, pnTelefoneFil, pnPessoaContato,
         pnCargoContato, pnNrIEFil, pkCodCNAE, pkCodNatJuridica, pnNrProp, pnFaturamento, pnDataBaseDissidio,
         pkDomicBancario, pnAlterouCNPJ, pnPorte, pnOptanteSimples, pnParticPAT, pnNrVincAte5SalMin,
         pnNrVincAPartir5SalMin, pnPercServProprio, pnPercAdmCozinha, pnPercRefeicaoConvenio,
         pnPercRefeicaoTransportadora, pnPercCestaAlimento, pnPercAlimentConvenio, pnEncerramentoAtividades,
         pnDataEncerramento, pnSituacao, pnCodCABase);
-    std::string statement = "UPDATE RhsFilial SET " + sql::Assignments(values, " ") +
-                            "WHERE CodFilial = " + std::to_string(pkCodFilial);
+    std::string statement = sql::Update("RhsFilial", columns, "WHERE CodFilial = " + sql::Number(pkCodFilial));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });
@@ -269,26 +256,15 @@ void classFilial::IncFilial(
     Variant& pnDataEncerramento, std::string& pnSituacao, Variant& pnCodCABase, std::int16_t& pnCodFilial) {
   Trapped(DescErr, [&] {
     pkCodFilial = pnCodFilial;
-    const std::vector<Value> values = Columns(
-        pnNomeFil, pnMatrINSS, pnNrMatr, pnPrefixo, pnLogradouroFil, pnEnderecoFil, pnNrEnderecoFil,
+    const sql::ColumnTable columns = Columns(
+        pkCodFilial, pnNomeFil, pnMatrINSS, pnNrMatr, pnPrefixo, pnLogradouroFil, pnEnderecoFil, pnNrEnderecoFil,
         pnComplEnderecoFil, pnBairroFil, pkCodCidadeFil, pnUFFil, pnCEPFil, pnTelefoneFil, pnPessoaContato,
         pnCargoContato, pnNrIEFil, pkCodCNAE, pkCodNatJuridica, pnNrProp, pnFaturamento, pnDataBaseDissidio,
         pkDomicBancario, pnAlterouCNPJ, pnPorte, pnOptanteSimples, pnParticPAT, pnNrVincAte5SalMin,
         pnNrVincAPartir5SalMin, pnPercServProprio, pnPercAdmCozinha, pnPercRefeicaoConvenio,
         pnPercRefeicaoTransportadora, pnPercCestaAlimento, pnPercAlimentConvenio, pnEncerramentoAtividades,
         pnDataEncerramento, pnSituacao, pnCodCABase);
-    std::string statement =
-        "INSERT INTO RhsFilial ("
-        "CodFilial, NomeFil, MatrINSS, NrMatr, Prefixo, LogradouroFil, "
-        "EnderecoFil, NrEnderecoFil, ComplEnderecoFil, BairroFil, CodCidadeFil, "
-        "UFFil, CEPFil, TelefoneFil, PessoaContato, CargoContato, NrIEFil, CodCNAE, "
-        "CodNatJuridica, NrProp, Faturamento, DataBaseDissidio, DomicBancario, "
-        "AlterouCNPJ, Porte, OptanteSimples, ParticPAT, NrVincAte5SalMin, "
-        "NrVincAPartir5SalMin, PercServProprio, PercAdmCozinha, PercRefeicaoConvenio, "
-        "PercRefeicaoTransportadora, PercCestaAlimento, PercAlimentConvenio, "
-        "EncerramentoAtividades, DataEncerramento, Situacao, CodCABase) "
-        "VALUES ("
-        " " + std::to_string(pkCodFilial) + ", " + sql::ValueList(values, ") ");
+    std::string statement = sql::Insert("RhsFilial", columns);
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });

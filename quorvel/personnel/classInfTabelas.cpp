@@ -8,6 +8,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/dialect.h"
 #include "quorvel/common/fields.h"
@@ -216,7 +217,7 @@ std::vector<Pair> Pairs(const VariantArray& pairs, long first, long last) {
   return out;
 }
 
-// "name = literal" of a pair, its literal as the table's column keeps it.
+// The condition "name = literal" of a pair, its literal as the table's column keeps it.
 std::string Assignment(const Pair& pair, const TableColumns& columns) {
   return pair.name + " = " + columns.Literal(pair.name, pair.literal);
 }
@@ -287,14 +288,9 @@ void classInfTabelas::pIncTabelasAuxiliares(ado::Connection& ConnRH, std::string
     const VariantArray& array = vlArray.as_array();
     const std::vector<Pair> pairs = Pairs(array, 0, array.ubound(1));
     const TableColumns columns(ConnRH, Name(vlNomeTabela));
-    std::string names, literals;
-    for (const Pair& pair : pairs) {
-      if (!names.empty()) names += ", ";
-      names += pair.name;
-      if (!literals.empty()) literals += ", ";
-      literals += columns.Literal(pair.name, pair.literal);
-    }
-    Execute(ConnRH, "INSERT INTO " + vlNomeTabela + " " "(" + names + ") " "VALUES (" + literals + ")");
+    sql::ColumnTable row;
+    for (const Pair& pair : pairs) row.push_back({pair.name, columns.Literal(pair.name, pair.literal)});
+    Execute(ConnRH, sql::Insert(vlNomeTabela, row, {.values = ")"}));
   });
 }
 
@@ -305,12 +301,9 @@ void classInfTabelas::pAltTabelasAuxiliares(ado::Connection& ConnRH, std::string
     const std::vector<Pair> values = Pairs(array, 1, array.ubound(1));
     const Pair key = Pairs(array, 0, 0).front();
     const TableColumns columns(ConnRH, Name(vlNomeTabela));
-    std::string assignments;
-    for (const Pair& pair : values) {
-      if (!assignments.empty()) assignments += ", ";
-      assignments += Assignment(pair, columns);
-    }
-    Execute(ConnRH, "UPDATE " + vlNomeTabela + " SET " + assignments + " " "WHERE " + Assignment(key, columns));
+    sql::ColumnTable row;
+    for (const Pair& pair : values) row.push_back({pair.name, columns.Literal(pair.name, pair.literal)});
+    Execute(ConnRH, sql::Update(vlNomeTabela, row, "WHERE " + Assignment(key, columns)));
   });
 }
 

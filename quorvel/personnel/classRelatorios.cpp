@@ -1,8 +1,9 @@
 #include "quorvel/personnel/classRelatorios.h"
 
 #include "platform/automation/array.h"
-#include "quorvel/common/fields.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/column_values.h"
+#include "quorvel/common/fields.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
@@ -24,8 +25,8 @@ void classRelatorios::pCarRelatorios(ado::Connection& ConnRH, std::string& DescE
 void classRelatorios::IncTabelaTemporaria(ado::Connection& conn, std::string& DescErr, Variant& plCodigo) {
   Trapped(DescErr, [&] {
     // Codigo is an integer column.
-    const std::string code = FittedLiteral(conn, sql::NumberOrQuoted(plCodigo), kInteger);
-    Execute(conn, "INSERT INTO TempRegistros (Codigo) " " VALUES (" + code + ")");
+    const sql::ColumnValue code{"Codigo", FittedLiteral(conn, sql::NumberOrQuoted(plCodigo), kInteger)};
+    Execute(conn, sql::Insert("TempRegistros", {&code, 1}, {.names = ")  ", .values = ")"}));
   });
 }
 

@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classRemuneracao.h"
 
 #include "platform/automation/error.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,6 +10,22 @@
 namespace quorvel {
 
 using automation::Variant;
+
+namespace {
+
+// The columns of RhsRemuneracao in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodFuncionario, const automation::Date& pnDataAumento,
+                         float pnIndiceAumento, double pnValorAtualizado, std::int32_t pkCodMotivoAumento) {
+  using sql::kBlank;
+  return {{"CodRegRemuneracao", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFuncionario", sql::Number(pkCodFuncionario), kBlank},
+          {"DataAumento", sql::Date(pnDataAumento)},
+          {"IndiceAumento", sql::Single(pnIndiceAumento), kBlank},
+          {"ValorAtualizado", sql::Number(pnValorAtualizado), kBlank},
+          {"CodMotivoAumento", sql::Number(pkCodMotivoAumento), kBlank}};
+}
+
+}  // namespace
 
 void classRemuneracao::BusRemuneracao(ado::Connection& ConnRH, std::string& DescErr,
                                       std::int32_t& pkCodRegRemuneracao, std::int32_t& pkCodFuncionario,
@@ -23,7 +40,7 @@ void classRemuneracao::BusRemuneracao(ado::Connection& ConnRH, std::string& Desc
         "LEFT JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodFuncionario = RhsRemuneracao.CodFuncionario) "
         "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosFuncionario.CodIndividual) "
         "LEFT JOIN RhsMotivoAumento ON RhsMotivoAumento.CodMotivoAumento = RhsRemuneracao.CodMotivoAumento) "
-        "WHERE CodRegRemuneracao = " + std::to_string(pkCodRegRemuneracao));
+        "WHERE CodRegRemuneracao = " + sql::Number(pkCodRegRemuneracao));
     Copy(*rs, "CodRegRemuneracao", pkCodRegRemuneracao);
     Copy(*rs, "CodFuncionario", pkCodFuncionario);
     Copy(*rs, "Nome", pnNome);
@@ -76,13 +93,10 @@ void classRemuneracao::AltRemuneracao(ado::Connection& ConnRH, std::string& Desc
                                       automation::Date& pnDataAumento, float& pnIndiceAumento,
                                       double& pnValorAtualizado, std::int32_t& pkCodMotivoAumento) {
   Trapped(DescErr, [&] {
-    std::string statement = "UPDATE RhsRemuneracao SET "
-                            "CodFuncionario = " + std::to_string(pkCodFuncionario) + ", "
-                            "DataAumento = " + sql::Date(Variant(pnDataAumento)) + ", "
-                            "IndiceAumento = " + sql::Single(pnIndiceAumento) + ", "
-                            "ValorAtualizado = " + sql::Number(Variant(pnValorAtualizado)) + ", "
-                            "CodMotivoAumento = " + std::to_string(pkCodMotivoAumento) + " "
-                            "WHERE CodRegRemuneracao = " + std::to_string(pkCodRegRemuneracao);
+    std::string statement = sql::Update("RhsRemuneracao",
+                                        Columns(pkCodRegRemuneracao, pkCodFuncionario, pnDataAumento, pnIndiceAumento,
+                                                pnValorAtualizado, pkCodMotivoAumento),
+                                        "WHERE CodRegRemuneracao = " + sql::Number(pkCodRegRemuneracao));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });
@@ -94,16 +108,9 @@ void classRemuneracao::IncRemuneracao(ado::Connection& ConnRH, std::string& Desc
                                       double& pnValorAtualizado, std::int32_t& pkCodMotivoAumento) {
   InsertTrapped(ConnRH, DescErr, pkCodRegRemuneracao, {"RhsRemuneracao", "CodRegRemuneracao"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    std::string statement = "INSERT INTO RhsRemuneracao ("
-                            "CodRegRemuneracao, CodFuncionario, DataAumento, IndiceAumento, "
-                            "ValorAtualizado, CodMotivoAumento) "
-                            "VALUES ("
-                            " " + std::to_string(key) + ", "
-                            " " + std::to_string(pkCodFuncionario) + ", " +
-                            sql::Date(Variant(pnDataAumento)) + ", "
-                            " " + sql::Single(pnIndiceAumento) + ", "
-                            " " + sql::Number(Variant(pnValorAtualizado)) + ", "
-                            " " + std::to_string(pkCodMotivoAumento) + ") ";
+    std::string statement = sql::Insert("RhsRemuneracao", Columns(key, pkCodFuncionario, pnDataAumento,
+                                                                  pnIndiceAumento, pnValorAtualizado,
+                                                                  pkCodMotivoAumento));
     fAjustaSql(ConnRH, statement);
     Execute(ConnRH, statement);
   });

@@ -1,5 +1,6 @@
 #include "quorvel/personnel/classTipoContrato.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,12 +10,30 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsTipoContrato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrTipoContrato, const std::string& pnNomeContrato,
+                         const std::string& pnNomeContrato2, const std::string& pnLeiContrato,
+                         const std::string& pnDesignacaoContratado, const std::string& pnAtivado) {
+  using sql::kBlank;
+  return {{"CodTipoContrato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrTipoContrato", sql::Quote(pnDescrTipoContrato)},
+          {"NomeContrato", sql::Quote(pnNomeContrato)},
+          {"NomeContrato2", sql::Quote(pnNomeContrato2)},
+          {"LeiContrato", sql::Quote(pnLeiContrato)},
+          {"DesignacaoContratado", sql::Quote(pnDesignacaoContratado)},
+          {"Ativado", sql::Quote(pnAtivado)}};
+}
+
+}  // namespace
+
 void classTipoContrato::BusDescrTipoContrato(ado::Connection& ConnRH, std::string& DescErr,
                                              std::int32_t& pkCodTipoContrato, std::string& pnDescrTipoContrato) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoContrato.DescrTipoContrato "
                                    "FROM   RhsTipoContrato "
-                                   "WHERE  RhsTipoContrato.CodTipoContrato = " + std::to_string(pkCodTipoContrato));
+                                   "WHERE  RhsTipoContrato.CodTipoContrato = " + sql::Number(pkCodTipoContrato));
     Copy(*rs, "DescrTipoContrato", pnDescrTipoContrato);
     rs->Close();
   });
@@ -24,7 +43,7 @@ void classTipoContrato::ExcTipoContrato(ado::Connection& ConnRH, std::string& De
                                         std::int32_t& pkCodTipoContrato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsTipoContrato "
-                    "WHERE CodTipoContrato = " + std::to_string(pkCodTipoContrato));
+                    "WHERE CodTipoContrato = " + sql::Number(pkCodTipoContrato));
   });
 }
 
@@ -51,7 +70,7 @@ void classTipoContrato::BusTipoContrato(ado::Connection& ConnRH, std::string& De
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoContrato.* "
                                    "FROM   RhsTipoContrato "
-                                   "WHERE CodTipoContrato = " + std::to_string(pkCodTipoContrato));
+                                   "WHERE CodTipoContrato = " + sql::Number(pkCodTipoContrato));
     Copy(*rs, "CodTipoContrato", pkCodTipoContrato);
     Copy(*rs, "DescrTipoContrato", pnDescrTipoContrato);
     Copy(*rs, "NomeContrato", pnNomeContrato);
@@ -69,14 +88,10 @@ void classTipoContrato::AltTipoContrato(ado::Connection& ConnRH, std::string& De
                                         std::string& pnLeiContrato, std::string& pnDesignacaoContratado,
                                         std::string& pnAtivado) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTipoContrato SET "
-                    "DescrTipoContrato = " + sql::Quote(pnDescrTipoContrato) + ", "
-                    "NomeContrato = " + sql::Quote(pnNomeContrato) + ", "
-                    "NomeContrato2 = " + sql::Quote(pnNomeContrato2) + ", "
-                    "LeiContrato = " + sql::Quote(pnLeiContrato) + ", "
-                    "DesignacaoContratado = " + sql::Quote(pnDesignacaoContratado) + ", "
-                    "Ativado = " + sql::Quote(pnAtivado) + " "
-                    "WHERE CodTipoContrato = " + std::to_string(pkCodTipoContrato));
+    Execute(ConnRH, sql::Update("RhsTipoContrato",
+                                Columns(pkCodTipoContrato, pnDescrTipoContrato, pnNomeContrato, pnNomeContrato2,
+                                        pnLeiContrato, pnDesignacaoContratado, pnAtivado),
+                                "WHERE CodTipoContrato = " + sql::Number(pkCodTipoContrato)));
   });
 }
 
@@ -87,17 +102,8 @@ void classTipoContrato::IncTipoContrato(ado::Connection& ConnRH, std::string& De
                                         std::string& pnAtivado) {
   InsertTrapped(ConnRH, DescErr, pkCodTipoContrato, {"RhsTipoContrato", "CodTipoContrato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTipoContrato ("
-                    "CodTipoContrato, DescrTipoContrato, NomeContrato, NomeContrato2, LeiContrato, "
-                    "DesignacaoContratado, Ativado) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnDescrTipoContrato) + ", " +
-                    sql::Quote(pnNomeContrato) + ", " +
-                    sql::Quote(pnNomeContrato2) + ", " +
-                    sql::Quote(pnLeiContrato) + ", " +
-                    sql::Quote(pnDesignacaoContratado) + ", " +
-                    sql::Quote(pnAtivado) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTipoContrato", Columns(key, pnDescrTipoContrato, pnNomeContrato, pnNomeContrato2,
+                                                           pnLeiContrato, pnDesignacaoContratado, pnAtivado)));
   });
 }
 

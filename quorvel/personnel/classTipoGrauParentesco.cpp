@@ -1,5 +1,6 @@
 #include "quorvel/personnel/classTipoGrauParentesco.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,6 +10,20 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsTipoGrauParentesco in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrGrauParentesco, std::uint8_t pnGrauParentesco,
+                         const std::string& pnSalarioFamilia) {
+  using sql::kBlank;
+  return {{"CodGrauParentesco", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrGrauParentesco", sql::Quote(pnDescrGrauParentesco)},
+          {"GrauParentesco", sql::Number(pnGrauParentesco), kBlank},
+          {"SalarioFamilia", sql::Quote(pnSalarioFamilia)}};
+}
+
+}  // namespace
+
 void classTipoGrauParentesco::BusDescrGrauParentesco(ado::Connection& ConnRH, std::string& DescErr,
                                                      std::int32_t& pkCodGrauParentesco,
                                                      std::string& pnDescrGrauParentesco) {
@@ -16,7 +31,7 @@ void classTipoGrauParentesco::BusDescrGrauParentesco(ado::Connection& ConnRH, st
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsTipoGrauParentesco.DescrGrauParentesco "
                                    "FROM   RhsTipoGrauParentesco "
                                    "WHERE  RhsTipoGrauParentesco.CodGrauParentesco = " +
-                                       std::to_string(pkCodGrauParentesco));
+                                       sql::Number(pkCodGrauParentesco));
     Copy(*rs, "DescrGrauParentesco", pnDescrGrauParentesco);
     rs->Close();
   });
@@ -26,7 +41,7 @@ void classTipoGrauParentesco::ExcTipoGrauParentesco(ado::Connection& ConnRH, std
                                                     std::string&, std::int32_t& pkCodGrauParentesco) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsTipoGrauParentesco "
-                    "WHERE CodGrauParentesco = " + std::to_string(pkCodGrauParentesco));
+                    "WHERE CodGrauParentesco = " + sql::Number(pkCodGrauParentesco));
   });
 }
 
@@ -57,7 +72,7 @@ void classTipoGrauParentesco::BusTipoGrauParentesco(ado::Connection& ConnRH, std
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT * "
                                    "FROM   RhsTipoGrauParentesco "
-                                   "WHERE  CodGrauParentesco = " + std::to_string(pkCodGrauParentesco));
+                                   "WHERE  CodGrauParentesco = " + sql::Number(pkCodGrauParentesco));
     Copy(*rs, "CodGrauParentesco", pkCodGrauParentesco);
     Copy(*rs, "DescrGrauParentesco", pnDescrGrauParentesco);
     Copy(*rs, "GrauParentesco", pnGrauParentesco);
@@ -71,11 +86,10 @@ void classTipoGrauParentesco::AltTipoGrauParentesco(ado::Connection& ConnRH, std
                                                     std::string& pnDescrGrauParentesco,
                                                     std::uint8_t& pnGrauParentesco, std::string& pnSalarioFamilia) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTipoGrauParentesco SET "
-                    "DescrGrauParentesco = " + sql::Quote(pnDescrGrauParentesco) + ", "
-                    "GrauParentesco = " + std::to_string(pnGrauParentesco) + ", "
-                    "SalarioFamilia = " + sql::Quote(pnSalarioFamilia) + " "
-                    "WHERE CodGrauParentesco = " + std::to_string(pkCodGrauParentesco));
+    Execute(ConnRH, sql::Update("RhsTipoGrauParentesco",
+                                Columns(pkCodGrauParentesco, pnDescrGrauParentesco, pnGrauParentesco,
+                                        pnSalarioFamilia),
+                                "WHERE CodGrauParentesco = " + sql::Number(pkCodGrauParentesco)));
   });
 }
 
@@ -85,13 +99,8 @@ void classTipoGrauParentesco::IncTipoGrauParentesco(ado::Connection& ConnRH, std
                                                     std::uint8_t& pnGrauParentesco, std::string& pnSalarioFamilia) {
   InsertTrapped(ConnRH, DescErr, pkCodGrauParentesco, {"RhsTipoGrauParentesco", "CodGrauParentesco"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTipoGrauParentesco ("
-                    "CodGrauParentesco, DescrGrauParentesco, GrauParentesco, SalarioFamilia) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", " +
-                    sql::Quote(pnDescrGrauParentesco) + ", "
-                    " " + std::to_string(pnGrauParentesco) + ", " +
-                    sql::Quote(pnSalarioFamilia) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTipoGrauParentesco", Columns(key, pnDescrGrauParentesco, pnGrauParentesco,
+                                                                 pnSalarioFamilia)));
   });
 }
 

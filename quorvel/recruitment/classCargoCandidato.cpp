@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classCargoCandidato.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
@@ -15,6 +16,14 @@ constexpr std::string_view kSelect =
     "FROM ( RhsCargoCandidato "
     "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsCargoCandidato.CodCargo) ";
 
+// The columns of RhsCargoCandidato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, std::int32_t pkCodCargo) {
+  using sql::kBlank;
+  return {{"CodRegCargoCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodCandidato", sql::Number(pkCodCandidato), kBlank},
+          {"CodCargo", sql::Number(pkCodCargo), kBlank}};
+}
+
 }  // namespace
 
 void classCargoCandidato::IncCargoCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
@@ -22,9 +31,7 @@ void classCargoCandidato::IncCargoCandidato(ado::Connection& ConnRH, std::string
                                             std::int32_t& pkCodCandidato, std::int32_t& pkCodCargo) {
   InsertTrapped(ConnRH, DescErr, pkCodRegCargoCandidato, {"RhsCargoCandidato", "CodRegCargoCandidato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsCargoCandidato (" "CodRegCargoCandidato, CodCandidato, CodCargo) "
-                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " " " +
-                        std::to_string(pkCodCargo) + ") ");
+    Execute(ConnRH, sql::Insert("RhsCargoCandidato", Columns(key, pkCodCandidato, pkCodCargo)));
   });
 }
 
@@ -32,7 +39,7 @@ void classCargoCandidato::ExcCargoCandidato(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegCargoCandidato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsCargoCandidato " "WHERE CodRegCargoCandidato = " +
-                        std::to_string(pkCodRegCargoCandidato));
+                        sql::Number(pkCodRegCargoCandidato));
   });
 }
 
@@ -53,7 +60,7 @@ void classCargoCandidato::BusCargoCandidato(ado::Connection& ConnRH, std::string
                                             std::int32_t& pkCodCargo, std::string& pnNomeCargo) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegCargoCandidato = " +
-                                       std::to_string(pkCodRegCargoCandidato));
+                                       sql::Number(pkCodRegCargoCandidato));
     Copy(*rs, "CodRegCargoCandidato", pkCodRegCargoCandidato);
     Copy(*rs, "CodCandidato", pkCodCandidato);
     Copy(*rs, "CodCargo", pkCodCargo);
@@ -66,9 +73,9 @@ void classCargoCandidato::AltCargoCandidato(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegCargoCandidato,
                                             std::int32_t& pkCodCandidato, std::int32_t& pkCodCargo) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsCargoCandidato SET " "CodCandidato = " + std::to_string(pkCodCandidato) + ", "
-                    "CodCargo = " + std::to_string(pkCodCargo) + " "
-                    "WHERE CodRegCargoCandidato = " + std::to_string(pkCodRegCargoCandidato));
+    Execute(ConnRH, sql::Update("RhsCargoCandidato",
+                                Columns(pkCodRegCargoCandidato, pkCodCandidato, pkCodCargo),
+                                "WHERE CodRegCargoCandidato = " + sql::Number(pkCodRegCargoCandidato)));
   });
 }
 

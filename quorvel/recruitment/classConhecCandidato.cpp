@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classConhecCandidato.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -18,6 +19,17 @@ constexpr std::string_view kSelect =
     "RhsConhecimento.CodCompletoConhec, RhsConhecimento.DescrCompletaConhec "
     "FROM ( RhsConhecCandidato "
     "LEFT JOIN RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecCandidato.CodConhec) ";
+
+// The columns of RhsConhecCandidato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, const std::string& pkCodConhec,
+                         std::uint8_t pnNivelConhecCandidato, const std::string& pnDescrConhecCandidato) {
+  using sql::kBlank;
+  return {{"CodRegConhecCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodCandidato", sql::Number(pkCodCandidato), kBlank},
+          {"CodConhec", sql::Quote(pkCodConhec)},
+          {"NivelConhecCandidato", sql::Number(pnNivelConhecCandidato), kBlank},
+          {"DescrConhecCandidato", sql::Quote(pnDescrConhecCandidato)}};
+}
 
 }  // namespace
 
@@ -51,7 +63,7 @@ void classConhecCandidato::BusConhecCandidato(ado::Connection& ConnRH, std::stri
                                               std::string& pnDescrConhecCandidato) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegConhecCandidato = " +
-                                       std::to_string(pkCodRegConhecCandidato));
+                                       sql::Number(pkCodRegConhecCandidato));
     Copy(*rs, "CodRegConhecCandidato", pkCodRegConhecCandidato);
     Copy(*rs, "CodCandidato", pkCodCandidato);
     Copy(*rs, "CodConhec", pkCodConhec);
@@ -68,7 +80,7 @@ void classConhecCandidato::ExcConhecCandidato(ado::Connection& ConnRH, std::stri
                                               std::string&, std::int32_t& pkCodRegConhecCandidato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsConhecCandidato " "WHERE CodRegConhecCandidato = " +
-                        std::to_string(pkCodRegConhecCandidato));
+                        sql::Number(pkCodRegConhecCandidato));
   });
 }
 
@@ -78,12 +90,10 @@ void classConhecCandidato::AltConhecCandidato(ado::Connection& ConnRH, std::stri
                                               std::uint8_t& pnNivelConhecCandidato,
                                               std::string& pnDescrConhecCandidato) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsConhecCandidato SET "
-                    "CodCandidato = " + std::to_string(pkCodCandidato) + ", "
-                    "CodConhec = " + sql::Quote(pkCodConhec) + ", "
-                    "NivelConhecCandidato = " + std::to_string(pnNivelConhecCandidato) + ", "
-                    "DescrConhecCandidato = " + sql::Quote(pnDescrConhecCandidato) + " "
-                    "WHERE CodRegConhecCandidato = " + std::to_string(pkCodRegConhecCandidato));
+    Execute(ConnRH, sql::Update("RhsConhecCandidato",
+                                Columns(pkCodRegConhecCandidato, pkCodCandidato, pkCodConhec, pnNivelConhecCandidato,
+                                        pnDescrConhecCandidato),
+                                "WHERE CodRegConhecCandidato = " + sql::Number(pkCodRegConhecCandidato)));
   });
 }
 
@@ -94,12 +104,8 @@ void classConhecCandidato::IncConhecCandidato(ado::Connection& ConnRH, std::stri
                                               std::string& pnDescrConhecCandidato) {
   InsertTrapped(ConnRH, DescErr, pkCodRegConhecCandidato, {"RhsConhecCandidato", "CodRegConhecCandidato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsConhecCandidato ("
-                    "CodRegConhecCandidato, CodCandidato, CodConhec, NivelConhecCandidato, "
-                    "DescrConhecCandidato) "
-                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
-                        sql::Quote(pkCodConhec) + ", " " " + std::to_string(pnNivelConhecCandidato) + ", " +
-                        sql::Quote(pnDescrConhecCandidato) + ") ");
+    Execute(ConnRH, sql::Insert("RhsConhecCandidato", Columns(key, pkCodCandidato, pkCodConhec,
+                                                              pnNivelConhecCandidato, pnDescrConhecCandidato)));
   });
 }
 

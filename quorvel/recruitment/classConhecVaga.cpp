@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classConhecVaga.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -14,6 +15,16 @@ namespace {
 constexpr std::string_view kJoin =
     "FROM ( RhsConhecVaga "
     "LEFT JOIN RhsConhecimento ON RhsConhecimento.CodConhec = RhsConhecVaga.CodConhec) ";
+
+// The columns of RhsConhecVaga in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodVaga, const std::string& pkCodConhec,
+                         std::uint8_t pnNivelConhecVaga) {
+  using sql::kBlank;
+  return {{"CodRegConhecVaga", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodVaga", sql::Number(pkCodVaga), kBlank},
+          {"CodConhec", sql::Quote(pkCodConhec)},
+          {"NivelConhecVaga", sql::Number(pnNivelConhecVaga), kBlank}};
+}
 
 }  // namespace
 
@@ -41,7 +52,7 @@ void classConhecVaga::BusConhecVaga(ado::Connection& ConnRH, std::string& DescEr
                                     std::uint8_t& pnNivelConhecVaga) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsConhecVaga.*, RhsConhecimento.DescrConhec " + std::string(kJoin) +
-                                       "WHERE CodRegConhecVaga = " + std::to_string(pkCodRegConhecVaga));
+                                       "WHERE CodRegConhecVaga = " + sql::Number(pkCodRegConhecVaga));
     Copy(*rs, "CodRegConhecVaga", pkCodRegConhecVaga);
     Copy(*rs, "CodVaga", pkCodVaga);
     Copy(*rs, "CodConhec", pkCodConhec);
@@ -54,7 +65,7 @@ void classConhecVaga::BusConhecVaga(ado::Connection& ConnRH, std::string& DescEr
 void classConhecVaga::ExcConhecVaga(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                                     std::int32_t& pkCodRegConhecVaga) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsConhecVaga " "WHERE CodRegConhecVaga = " + std::to_string(pkCodRegConhecVaga));
+    Execute(ConnRH, "DELETE FROM RhsConhecVaga " "WHERE CodRegConhecVaga = " + sql::Number(pkCodRegConhecVaga));
   });
 }
 
@@ -62,11 +73,9 @@ void classConhecVaga::AltConhecVaga(ado::Connection& ConnRH, std::string& DescEr
                                     std::int32_t& pkCodRegConhecVaga, std::int32_t& pkCodVaga,
                                     std::string& pkCodConhec, std::uint8_t& pnNivelConhecVaga) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsConhecVaga SET "
-                    "CodVaga = " + std::to_string(pkCodVaga) + ", "
-                    "CodConhec = " + sql::Quote(pkCodConhec) + ", "
-                    "NivelConhecVaga = " + std::to_string(pnNivelConhecVaga) + " "
-                    "WHERE CodRegConhecVaga = " + std::to_string(pkCodRegConhecVaga));
+    Execute(ConnRH, sql::Update("RhsConhecVaga",
+                                Columns(pkCodRegConhecVaga, pkCodVaga, pkCodConhec, pnNivelConhecVaga),
+                                "WHERE CodRegConhecVaga = " + sql::Number(pkCodRegConhecVaga)));
   });
 }
 
@@ -75,9 +84,7 @@ void classConhecVaga::IncConhecVaga(ado::Connection& ConnRH, std::string& DescEr
                                     std::string& pkCodConhec, std::uint8_t& pnNivelConhecVaga) {
   InsertTrapped(ConnRH, DescErr, pkCodRegConhecVaga, {"RhsConhecVaga", "CodRegConhecVaga"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsConhecVaga (" "CodRegConhecVaga, CodVaga, CodConhec, NivelConhecVaga) "
-                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodVaga) + ", " +
-                    sql::Quote(pkCodConhec) + ", " " " + std::to_string(pnNivelConhecVaga) + ") ");
+    Execute(ConnRH, sql::Insert("RhsConhecVaga", Columns(key, pkCodVaga, pkCodConhec, pnNivelConhecVaga)));
   });
 }
 

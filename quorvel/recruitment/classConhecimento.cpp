@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -156,10 +157,12 @@ void classConhecimento::IncConhecimento(ado::Connection& ConnRH, std::string& De
     const auto descr_path = fBusDescrCompleta(ConnRH, DescErr, pnCodPaiConhec, key, pnDescrConhec);
     if (!descr_path) return;
     pnDescrCompletaConhec = *descr_path;
-    Execute(ConnRH, "INSERT INTO RhsConhecimento (" "CodConhec, CodPaiConhec, DescrConhec, CodCompletoConhec, "
-                    "DescrCompletaConhec) " "VALUES (" + sql::Quote(key) + ", " +
-                    sql::Quote(pnCodPaiConhec) + ", " + sql::Quote(pnDescrConhec) + ", " +
-                    sql::Quote(pnCodCompletoConhec) + ", " + sql::Quote(pnDescrCompletaConhec) + ") ");
+    const sql::ColumnValue row[] = {{"CodConhec", sql::Quote(key)},
+                                    {"CodPaiConhec", sql::Quote(pnCodPaiConhec)},
+                                    {"DescrConhec", sql::Quote(pnDescrConhec)},
+                                    {"CodCompletoConhec", sql::Quote(pnCodCompletoConhec)},
+                                    {"DescrCompletaConhec", sql::Quote(pnDescrCompletaConhec)}};
+    Execute(ConnRH, sql::Insert("RhsConhecimento", row));
   });
 }
 

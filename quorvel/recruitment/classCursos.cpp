@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classCursos.h"
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -21,6 +22,20 @@ constexpr std::string_view kSelect =
 // wildcards kept inside.
 std::string Anywhere(const Variant& value) {
   return sql::QuoteUpper("%" + automation::CStr(value) + "%");
+}
+
+// The columns of RhsCursos in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodIndividual, const std::string& pnNomeCurso,
+                         const std::string& pnEntidade, const std::string& pnAnoPeriodo, const std::string& pnDuracao,
+                         const std::string& pnDiploma) {
+  using sql::kBlank;
+  return {{"CodRegCurso", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodIndividual", sql::Number(pkCodIndividual), kBlank},
+          {"NomeCurso", sql::Quote(pnNomeCurso)},
+          {"Entidade", sql::Quote(pnEntidade)},
+          {"AnoPeriodo", sql::Quote(pnAnoPeriodo)},
+          {"Duracao", sql::Quote(pnDuracao)},
+          {"Diploma", sql::Quote(pnDiploma)}};
 }
 
 }  // namespace
@@ -48,7 +63,7 @@ void classCursos::BusCurso(ado::Connection& ConnRH, std::string& DescErr, std::i
                            std::string& pnEntidade, std::string& pnAnoPeriodo, std::string& pnDuracao,
                            std::string& pnDiploma) {
   Trapped(DescErr, [&] {
-    RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegCurso = " + std::to_string(pkCodRegCurso));
+    RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegCurso = " + sql::Number(pkCodRegCurso));
     Copy(*rs, "CodRegCurso", pkCodRegCurso);
     Copy(*rs, "CodIndividual", pkCodIndividual);
     Copy(*rs, "Nome", pnNome);
@@ -64,7 +79,7 @@ void classCursos::BusCurso(ado::Connection& ConnRH, std::string& DescErr, std::i
 void classCursos::ExcCurso(ado::Connection& ConnRH, std::string& DescErr, std::string&, std::string&,
                            std::int32_t& pkCodRegCurso) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsCursos " "WHERE CodRegCurso = " + std::to_string(pkCodRegCurso));
+    Execute(ConnRH, "DELETE FROM RhsCursos " "WHERE CodRegCurso = " + sql::Number(pkCodRegCurso));
   });
 }
 
@@ -73,14 +88,10 @@ void classCursos::AltCurso(ado::Connection& ConnRH, std::string& DescErr, std::s
                            std::string& pnEntidade, std::string& pnAnoPeriodo, std::string& pnDuracao,
                            std::string& pnDiploma) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsCursos SET "
-                    "CodIndividual = " + std::to_string(pkCodIndividual) + ", "
-                    "NomeCurso = " + sql::Quote(pnNomeCurso) + ", "
-                    "Entidade = " + sql::Quote(pnEntidade) + ", "
-                    "AnoPeriodo = " + sql::Quote(pnAnoPeriodo) + ", "
-                    "Duracao = " + sql::Quote(pnDuracao) + ", "
-                    "Diploma = " + sql::Quote(pnDiploma) + " "
-                    "WHERE CodRegCurso = " + std::to_string(pkCodRegCurso));
+    Execute(ConnRH, sql::Update("RhsCursos",
+                                Columns(pkCodRegCurso, pkCodIndividual, pnNomeCurso, pnEntidade, pnAnoPeriodo,
+                                        pnDuracao, pnDiploma),
+                                "WHERE CodRegCurso = " + sql::Number(pkCodRegCurso)));
   });
 }
 
@@ -90,17 +101,8 @@ void classCursos::IncCurso(ado::Connection& ConnRH, std::string& DescErr, std::s
                            std::string& pnDiploma) {
   InsertTrapped(ConnRH, DescErr, pkCodRegCurso, {"RhsCursos", "CodRegCurso"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsCursos ("
-                    "CodRegCurso, CodIndividual, NomeCurso, Entidade, AnoPeriodo, Duracao, "
-                    "Diploma) "
-                    "VALUES ("
-                    " " + std::to_string(key) + ", "
-                    " " + std::to_string(pkCodIndividual) + ", " +
-                    sql::Quote(pnNomeCurso) + ", " +
-                    sql::Quote(pnEntidade) + ", " +
-                    sql::Quote(pnAnoPeriodo) + ", " +
-                    sql::Quote(pnDuracao) + ", " +
-                    sql::Quote(pnDiploma) + ") ");
+    Execute(ConnRH, sql::Insert("RhsCursos", Columns(key, pkCodIndividual, pnNomeCurso, pnEntidade, pnAnoPeriodo,
+                                                     pnDuracao, pnDiploma)));
   });
 }
 

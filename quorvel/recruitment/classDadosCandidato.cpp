@@ -1,8 +1,7 @@
 #include "quorvel/recruitment/classDadosCandidato.h"
 
-#include <array>
-
 #include "platform/automation/clock.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -18,42 +17,37 @@ namespace {
 constexpr std::string_view kJoin =
     "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosCandidato.CodIndividual) ";
 
-// An optional text is always written quoted: Null as ''.
-std::string OptionalText(const Variant& value) { return value.is_null() ? sql::Quote("") : sql::Text(value); }
-
-// The sixteen columns after the key, in table order, with their literals; the
-// salary as its bare number text (the update quotes it, the insert does not).
-struct Assignment {
-  std::string_view column;
-  std::string literal;
-};
-using CandidateValues = std::array<Assignment, 16>;
-
-CandidateValues Literals(std::string_view EncaminhadoPor, std::string_view ParentesEmpresa, const Variant& NomeParentes,
-                std::string_view Datilografia, std::string_view OutrosTiposTrab,
-                const Variant& DescrOutrosTiposTrab, const Variant& OutrosConhecimentos,
-                std::string_view DispHorasExtras, std::string_view DispViagens, double SalarioPretendido,
-                std::string_view TurnoPreferencial, const Variant& OutrasFuncoes, std::string_view MeioTransporte,
-                const Variant& OutrosContatos, const Date& DataUltimaAtualizacao, std::string_view Situacao) {
-  return {{{"EncaminhadoPor", sql::Quote(EncaminhadoPor)},
-           {"ParentesEmpresa", sql::Quote(ParentesEmpresa)},
-           {"NomeParentes", OptionalText(NomeParentes)},
-           {"Datilografia", sql::Quote(Datilografia)},
-           {"OutrosTiposTrab", sql::Quote(OutrosTiposTrab)},
-           {"DescrOutrosTiposTrab", OptionalText(DescrOutrosTiposTrab)},
-           {"OutrosConhecimentos", OptionalText(OutrosConhecimentos)},
-           {"DispHorasExtras", sql::Quote(DispHorasExtras)},
-           {"DispViagens", sql::Quote(DispViagens)},
-           {"SalarioPretendido", sql::Number(Variant(SalarioPretendido))},
-           {"TurnoPreferencial", sql::Quote(TurnoPreferencial)},
-           {"OutrasFuncoes", OptionalText(OutrasFuncoes)},
-           {"MeioTransporte", sql::Quote(MeioTransporte)},
-           {"OutrosContatos", OptionalText(OutrosContatos)},
-           {"DataUltimaAtualizacao", sql::Date(Variant(DataUltimaAtualizacao))},
-           {"Situacao", sql::Quote(Situacao)}}};
+// The columns of RhsDadosCandidato in table order, under `key`. Optional
+// texts are always written quoted (Null as ''); the update quotes the salary.
+sql::ColumnTable Columns(sql::Write write, std::int32_t CodIndividual, std::int32_t key,
+                         std::string_view EncaminhadoPor, std::string_view ParentesEmpresa,
+                         const Variant& NomeParentes, std::string_view Datilografia, std::string_view OutrosTiposTrab,
+                         const Variant& DescrOutrosTiposTrab, const Variant& OutrosConhecimentos,
+                         std::string_view DispHorasExtras, std::string_view DispViagens, double SalarioPretendido,
+                         std::string_view TurnoPreferencial, const Variant& OutrasFuncoes,
+                         std::string_view MeioTransporte, const Variant& OutrosContatos,
+                         const Date& DataUltimaAtualizacao, std::string_view Situacao) {
+  using sql::kBlank;
+  const std::string salary = sql::Number(SalarioPretendido);
+  return {{"CodIndividual", sql::Number(CodIndividual), kBlank},
+          {"CodCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"EncaminhadoPor", sql::Quote(EncaminhadoPor)},
+          {"ParentesEmpresa", sql::Quote(ParentesEmpresa)},
+          {"NomeParentes", sql::TextOrEmpty(NomeParentes)},
+          {"Datilografia", sql::Quote(Datilografia)},
+          {"OutrosTiposTrab", sql::Quote(OutrosTiposTrab)},
+          {"DescrOutrosTiposTrab", sql::TextOrEmpty(DescrOutrosTiposTrab)},
+          {"OutrosConhecimentos", sql::TextOrEmpty(OutrosConhecimentos)},
+          {"DispHorasExtras", sql::Quote(DispHorasExtras)},
+          {"DispViagens", sql::Quote(DispViagens)},
+          {"SalarioPretendido", write == sql::kUpdate ? sql::Quote(salary) : salary, kBlank},
+          {"TurnoPreferencial", sql::Quote(TurnoPreferencial)},
+          {"OutrasFuncoes", sql::TextOrEmpty(OutrasFuncoes)},
+          {"MeioTransporte", sql::Quote(MeioTransporte)},
+          {"OutrosContatos", sql::TextOrEmpty(OutrosContatos)},
+          {"DataUltimaAtualizacao", sql::Date(DataUltimaAtualizacao)},
+          {"Situacao", sql::Quote(Situacao)}};
 }
-
-constexpr std::string_view kSalary = "SalarioPretendido";
 
 }  // namespace
 
@@ -80,7 +74,7 @@ std::int32_t classDadosCandidato::fBusCodCandidato(ado::Connection& ConnRH, std:
   std::int32_t result = 0;
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT CodIndividual, CodCandidato " "FROM RhsDadosCandidato "
-                                   "WHERE CodIndividual = " + std::to_string(pkCodIndividual));
+                                   "WHERE CodIndividual = " + sql::Number(pkCodIndividual));
     std::int32_t key = -1;
     if (!rs->EOF_()) Copy(*rs, "CodCandidato", key);
     result = key;
@@ -124,7 +118,7 @@ void classDadosCandidato::BusCandidato(
     RecordsetPtr rs = Open(ConnRH, "SELECT RhsDadosPessoais.Nome, RhsDadosPessoais.DataNasc, "
                                    "RhsDadosCandidato.* "
                                    "FROM ( RhsDadosCandidato " + std::string(kJoin) +
-                                       "WHERE RhsDadosCandidato.CodCandidato = " + std::to_string(pkCodCandidato));
+                                       "WHERE RhsDadosCandidato.CodCandidato = " + sql::Number(pkCodCandidato));
     Copy(*rs, "CodIndividual", pkCodIndividual);
     Copy(*rs, "Nome", pnNome);
     Copy(*rs, "DataNasc", pnDataNasc);
@@ -158,19 +152,13 @@ void classDadosCandidato::AltCandidato(
     Variant& pnOutrasFuncoes, std::string& pnMeioTransporte, Variant& pnOutrosContatos,
     Date& pnDataUltimaAtualizacao, std::string& pnSituacao) {
   Trapped(DescErr, [&] {
-    const CandidateValues values =
-        Literals(pnEncaminhadoPor, pnParentesEmpresa, pnNomeParentes, pnDatilografia, pnOutrosTiposTrab,
-                 pnDescrOutrosTiposTrab, pnOutrosConhecimentos, pnDispHorasExtras, pnDispViagens,
-                 pnSalarioPretendido, pnTurnoPreferencial, pnOutrasFuncoes, pnMeioTransporte, pnOutrosContatos,
-                 pnDataUltimaAtualizacao, pnSituacao);
-    std::string statement = "UPDATE RhsDadosCandidato SET " "CodIndividual = " + std::to_string(pkCodIndividual);
-    for (const Assignment& a : values) {
-      // The salary's number text goes out between quotes here.
-      const std::string literal = a.column == kSalary ? "'" + a.literal + "'" : a.literal;
-      statement += ", " + std::string(a.column) + " = " + literal;
-    }
-    statement += " WHERE CodCandidato = " + std::to_string(pkCodCandidato);
-    Execute(ConnRH, statement);
+    Execute(ConnRH, sql::Update("RhsDadosCandidato",
+                                Columns(sql::kUpdate, pkCodIndividual, pkCodCandidato, pnEncaminhadoPor,
+                                        pnParentesEmpresa, pnNomeParentes, pnDatilografia, pnOutrosTiposTrab,
+                                        pnDescrOutrosTiposTrab, pnOutrosConhecimentos, pnDispHorasExtras,
+                                        pnDispViagens, pnSalarioPretendido, pnTurnoPreferencial, pnOutrasFuncoes,
+                                        pnMeioTransporte, pnOutrosContatos, pnDataUltimaAtualizacao, pnSituacao),
+                                "WHERE CodCandidato = " + sql::Number(pkCodCandidato)));
   });
 }
 
@@ -184,22 +172,13 @@ void classDadosCandidato::IncCandidato(
     Date& pnDataUltimaAtualizacao, std::string& pnSituacao) {
   InsertTrapped(ConnRH, DescErr, pkCodCandidato, {"RhsDadosCandidato", "CodCandidato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    const CandidateValues values =
-        Literals(pnEncaminhadoPor, pnParentesEmpresa, pnNomeParentes, pnDatilografia, pnOutrosTiposTrab,
-                 pnDescrOutrosTiposTrab, pnOutrosConhecimentos, pnDispHorasExtras, pnDispViagens,
-                 pnSalarioPretendido, pnTurnoPreferencial, pnOutrasFuncoes, pnMeioTransporte, pnOutrosContatos,
-                 pnDataUltimaAtualizacao, pnSituacao);
-    std::string statement =
-        "INSERT INTO RhsDadosCandidato ("
-        "CodIndividual, CodCandidato, EncaminhadoPor, ParentesEmpresa, "
-        "NomeParentes, Datilografia, OutrosTiposTrab, DescrOutrosTiposTrab, "
-        "OutrosConhecimentos, DispHorasExtras, DispViagens, SalarioPretendido, "
-        "TurnoPreferencial, OutrasFuncoes, MeioTransporte, OutrosContatos, "
-        "DataUltimaAtualizacao, Situacao) "
-        "VALUES (" " " + std::to_string(pkCodIndividual) + ", " " " + std::to_string(key);
-    for (const Assignment& a : values) statement += (a.column == kSalary ? ",  " : ", ") + a.literal;
-    statement += ") ";
-    Execute(ConnRH, statement);
+    Execute(ConnRH, sql::Insert("RhsDadosCandidato", Columns(sql::kInsert, pkCodIndividual, key, pnEncaminhadoPor,
+                                                             pnParentesEmpresa, pnNomeParentes, pnDatilografia,
+                                                             pnOutrosTiposTrab, pnDescrOutrosTiposTrab,
+                                                             pnOutrosConhecimentos, pnDispHorasExtras, pnDispViagens,
+                                                             pnSalarioPretendido, pnTurnoPreferencial,
+                                                             pnOutrasFuncoes, pnMeioTransporte, pnOutrosContatos,
+                                                             pnDataUltimaAtualizacao, pnSituacao)));
   });
 }
 
@@ -209,7 +188,7 @@ void classDadosCandidato::AltSituacao(ado::Connection& ConnRH, std::string& Desc
     // SET names its columns bare: neither database takes a table-qualified target.
     Execute(ConnRH, "UPDATE RhsDadosCandidato SET " "Situacao = " + sql::Quote(pnSituacao) + ", "
                     "DataUltimaAtualizacao = " + sql::Date(Variant(automation::Today())) + " "
-                    "WHERE RhsDadosCandidato.CodCandidato = " + std::to_string(pkCodCandidato));
+                    "WHERE RhsDadosCandidato.CodCandidato = " + sql::Number(pkCodCandidato));
   });
 }
 

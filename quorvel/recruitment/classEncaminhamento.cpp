@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classEncaminhamento.h"
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -21,32 +22,33 @@ constexpr std::string_view kPersonJoins =
     "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsVaga.CodCargo) "
     "LEFT JOIN RhsDadosPessoais ON RhsDadosPessoais.CodIndividual = RhsDadosCandidato.Codindividual) ";
 
-std::string Key(std::int32_t key) { return std::to_string(key); }
-
-// A field that may be Null: the text, or the empty text.
-void CopyOrEmpty(const ado::Recordset& rs, std::string_view field, std::string& out) {
-  Variant v;
-  Copy(rs, field, v);
-  out = v.is_null() ? std::string() : automation::CStr(v);
-}
-
-// A field that may be Null: the number, or 0.
-void CopyOrZero(const ado::Recordset& rs, std::string_view field, std::int32_t& out) {
-  Variant v;
-  Copy(rs, field, v);
-  out = v.is_null() ? 0 : automation::CLng(v);
-}
 
 // One mark of one referral; the empty text when there is no such referral.
 std::string Mark(ado::Connection& ConnRH, std::string& DescErr, std::string_view column, std::int32_t key) {
   std::string mark;
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT " + std::string(column) + " " "FROM RhsEncaminhamento "
-                                   "WHERE CodEncaminhamento = " + Key(key));
+                                   "WHERE CodEncaminhamento = " + sql::Number(key));
     if (!rs->EOF_()) Copy(*rs, column, mark);
     rs->Close();
   });
   return mark;
+}
+
+// The columns of RhsEncaminhamento in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodVaga, std::int32_t pkCodCandidato,
+                         const Date& pnDataEncaminhamento, const std::string& pnEmitido,
+                         const std::string& pnObservacao, const std::string& pnSelecao,
+                         const std::string& pnContratacao) {
+  using sql::kBlank;
+  return {{"CodEncaminhamento", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodVaga", sql::Number(pkCodVaga), kBlank},
+          {"CodCandidato", sql::Number(pkCodCandidato), kBlank},
+          {"DataEncaminhamento", sql::Date(pnDataEncaminhamento)},
+          {"Emitido", sql::Quote(pnEmitido)},
+          {"Observacao", sql::Quote(pnObservacao)},
+          {"Selecao", sql::Quote(pnSelecao)},
+          {"Contratacao", sql::Quote(pnContratacao)}};
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ void classEncaminhamento::AltEmissaoCodVaga(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodVaga, std::string& pnEmitido) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsEncaminhamento " "SET Emitido = " + sql::Quote(pnEmitido) + " "
-                    "WHERE CodVaga = " + Key(pkCodVaga));
+                    "WHERE CodVaga = " + sql::Number(pkCodVaga));
   });
 }
 
@@ -64,14 +66,14 @@ void classEncaminhamento::AltEmissaoCodEncam(ado::Connection& ConnRH, std::strin
                                              std::string& pnEmitido) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsEncaminhamento " "SET Emitido = " + sql::Quote(pnEmitido) + " "
-                    "WHERE CodEncaminhamento = " + Key(pkCodEncaminhamento));
+                    "WHERE CodEncaminhamento = " + sql::Number(pkCodEncaminhamento));
   });
 }
 
 void classEncaminhamento::ExcEncaminhamento(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::int32_t& pkCodEncaminhamento) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsEncaminhamento " "WHERE CodEncaminhamento = " + Key(pkCodEncaminhamento));
+    Execute(ConnRH, "DELETE FROM RhsEncaminhamento " "WHERE CodEncaminhamento = " + sql::Number(pkCodEncaminhamento));
   });
 }
 
@@ -129,14 +131,14 @@ void classEncaminhamento::BusEncaminhamento(ado::Connection& ConnRH, std::string
                 "FROM (((((( RhsEncaminhamento " +
                     std::string(kVacancyJoins) + "LEFT JOIN CadGeral CG ON CG.CodGeral = RhsVaga.CodFilial)" +
                     std::string(kPersonJoins) +
-                    "WHERE RhsEncaminhamento.CodEncaminhamento = " + Key(pkCodEncaminhamento));
+                    "WHERE RhsEncaminhamento.CodEncaminhamento = " + sql::Number(pkCodEncaminhamento));
     Copy(*rs, "CodEncaminhamento", pkCodEncaminhamento);
     Copy(*rs, "CodVaga", pkCodVaga);
     Copy(*rs, "CodFilial", pkCodFilial);
     CopyOrEmpty(*rs, "Nome", pnNomeFil);
-    CopyOrZero(*rs, "CodCargo", pkCodCargo);
+    CopyOrEmpty(*rs, "CodCargo", pkCodCargo);
     CopyOrEmpty(*rs, "NomeCargo", pnNomeCargo);
-    CopyOrZero(*rs, "CodIndividual", pkCodIndividual);
+    CopyOrEmpty(*rs, "CodIndividual", pkCodIndividual);
     CopyOrEmpty(*rs, "Candidato", pnNome);
     Copy(*rs, "DataEncaminhamento", pnDataEncaminhamento);
     Copy(*rs, "Emitido", pnEmitido);
@@ -152,7 +154,7 @@ std::int32_t classEncaminhamento::fQuantEncaminhamentos(ado::Connection& ConnRH,
   std::int32_t count = 0;
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT COUNT(CodVaga) AS QuantEncaminhamentos " "FROM RhsEncaminhamento "
-                                   "WHERE CodVaga = " + Key(pkCodVaga));
+                                   "WHERE CodVaga = " + sql::Number(pkCodVaga));
     Copy(*rs, "QuantEncaminhamentos", count);
     rs->Close();
   });
@@ -166,15 +168,10 @@ void classEncaminhamento::AltEncaminhamento(ado::Connection& ConnRH, std::string
                                             std::string& pnObservacao, std::string& pnSelecao,
                                             std::string& pnContratacao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsEncaminhamento SET "
-                    "CodVaga = " + Key(pkCodVaga) + ", "
-                    "CodCandidato = " + Key(pkCodCandidato) + ", "
-                    "DataEncaminhamento = " + sql::Date(Variant(pnDataEncaminhamento)) + ", "
-                    "Emitido = " + sql::Quote(pnEmitido) + ", "
-                    "Observacao = " + sql::Quote(pnObservacao) + ", "
-                    "Selecao = " + sql::Quote(pnSelecao) + ", "
-                    "Contratacao = " + sql::Quote(pnContratacao) + " "
-                    "WHERE CodEncaminhamento = " + Key(pkCodEncaminhamento));
+    Execute(ConnRH, sql::Update("RhsEncaminhamento",
+                                Columns(pkCodEncaminhamento, pkCodVaga, pkCodCandidato, pnDataEncaminhamento,
+                                        pnEmitido, pnObservacao, pnSelecao, pnContratacao),
+                                "WHERE CodEncaminhamento = " + sql::Number(pkCodEncaminhamento)));
   });
 }
 
@@ -186,13 +183,8 @@ void classEncaminhamento::IncEncaminhamento(ado::Connection& ConnRH, std::string
                                             std::string& pnContratacao) {
   InsertTrapped(ConnRH, DescErr, pkCodEncaminhamento, {"RhsEncaminhamento", "CodEncaminhamento"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsEncaminhamento ("
-                    "CodEncaminhamento, CodVaga, CodCandidato, DataEncaminhamento, Emitido, "
-                    "Observacao, Selecao, Contratacao) "
-                    "VALUES (" " " + Key(key) + ", " " " + Key(pkCodVaga) + ", " " " + Key(pkCodCandidato) +
-                    ", " + sql::Date(Variant(pnDataEncaminhamento)) + ", " + sql::Quote(pnEmitido) + ", " +
-                    sql::Quote(pnObservacao) + ", " + sql::Quote(pnSelecao) + ", " + sql::Quote(pnContratacao) +
-                    ") ");
+    Execute(ConnRH, sql::Insert("RhsEncaminhamento", Columns(key, pkCodVaga, pkCodCandidato, pnDataEncaminhamento,
+                                                             pnEmitido, pnObservacao, pnSelecao, pnContratacao)));
   });
 }
 
@@ -211,7 +203,7 @@ void classEncaminhamento::pInformarContratacao(ado::Connection& ConnRH, std::str
                                                std::string& pnContratacao) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "UPDATE RhsEncaminhamento SET " "Contratacao = " + sql::Quote(pnContratacao) + " "
-                    "WHERE CodEncaminhamento = " + Key(pkCodEncaminhamento));
+                    "WHERE CodEncaminhamento = " + sql::Number(pkCodEncaminhamento));
   });
 }
 

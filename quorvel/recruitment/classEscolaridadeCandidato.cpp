@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classEscolaridadeCandidato.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -15,6 +16,19 @@ constexpr std::string_view kSelect =
     "SELECT RhsEscolaridadeCandidato.*, RhsNivelEscolaridade.DescrNivel "
     "FROM ( RhsEscolaridadeCandidato "
     "LEFT JOIN RhsNivelEscolaridade ON RhsNivelEscolaridade.CodNivel = RhsEscolaridadeCandidato.CodNivel) ";
+
+// The columns of RhsEscolaridadeCandidato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, std::int32_t pkCodNivel,
+                         const std::string& pnNomeEntidade, std::uint8_t pnSerieSemestre,
+                         const std::string& pnAnoConclusao) {
+  using sql::kBlank;
+  return {{"CodRegEscolaridadeCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodCandidato", sql::Number(pkCodCandidato), kBlank},
+          {"CodNivel", sql::Number(pkCodNivel), kBlank},
+          {"NomeEntidade", sql::Quote(pnNomeEntidade)},
+          {"SerieSemestre", sql::Number(pnSerieSemestre), kBlank, {.after_value = " , "}},
+          {"AnoConclusao", sql::Quote(pnAnoConclusao)}};
+}
 
 }  // namespace
 
@@ -35,12 +49,8 @@ void classEscolaridadeCandidato::IncEscolaridadeCandidato(ado::Connection& ConnR
                                                           std::string& pnAnoConclusao) {
   InsertTrapped(ConnRH, DescErr, pkCodRegEscolaridadeCandidato, {"RhsEscolaridadeCandidato", "CodRegEscolaridadeCandidato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsEscolaridadeCandidato ("
-                    "CodRegEscolaridadeCandidato, CodCandidato, CodNivel, NomeEntidade, "
-                    "SerieSemestre, AnoConclusao) "
-                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " " " +
-                        std::to_string(pkCodNivel) + ", " + sql::Quote(pnNomeEntidade) + ", " " " +
-                        std::to_string(pnSerieSemestre) + " , " + sql::Quote(pnAnoConclusao) + ") ");
+    Execute(ConnRH, sql::Insert("RhsEscolaridadeCandidato", Columns(key, pkCodCandidato, pkCodNivel, pnNomeEntidade,
+                                                                    pnSerieSemestre, pnAnoConclusao)));
   });
 }
 
@@ -49,7 +59,7 @@ void classEscolaridadeCandidato::ExcEscolaridadeCandidato(ado::Connection& ConnR
                                                           std::int32_t& pkCodRegEscolaridadeCandidato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsEscolaridadeCandidato " "WHERE CodRegEscolaridadeCandidato = " +
-                        std::to_string(pkCodRegEscolaridadeCandidato));
+                        sql::Number(pkCodRegEscolaridadeCandidato));
   });
 }
 
@@ -80,7 +90,7 @@ void classEscolaridadeCandidato::BusEscolaridadeCandidato(ado::Connection& ConnR
                                                           std::string& pnAnoConclusao) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, std::string(kSelect) + "WHERE CodRegEscolaridadeCandidato = " +
-                                       std::to_string(pkCodRegEscolaridadeCandidato));
+                                       sql::Number(pkCodRegEscolaridadeCandidato));
     Copy(*rs, "CodRegEscolaridadeCandidato", pkCodRegEscolaridadeCandidato);
     Copy(*rs, "CodCandidato", pkCodCandidato);
     Copy(*rs, "CodNivel", pkCodNivel);
@@ -100,13 +110,10 @@ void classEscolaridadeCandidato::AltEscolaridadeCandidato(ado::Connection& ConnR
                                                           std::uint8_t& pnSerieSemestre,
                                                           std::string& pnAnoConclusao) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsEscolaridadeCandidato SET "
-                    "CodCandidato = " + std::to_string(pkCodCandidato) + ", "
-                    "CodNivel = " + std::to_string(pkCodNivel) + ", "
-                    "NomeEntidade = " + sql::Quote(pnNomeEntidade) + ", "
-                    "SerieSemestre = " + std::to_string(pnSerieSemestre) + ", "
-                    "AnoConclusao = " + sql::Quote(pnAnoConclusao) + " "
-                    "WHERE CodRegEscolaridadeCandidato = " + std::to_string(pkCodRegEscolaridadeCandidato));
+    Execute(ConnRH, sql::Update("RhsEscolaridadeCandidato",
+                                Columns(pkCodRegEscolaridadeCandidato, pkCodCandidato, pkCodNivel, pnNomeEntidade,
+                                        pnSerieSemestre, pnAnoConclusao),
+                                "WHERE CodRegEscolaridadeCandidato = " + sql::Number(pkCodRegEscolaridadeCandidato)));
   });
 }
 

@@ -1,7 +1,6 @@
 #include "quorvel/recruitment/classExperCandidato.h"
 
-#include <array>
-
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -14,22 +13,23 @@ using automation::Variant;
 
 namespace {
 
-// The ten columns after the key, as the insert and the update write them.
-std::array<sql::ColumnValue, 10> JobValues(std::int32_t CodCandidato, std::string_view NomeEmpresa,
-                                           std::int32_t CodCidade, std::int32_t CodCargo,
-                                           std::string_view DescrAtividades, const Date& DataEntrada,
-                                           const Variant& DataSaida, double SalarioSaida,
-                                           std::int16_t CodMotivoDeslig, std::string_view DescrMotivoSaida) {
-  return {{{"CodCandidato", std::to_string(CodCandidato)},
-           {"NomeEmpresa", sql::Quote(NomeEmpresa), false},
-           {"CodCidade", std::to_string(CodCidade)},
-           {"CodCargo", std::to_string(CodCargo)},
-           {"DescrAtividades", sql::Quote(DescrAtividades), false},
-           {"DataEntrada", sql::Date(Variant(DataEntrada)), false},
-           {"DataSaida", sql::OptionalDate(DataSaida)},
-           {"SalarioSaida", sql::Number(Variant(SalarioSaida))},
-           {"CodMotivoDeslig", std::to_string(CodMotivoDeslig)},
-           {"DescrMotivoSaida", sql::Quote(DescrMotivoSaida), false}}};
+// The columns of RhsExperCandidato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t CodCandidato, std::string_view NomeEmpresa,
+                         std::int32_t CodCidade, std::int32_t CodCargo, std::string_view DescrAtividades,
+                         const Date& DataEntrada, const Variant& DataSaida, double SalarioSaida,
+                         std::int16_t CodMotivoDeslig, std::string_view DescrMotivoSaida) {
+  using sql::kBlank;
+  return {{"CodRegExperCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodCandidato", sql::Number(CodCandidato), kBlank},
+          {"NomeEmpresa", sql::Quote(NomeEmpresa)},
+          {"CodCidade", sql::Number(CodCidade), kBlank},
+          {"CodCargo", sql::Number(CodCargo), kBlank},
+          {"DescrAtividades", sql::Quote(DescrAtividades)},
+          {"DataEntrada", sql::Date(DataEntrada)},
+          {"DataSaida", sql::OptionalDate(DataSaida), kBlank},
+          {"SalarioSaida", sql::Number(SalarioSaida), kBlank},
+          {"CodMotivoDeslig", sql::Number(CodMotivoDeslig), kBlank},
+          {"DescrMotivoSaida", sql::Quote(DescrMotivoSaida)}};
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ void classExperCandidato::BusExperCandidato(
         "LEFT JOIN RhsCidade ON RhsCidade.CodCidade = RhsExperCandidato.CodCidade) "
         "LEFT JOIN RhsCargo ON RhsCargo.CodCargo = RhsExperCandidato.CodCargo) "
         "LEFT JOIN RhsMotivoDeslig ON RhsMotivoDeslig.CodMotivoDeslig = RhsExperCandidato.CodMotivoDeslig) "
-        "WHERE CodRegExperCandidato = " + std::to_string(pkCodRegExperCandidato));
+        "WHERE CodRegExperCandidato = " + sql::Number(pkCodRegExperCandidato));
     Copy(*rs, "CodRegExperCandidato", pkCodRegExperCandidato);
     Copy(*rs, "CodCandidato", pkCodCandidato);
     Copy(*rs, "Nome", pnNome);
@@ -82,7 +82,7 @@ void classExperCandidato::ExcExperCandidato(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegExperCandidato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsExperCandidato " "WHERE CodRegExperCandidato = " +
-                        std::to_string(pkCodRegExperCandidato));
+                        sql::Number(pkCodRegExperCandidato));
   });
 }
 
@@ -120,10 +120,11 @@ void classExperCandidato::AltExperCandidato(ado::Connection& ConnRH, std::string
                                             Variant& pnDataSaida, double& pnSalarioSaida,
                                             std::int16_t& pkCodMotivoDeslig, std::string& pnDescrMotivoSaida) {
   Trapped(DescErr, [&] {
-    const auto values = JobValues(pkCodCandidato, pnNomeEmpresa, pkCodCidade, pkCodCargo, pnDescrAtividades,
-                                  pnDataEntrada, pnDataSaida, pnSalarioSaida, pkCodMotivoDeslig, pnDescrMotivoSaida);
-    Execute(ConnRH, "UPDATE RhsExperCandidato SET " + sql::Assignments(values, " ") +
-                        "WHERE CodRegExperCandidato = " + std::to_string(pkCodRegExperCandidato));
+    Execute(ConnRH, sql::Update("RhsExperCandidato",
+                                Columns(pkCodRegExperCandidato, pkCodCandidato, pnNomeEmpresa, pkCodCidade, pkCodCargo,
+                                        pnDescrAtividades, pnDataEntrada, pnDataSaida, pnSalarioSaida,
+                                        pkCodMotivoDeslig, pnDescrMotivoSaida),
+                                "WHERE CodRegExperCandidato = " + sql::Number(pkCodRegExperCandidato)));
   });
 }
 
@@ -136,13 +137,10 @@ void classExperCandidato::IncExperCandidato(ado::Connection& ConnRH, std::string
                                             std::int16_t& pkCodMotivoDeslig, std::string& pnDescrMotivoSaida) {
   InsertTrapped(ConnRH, DescErr, pkCodRegExperCandidato, {"RhsExperCandidato", "CodRegExperCandidato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    const auto values = JobValues(pkCodCandidato, pnNomeEmpresa, pkCodCidade, pkCodCargo, pnDescrAtividades,
-                                  pnDataEntrada, pnDataSaida, pnSalarioSaida, pkCodMotivoDeslig, pnDescrMotivoSaida);
-    Execute(ConnRH, "INSERT INTO RhsExperCandidato ("
-                    "CodRegExperCandidato, CodCandidato, NomeEmpresa, CodCidade, CodCargo, "
-                    "DescrAtividades, DataEntrada, DataSaida, SalarioSaida, CodMotivoDeslig, "
-                    "DescrMotivoSaida) "
-                    "VALUES (" " " + std::to_string(key) + ", " + sql::ValueList(values, ") "));
+    Execute(ConnRH, sql::Insert("RhsExperCandidato",
+                                Columns(key, pkCodCandidato, pnNomeEmpresa, pkCodCidade, pkCodCargo, pnDescrAtividades,
+                                        pnDataEntrada, pnDataSaida, pnSalarioSaida, pkCodMotivoDeslig,
+                                        pnDescrMotivoSaida)));
   });
 }
 

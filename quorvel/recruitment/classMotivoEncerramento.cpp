@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classMotivoEncerramento.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,11 +10,22 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsMotivoEncerramento in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrMotivoEncerramento) {
+  using sql::kBlank;
+  return {{"CodMotivoEncerramento", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrMotivoEncerramento", sql::Quote(pnDescrMotivoEncerramento)}};
+}
+
+}  // namespace
+
 void classMotivoEncerramento::ExcMotivoEncerramento(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                     std::string&, std::int32_t& pkCodMotivoEncerramento) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsMotivoEncerramento " "WHERE CodMotivoEncerramento = " +
-                        std::to_string(pkCodMotivoEncerramento));
+                        sql::Number(pkCodMotivoEncerramento));
   });
 }
 
@@ -36,7 +48,7 @@ void classMotivoEncerramento::BusMotivoEncerramento(ado::Connection& ConnRH, std
                                                     std::string& pnDescrMotivoEncerramento) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT * " "FROM RhsMotivoEncerramento " "WHERE CodMotivoEncerramento = " +
-                                       std::to_string(pkCodMotivoEncerramento));
+                                       sql::Number(pkCodMotivoEncerramento));
     Copy(*rs, "DescrMotivoEncerramento", pnDescrMotivoEncerramento);
     rs->Close();
   });
@@ -46,9 +58,9 @@ void classMotivoEncerramento::AltMotivoEncerramento(ado::Connection& ConnRH, std
                                                     std::string&, std::int32_t& pkCodMotivoEncerramento,
                                                     std::string& pnDescrMotivoEncerramento) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsMotivoEncerramento SET " "DescrMotivoEncerramento = " +
-                        sql::Quote(pnDescrMotivoEncerramento) + " " "WHERE CodMotivoEncerramento = " +
-                        std::to_string(pkCodMotivoEncerramento));
+    Execute(ConnRH, sql::Update("RhsMotivoEncerramento",
+                                Columns(pkCodMotivoEncerramento, pnDescrMotivoEncerramento),
+                                "WHERE CodMotivoEncerramento = " + sql::Number(pkCodMotivoEncerramento)));
   });
 }
 
@@ -57,8 +69,7 @@ void classMotivoEncerramento::IncMotivoEncerramento(ado::Connection& ConnRH, std
                                                     std::string& pnDescrMotivoEncerramento) {
   InsertTrapped(ConnRH, DescErr, pkCodMotivoEncerramento, {"RhsMotivoEncerramento", "CodMotivoEncerramento"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsMotivoEncerramento (" "CodMotivoEncerramento, DescrMotivoEncerramento) "
-                    "VALUES (" " " + std::to_string(key) + ", " + sql::Quote(pnDescrMotivoEncerramento) + ") ");
+    Execute(ConnRH, sql::Insert("RhsMotivoEncerramento", Columns(key, pnDescrMotivoEncerramento)));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classNivelEscolaridade.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,20 +10,30 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsNivelEscolaridade in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, const std::string& pnDescrNivel) {
+  using sql::kBlank;
+  return {{"CodNivel", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"DescrNivel", sql::Quote(pnDescrNivel)}};
+}
+
+}  // namespace
+
 void classNivelEscolaridade::IncNivelEscolaridade(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                   std::string&, std::int32_t& pkCodNivel,
                                                   std::string& pnDescrNivel) {
   InsertTrapped(ConnRH, DescErr, pkCodNivel, {"RhsNivelEscolaridade", "CodNivel"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsNivelEscolaridade (CodNivel, DescrNivel) " "VALUES (" " " +
-                        std::to_string(key) + ", " + sql::Quote(pnDescrNivel) + ") ");
+    Execute(ConnRH, sql::Insert("RhsNivelEscolaridade", Columns(key, pnDescrNivel)));
   });
 }
 
 void classNivelEscolaridade::ExcNivelEscolaridade(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                                   std::string&, std::int32_t& pkCodNivel) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "DELETE FROM RhsNivelEscolaridade " "WHERE CodNivel = " + std::to_string(pkCodNivel));
+    Execute(ConnRH, "DELETE FROM RhsNivelEscolaridade " "WHERE CodNivel = " + sql::Number(pkCodNivel));
   });
 }
 
@@ -43,7 +54,7 @@ void classNivelEscolaridade::BusNivelEscolaridade(ado::Connection& ConnRH, std::
                                                   std::int32_t& pkCodNivel, std::string& pnDescrNivel) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT * " "FROM RhsNivelEscolaridade " "WHERE CodNivel = " +
-                                       std::to_string(pkCodNivel));
+                                       sql::Number(pkCodNivel));
     Copy(*rs, "CodNivel", pkCodNivel);
     Copy(*rs, "DescrNivel", pnDescrNivel);
     rs->Close();
@@ -54,8 +65,9 @@ void classNivelEscolaridade::AltNivelEscolaridade(ado::Connection& ConnRH, std::
                                                   std::string&, std::int32_t& pkCodNivel,
                                                   std::string& pnDescrNivel) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsNivelEscolaridade SET " "DescrNivel = " + sql::Quote(pnDescrNivel) + " "
-                    "WHERE CodNivel = " + std::to_string(pkCodNivel));
+    Execute(ConnRH, sql::Update("RhsNivelEscolaridade",
+                                Columns(pkCodNivel, pnDescrNivel),
+                                "WHERE CodNivel = " + sql::Number(pkCodNivel)));
   });
 }
 

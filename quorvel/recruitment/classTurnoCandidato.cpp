@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classTurnoCandidato.h"
 
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -9,14 +10,24 @@ namespace quorvel {
 
 using automation::Variant;
 
+namespace {
+
+// The columns of RhsTurnoCandidato in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t pkCodCandidato, const std::string& pnDescrTurnoCandidato) {
+  using sql::kBlank;
+  return {{"CodRegTurnoCandidato", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodCandidato", sql::Number(pkCodCandidato), kBlank},
+          {"DescrTurnoCandidato", sql::Quote(pnDescrTurnoCandidato)}};
+}
+
+}  // namespace
+
 void classTurnoCandidato::IncTurnoCandidato(ado::Connection& ConnRH, std::string& DescErr, std::string&,
                                             std::string&, std::int32_t& pkCodRegTurnoCandidato,
                                             std::int32_t& pkCodCandidato, std::string& pnDescrTurnoCandidato) {
   InsertTrapped(ConnRH, DescErr, pkCodRegTurnoCandidato, {"RhsTurnoCandidato", "CodRegTurnoCandidato"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    Execute(ConnRH, "INSERT INTO RhsTurnoCandidato (" "CodRegTurnoCandidato, CodCandidato, DescrTurnoCandidato) "
-                    "VALUES (" " " + std::to_string(key) + ", " " " + std::to_string(pkCodCandidato) + ", " +
-                        sql::Quote(pnDescrTurnoCandidato) + ") ");
+    Execute(ConnRH, sql::Insert("RhsTurnoCandidato", Columns(key, pkCodCandidato, pnDescrTurnoCandidato)));
   });
 }
 
@@ -24,7 +35,7 @@ void classTurnoCandidato::ExcTurnoCandidato(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegTurnoCandidato) {
   Trapped(DescErr, [&] {
     Execute(ConnRH, "DELETE FROM RhsTurnoCandidato " "WHERE CodRegTurnoCandidato = " +
-                        std::to_string(pkCodRegTurnoCandidato));
+                        sql::Number(pkCodRegTurnoCandidato));
   });
 }
 
@@ -46,7 +57,7 @@ void classTurnoCandidato::BusTurnoCandidato(ado::Connection& ConnRH, std::string
                                             std::string& pnDescrTurnoCandidato) {
   Trapped(DescErr, [&] {
     RecordsetPtr rs = Open(ConnRH, "SELECT * " "FROM RhsTurnoCandidato " "WHERE CodRegTurnoCandidato = " +
-                                       std::to_string(pkCodRegTurnoCandidato));
+                                       sql::Number(pkCodRegTurnoCandidato));
     Copy(*rs, "CodRegTurnoCandidato", pkCodRegTurnoCandidato);
     Copy(*rs, "CodCandidato", pkCodCandidato);
     Copy(*rs, "DescrTurnoCandidato", pnDescrTurnoCandidato);
@@ -58,9 +69,9 @@ void classTurnoCandidato::AltTurnoCandidato(ado::Connection& ConnRH, std::string
                                             std::string&, std::int32_t& pkCodRegTurnoCandidato,
                                             std::int32_t& pkCodCandidato, std::string& pnDescrTurnoCandidato) {
   Trapped(DescErr, [&] {
-    Execute(ConnRH, "UPDATE RhsTurnoCandidato SET " "CodCandidato = " + std::to_string(pkCodCandidato) + ", "
-                    "DescrTurnoCandidato = " + sql::Quote(pnDescrTurnoCandidato) + " "
-                    "WHERE CodRegTurnoCandidato = " + std::to_string(pkCodRegTurnoCandidato));
+    Execute(ConnRH, sql::Update("RhsTurnoCandidato",
+                                Columns(pkCodRegTurnoCandidato, pkCodCandidato, pnDescrTurnoCandidato),
+                                "WHERE CodRegTurnoCandidato = " + sql::Number(pkCodRegTurnoCandidato)));
   });
 }
 

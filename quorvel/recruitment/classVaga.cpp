@@ -1,9 +1,9 @@
 #include "quorvel/recruitment/classVaga.h"
 
-#include <array>
 #include <cstdlib>
 
 #include "platform/automation/convert.h"
+#include "quorvel/common/column_table.h"
 #include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
@@ -16,36 +16,14 @@ using automation::Variant;
 
 namespace {
 
-// Columns 2 to 26 of RhsVaga in insert order; `quoted` ones are written as a
-// quoted literal right after the separator, the others after a blank.
-struct VagaColumn {
-  std::string_view name;
-  bool quoted;
-};
-constexpr std::array<VagaColumn, 25> kColumns{{
-    {"CodFilial", false},        {"CodCargo", false},         {"QuantSolicitada", false},
-    {"DataSolicitacao", true},   {"MotivoSolicitacao", false}, {"CodTipoContrato", false},
-    {"QuantSelecionada", false}, {"QuantContratada", false},  {"IdadeMin", false},
-    {"IdadeMax", false},         {"Sexo", true},              {"CodGrauInstrMin", false},
-    {"ExperMinAnos", false},     {"ExperMinMeses", false},    {"HorarioTrabalho", true},
-    {"SalarioOferecido", false}, {"ValeTransporte", true},    {"ValeRefeicao", true},
-    {"ConvMedico", true},        {"ConvFarmacia", true},      {"Atividades", true},
-    {"UltAtualizacao", true},    {"Status", true},            {"DataEncerramento", false},
-    {"CodMotivoEncerramento", false},
-}};
-using Values = std::array<std::string, 25>;
-
-std::string Digits(std::int64_t n) { return std::to_string(n); }
-std::string QuotedDate(const Date& d) { return sql::Date(Variant(d)); }
-
 void AddToCounter(ado::Connection& ConnRH, std::string& DescErr, std::string_view counter, std::int32_t key,
                   std::int32_t amount) {
   Trapped(DescErr, [&] {
     const std::int64_t n = amount;
     std::string statement = "UPDATE RhsVaga SET ";
     statement += std::string(counter) + " = " + std::string(counter) + " ";
-    statement += (n >= 0 ? "+ " : "- ") + Digits(std::llabs(n)) + " ";
-    statement += "WHERE CodVaga = " + Digits(key);
+    statement += (n >= 0 ? "+ " : "- ") + sql::Number(std::llabs(n)) + " ";
+    statement += "WHERE CodVaga = " + sql::Number(key);
     Execute(ConnRH, statement);
   });
 }
@@ -132,7 +110,7 @@ void classVaga::BusVaga(ado::Connection& ConnRH, std::string& DescErr, std::int3
         "LEFT JOIN RhsGrauInstrucao ON RhsGrauInstrucao.CodGrauInstrucao = RhsVaga.CodGrauInstrMin) "
         "LEFT JOIN RhsMotivoEncerramento ON RhsMotivoEncerramento.CodMotivoEncerramento = "
         "RhsVaga.CodMotivoEncerramento) "
-        "WHERE RhsVaga.CodVaga = " + Digits(pkCodVaga));
+        "WHERE RhsVaga.CodVaga = " + sql::Number(pkCodVaga));
     Copy(*rs, "CodVaga", pkCodVaga);
     Copy(*rs, "CodFilial", pkCodFilial);
     Copy(*rs, "Nome", pnNomeFil);
@@ -163,38 +141,51 @@ void classVaga::BusVaga(ado::Connection& ConnRH, std::string& DescErr, std::int3
     Copy(*rs, "Status", pnStatus);
     Copy(*rs, "DataEncerramento", pnDataEncerramento);
     Copy(*rs, "CodMotivoEncerramento", pkCodMotivoEncerramento);
-    Variant reason;
-    Copy(*rs, "DescrMotivoEncerramento", reason);
-    pnDescrMotivoEncerramento = reason.is_null() ? std::string() : automation::CStr(reason);
+    CopyOrEmpty(*rs, "DescrMotivoEncerramento", pnDescrMotivoEncerramento);
     rs->Close();
   });
 }
 
 namespace {
 
-// The 25 column values of the insert and the update, each as its literal.
-Values ColumnValues(std::int32_t CodFilial, std::int32_t CodCargo, std::uint8_t QuantSolicitada,
-                    const Date& DataSolicitacao, std::uint8_t MotivoSolicitacao, std::int32_t CodTipoContrato,
-                    std::uint8_t QuantSelecionada, std::uint8_t QuantContratada, const Variant& IdadeMin,
-                    const Variant& IdadeMax, std::string_view Sexo, std::int32_t CodGrauInstrMin,
-                    std::uint8_t ExperMinAnos, std::uint8_t ExperMinMeses, std::string_view HorarioTrabalho,
-                    const Variant& SalarioOferecido, std::string_view ValeTransporte,
-                    std::string_view ValeRefeicao, std::string_view ConvMedico, std::string_view ConvFarmacia,
-                    std::string_view Atividades, const Date& UltAtualizacao, std::string_view Status,
-                    const Variant& DataEncerramento, const Variant& CodMotivoEncerramento) {
-  return {Digits(CodFilial),         Digits(CodCargo),
-          Digits(QuantSolicitada),   QuotedDate(DataSolicitacao),
-          Digits(MotivoSolicitacao), Digits(CodTipoContrato),
-          Digits(QuantSelecionada),  Digits(QuantContratada),
-          sql::OptionalNumber(IdadeMin), sql::OptionalNumber(IdadeMax),
-          sql::Quote(Sexo),          Digits(CodGrauInstrMin),
-          Digits(ExperMinAnos),      Digits(ExperMinMeses),
-          sql::Quote(HorarioTrabalho), sql::OptionalNumber(SalarioOferecido),
-          sql::Quote(ValeTransporte), sql::Quote(ValeRefeicao),
-          sql::Quote(ConvMedico),    sql::Quote(ConvFarmacia),
-          sql::Quote(Atividades),    QuotedDate(UltAtualizacao),
-          sql::Quote(Status),        sql::OptionalDate(DataEncerramento),
-          sql::OptionalNumber(CodMotivoEncerramento)};
+// The columns of RhsVaga in table order, under `key`.
+sql::ColumnTable Columns(std::int32_t key, std::int32_t CodFilial, std::int32_t CodCargo,
+                         std::uint8_t QuantSolicitada, const Date& DataSolicitacao, std::uint8_t MotivoSolicitacao,
+                         std::int32_t CodTipoContrato, std::uint8_t QuantSelecionada, std::uint8_t QuantContratada,
+                         const Variant& IdadeMin, const Variant& IdadeMax, std::string_view Sexo,
+                         std::int32_t CodGrauInstrMin, std::uint8_t ExperMinAnos, std::uint8_t ExperMinMeses,
+                         std::string_view HorarioTrabalho, const Variant& SalarioOferecido,
+                         std::string_view ValeTransporte, std::string_view ValeRefeicao, std::string_view ConvMedico,
+                         std::string_view ConvFarmacia, std::string_view Atividades, const Date& UltAtualizacao,
+                         std::string_view Status, const Variant& DataEncerramento,
+                         const Variant& CodMotivoEncerramento) {
+  using sql::kBlank;
+  return {{"CodVaga", sql::Number(key), kBlank, sql::kInsertOnly},
+          {"CodFilial", sql::Number(CodFilial), kBlank},
+          {"CodCargo", sql::Number(CodCargo), kBlank},
+          {"QuantSolicitada", sql::Number(QuantSolicitada), kBlank},
+          {"DataSolicitacao", sql::Date(DataSolicitacao)},
+          {"MotivoSolicitacao", sql::Number(MotivoSolicitacao), kBlank},
+          {"CodTipoContrato", sql::Number(CodTipoContrato), kBlank},
+          {"QuantSelecionada", sql::Number(QuantSelecionada), kBlank},
+          {"QuantContratada", sql::Number(QuantContratada), kBlank},
+          {"IdadeMin", sql::OptionalNumber(IdadeMin), kBlank},
+          {"IdadeMax", sql::OptionalNumber(IdadeMax), kBlank},
+          {"Sexo", sql::Quote(Sexo)},
+          {"CodGrauInstrMin", sql::Number(CodGrauInstrMin), kBlank},
+          {"ExperMinAnos", sql::Number(ExperMinAnos), kBlank},
+          {"ExperMinMeses", sql::Number(ExperMinMeses), kBlank},
+          {"HorarioTrabalho", sql::Quote(HorarioTrabalho)},
+          {"SalarioOferecido", sql::OptionalNumber(SalarioOferecido), kBlank},
+          {"ValeTransporte", sql::Quote(ValeTransporte)},
+          {"ValeRefeicao", sql::Quote(ValeRefeicao)},
+          {"ConvMedico", sql::Quote(ConvMedico)},
+          {"ConvFarmacia", sql::Quote(ConvFarmacia)},
+          {"Atividades", sql::Quote(Atividades)},
+          {"UltAtualizacao", sql::Date(UltAtualizacao)},
+          {"Status", sql::Quote(Status)},
+          {"DataEncerramento", sql::OptionalDate(DataEncerramento), kBlank},
+          {"CodMotivoEncerramento", sql::OptionalNumber(CodMotivoEncerramento), kBlank}};
 }
 
 }  // namespace
@@ -211,16 +202,14 @@ void classVaga::AltVaga(ado::Connection& ConnRH, std::string& DescErr, std::stri
                         Date& pnUltAtualizacao, std::string& pnStatus, Variant& pnDataEncerramento,
                         Variant& pkCodMotivoEncerramento) {
   Trapped(DescErr, [&] {
-    const Values values = ColumnValues(
-        pkCodFilial, pkCodCargo, pnQuantSolicitada, pnDataSolicitacao, pnMotivoSolicitacao, pkCodTipoContrato,
-        pnQuantSelecionada, pnQuantContratada, pnIdadeMin, pnIdadeMax, pnSexo, pkCodGrauInstrMin, pnExperMinAnos,
-        pnExperMinMeses, pnHorarioTrabalho, pnSalarioOferecido, pnValeTransporte, pnValeRefeicao, pnConvMedico,
-        pnConvFarmacia, pnAtividades, pnUltAtualizacao, pnStatus, pnDataEncerramento, pkCodMotivoEncerramento);
-    std::string statement = "UPDATE RhsVaga SET ";
-    for (std::size_t i = 0; i < kColumns.size(); ++i)
-      statement += std::string(kColumns[i].name) + " = " + values[i] + (i + 1 < kColumns.size() ? ", " : " ");
-    statement += "WHERE CodVaga = " + Digits(pkCodVaga);
-    Execute(ConnRH, statement);
+    Execute(ConnRH, sql::Update("RhsVaga",
+                                Columns(pkCodVaga, pkCodFilial, pkCodCargo, pnQuantSolicitada, pnDataSolicitacao,
+                                        pnMotivoSolicitacao, pkCodTipoContrato, pnQuantSelecionada, pnQuantContratada,
+                                        pnIdadeMin, pnIdadeMax, pnSexo, pkCodGrauInstrMin, pnExperMinAnos,
+                                        pnExperMinMeses, pnHorarioTrabalho, pnSalarioOferecido, pnValeTransporte,
+                                        pnValeRefeicao, pnConvMedico, pnConvFarmacia, pnAtividades, pnUltAtualizacao,
+                                        pnStatus, pnDataEncerramento, pkCodMotivoEncerramento),
+                                "WHERE CodVaga = " + sql::Number(pkCodVaga)));
   });
 }
 
@@ -237,23 +226,13 @@ void classVaga::IncVaga(ado::Connection& ConnRH, std::string& DescErr, std::stri
                         Variant& pkCodMotivoEncerramento) {
   InsertTrapped(ConnRH, DescErr, pkCodVaga, {"RhsVaga", "CodVaga"},
                 [&] { return fProxCodigo(ConnRH, DescErr); }, [&](std::int32_t key) {
-    const Values values = ColumnValues(
-        pkCodFilial, pkCodCargo, pnQuantSolicitada, pnDataSolicitacao, pnMotivoSolicitacao, pkCodTipoContrato,
-        pnQuantSelecionada, pnQuantContratada, pnIdadeMin, pnIdadeMax, pnSexo, pkCodGrauInstrMin, pnExperMinAnos,
-        pnExperMinMeses, pnHorarioTrabalho, pnSalarioOferecido, pnValeTransporte, pnValeRefeicao, pnConvMedico,
-        pnConvFarmacia, pnAtividades, pnUltAtualizacao, pnStatus, pnDataEncerramento, pkCodMotivoEncerramento);
-    std::string statement =
-        "INSERT INTO RhsVaga ("
-        "CodVaga, CodFilial, CodCargo, QuantSolicitada, DataSolicitacao, "
-        "MotivoSolicitacao, CodTipoContrato, QuantSelecionada, QuantContratada, "
-        "IdadeMin, IdadeMax, Sexo, CodGrauInstrMin, ExperMinAnos, ExperMinMeses, "
-        "HorarioTrabalho, SalarioOferecido, ValeTransporte, ValeRefeicao, "
-        "ConvMedico, ConvFarmacia, Atividades, UltAtualizacao, Status, "
-        "DataEncerramento, CodMotivoEncerramento) "
-        "VALUES (" " " + Digits(key) + ", ";
-    for (std::size_t i = 0; i < kColumns.size(); ++i)
-      statement += (kColumns[i].quoted ? "" : " ") + values[i] + (i + 1 < kColumns.size() ? ", " : ") ");
-    Execute(ConnRH, statement);
+    Execute(ConnRH, sql::Insert("RhsVaga",
+                                Columns(key, pkCodFilial, pkCodCargo, pnQuantSolicitada, pnDataSolicitacao,
+                                        pnMotivoSolicitacao, pkCodTipoContrato, pnQuantSelecionada, pnQuantContratada,
+                                        pnIdadeMin, pnIdadeMax, pnSexo, pkCodGrauInstrMin, pnExperMinAnos,
+                                        pnExperMinMeses, pnHorarioTrabalho, pnSalarioOferecido, pnValeTransporte,
+                                        pnValeRefeicao, pnConvMedico, pnConvFarmacia, pnAtividades, pnUltAtualizacao,
+                                        pnStatus, pnDataEncerramento, pkCodMotivoEncerramento)));
   });
 }
 
