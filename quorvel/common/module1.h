@@ -73,7 +73,7 @@ std::string fFormataDataSql(const Variant& value);
 std::string fFormataHoraSql(const Variant& value);
 
 // The error pending in a trap: number 0 means none.
-using ErrObject = com::ErrorInfo;
+using ErrObject = automation::ErrorInfo;
 
 // With an error pending, DescErr becomes its number, four blanks and the
 // identification text; with none (number 0), DescErr is left as it was.

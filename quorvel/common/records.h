@@ -26,7 +26,7 @@ void Trapped(std::string& DescErr, Body&& body) {
   try {
     body();
   } catch (...) {
-    pTrataErro(DescErr, com::ErrorOf(std::current_exception()));
+    pTrataErro(DescErr, automation::ErrorOf(std::current_exception()));
   }
 }
 
@@ -36,7 +36,7 @@ void Trapped(std::string& DescErr, Body&& body, OnError&& on_error) {
   try {
     body();
   } catch (...) {
-    const ErrObject err = com::ErrorOf(std::current_exception());
+    const ErrObject err = automation::ErrorOf(std::current_exception());
     on_error(err);
     pTrataErro(DescErr, err);
   }
