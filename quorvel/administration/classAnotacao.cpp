@@ -1,6 +1,5 @@
 #include "quorvel/administration/classAnotacao.h"
 
-#include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -1,6 +1,6 @@
 #include "quorvel/administration/classCCItens.h"
 
-#include "quorvel/common/module1.h"
+#include "quorvel/common/formatting.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

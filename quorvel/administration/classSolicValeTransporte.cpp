@@ -1,7 +1,6 @@
 #include "quorvel/administration/classSolicValeTransporte.h"
 
 #include "platform/automation/convert.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

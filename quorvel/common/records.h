@@ -14,9 +14,11 @@
 
 #include "platform/ado/ado.h"
 #include "platform/automation/variant.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/errors.h"
 
 namespace quorvel {
+
+using automation::Variant;
 
 // The error trap of a public method: runs body; any failure (the record set
 // already released as the body unwinds) goes to pTrataErro and the method

@@ -1,6 +1,6 @@
 #include "quorvel/health/classExamePerfilCargo.h"
 
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -6,7 +6,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
 
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/automation/array.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

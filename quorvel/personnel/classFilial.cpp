@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

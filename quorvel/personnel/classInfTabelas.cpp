@@ -11,7 +11,6 @@
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/dialect.h"
 #include "quorvel/common/fields.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

@@ -1,9 +1,8 @@
 #include "quorvel/personnel/classRelatorios.h"
 
 #include "platform/automation/array.h"
-#include "quorvel/common/fields.h"
 #include "quorvel/common/column_values.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/fields.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

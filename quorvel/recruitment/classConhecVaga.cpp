@@ -1,6 +1,6 @@
 #include "quorvel/recruitment/classConhecVaga.h"
 
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

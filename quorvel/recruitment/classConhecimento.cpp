@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "platform/automation/convert.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
+#include "quorvel/common/errors.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/automation/clock.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
