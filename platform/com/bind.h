@@ -19,6 +19,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/automation/variant.h"
+#include "platform/com/bind_fwd.h"
 #include "platform/com/dispatch.h"
 
 namespace com {

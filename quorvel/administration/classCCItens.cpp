@@ -1,5 +1,6 @@
 #include "quorvel/administration/classCCItens.h"
 
+#include "platform/com/bind.h"
 #include "quorvel/common/formatting.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

@@ -4,6 +4,7 @@
 #include "platform/automation/date.h"
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/formatting.h"

@@ -1,5 +1,6 @@
 #include "quorvel/health/classPerfilCargo.h"
 
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

@@ -1,5 +1,6 @@
 #include "quorvel/personnel/classCargo.h"
 
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/formatting.h"
 #include "quorvel/common/new_key.h"

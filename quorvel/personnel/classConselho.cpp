@@ -1,5 +1,6 @@
 #include "quorvel/personnel/classConselho.h"
 
+#include "platform/com/bind.h"
 #include "platform/win/msgbox.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/errors.h"

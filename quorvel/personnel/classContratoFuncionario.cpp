@@ -5,6 +5,7 @@
 
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
+#include "platform/com/bind.h"
 
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"

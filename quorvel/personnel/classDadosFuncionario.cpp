@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/automation/array.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

@@ -3,6 +3,7 @@
 #include "platform/automation/array.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/formatting.h"

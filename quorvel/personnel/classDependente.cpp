@@ -6,6 +6,7 @@
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

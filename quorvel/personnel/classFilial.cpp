@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -8,6 +8,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/dialect.h"
 #include "quorvel/common/fields.h"

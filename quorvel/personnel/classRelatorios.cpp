@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classRelatorios.h"
 
 #include "platform/automation/array.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/fields.h"
 #include "quorvel/common/records.h"

@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classRemuneracao.h"
 
 #include "platform/automation/error.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/automation/convert.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/errors.h"
 #include "quorvel/common/new_key.h"

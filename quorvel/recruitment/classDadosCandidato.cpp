@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/automation/clock.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

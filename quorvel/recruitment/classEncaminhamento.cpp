@@ -1,6 +1,7 @@
 #include "quorvel/recruitment/classEncaminhamento.h"
 
 #include "platform/automation/convert.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/com/bind.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/automation/convert.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/adjustment.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
