@@ -6,11 +6,13 @@
 
 #include "platform/export.h"
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/automation/variant.h"
@@ -106,6 +108,18 @@ class QV_EXPORT Connection : public automation::Object {
   const std::string& DbmsName() const;
   bool IsOpen() const;
 
+  // A value that a user of the connection works out from it (from the product
+  // name or the connection string, say) and keeps with it, one per type T:
+  // `derive` runs on the first call after each Open (or before the first
+  // one), later calls give the kept value until the connection is opened
+  // again. As the connection itself, for one thread at a time.
+  template <class T>
+  const T& Kept(T (*derive)(const Connection&)) const {
+    std::any& kept = KeptSlot(typeid(T));
+    if (!kept.has_value()) kept = derive(*this);
+    return *std::any_cast<T>(&kept);
+  }
+
   // Runs a statement. A row-returning statement gives an open Recordset on its
   // first row (EOF when empty); other statements, and any with option
   // adExecuteNoRecords (0x80), give nullptr. Other record sets of the
@@ -124,6 +138,8 @@ class QV_EXPORT Connection : public automation::Object {
   struct Impl;
 
  private:
+  std::any& KeptSlot(const std::type_info& type) const;
+
   std::unique_ptr<Impl> impl_;
 };
 

@@ -1,5 +1,7 @@
 #include <cstdlib>
+#include <map>
 #include <mutex>
+#include <typeindex>
 #include <utility>
 
 #include "platform/ado/ado.h"
@@ -51,6 +53,7 @@ struct Connection::Impl {
   long timeout = 15;
   std::string connection_string;  // kept after Close, as ADO does
   std::string dbms_name;          // likewise
+  std::map<std::type_index, std::any> kept;  // Kept: until the next Open
 
   ConnState& Open() const {
     if (!state || !state->connected) RaiseClosed();
@@ -110,6 +113,7 @@ void Connection::Open(std::string_view connection_string, std::string_view user,
   char dbms[256] = {};
   SQLSMALLINT dbms_length = 0;
   impl_->dbms_name.clear();
+  impl_->kept.clear();
   if (odbc::Succeeded(SQLGetInfo(state->dbc.get(), SQL_DBMS_NAME, dbms, sizeof dbms, &dbms_length))) {
     impl_->dbms_name.assign(dbms, odbc::Fitting(dbms_length, sizeof dbms - 1));
   }
@@ -127,6 +131,8 @@ const std::string& Connection::ConnectionString() const {
 }
 
 const std::string& Connection::DbmsName() const { return impl_->dbms_name; }
+
+std::any& Connection::KeptSlot(const std::type_info& type) const { return impl_->kept[std::type_index(type)]; }
 
 bool Connection::IsOpen() const { return impl_->state && impl_->state->connected; }
 

@@ -1,5 +1,7 @@
 #include "platform/automation/error.h"
 
+#include <new>
+
 namespace automation {
 
 Error::Error(int number, std::string description, std::string source)
@@ -47,6 +49,20 @@ void raise(int number, std::string_view description, std::string_view source) {
   if (text.empty()) text = standard_description(number);
   if (text.empty()) text = "Application-defined or object-defined error";
   throw Error(number, std::move(text), std::string(source));
+}
+
+ErrorInfo ErrorOf(std::exception_ptr failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const Error& e) {
+    return {e.number() != 0 ? e.number() : err::kInternal, e.description(), e.source()};
+  } catch (const std::bad_alloc&) {
+    return {err::kOutOfMemory, std::string(standard_description(err::kOutOfMemory)), {}};
+  } catch (const std::exception& e) {
+    return {err::kInternal, std::string("Internal error: ") + e.what(), {}};
+  } catch (...) {
+    return {err::kInternal, "Internal error", {}};
+  }
 }
 
 }  // namespace automation

@@ -1,9 +1,11 @@
 #pragma once
 // The automation error: a number, a description and a source, raised as an
-// exception by the platform and caught by the callers' error traps.
+// exception by the platform and caught by the callers' error traps, and any
+// exception turned into that number and description.
 
 #include "platform/export.h"
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,6 +23,7 @@ inline constexpr int kNoCurrentRecord = 3021;  // record set at end of file
 inline constexpr int kItemNotFound = 3265;     // no field of that name or position
 inline constexpr int kDatabase = -2147217900;  // any failure reported by the database driver
 inline constexpr int kInvalidArgument = 5;     // invalid procedure call or argument
+inline constexpr int kInternal = 51;           // internal error: a failure of no automation error
 }  // namespace err
 
 class QV_EXPORT Error : public std::runtime_error {
@@ -36,6 +39,17 @@ class QV_EXPORT Error : public std::runtime_error {
   std::string description_;
   std::string source_;
 };
+
+// An error as a value: number 0 means none.
+struct QV_EXPORT ErrorInfo {
+  int number = 0;
+  std::string description;
+  std::string source;
+};
+
+// Maps any exception to its error: an Error keeps its number (51 for 0),
+// description and source, out of memory is 7, anything else 51.
+QV_EXPORT ErrorInfo ErrorOf(std::exception_ptr failure);
 
 // Raise helpers with the runtime's own descriptions.
 [[noreturn]] QV_EXPORT void raise(int number, std::string_view description = {}, std::string_view source = {});

@@ -19,6 +19,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/automation/variant.h"
+#include "platform/com/bind_fwd.h"
 #include "platform/com/dispatch.h"
 
 namespace com {
@@ -104,7 +105,7 @@ CallResult Call(C& object, std::span<Variant> args, R (C::*)(A...), std::index_s
   try {
     held = Held{Param<std::remove_reference_t<A>>::In(args[I])...};  // left to right
   } catch (...) {
-    result.error = ErrorOf(std::current_exception());
+    result.error = automation::ErrorOf(std::current_exception());
     return result;
   }
   try {
@@ -115,7 +116,7 @@ CallResult Call(C& object, std::span<Variant> args, R (C::*)(A...), std::index_s
       result.value = Variant((object.*Fn)(Param<std::remove_reference_t<A>>::Ref(std::get<I>(held))...));
     }
   } catch (...) {
-    result.error = ErrorOf(std::current_exception());
+    result.error = automation::ErrorOf(std::current_exception());
   }
   // What the method wrote stays written, also after a failure.
   (Param<std::remove_reference_t<A>>::Out(std::get<I>(held), args[I]), ...);

@@ -1,7 +1,6 @@
 #include "platform/com/dispatch.h"
 
 #include <cctype>
-#include <new>
 
 #include "platform/automation/error.h"
 #include "platform/com/object.h"
@@ -22,20 +21,6 @@ std::string_view TypeName(Type type) {
     case Type::Boolean: return "Boolean";
   }
   return "?";
-}
-
-ErrorInfo ErrorOf(std::exception_ptr failure) {
-  try {
-    std::rethrow_exception(failure);
-  } catch (const automation::Error& e) {
-    return {e.number() != 0 ? e.number() : err::kInternal, e.description(), e.source()};
-  } catch (const std::bad_alloc&) {
-    return {7, std::string(automation::standard_description(7)), {}};
-  } catch (const std::exception& e) {
-    return {err::kInternal, std::string("Internal error: ") + e.what(), {}};
-  } catch (...) {
-    return {err::kInternal, "Internal error", {}};
-  }
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) noexcept {

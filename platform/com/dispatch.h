@@ -5,12 +5,12 @@
 #include "platform/export.h"
 
 #include <cstdint>
-#include <exception>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/automation/error.h"
 #include "platform/automation/variant.h"
 
 namespace com {
@@ -33,20 +33,9 @@ struct QV_EXPORT MethodInfo {
   Type result = Type::Boolean;    // otherwise the function value's type
 };
 
-// The error of a failed call; number 0 means no error.
-struct QV_EXPORT ErrorInfo {
-  int number = 0;
-  std::string description;
-  std::string source;
-};
-
-// Maps any exception to its error: automation::Error keeps its number and
-// description, out of memory is 7, anything else 51 (internal error).
-QV_EXPORT ErrorInfo ErrorOf(std::exception_ptr failure);
-
 struct QV_EXPORT CallResult {
-  Variant value;    // the success status or the function value
-  ErrorInfo error;  // set on a failed call
+  Variant value;                // the success status or the function value
+  automation::ErrorInfo error;  // set on a failed call (automation::ErrorOf)
   bool failed() const noexcept { return error.number != 0; }
 };
 
@@ -55,7 +44,6 @@ namespace err {
 inline constexpr int kUnknownName = 438;     // no method of that name
 inline constexpr int kWrongArgCount = 450;   // wrong number of arguments
 inline constexpr int kCannotCreate = 429;    // class not registered or not creatable
-inline constexpr int kInternal = 51;
 }  // namespace err
 
 // Every object created through the component model answers this interface.

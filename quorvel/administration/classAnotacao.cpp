@@ -1,7 +1,7 @@
 #include "quorvel/administration/classAnotacao.h"
 
+#include "platform/com/bind.h"
 #include "quorvel/common/column_table.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -1,5 +1,6 @@
 #include "quorvel/administration/classFaixaAquisFerias.h"
 
+#include "platform/com/bind.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

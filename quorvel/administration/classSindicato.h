@@ -7,7 +7,7 @@
 
 #include "platform/ado/ado.h"
 #include "platform/automation/variant.h"
-#include "platform/com/bind.h"
+#include "platform/com/bind_fwd.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 
 #include "platform/automation/error.h"
 #include "quorvel/common/dialect.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/formatting.h"
 #include "quorvel/common/sql.h"
 
 namespace quorvel {

@@ -8,6 +8,8 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/automation/regional.h"
+#include "platform/com/dispatch.h"
+#include "quorvel/common/backslashes.h"
 
 namespace quorvel {
 

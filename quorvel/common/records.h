@@ -14,9 +14,11 @@
 
 #include "platform/ado/ado.h"
 #include "platform/automation/variant.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/errors.h"
 
 namespace quorvel {
+
+using automation::Variant;
 
 // The error trap of a public method: runs body; any failure (the record set
 // already released as the body unwinds) goes to pTrataErro and the method
@@ -26,7 +28,7 @@ void Trapped(std::string& DescErr, Body&& body) {
   try {
     body();
   } catch (...) {
-    pTrataErro(DescErr, com::ErrorOf(std::current_exception()));
+    pTrataErro(DescErr, automation::ErrorOf(std::current_exception()));
   }
 }
 
@@ -36,7 +38,7 @@ void Trapped(std::string& DescErr, Body&& body, OnError&& on_error) {
   try {
     body();
   } catch (...) {
-    const ErrObject err = com::ErrorOf(std::current_exception());
+    const ErrObject err = automation::ErrorOf(std::current_exception());
     on_error(err);
     pTrataErro(DescErr, err);
   }

@@ -6,7 +6,7 @@
 #include "platform/automation/error.h"
 #include "platform/automation/regional.h"
 #include "platform/automation/text.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/formatting.h"
 
 namespace quorvel::sql {
 

@@ -9,7 +9,7 @@
 #include "platform/ado/ado.h"
 #include "platform/automation/date.h"
 #include "platform/automation/variant.h"
-#include "platform/com/bind.h"
+#include "platform/com/bind_fwd.h"
 
 namespace quorvel {
 

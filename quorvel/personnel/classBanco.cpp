@@ -1,6 +1,7 @@
 #include "quorvel/personnel/classBanco.h"
 
-#include "quorvel/common/module1.h"
+#include "platform/com/bind.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

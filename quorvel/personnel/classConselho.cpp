@@ -1,8 +1,10 @@
 #include "quorvel/personnel/classConselho.h"
 
+#include "platform/com/bind.h"
 #include "platform/win/msgbox.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/column_table.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/errors.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -5,9 +5,10 @@
 
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
+#include "platform/com/bind.h"
 
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/column_table.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

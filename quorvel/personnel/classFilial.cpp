@@ -1,7 +1,10 @@
 #include "quorvel/personnel/classFilial.h"
 
+
+#include "platform/com/bind.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/column_table.h"
-#include "quorvel/common/module1.h"
+#include <vector>
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

@@ -8,11 +8,11 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/automation/text.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/dialect.h"
 #include "quorvel/common/fields.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

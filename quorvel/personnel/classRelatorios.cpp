@@ -1,10 +1,10 @@
 #include "quorvel/personnel/classRelatorios.h"
 
 #include "platform/automation/array.h"
+#include "platform/com/bind.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/fields.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

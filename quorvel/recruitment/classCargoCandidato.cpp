@@ -1,5 +1,6 @@
 #include "quorvel/recruitment/classCargoCandidato.h"
 
+#include "platform/com/bind.h"
 #include "quorvel/common/column_table.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"

@@ -1,8 +1,9 @@
 #include "quorvel/recruitment/classEncaminhamento.h"
 
 #include "platform/automation/convert.h"
+#include "platform/com/bind.h"
+#include "quorvel/common/adjustment.h"
 #include "quorvel/common/column_table.h"
-#include "quorvel/common/module1.h"
 #include "quorvel/common/new_key.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"

@@ -334,6 +334,41 @@ TEST_P(Connections, DbmsNameIsTheDatabaseReached) {
   EXPECT_EQ(conn_.DbmsName(), product);
 }
 
+// What a user works out from a connection: once per opening, kept after
+// Close, worked out again when the same object opens another database.
+struct Product {
+  std::string name;
+};
+struct Completed {
+  std::string text;
+};
+int products_derived = 0;
+Product DeriveProduct(const ado::Connection& conn) {
+  ++products_derived;
+  return {conn.DbmsName()};
+}
+Completed DeriveCompleted(const ado::Connection& conn) { return {conn.ConnectionString()}; }
+
+TEST(KeptTest, WorkedOutOncePerOpening) {
+  products_derived = 0;
+  ado::Connection conn;
+  EXPECT_EQ(conn.Kept(&DeriveProduct).name, "");  // never opened
+  conn.Open(testdb::Get().sqlite);
+  EXPECT_EQ(conn.Kept(&DeriveProduct).name, "SQLite");
+  EXPECT_EQ(conn.Kept(&DeriveProduct).name, "SQLite");
+  EXPECT_EQ(conn.Kept(&DeriveCompleted).text, conn.ConnectionString());  // one value per type
+  EXPECT_EQ(products_derived, 2);
+  conn.Close();
+  EXPECT_EQ(conn.Kept(&DeriveProduct).name, "SQLite");
+  EXPECT_EQ(products_derived, 2);
+  EXPECT_THROW(conn.Open("DSN=quorvel_nada"), automation::Error);  // a failed Open changes nothing
+  EXPECT_EQ(conn.Kept(&DeriveProduct).name, "SQLite");
+  conn.Open(testdb::Get().postgres);
+  EXPECT_EQ(conn.Kept(&DeriveProduct).name, "PostgreSQL");
+  EXPECT_EQ(conn.Kept(&DeriveCompleted).text, conn.ConnectionString());
+  EXPECT_EQ(products_derived, 3);
+}
+
 TEST_P(Connections, UserAndPasswordJoinTheConnectionString) {
   if (!GetParam().postgres) GTEST_SKIP() << "SQLite has no users";
   ado::Connection conn;

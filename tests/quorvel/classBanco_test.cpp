@@ -1,6 +1,7 @@
 // classBanco against PostgreSQL.
 #include <gtest/gtest.h>
 
+#include "platform/automation/convert.h"
 #include "quorvel/personnel/classBanco.h"
 #include "tests/quorvel/fixture.h"
 

@@ -9,7 +9,7 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/date.h"
 #include "platform/automation/regional.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/formatting.h"
 #include "quorvel/personnel/classDadosPessoais.h"
 #include "tests/quorvel/fixture.h"
 

@@ -3,6 +3,7 @@
 
 #include "platform/automation/clock.h"
 #include "platform/automation/convert.h"
+#include "platform/automation/error.h"
 #include "platform/automation/regional.h"
 #include "quorvel/personnel/classDadosPessoais.h"
 #include "tests/quorvel/fixture.h"

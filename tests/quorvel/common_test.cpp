@@ -11,9 +11,12 @@
 #include "platform/automation/error.h"
 #include "platform/automation/regional.h"
 #include "platform/automation/convert.h"
+#include "quorvel/common/adjustment.h"
+#include "quorvel/common/backslashes.h"
 #include "quorvel/common/column_values.h"
 #include "quorvel/common/dialect.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/errors.h"
+#include "quorvel/common/formatting.h"
 #include "quorvel/common/records.h"
 #include "quorvel/common/sql.h"
 

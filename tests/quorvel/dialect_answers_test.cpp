@@ -33,7 +33,7 @@
 #include "quorvel/administration/classFerias.h"
 #include "quorvel/administration/classTransportador.h"
 #include "quorvel/common/dialect.h"
-#include "quorvel/common/module1.h"
+#include "quorvel/common/formatting.h"
 #include "quorvel/health/classPeriodicidadeExame.h"
 #include "quorvel/personnel/classDadosPessoais.h"
 #include "quorvel/personnel/classInfTabelas.h"
