@@ -56,9 +56,6 @@ endfunction()
 
 # qv_install_package(): the package config, once every area has been added.
 function(qv_install_package)
-  if(NOT TARGET qv_automation)
-    return()
-  endif()
   install(EXPORT QuorvelTargets NAMESPACE Quorvel:: DESTINATION ${QV_INSTALL_CMAKEDIR})
   configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/QuorvelConfig.cmake.in
     ${PROJECT_BINARY_DIR}/QuorvelConfig.cmake INSTALL_DESTINATION ${QV_INSTALL_CMAKEDIR})
