@@ -99,6 +99,17 @@ std::vector<std::vector<Variant>> Rows(const Variant& array) {
   return rows;
 }
 
+std::vector<Variant> Captions(const Variant& list) {
+  const auto rows = Rows(list);
+  return rows.empty() ? std::vector<Variant>{} : rows.front();
+}
+
+std::vector<Variant> Texts(std::initializer_list<const char*> texts) {
+  std::vector<Variant> out;
+  for (const char* t : texts) out.emplace_back(t);
+  return out;
+}
+
 std::vector<Variant> Column(const Variant& array, long c) {
   const auto& a = array.as_array();
   std::vector<Variant> out;
@@ -123,7 +134,8 @@ std::string RowsText(const Variant& array) {
 
 std::string Keys(const Variant& list, long column) {
   std::string out;
-  for (const Variant& v : Column(list, column)) out += (out.empty() ? "" : " ") + automation::CStr(v);
+  for (const Variant& v : Column(list, column))
+    out += (out.empty() ? "" : " ") + (v.is_null() ? std::string("Null") : automation::CStr(v));
   return out;
 }
 
@@ -134,6 +146,39 @@ std::string SortedKeys(const Variant& list) {
   std::string out;
   for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
   return out;
+}
+
+Filters::Filters(std::initializer_list<Variant> in_order) {
+  std::size_t at = 0;
+  for (const Variant& v : in_order) given_.emplace_back(at++, v);
+}
+
+Filters Filters::At(std::initializer_list<std::pair<std::size_t, Variant>> by_position) {
+  Filters f;
+  f.given_.assign(by_position.begin(), by_position.end());
+  return f;
+}
+
+std::vector<Variant> Filters::Args(std::size_t count) const {
+  std::vector<Variant> args(count, Variant(automation::Null));
+  for (const auto& [at, v] : given_) args.at(at) = v;
+  return args;
+}
+
+void ExpectListed(const ListCase& k, bool postgres, const std::string& desc, const Variant& list,
+                  const std::vector<Variant>& captions, const KeyReader& keys) {
+  const char* expected_desc = !postgres && k.sqlite_desc ? k.sqlite_desc : k.desc;
+  EXPECT_EQ(desc, expected_desc);
+  if (*expected_desc) {
+    EXPECT_EQ(list, kUntouchedList);
+    return;
+  }
+  ASSERT_TRUE(list.is_array()) << "no list";
+  if (!captions.empty()) {
+    EXPECT_EQ(Captions(list), captions);
+  }
+  const std::string expected = !postgres && k.sqlite_keys ? k.sqlite_keys : k.keys;
+  EXPECT_EQ(keys ? keys(list) : Keys(list), expected);
 }
 
 }  // namespace qvtest
