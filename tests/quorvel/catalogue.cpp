@@ -9,8 +9,6 @@ namespace qvtest {
 
 namespace {
 
-const Variant kNull(automation::Null);
-
 std::string Table(const Catalogue& c) { return c.table; }
 
 }  // namespace

@@ -110,66 +110,36 @@ TEST_F(ConhecCandidatoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), 6);
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, code, node, path, texts, level, text;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class ConhecCandidatoListTest : public ConhecCandidatoTest,
-                                public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecCandidatoListTest : public qvtest::ListTest<ConhecCandidatoTest> {};
 
 TEST_P(ConhecCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.candidate, b = k.code, d = k.node, e = k.path, f = k.texts, g = k.level,
-                            h = k.text;
-  c.CarConhecCandidato(conn, desc, list, a, b, d, e, f, g, h);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodRegConhecCandidato"), Variant("CodCandidato"), Variant("CodConhec"),
-                                  Variant("DescrConhec"), Variant("CodCompletoConhec"),
-                                  Variant("DescrCompletaConhec"), Variant("NivelConhecCandidato"),
-                                  Variant("DescrConhecCandidato")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegConhecCandidato", "CodCandidato", "CodConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec", "NivelConhecCandidato", "DescrConhecCandidato"}), qvtest::SortedKeys);
 }
 
 const Variant kN = kNull;
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecCandidatoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kN, kN, kN, kN, kN, kN, kN, "1 2 3 4 5"},
-            ListCase{"Candidate", Variant(std::int32_t{12}), kN, kN, kN, kN, kN, kN, "3"},
-            ListCase{"CandidatePattern", Variant("12%"), kN, kN, kN, kN, kN, kN, "3 4"},
-            ListCase{"Node", kN, Variant("12"), kN, kN, kN, kN, kN, "2 5"},
-            ListCase{"NodeText", kN, kN, Variant("redes"), kN, kN, kN, kN, "2 5"},
-            ListCase{"Subtree", kN, kN, kN, Variant(".1.%"), kN, kN, kN, "1 2 5"},
-            ListCase{"PathText", kN, kN, kN, kN, Variant("%ingl%"), kN, kN, "3"},
-            ListCase{"Level", kN, kN, kN, kN, kN, Variant(std::int32_t{3}), kN, "1 3"},
-            ListCase{"OwnText", kN, kN, kN, kN, kN, kN, Variant("cab%"), "5"},
-            ListCase{"EmptyOwnText", kN, kN, kN, kN, kN, kN, Variant(""), ""},
-            ListCase{"All", Variant("7"), Variant("12"), Variant("redes"), Variant(".1.12."), Variant("%REDES%"),
-                     Variant("5"), Variant("cisco"), "2"},
-            ListCase{"QuoteInText", kN, kN, kN, kN, kN, kN, Variant("x' OR '1'='1"), ""},
-            ListCase{"InjectionInLevel", kN, kN, kN, kN, kN, Variant("1 OR 1=1"), kN, "", "13    Quorvel"},
-            ListCase{"EmptyLevel", kN, kN, kN, kN, kN, Variant(), kN, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Candidate", {Variant(std::int32_t{12})}, "3"},
+    {"CandidatePattern", {Variant("12%")}, "3 4"},
+    {"Node", {kN, Variant("12")}, "2 5"},
+    {"NodeText", {kN, kN, Variant("redes")}, "2 5"},
+    {"Subtree", {kN, kN, kN, Variant(".1.%")}, "1 2 5"},
+    {"PathText", {kN, kN, kN, kN, Variant("%ingl%")}, "3"},
+    {"Level", {kN, kN, kN, kN, kN, Variant(std::int32_t{3})}, "1 3"},
+    {"OwnText", {kN, kN, kN, kN, kN, kN, Variant("cab%")}, "5"},
+    {"EmptyOwnText", {kN, kN, kN, kN, kN, kN, Variant("")}, ""},
+    {"All", {Variant("7"), Variant("12"), Variant("redes"), Variant(".1.12."), Variant("%REDES%"), Variant("5"), Variant("cisco")}, "2"},
+    {"QuoteInText", {kN, kN, kN, kN, kN, kN, Variant("x' OR '1'='1")}, ""},
+    {"InjectionInLevel", {kN, kN, kN, kN, kN, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyLevel", {kN, kN, kN, kN, kN, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ConhecCandidatoTest, ListBringsTheNodeAlong) {
   Variant list, a(std::int32_t{120}), n = kNull, b = n, d = n, e = n, f = n, g = n;

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 using qvtest::SortedKeys;
 
@@ -32,7 +32,7 @@ class ConhecPerfilTest : public ::testing::Test {
     return key;
   }
   static std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodRegPerfilCargo || '|' || CodConhec || '|' || NivelConhecPerfil "
                           "FROM RhsConhecPerfilCargo WHERE CodRegConhecPerfil = " +
                               std::to_string(key));
@@ -96,50 +96,32 @@ TEST_F(ConhecPerfilTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecPerfilCargo"), 4);
 }
 
-struct ListCase {
-  const char* name;
-  Variant perfil, cod, nivel;
-  const char* keys;  // ascending
-  const char* desc = "";
-};
-
-class ConhecPerfilListTest : public ConhecPerfilTest,
-                             public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecPerfilListTest : public qvtest::ListTest<ConhecPerfilTest> {};
 
 TEST_P(ConhecPerfilListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), perfil = k.perfil, cod = k.cod, nivel = k.nivel;
-  c.CarConhecPerfilCargo(conn, desc, list, perfil, cod, nivel);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvhealth::Captions(list),
-            qvhealth::Texts({"CodRegConhecPerfil", "CodRegPerfilCargo", "CodConhec", "DescrConhec", "CodCompletoConhec",
-                             "DescrCompletaConhec", "NivelConhecPerfil"}));
-  EXPECT_EQ(SortedKeys(list), k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecPerfilCargo(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegConhecPerfil", "CodRegPerfilCargo", "CodConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec", "NivelConhecPerfil"}), qvtest::SortedKeys);
 }
 
 const Variant N = kNull;
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecPerfilListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", N, N, N, "1 2 3 4 5"},
-                                         ListCase{"Profile", Variant(std::int32_t{3}), N, N, "1 2 5"},
-                                         ListCase{"ProfilePattern", Variant("3%"), N, N, "1 2 3 5"},
-                                         ListCase{"Code", N, Variant("8"), N, "1 3"},
-                                         ListCase{"CodePattern", N, Variant("1%"), N, "2 5"},
-                                         ListCase{"ProfileAndLevel", Variant(std::int32_t{3}), N,
-                                                  Variant(std::int32_t{2}), "1 5"},
-                                         ListCase{"All", Variant("3"), Variant("%"), Variant("3"), "2"},
-                                         ListCase{"QuoteInCode", N, Variant("8' OR '1'='1"), N, ""},
-                                         ListCase{"InjectionInLevel", N, N, Variant("2 OR 1=1"), "", "13    Quorvel"},
-                                         ListCase{"EmptyLevel", N, N, Variant(), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Profile", {Variant(std::int32_t{3})}, "1 2 5"},
+    {"ProfilePattern", {Variant("3%")}, "1 2 3 5"},
+    {"Code", {N, Variant("8")}, "1 3"},
+    {"CodePattern", {N, Variant("1%")}, "2 5"},
+    {"ProfileAndLevel", {Variant(std::int32_t{3}), N, Variant(std::int32_t{2})}, "1 5"},
+    {"All", {Variant("3"), Variant("%"), Variant("3")}, "2"},
+    {"QuoteInCode", {N, Variant("8' OR '1'='1")}, ""},
+    {"InjectionInLevel", {N, N, Variant("2 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyLevel", {N, N, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecPerfilListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ConhecPerfilTest, ListRowsCarryTheTree) {
   for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
@@ -177,7 +159,7 @@ TEST_F(ConhecPerfilTest, Statements) {
   const std::string all = select +
                           "WHERE  CodRegPerfilCargo LIKE '3' AND RhsConhecPerfilCargo.CodConhec LIKE '8' AND "
                           "NivelConhecPerfil = 2";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {

@@ -104,54 +104,30 @@ TEST_F(ConhecVagaTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), 5);
 }
 
-struct ListCase {
-  const char* name;
-  Variant vaga, code, level;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class ConhecVagaListTest : public ConhecVagaTest,
-                           public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecVagaListTest : public qvtest::ListTest<ConhecVagaTest> {};
 
 TEST_P(ConhecVagaListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.vaga, b = k.code, d = k.level;
-  c.CarConhecVaga(conn, desc, list, a, b, d);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodRegConhecVaga"), Variant("CodVaga"), Variant("CodConhec"),
-                                  Variant("DescrConhec"), Variant("CodCompletoConhec"),
-                                  Variant("DescrCompletaConhec"), Variant("NivelConhecVaga")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecVaga(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegConhecVaga", "CodVaga", "CodConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec", "NivelConhecVaga"}), qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecVagaListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kNull, kNull, kNull, "1 2 3 4 5"},
-                                         ListCase{"Vacancy", Variant(std::int32_t{7}), kNull, kNull, "1 2 5"},
-                                         ListCase{"VacancyPattern", Variant("7%"), kNull, kNull, "1 2 4 5"},
-                                         ListCase{"Node", kNull, Variant("12"), kNull, "2 5"},
-                                         ListCase{"NodePattern", kNull, Variant("1%"), kNull, "1 2 5"},
-                                         ListCase{"Level", kNull, kNull, Variant(std::int32_t{3}), "1 3"},
-                                         ListCase{"All", Variant("7"), Variant("12"), Variant("5"), "2"},
-                                         ListCase{"QuoteInNode", kNull, Variant("1' OR '1'='1"), kNull, ""},
-                                         ListCase{"InjectionInLevel", kNull, kNull, Variant("1 OR 1=1"), "",
-                                                  "13    Quorvel"},
-                                         ListCase{"EmptyLevel", kNull, kNull, Variant(), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Vacancy", {Variant(std::int32_t{7})}, "1 2 5"},
+    {"VacancyPattern", {Variant("7%")}, "1 2 4 5"},
+    {"Node", {kNull, Variant("12")}, "2 5"},
+    {"NodePattern", {kNull, Variant("1%")}, "1 2 5"},
+    {"Level", {kNull, kNull, Variant(std::int32_t{3})}, "1 3"},
+    {"All", {Variant("7"), Variant("12"), Variant("5")}, "2"},
+    {"QuoteInNode", {kNull, Variant("1' OR '1'='1")}, ""},
+    {"InjectionInLevel", {kNull, kNull, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyLevel", {kNull, kNull, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecVagaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ConhecVagaTest, ListBringsTheNodeAlong) {
   Variant list, a(std::int32_t{70}), b = kNull, d = kNull;

@@ -136,53 +136,33 @@ TEST_F(ContrSindicalTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant func, ano, valor, sind;
-  const char* keys;  // sorted
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;
-};
-
-class ContrSindicalListTest : public ContrSindicalTest,
-                              public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ContrSindicalListTest : public qvtest::ListTest<ContrSindicalTest> {};
 
 TEST_P(ContrSindicalListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), func = k.func, ano = k.ano, valor = k.valor, sind = k.sind;
-  c.CarContrSindical(conn, desc, list, func, ano, valor, sind);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0], (std::vector<Variant>{Variant("CodRegContrSindical"), Variant("CodFuncionario"),
-                                                         Variant("AnoBaseContrSind"), Variant("ValorContribuicao"),
-                                                         Variant("NomeSindFavorecido")}));
-  EXPECT_EQ(SortedKeys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  c.CarContrSindical(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegContrSindical", "CodFuncionario", "AnoBaseContrSind", "ValorContribuicao", "NomeSindFavorecido"}), qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ContrSindicalListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", N, N, N, N, "1 2 3 10 11 12"},
-            ListCase{"OnlyTheLast", N, N, N, Variant("sindicato%"), "1 2"},
-            ListCase{"Employee", Variant(std::int32_t{5}), N, N, N, "1 2"},
-            ListCase{"YearAsDigits", N, Variant("2024"), N, N, "2 3 10"},
-            ListCase{"AmountWithDecimalComma", N, N, Variant("98,75"), N, "3"},
-            ListCase{"AmountAsDouble", N, N, Variant(120.5), N, "1"},
-            ListCase{"PortugueseLetters", N, N, N, Variant("%são paulo"), "3", ""},
-            ListCase{"Several", Variant("6"), Variant(std::int16_t{2024}), Variant(98.75), Variant("%"), "3"},
-            ListCase{"NoMatch", N, N, N, Variant("zz%"), ""},
-            ListCase{"QuoteInName", N, N, N, Variant("x' OR '1'='1"), ""},
-            ListCase{"InjectionInEmployee", Variant("5 OR 1=1"), N, N, N, "", "13    Quorvel"},
-            ListCase{"EmptyYear", N, Variant(), N, N, "", "13    Quorvel"},
-            ListCase{"EmptyTextAmount", N, N, Variant(""), N, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 10 11 12"},
+    {"OnlyTheLast", {N, N, N, Variant("sindicato%")}, "1 2"},
+    {"Employee", {Variant(std::int32_t{5})}, "1 2"},
+    {"YearAsDigits", {N, Variant("2024")}, "2 3 10"},
+    {"AmountWithDecimalComma", {N, N, Variant("98,75")}, "3"},
+    {"AmountAsDouble", {N, N, Variant(120.5)}, "1"},
+    {"PortugueseLetters", {N, N, N, Variant("%são paulo")}, "3"},
+    {"Several", {Variant("6"), Variant(std::int16_t{2024}), Variant(98.75), Variant("%")}, "3"},
+    {"NoMatch", {N, N, N, Variant("zz%")}, ""},
+    {"QuoteInName", {N, N, N, Variant("x' OR '1'='1")}, ""},
+    {"InjectionInEmployee", {Variant("5 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyYear", {N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextAmount", {N, N, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ContrSindicalListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   Variant list, f1 = N, f2 = N;

@@ -14,6 +14,7 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -310,62 +311,43 @@ TEST_F(ContratoTest, Fetch) {
   EXPECT_EQ(g.valor, -1);
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 16 filters, value
-  const char* keys;                              // newest issue date first
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class ContratoListTest : public ContratoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ContratoListTest : public qvtest::ListTest<ContratoTest> {};
 
 TEST_P(ContratoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  std::vector<Variant> f(16, kNull);
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarContratoFuncionario(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10],
+  Seed(conn());
+  auto f = Args(16);
+  Variant list = qvtest::kUntouchedList;
+  c.CarContratoFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10],
                            f[11], f[12], f[13], f[14], f[15]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ContratoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "11 3 2 1"},
-            ListCase{"KeyPattern", {{0, Variant("1%")}}, "11 1"},
-            ListCase{"Employee", {{1, Variant(std::int32_t{10})}}, "2 1"},
-            ListCase{"ContractType", {{2, Variant("3")}}, "3 2"},
-            ListCase{"BranchName", {{3, Variant("%sul")}}, "3"},
-            ListCase{"Position", {{4, Variant(std::int32_t{4})}, {5, Variant("anal%")}}, "11 2 1"},
-            ListCase{"IssueDate", {{6, Variant(DateSerial(2004, 4, 5))}}, "2"},
-            ListCase{"Duration", {{7, Variant(std::int32_t{90})}}, "1"},
-            // Without UPPER, SQLite compares the Portuguese letters as they are.
-            ListCase{"Reason", {{8, Variant("efetivação")}}, "2", ""},
-            ListCase{"PayPeriod", {{9, Variant("q")}}, "3"},
-            ListCase{"SalaryType", {{10, Variant(std::int32_t{2})}}, "3"},
-            ListCase{"DailyHours", {{11, Variant(8.5)}}, "2"},
-            ListCase{"DailyHoursAsTime", {{11, Variant(automation::TimeSerial(8, 30, 0))}}, "2"},
-            ListCase{"WeeklyHours", {{12, Variant("40")}}, "3"},
-            ListCase{"Overtime", {{13, Variant(std::int32_t{2})}}, "2"},
-            ListCase{"Surcharge", {{14, Variant("0,5")}}, "2"},
-            ListCase{"IssuedLowerCase", {{15, Variant("s")}}, "3 1", ""},
-            ListCase{"Several", {{1, Variant(std::int32_t{10})}, {15, Variant("N")}, {3, Variant("%")}}, "2"},
-            ListCase{"QuoteInName", {{5, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"InjectionInDuration", {{7, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyEmployee", {{1, Variant()}}, "", "13    Quorvel"},
-            ListCase{"TextHours", {{11, Variant("oito")}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "11 3 2 1"},
+    {"KeyPattern", Filters::At({{0, Variant("1%")}}), "11 1"},
+    {"Employee", Filters::At({{1, Variant(std::int32_t{10})}}), "2 1"},
+    {"ContractType", Filters::At({{2, Variant("3")}}), "3 2"},
+    {"BranchName", Filters::At({{3, Variant("%sul")}}), "3"},
+    {"Position", Filters::At({{4, Variant(std::int32_t{4})}, {5, Variant("anal%")}}), "11 2 1"},
+    {"IssueDate", Filters::At({{6, Variant(DateSerial(2004, 4, 5))}}), "2"},
+    {"Duration", Filters::At({{7, Variant(std::int32_t{90})}}), "1"},
+    // Without UPPER, SQLite compares the Portuguese letters as they are.
+    {"Reason", Filters::At({{8, Variant("efetivação")}}), "2"},
+    {"PayPeriod", Filters::At({{9, Variant("q")}}), "3"},
+    {"SalaryType", Filters::At({{10, Variant(std::int32_t{2})}}), "3"},
+    {"DailyHours", Filters::At({{11, Variant(8.5)}}), "2"},
+    {"DailyHoursAsTime", Filters::At({{11, Variant(automation::TimeSerial(8, 30, 0))}}), "2"},
+    {"WeeklyHours", Filters::At({{12, Variant("40")}}), "3"},
+    {"Overtime", Filters::At({{13, Variant(std::int32_t{2})}}), "2"},
+    {"Surcharge", Filters::At({{14, Variant("0,5")}}), "2"},
+    {"IssuedLowerCase", Filters::At({{15, Variant("s")}}), "3 1"},
+    {"Several", Filters::At({{1, Variant(std::int32_t{10})}, {15, Variant("N")}, {3, Variant("%")}}), "2"},
+    {"QuoteInName", Filters::At({{5, Variant("x' OR '1'='1")}}), ""},
+    {"InjectionInDuration", Filters::At({{7, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyEmployee", Filters::At({{1, Variant()}}), "", "13    Quorvel"},
+    {"TextHours", Filters::At({{11, Variant("oito")}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ContratoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ContratoTest, ListColumnsAndStatement) {
   std::vector<Variant> f(16, kNull);

@@ -18,6 +18,7 @@ using automation::Date;
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kN(Null);
@@ -186,61 +187,31 @@ TEST_F(DadosCandidatoTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the seven, value
-  const char* keys;                              // sorted
-  const char* desc = "";
-};
-
-class DadosCandidatoListTest : public DadosCandidatoTest,
-                               public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class DadosCandidatoListTest : public qvtest::ListTest<DadosCandidatoTest> {};
 
 TEST_P(DadosCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  std::vector<Variant> f(7, kN);
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarCandidato(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodCandidato"), Variant("Nome"), Variant("DataNasc"),
-                                  Variant("DispHorasExtras"), Variant("DispViagens"), Variant("Situacao")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodCandidato", "Nome", "DataNasc", "DispHorasExtras", "DispViagens", "Situacao"}), qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, DadosCandidatoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "1 2 3 4 5"}, ListCase{"Person", {{0, Variant(std::int32_t{1})}}, "1"},
-            ListCase{"Name", {{1, Variant("jo%")}}, "2 3"}, ListCase{"Typing", {{2, Variant("S")}}, "1 3"},
-            ListCase{"Smoker", {{3, Variant("N")}}, "2 3"},
-            ListCase{"OvertimeAndTravel", {{4, Variant("S")}, {5, Variant("S")}}, "2 5"},
-            ListCase{"Situation", {{6, Variant("I")}}, "3"}, ListCase{"EmptySituation", {{6, Variant("")}}, ""},
-            ListCase{"All",
-                     {{0, Variant("3")}, {1, Variant("JOANA%")}, {2, Variant("S")}, {3, Variant("N")},
-                      {4, Variant("N")}, {5, Variant("N")}, {6, Variant("I")}},
-                     "3"},
-            ListCase{"QuoteInSituation", {{6, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"QuoteInName", {{1, Variant("O'Brien")}}, ""},
-            ListCase{"InjectionInPerson", {{0, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyPerson", {{0, Variant()}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"}, {"Person", Filters::At({{0, Variant(std::int32_t{1})}}), "1"},
+    {"Name", Filters::At({{1, Variant("jo%")}}), "2 3"}, {"Typing", Filters::At({{2, Variant("S")}}), "1 3"},
+    {"Smoker", Filters::At({{3, Variant("N")}}), "2 3"},
+    {"OvertimeAndTravel", Filters::At({{4, Variant("S")}, {5, Variant("S")}}), "2 5"},
+    {"Situation", Filters::At({{6, Variant("I")}}), "3"}, {"EmptySituation", Filters::At({{6, Variant("")}}), ""},
+    {"All", Filters::At({{0, Variant("3")}, {1, Variant("JOANA%")}, {2, Variant("S")}, {3, Variant("N")},
+    {4, Variant("N")}, {5, Variant("N")}, {6, Variant("I")}}), "3"},
+    {"QuoteInSituation", Filters::At({{6, Variant("x' OR '1'='1")}}), ""},
+    {"QuoteInName", Filters::At({{1, Variant("O'Brien")}}), ""},
+    {"InjectionInPerson", Filters::At({{0, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyPerson", Filters::At({{0, Variant()}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, DadosCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(DadosCandidatoTest, ListRows) {
   Variant list, person(std::int32_t{99}), n = kN, a = n, b = n, d = n, e = n, g = n;

@@ -15,6 +15,7 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -350,61 +351,41 @@ TEST_F(DadosFuncionarioTest, FailureGivesZero) {
   EXPECT_EQ(desc, "-2147217900    Quorvel");
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 18 filters, value
-  const char* keys;                              // by admission date
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class DadosFuncionarioListTest : public DadosFuncionarioTest,
-                                 public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class DadosFuncionarioListTest : public qvtest::ListTest<DadosFuncionarioTest> {};
 
 TEST_P(DadosFuncionarioListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Reset(conn);
-  SeedEmployees(conn);
-  std::vector<Variant> f(18, kNull);
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarDadosFuncionario(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
+  Reset(conn());
+  SeedEmployees(conn());
+  auto f = Args(18);
+  Variant list = qvtest::kUntouchedList;
+  c.CarDadosFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
                         f[12], f[13], f[14], f[15], f[16], f[17]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, DadosFuncionarioListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "2 3 1"},
-            ListCase{"PersonPattern", {{0, Variant("3")}}, "3"},
-            ListCase{"KeyPattern", {{1, Variant("%")}}, "2 3 1"},
-            ListCase{"LowerCaseName", {{2, Variant("jo%")}}, "3 1"},
-            // Without UPPER, SQLite's LIKE folds ASCII letters only.
-            ListCase{"PortugueseLetters", {{2, Variant("joão%")}}, "1", ""},
-            ListCase{"QuoteInName", {{2, Variant("maria o'b%")}}, "2"},
-            ListCase{"InjectionInName", {{2, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"Branch", {{3, Variant(std::int32_t{5})}}, "2"},
-            ListCase{"BranchAsDigits", {{3, Variant("2")}}, "3 1"},
-            ListCase{"AdmissionDate", {{6, Variant(DateSerial(2004, 1, 5))}}, "3"},
-            ListCase{"Union", {{10, Variant(std::int32_t{5})}}, "3"},
-            ListCase{"LeavingReason", {{11, Variant(std::int32_t{2})}}, "2"},
-            ListCase{"Several", {{3, Variant(std::int32_t{2})}, {17, Variant("N")}, {2, Variant("%")}}, "3 1"},
-            ListCase{"OnlyTheLast", {{17, Variant("S")}}, ""},
-            ListCase{"TransportVoucher", {{14, Variant("S")}}, "2"},
-            ListCase{"InjectionInNumber", {{3, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyNumber", {{7, Variant()}}, "", "13    Quorvel"},
-            ListCase{"EmptyTextNumber", {{8, Variant("")}}, "", "13    Quorvel"},
-            ListCase{"TextThatIsNoDate", {{6, Variant("amanhã")}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "2 3 1"},
+    {"PersonPattern", Filters::At({{0, Variant("3")}}), "3"},
+    {"KeyPattern", Filters::At({{1, Variant("%")}}), "2 3 1"},
+    {"LowerCaseName", Filters::At({{2, Variant("jo%")}}), "3 1"},
+    // Without UPPER, SQLite's LIKE folds ASCII letters only.
+    {"PortugueseLetters", Filters::At({{2, Variant("joão%")}}), "1"},
+    {"QuoteInName", Filters::At({{2, Variant("maria o'b%")}}), "2"},
+    {"InjectionInName", Filters::At({{2, Variant("x' OR '1'='1")}}), ""},
+    {"Branch", Filters::At({{3, Variant(std::int32_t{5})}}), "2"},
+    {"BranchAsDigits", Filters::At({{3, Variant("2")}}), "3 1"},
+    {"AdmissionDate", Filters::At({{6, Variant(DateSerial(2004, 1, 5))}}), "3"},
+    {"Union", Filters::At({{10, Variant(std::int32_t{5})}}), "3"},
+    {"LeavingReason", Filters::At({{11, Variant(std::int32_t{2})}}), "2"},
+    {"Several", Filters::At({{3, Variant(std::int32_t{2})}, {17, Variant("N")}, {2, Variant("%")}}), "3 1"},
+    {"OnlyTheLast", Filters::At({{17, Variant("S")}}), ""},
+    {"TransportVoucher", Filters::At({{14, Variant("S")}}), "2"},
+    {"InjectionInNumber", Filters::At({{3, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyNumber", Filters::At({{7, Variant()}}), "", "13    Quorvel"},
+    {"EmptyTextNumber", Filters::At({{8, Variant("")}}), "", "13    Quorvel"},
+    {"TextThatIsNoDate", Filters::At({{6, Variant("amanhã")}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, DadosFuncionarioListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(DadosFuncionarioTest, ListColumnsAndStatement) {
   SeedEmployees(Postgres());

@@ -13,25 +13,27 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 class PessoaTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    qvtest::Exec(Postgres(),
+  void SetUp() override { Reset(Postgres()); }
+  static void Reset(ado::Connection& conn) {
+    qvtest::Exec(conn,
                  "DELETE FROM RhsDadosPessoais; DELETE FROM CadEndCidades; DELETE FROM RhsEstadoCivil;"
                  "DELETE FROM RhsNacionalidade; DELETE FROM RhsGrauInstrucao; DELETE FROM RhsCorPele;"
                  "DELETE FROM RhsConselho;"
-                 "INSERT INTO CadEndCidades VALUES (1, 'São Paulo'), (2, 'Campinas');"
+                 "INSERT INTO CadEndCidades (CodCidade, Cidade) VALUES (1, 'São Paulo'), (2, 'Campinas');"
                  "INSERT INTO RhsEstadoCivil VALUES (1, 'Solteiro');"
                  "INSERT INTO RhsNacionalidade VALUES (10, 'Brasileira');"
                  "INSERT INTO RhsGrauInstrucao VALUES (7, 'Superior completo');"
                  "INSERT INTO RhsCorPele VALUES (1, 'Parda');"
                  "INSERT INTO RhsConselho VALUES (1, 'CRM', 'Conselho Regional de Medicina');");
   }
-  std::int32_t Insert(qvtest::Person& p) {
+  std::int32_t Insert(qvtest::Person& p, ado::Connection& conn = Postgres()) {
     std::int32_t key = -1;
-    qvtest::Inc(c, Postgres(), desc, key, p);
+    qvtest::Inc(c, conn, desc, key, p);
     return key;
   }
   std::int32_t Insert(std::string nome) {
@@ -308,15 +310,10 @@ TEST_F(PessoaTest, DuplicateChecks) {
   EXPECT_TRUE(r == ka || r == kb) << r;
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // filter position (0 = pkCodIndividual) and value
-  std::vector<const char*> names;
-};
-
-class PessoaListTest : public PessoaTest, public ::testing::WithParamInterface<ListCase> {
+class PessoaListTest : public qvtest::ListTest<PessoaTest> {
  protected:
   void SeedPeople() {
+    Reset(conn());
     struct Row {
       const char* nome;
       std::int32_t cidade;
@@ -335,7 +332,7 @@ class PessoaListTest : public PessoaTest, public ::testing::WithParamInterface<L
       p.pnSexo = r.sexo;
       p.pnStatus = r.status;
       p.pnSituacao = r.situacao;
-      Insert(p);
+      Insert(p, conn());
     }
   }
 };
@@ -347,36 +344,39 @@ automation::VariantArray Statuses(std::initializer_list<const char*> s) {
   return a;
 }
 
-TEST_P(PessoaListTest, Filters) {
-  SeedPeople();
-  std::vector<Variant> f(11, Variant(Null));
-  for (const auto& [at, v] : GetParam().filters) f[static_cast<std::size_t>(at)] = v;
-  Variant list;
-  c.CarDadosPessoais(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]);
-  ASSERT_EQ(desc, "");
-  std::vector<std::string> names;
-  for (const Variant& v : qvtest::Column(list, 1)) names.push_back(automation::CStr(v));
-  EXPECT_EQ(names, std::vector<std::string>(GetParam().names.begin(), GetParam().names.end()));
+// The names, in the list's order.
+std::string Names(const Variant& list) {
+  std::string out;
+  for (const Variant& v : qvtest::Column(list, 1)) out += (out.empty() ? "" : ", ") + automation::CStr(v);
+  return out;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, PessoaListTest,
-    ::testing::Values(
-        ListCase{"None", {}, {"Ana Lúcia", "Bruno", "João Araújo", "joana d'arc"}},
-        ListCase{"OnlyTheLast", {{10, Variant("Inativo")}}, {"Bruno", "joana d'arc"}},
-        ListCase{"NameWithPortugueseLetters", {{1, Variant("joão%")}}, {"João Araújo"}},
-        ListCase{"NameCaseInsensitive", {{1, Variant("JOANA%")}}, {"joana d'arc"}},
-        ListCase{"NameWithQuote", {{1, Variant("%d'arc")}}, {"joana d'arc"}},
-        ListCase{"CityAsNumber", {{2, Variant(std::int32_t{2})}}, {"Ana Lúcia", "joana d'arc"}},
-        ListCase{"CityAsText", {{2, Variant("1")}}, {"Bruno", "João Araújo"}},
-        ListCase{"Several", {{2, Variant(std::int32_t{1})}, {4, Variant("M")}, {10, Variant("Ativo")}}, {"João Araújo"}},
-        ListCase{"Statuses", {{9, Variant(Statuses({"Funcionário"}))}}, {"Ana Lúcia", "Bruno"}},
-        ListCase{"StatusesAndSituation",
-                 {{9, Variant(Statuses({"Candidato", "Funcionário"}))}, {10, Variant("Inativo")}},
-                 {"Bruno", "joana d'arc"}},
-        ListCase{"Nationality", {{5, Variant(std::int16_t{10})}, {3, Variant("SP")}},
-                 {"Ana Lúcia", "Bruno", "João Araújo", "joana d'arc"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_P(PessoaListTest, Filters) {
+  SeedPeople();
+  auto f = Args(11);
+  Variant list = qvtest::kUntouchedList;
+  c.CarDadosPessoais(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]);
+  ExpectList(desc, list, {}, Names);
+}
+
+// Filters by position (0 = pkCodIndividual); the names in the list's order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "Ana Lúcia, Bruno, João Araújo, joana d'arc"},
+    {"OnlyTheLast", Filters::At({{10, Variant("Inativo")}}), "Bruno, joana d'arc"},
+    {"NameWithPortugueseLetters", Filters::At({{1, Variant("joão%")}}), "João Araújo"},
+    {"NameCaseInsensitive", Filters::At({{1, Variant("JOANA%")}}), "joana d'arc"},
+    {"NameWithQuote", Filters::At({{1, Variant("%d'arc")}}), "joana d'arc"},
+    {"CityAsNumber", Filters::At({{2, Variant(std::int32_t{2})}}), "Ana Lúcia, joana d'arc"},
+    {"CityAsText", Filters::At({{2, Variant("1")}}), "Bruno, João Araújo"},
+    {"Several", Filters::At({{2, Variant(std::int32_t{1})}, {4, Variant("M")}, {10, Variant("Ativo")}}), "João Araújo"},
+    {"Statuses", Filters::At({{9, Variant(Statuses({"Funcionário"}))}}), "Ana Lúcia, Bruno"},
+    {"StatusesAndSituation",
+     Filters::At({{9, Variant(Statuses({"Candidato", "Funcionário"}))}, {10, Variant("Inativo")}}),
+     "Bruno, joana d'arc"},
+    {"Nationality", Filters::At({{5, Variant(std::int16_t{10})}, {3, Variant("SP")}}),
+     "Ana Lúcia, Bruno, João Araújo, joana d'arc"},
+};
+INSTANTIATE_TEST_SUITE_P(All, PessoaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(PessoaTest, ListStatementCaptionsAndAge) {
   automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());

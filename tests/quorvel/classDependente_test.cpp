@@ -17,6 +17,7 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -417,55 +418,33 @@ TEST_F(DependenteTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 8 filters, value
-  const char* keys;                              // in name order
-  const char* desc = "";
-};
-
-class DependenteListTest : public DependenteTest,
-                           public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class DependenteListTest : public qvtest::ListTest<DependenteTest> {};
 
 TEST_P(DependenteListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Clear(conn);
-  Seed(conn);
-  Variant f[8];
-  for (Variant& v : f) v = kNull;
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarDependente(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
-  if (!postgres) Clear(conn);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), k.keys);
+  Clear(conn());
+  Seed(conn());
+  auto f = Args(8);
+  Variant list = qvtest::kUntouchedList;
+  c.CarDependente(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
+  if (!postgres()) Clear(conn());
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, DependenteListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "4 3 1 5 2"},  // binary order: 'ana Souza' last
-            ListCase{"OnlyTheLast", {{7, Variant("S")}}, "3"},
-            ListCase{"Employee", {{0, Variant(std::int32_t{1})}}, "3 1 2"},
-            ListCase{"KinshipOfTheDependant", {{1, Variant(std::int32_t{4})}}, "3"},
-            ListCase{"SexInLowerCase", {{2, Variant("f")}}, "4 2"},
-            ListCase{"Schooling", {{3, Variant("7")}}, "3 1"},
-            ListCase{"IncomeTaxInLowerCase", {{4, Variant("e")}}, "2"},
-            ListCase{"AllowanceAsGiven", {{5, Variant("s")}}, "3"},
-            ListCase{"Several",
-                     {{0, Variant(std::int32_t{1})}, {2, Variant("m")}, {4, Variant("s")}, {6, Variant("N")}},
-                     "1"},
-            ListCase{"QuoteInSex", {{2, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"InjectionInEmployee", {{0, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyKinship", {{1, Variant()}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "4 3 1 5 2"},  // binary order: 'ana Souza' last,
+    {"OnlyTheLast", Filters::At({{7, Variant("S")}}), "3"},
+    {"Employee", Filters::At({{0, Variant(std::int32_t{1})}}), "3 1 2"},
+    {"KinshipOfTheDependant", Filters::At({{1, Variant(std::int32_t{4})}}), "3"},
+    {"SexInLowerCase", Filters::At({{2, Variant("f")}}), "4 2"},
+    {"Schooling", Filters::At({{3, Variant("7")}}), "3 1"},
+    {"IncomeTaxInLowerCase", Filters::At({{4, Variant("e")}}), "2"},
+    {"AllowanceAsGiven", Filters::At({{5, Variant("s")}}), "3"},
+    {"Several", Filters::At({{0, Variant(std::int32_t{1})}, {2, Variant("m")}, {4, Variant("s")}, {6, Variant("N")}}), "1"},
+    {"QuoteInSex", Filters::At({{2, Variant("x' OR '1'='1")}}), ""},
+    {"InjectionInEmployee", Filters::At({{0, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyKinship", Filters::At({{1, Variant()}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, DependenteListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(DependenteTest, ListColumns) {
   Variant list, f[8];

@@ -5,14 +5,14 @@
 
 #include "platform/automation/date.h"
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::DateSerial;
 using automation::TimeSerial;
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 
 // The writable values of an appointment.
@@ -47,7 +47,7 @@ class AgendadoTest : public ::testing::Test {
     return key;
   }
   static std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodFuncionario || '|' || CodTipoExame || '|' || Status || '|' || "
                           "COALESCE(CAST(Data AS text), 'Null') || '|' || COALESCE(CAST(Hora AS text), "
                           "'Null') || '|' || LocalConsulta || '|' || Medico || '|' || NrRegMedico "
@@ -150,48 +150,35 @@ TEST_F(AgendadoTest, UpdateAndDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExameAgendado"), 4);
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, funcionario, nome, tipo, status, local, medico;
-  const char* keys;  // by name, then exam description
-  const char* sqlite_keys = nullptr;
-};
-
-class AgendadoListTest : public AgendadoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class AgendadoListTest : public qvtest::ListTest<AgendadoTest> {};
 
 const Variant N = kNull;
 
 TEST_P(AgendadoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, a = k.cod, b = k.funcionario, d = k.nome, e = k.tipo, f = k.status, g = k.local, h = k.medico;
-  c.CarExameAgendado(conn, desc, list, a, b, d, e, f, g, h);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list),
-            qvhealth::Texts({"CodExameAgendado", "Nome", "DescrTipoExame", "Status", "Data", "Hora", "LocalConsulta"}));
-  EXPECT_EQ(qvhealth::Col(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarExameAgendado(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodExameAgendado", "Nome", "DescrTipoExame", "Status", "Data", "Hora", "LocalConsulta"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, AgendadoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", N, N, N, N, N, N, N, "3 2 12 1 4", "4 3 2 12 1"},
-                          ListCase{"Key", Variant("1%"), N, N, N, N, N, N, "12 1"},
-                          ListCase{"Employee", N, Variant(std::int32_t{1}), N, N, N, N, N, "3 2"},
-                          ListCase{"Name", N, N, Variant("%lima"), N, N, N, N, "12 1"},
-                          ListCase{"NameWithPortugueseLetters", N, N, Variant("joão%"), N, N, N, N, "12 1"},
-                          ListCase{"ExamType", N, N, N, Variant(std::int32_t{1}), N, N, N, "3 12 4", "4 3 12"},
-                          ListCase{"StatusKeepsItsCase", N, N, N, N, Variant("Agendado"), N, N, "3 1", "3 12 1"},
-                          ListCase{"Place", N, N, N, N, N, Variant("clínica%"), N, "2 1"},
-                          ListCase{"PlaceAscii", N, N, N, N, N, Variant("%central"), N, "2 1"},
-                          ListCase{"QuoteInPlace", N, N, N, N, N, Variant("posto d'água"), N, "12"},
-                          ListCase{"Doctor", N, N, N, N, N, N, Variant("dr. paulo"), "1 4", "4 1"},
-                          ListCase{"Several", N, Variant("2"), Variant("%"), Variant("%"), Variant("%"), Variant("%"),
-                                   Variant("DR%"), "12 1"},
-                          ListCase{"InjectionInName", N, N, Variant("x' OR '1'='1"), N, N, N, N, ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "3 2 12 1 4", "", "4 3 2 12 1"},
+    {"Key", {Variant("1%")}, "12 1"},
+    {"Employee", {N, Variant(std::int32_t{1})}, "3 2"},
+    {"Name", {N, N, Variant("%lima")}, "12 1"},
+    {"NameWithPortugueseLetters", {N, N, Variant("joão%")}, "12 1"},
+    {"ExamType", {N, N, N, Variant(std::int32_t{1})}, "3 12 4", "", "4 3 12"},
+    {"StatusKeepsItsCase", {N, N, N, N, Variant("Agendado")}, "3 1", "", "3 12 1"},
+    {"Place", {N, N, N, N, N, Variant("clínica%")}, "2 1"},
+    {"PlaceAscii", {N, N, N, N, N, Variant("%central")}, "2 1"},
+    {"QuoteInPlace", {N, N, N, N, N, Variant("posto d'água")}, "12"},
+    {"Doctor", {N, N, N, N, N, N, Variant("dr. paulo")}, "1 4", "", "4 1"},
+    {"Several", {N, Variant("2"), Variant("%"), Variant("%"), Variant("%"), Variant("%"), Variant("DR%")}, "12 1"},
+    {"InjectionInName", {N, N, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, AgendadoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(AgendadoTest, ListShowsDateAndTimeAsText) {
   for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
@@ -270,7 +257,7 @@ TEST_F(AgendadoTest, Statements) {
                              "(Medico) LIKE 'DR%' ORDER BY Nome, DescrTipoExame";
   const std::string none_list = select + " ORDER BY Nome, DescrTipoExame";
   const std::string bus = select + "WHERE RhsExameAgendado.CodExameAgendado = 7";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {

@@ -196,49 +196,32 @@ TEST_F(FaltaTest, FetchErrors) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant reg, func, indiv, tipo, just, obs;
-  const char* keys;  // newest start first
-  const char* sqlite_keys = nullptr;  // where SQLite differs: its LIKE folds ASCII letters only
-};
-
-class FaltaListTest : public FaltaTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class FaltaListTest : public qvtest::ListTest<FaltaTest> {};
 
 TEST_P(FaltaListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), reg = k.reg, func = k.func, indiv = k.indiv, tipo = k.tipo, just = k.just, obs = k.obs;
-  c.CarFaltaFuncionario(conn, desc, list, reg, func, indiv, tipo, just, obs);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodRegFaltaFuncionario"), Variant("CodIndividual"),
-                                           Variant("CodFuncionario"), Variant("Nome"), Variant("CodTipoFalta"),
-                                           Variant("DescrTipoFalta"), Variant("Justificativa"), Variant("DataInicio"),
-                                           Variant("DataFinal"), Variant("NrHoras"), Variant("Observacao")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(6);
+  Variant list = qvtest::kUntouchedList;
+  c.CarFaltaFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegFaltaFuncionario", "CodIndividual", "CodFuncionario", "Nome", "CodTipoFalta", "DescrTipoFalta", "Justificativa", "DataInicio", "DataFinal", "NrHoras", "Observacao"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, FaltaListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, kNull, kNull, "6 4 5 2 1 3"},
-            ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, kNull, kNull, "1"},
-            ListCase{"Employee", kNull, Variant(std::int32_t{12}), kNull, kNull, kNull, kNull, "6 2 1"},
-            ListCase{"Person", kNull, kNull, Variant("2"), kNull, kNull, kNull, "4 3"},
-            ListCase{"Type", kNull, kNull, kNull, Variant(std::int32_t{1}), kNull, kNull, "6 1 3"},
-            ListCase{"LowerCaseJustification", kNull, kNull, kNull, kNull, Variant("j"), kNull, "6 4 1 3"},
-            ListCase{"Remark", kNull, kNull, kNull, kNull, kNull, Variant("%aviso%"), "2"},
-            ListCase{"PortugueseLetters", kNull, kNull, kNull, kNull, kNull, Variant("começou%"), "3"},
-            ListCase{"Several", kNull, Variant("12"), kNull, Variant("1"), Variant("J"), Variant("%"), "6 1"},
-            ListCase{"InjectionInEmployee", kNull, Variant("12' OR '1'='1"), kNull, kNull, kNull, kNull, ""},
-            ListCase{"NumericInjection", kNull, Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, ""},
-            ListCase{"QuoteInRemark", kNull, kNull, kNull, kNull, kNull, Variant("O'Brien"), ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "6 4 5 2 1 3"},
+    {"KeyPattern", {Variant("1%")}, "1"},
+    {"Employee", {kNull, Variant(std::int32_t{12})}, "6 2 1"},
+    {"Person", {kNull, kNull, Variant("2")}, "4 3"},
+    {"Type", {kNull, kNull, kNull, Variant(std::int32_t{1})}, "6 1 3"},
+    {"LowerCaseJustification", {kNull, kNull, kNull, kNull, Variant("j")}, "6 4 1 3"},
+    {"Remark", {kNull, kNull, kNull, kNull, kNull, Variant("%aviso%")}, "2"},
+    {"PortugueseLetters", {kNull, kNull, kNull, kNull, kNull, Variant("começou%")}, "3"},
+    {"Several", {kNull, Variant("12"), kNull, Variant("1"), Variant("J"), Variant("%")}, "6 1"},
+    {"InjectionInEmployee", {kNull, Variant("12' OR '1'='1")}, ""},
+    {"NumericInjection", {kNull, Variant("1 OR 1=1")}, ""},
+    {"QuoteInRemark", {kNull, kNull, kNull, kNull, kNull, Variant("O'Brien")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, FaltaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(FaltaTest, ListColumnsAndEmptyTable) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull, n6 = kNull;

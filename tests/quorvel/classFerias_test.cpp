@@ -16,12 +16,6 @@ using qvtest::Postgres;
 
 const Variant kNull(Null);
 
-std::string Joined(const std::vector<Variant>& cells) {
-  std::string out;
-  for (const Variant& v : cells) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
-
 // Ana (employee 12) has records 1 and 3, João (13) record 2; record 4's
 // employee has no person and record 5 no employee.
 void Seed(ado::Connection& conn) {
@@ -42,31 +36,66 @@ void Seed(ado::Connection& conn) {
                " (5, 77, '2001/01/01', '2001/12/31', 10, 0, NULL, NULL, 0, 'X', 'N', '2005/12/01', NULL)");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, inicioAq, inicioFerias, fimFerias, status, nome;
-  const char* keys;
-  std::size_t width;
-};
+// The list's filters: the employee, the acquisition's start and end, the
+// vacation's start and end, the status and the name; the thirteenth-part flag,
+// the amount and the request date are no filters of the list.
+Variant List(ado::Connection& conn, std::string& desc, const qvtest::Filters& filters) {
+  auto f = filters.Args(7);
+  Variant list = qvtest::kUntouchedList, dec("S"), val(1.0), dt = kNull;
+  quorvel::classFerias().CarFerias(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], dec, val, dt);
+  return list;
+}
 
-class FeriasListTest : public ::testing::TestWithParam<std::tuple<bool, ListCase>> {};
+// Without a name: the table's own columns.
+class FeriasListTest : public qvtest::ListTest<> {};
 
 TEST_P(FeriasListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  quorvel::classFerias c;
+  Seed(conn());
   std::string desc;
-  Variant list("replaced"), cod = k.cod, ia = k.inicioAq, fa = kNull, inf = k.inicioFerias, ff = k.fimFerias,
-                            st = k.status, nome = k.nome, dec = Variant("S"), val = Variant(1.0), dt = kNull;
-  c.CarFerias(conn, desc, list, cod, ia, fa, inf, ff, st, nome, dec, val, dt);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0].size(), k.width);
-  EXPECT_EQ(Joined(qvtest::Column(list, 0)), k.keys);
-  for (std::size_t r = 0; k.width == 15 && r < rows.size(); ++r) EXPECT_TRUE(rows[r][14].is_empty());
+  const Variant list = List(conn(), desc, list_case().filters);
+  ExpectList(desc, list, {});
+  EXPECT_EQ(qvtest::Captions(list).size(), 13u);
 }
+
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "5 4 2 1 3"},
+    {"BlankName", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("   ")}, "5 4 2 1 3"},
+    {"EmployeeAsNumber", {Variant(std::int32_t{13})}, "2"},
+    {"EmployeeNoNumber", {Variant("abc")}, ""},
+    {"EmployeeInjection", {Variant("1 OR 1=1")}, ""},
+    {"AcquisitionDate", {kNull, Variant(DateSerial(2005, 1, 1))}, "3"},
+    {"AcquisitionText", {kNull, Variant("2004/01/01")}, "1"},
+    {"MonthOfStart", {kNull, kNull, kNull, Variant("5/2005")}, "1"},
+    {"DayOfStart", {kNull, kNull, kNull, Variant(DateSerial(2005, 12, 25))}, "2"},
+    {"EndText", {kNull, kNull, kNull, kNull, Variant("2005/05/31")}, "1"},
+    {"Status", {kNull, kNull, kNull, kNull, kNull, Variant("P")}, "2"},
+    {"StatusInjection", {kNull, kNull, kNull, kNull, kNull, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, FeriasListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+
+// With a name: fifteen columns, the last one empty.
+class FeriasNameListTest : public qvtest::ListTest<> {};
+
+TEST_P(FeriasNameListTest, Filters) {
+  Seed(conn());
+  std::string desc;
+  const Variant list = List(conn(), desc, list_case().filters);
+  ExpectList(desc, list, {});
+  for (const auto& row : qvtest::Rows(list)) {
+    ASSERT_EQ(row.size(), 15u);
+    EXPECT_TRUE(row[14].is_empty());
+  }
+}
+
+const qvtest::ListCase kNameListCases[] = {
+    {"NamePattern", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("ana%")}, "1 3"},
+    {"AnyName", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("%")}, "2 1 3"},
+    {"NameEmployeeStatus", {Variant("12"), kNull, kNull, kNull, kNull, Variant("A"), Variant("%")}, "1 3"},
+    {"DecemberOfStart", {kNull, kNull, kNull, Variant("12/2005"), kNull, kNull, Variant("%")}, "2"},
+    {"NameWithQuote", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("o'brien")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, FeriasNameListTest, qvtest::OnBothDatabases(kNameListCases),
+                         qvtest::DatabaseCaseName());
 
 // The name form has fifteen columns whatever the table's width.
 TEST(FeriasTest, NameFormKeepsFifteenColumnsOnAWiderTable) {
@@ -87,32 +116,6 @@ TEST(FeriasTest, NameFormKeepsFifteenColumnsOnAWiderTable) {
     EXPECT_TRUE(row[14].is_empty());
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    All, FeriasListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, kNull, kNull, "5 4 2 1 3", 13},
-            ListCase{"BlankName", kNull, kNull, kNull, kNull, kNull, Variant("   "), "5 4 2 1 3", 13},
-            ListCase{"NamePattern", kNull, kNull, kNull, kNull, kNull, Variant("ana%"), "1 3", 15},
-            ListCase{"AnyName", kNull, kNull, kNull, kNull, kNull, Variant("%"), "2 1 3", 15},
-            ListCase{"NameEmployeeStatus", Variant("12"), kNull, kNull, kNull, Variant("A"), Variant("%"), "1 3", 15},
-            ListCase{"EmployeeAsNumber", Variant(std::int32_t{13}), kNull, kNull, kNull, kNull, kNull, "2", 13},
-            ListCase{"EmployeeNoNumber", Variant("abc"), kNull, kNull, kNull, kNull, kNull, "", 13},
-            ListCase{"EmployeeInjection", Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, kNull, "", 13},
-            ListCase{"AcquisitionDate", kNull, Variant(DateSerial(2005, 1, 1)), kNull, kNull, kNull, kNull, "3", 13},
-            ListCase{"AcquisitionText", kNull, Variant("2004/01/01"), kNull, kNull, kNull, kNull, "1", 13},
-            ListCase{"MonthOfStart", kNull, kNull, Variant("5/2005"), kNull, kNull, kNull, "1", 13},
-            ListCase{"DecemberOfStart", kNull, kNull, Variant("12/2005"), kNull, kNull, Variant("%"), "2", 15},
-            ListCase{"DayOfStart", kNull, kNull, Variant(DateSerial(2005, 12, 25)), kNull, kNull, kNull, "2", 13},
-            ListCase{"EndText", kNull, kNull, kNull, Variant("2005/05/31"), kNull, kNull, "1", 13},
-            ListCase{"Status", kNull, kNull, kNull, kNull, Variant("P"), kNull, "2", 13},
-            ListCase{"StatusInjection", kNull, kNull, kNull, kNull, Variant("x' OR '1'='1"), kNull, "", 13},
-            ListCase{"NameWithQuote", kNull, kNull, kNull, kNull, kNull, Variant("o'brien"), "", 15})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
 
 TEST(FeriasTest, ListStatements) {
   Seed(Postgres());

@@ -201,45 +201,29 @@ TEST_F(SolicValeTransporteTest, ListShowsTypeAndCarrier) {
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
 }
 
-struct ListCase {
-  const char* name;
-  Variant func, tipo, transp;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class SolicValeTransporteListTest : public SolicValeTransporteTest,
-                                    public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class SolicValeTransporteListTest : public qvtest::ListTest<SolicValeTransporteTest> {};
 
 TEST_P(SolicValeTransporteListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), func = k.func, tipo = k.tipo, transp = k.transp;
-  c.CarSolicValeTransporte(conn, desc, list, func, tipo, transp);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(SortedKeys(list), k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarSolicValeTransporte(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list, {}, qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, SolicValeTransporteListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", N, N, N, "1 2 3 10 11 12"},
-                          ListCase{"OnlyTheLast", N, N, Variant(std::int32_t{2}), "2 3"},
-                          ListCase{"Employee", Variant("5"), N, N, "1 2 12"},
-                          ListCase{"Type", N, Variant(std::int16_t{1}), N, "1 11"},
-                          ListCase{"Several", Variant(5.0), Variant("1"), Variant(std::int32_t{1}), "1"},
-                          ListCase{"NoMatch", Variant(std::int32_t{77}), N, N, ""},
-                          ListCase{"InjectionInEmployee", Variant("5 OR 1=1"), N, N, "", "13    Quorvel"},
-                          ListCase{"QuoteInType", N, Variant("1' OR '1'='1"), N, "", "13    Quorvel"},
-                          ListCase{"EmptyCarrier", N, N, Variant(), "", "13    Quorvel"},
-                          ListCase{"EmptyTextCarrier", N, N, Variant(""), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 10 11 12"},
+    {"OnlyTheLast", {N, N, Variant(std::int32_t{2})}, "2 3"},
+    {"Employee", {Variant("5")}, "1 2 12"},
+    {"Type", {N, Variant(std::int16_t{1})}, "1 11"},
+    {"Several", {Variant(5.0), Variant("1"), Variant(std::int32_t{1})}, "1"},
+    {"NoMatch", {Variant(std::int32_t{77})}, ""},
+    {"InjectionInEmployee", {Variant("5 OR 1=1")}, "", "13    Quorvel"},
+    {"QuoteInType", {N, Variant("1' OR '1'='1")}, "", "13    Quorvel"},
+    {"EmptyCarrier", {N, N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextCarrier", {N, N, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, SolicValeTransporteListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(SolicValeTransporteTest, Statements) {
   const qvtest::StatementCase<SolicValeTransporteTest> cases[] = {

@@ -88,46 +88,28 @@ TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsTurnoCandidato"), 4);
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, shift;
-  const char* keys;  // sorted
-};
-
-class TurnoCandidatoListTest : public TurnoCandidatoTest,
-                               public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class TurnoCandidatoListTest : public qvtest::ListTest<TurnoCandidatoTest> {};
 
 TEST_P(TurnoCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.candidate, b = k.shift;
-  c.CarTurnoCandidato(conn, desc, list, a, b);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Rows(list)[0], (std::vector<Variant>{Variant("CodRegTurnoCandidato"), Variant("CodCandidato"),
-                                                         Variant("DescrTurnoCandidato")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(2);
+  Variant list = qvtest::kUntouchedList;
+  c.CarTurnoCandidato(conn(), desc, list, f[0], f[1]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegTurnoCandidato", "CodCandidato", "DescrTurnoCandidato"}), qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, TurnoCandidatoListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kN, kN, "1 2 3 4 5"},
-                                         ListCase{"Candidate", Variant(std::int32_t{12}), kN, "1 2"},
-                                         ListCase{"CandidatePattern", Variant("12%"), kN, "1 2 3"},
-                                         ListCase{"ShiftExactly", kN, Variant("Manhã"), "1 3"},
-                                         ListCase{"Both", Variant("12"), Variant("Manhã"), "1"},
-                                         ListCase{"EmptyCandidate", Variant(""), kN, ""},
-                                         ListCase{"QuoteInCandidate", Variant("1' OR '1'='1"), kN, ""},
-                                         ListCase{"QuoteInShift", kN, Variant("x' OR '1'='1"), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Candidate", {Variant(std::int32_t{12})}, "1 2"},
+    {"CandidatePattern", {Variant("12%")}, "1 2 3"},
+    {"ShiftExactly", {kN, Variant("Manhã")}, "1 3"},
+    {"Both", {Variant("12"), Variant("Manhã")}, "1"},
+    {"EmptyCandidate", {Variant("")}, ""},
+    {"QuoteInCandidate", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInShift", {kN, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, TurnoCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(TurnoCandidatoTest, Statements) {
   struct Case {

@@ -49,16 +49,10 @@ TEST_F(ComponentTest, RegisterAndUnregister) {
   EXPECT_TRUE(com::CreateObject("Quorvel.classBanco"));
 }
 
-class ComponentCallTest : public ComponentTest, public ::testing::WithParamInterface<bool> {
- protected:
-  std::shared_ptr<ado::Connection> conn() const {
-    return GetParam() ? qvtest::PostgresConnection() : qvtest::SqliteConnection();
-  }
-  Variant ConnRH() const { return Variant(std::shared_ptr<automation::Object>(conn())); }
-};
+class ComponentCallTest : public qvtest::DatabaseTest<ComponentTest> {};
 
 TEST_P(ComponentCallTest, ByReferenceResults) {
-  qvtest::Exec(*conn(), "DELETE FROM RhsConselho");
+  qvtest::Exec(conn(), "DELETE FROM RhsConselho");
   auto conselho = com::CreateObject("quorvel.CLASSCONSELHO");
   std::vector<Variant> inc{ConnRH(), Variant(""), Variant("ana"), Variant("pc1"), Variant(), Variant("CRM"),
                            Variant("Medicina")};
@@ -171,7 +165,6 @@ TEST_P(ComponentCallTest, MethodTablesInInterfaceOrder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Databases, ComponentCallTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Databases, ComponentCallTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

@@ -181,4 +181,8 @@ void ExpectListed(const ListCase& k, bool postgres, const std::string& desc, con
   EXPECT_EQ(keys ? keys(list) : Keys(list), expected);
 }
 
+void ExpectStatements(const std::vector<StatementCase<>>& cases, const std::function<void()>& before) {
+  ExpectStatements<std::vector<StatementCase<>>>(cases, before);
+}
+
 }  // namespace qvtest

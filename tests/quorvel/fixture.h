@@ -23,6 +23,8 @@ namespace qvtest {
 
 using automation::Variant;
 
+inline const Variant kNull(automation::Null);
+
 // Open connections on this program's fresh databases, kept for the whole run.
 std::shared_ptr<ado::Connection> PostgresConnection();
 std::shared_ptr<ado::Connection> SqliteConnection();
@@ -69,6 +71,27 @@ std::string RowsText(const Variant& array);
 std::string Keys(const Variant& list, long column = 0);
 // The numeric keys of a list in ascending order, joined by blanks.
 std::string SortedKeys(const Variant& list);
+
+// The test database of either kind, and as a method's ConnRH argument.
+inline ado::Connection& Database(bool postgres) { return postgres ? Postgres() : Sqlite(); }
+inline Variant ConnRH(bool postgres) {
+  return Variant(std::shared_ptr<automation::Object>(postgres ? PostgresConnection() : SqliteConnection()));
+}
+
+// A test on both databases: a TEST_P over PostgreSQL or SQLite, instantiated
+// with ::testing::Bool() and named by DatabaseName. Base is the class's fixture.
+template <class Base = ::testing::Test>
+class DatabaseTest : public Base, public ::testing::WithParamInterface<bool> {
+ public:
+  bool postgres() const { return this->GetParam(); }
+  ado::Connection& conn() const { return Database(postgres()); }
+  Variant ConnRH() const { return qvtest::ConnRH(postgres()); }
+};
+
+// Names the cases of a database parameter "Postgres" or "Sqlite".
+inline std::string DatabaseName(const ::testing::TestParamInfo<bool>& info) {
+  return info.param ? "Postgres" : "Sqlite";
+}
 
 // Names the cases of a (database, case) parameter "Postgres_<name>" or "Sqlite_<name>".
 struct DatabaseCaseName {
@@ -118,9 +141,9 @@ void ExpectListed(const ListCase& k, bool postgres, const std::string& desc, con
 // ListCase), instantiated with OnBothDatabases. Base is the class's fixture.
 template <class Base = ::testing::Test>
 class ListTest : public Base, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {
- protected:
+ public:
   bool postgres() const { return std::get<0>(this->GetParam()); }
-  ado::Connection& conn() const { return postgres() ? Postgres() : Sqlite(); }
+  ado::Connection& conn() const { return Database(postgres()); }
   const ListCase& list_case() const { return std::get<1>(this->GetParam()); }
   std::vector<Variant> Args(std::size_t count) const { return list_case().filters.Args(count); }
   void ExpectList(const std::string& desc, const Variant& list, const std::vector<Variant>& captions,
@@ -162,6 +185,7 @@ void ExpectStatements(Fixture& fixture, const Cases& cases, const std::function<
     EXPECT_EQ(trace.statements(), k.statements) << k.name;
   }
 }
+void ExpectStatements(const std::vector<StatementCase<>>& cases, const std::function<void()>& before = {});
 template <class Cases>
 void ExpectStatements(const Cases& cases, const std::function<void()>& before = {}) {
   for (const auto& k : cases) {
