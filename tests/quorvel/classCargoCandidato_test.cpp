@@ -59,7 +59,7 @@ TEST_F(CargoCandidatoTest, InsertAllocatesTheNextKey) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(CargoCandidatoTest, FetchUpdateDelete) {
+TEST_F(CargoCandidatoTest, Fetch) {
   struct Case {
     std::int32_t key;
     const char* desc;
@@ -78,13 +78,21 @@ TEST_F(CargoCandidatoTest, FetchUpdateDelete) {
     EXPECT_EQ(desc, k.desc) << k.key;
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + std::to_string(position) + "|" + name,
               k.outputs);
-  }
+  }}
+
+TEST_F(CargoCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, position = 4, missing = 99;
   c.AltCargoCandidato(Postgres(), desc, user, machine, key, candidate, position);
   c.AltCargoCandidato(Postgres(), desc, user, machine, missing, candidate, position);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(3), "18|4");
   EXPECT_EQ(Row(1), "7|3");
+}
+
+TEST_F(CargoCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
   c.ExcCargoCandidato(Postgres(), desc, user, machine, key);
   c.ExcCargoCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");

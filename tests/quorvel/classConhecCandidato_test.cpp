@@ -70,7 +70,7 @@ TEST_F(ConhecCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), 6);
 }
 
-TEST_F(ConhecCandidatoTest, FetchUpdateDelete) {
+TEST_F(ConhecCandidatoTest, Fetch) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecCandidato VALUES (6, 7, '1', 300, 'Demais'),"
                            " (7, 7, '2', 4, Null)");
   struct Case {
@@ -95,19 +95,29 @@ TEST_F(ConhecCandidatoTest, FetchUpdateDelete) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + code + "|" + node + "|" + path + "|" +
                   texts + "|" + std::to_string(level) + "|" + text,
               k.outputs);
-  }
+  }}
+
+TEST_F(ConhecCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, missing = 99;
   std::string code = "O'Brien", text = "x' OR '1'='1";
   std::uint8_t level = 4;
   c.AltConhecCandidato(Postgres(), desc, user, machine, key, candidate, code, level, text);
   c.AltConhecCandidato(Postgres(), desc, user, machine, missing, candidate, code, level, text);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(3), "18|O'Brien|4|x' OR '1'='1");
   EXPECT_EQ(Row(1), "7|1|3|Planilhas");
+}
+
+TEST_F(ConhecCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
+  const long before = qvtest::Count(Postgres(), "RhsConhecCandidato");
   c.ExcConhecCandidato(Postgres(), desc, user, machine, key);
   c.ExcConhecCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), 6);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato WHERE CodRegConhecCandidato = 3"), 0);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), before - 1);
 }
 
 class ConhecCandidatoListTest : public qvtest::ListTest<ConhecCandidatoTest> {};

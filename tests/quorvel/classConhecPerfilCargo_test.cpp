@@ -59,7 +59,7 @@ TEST_F(ConhecPerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(ConhecPerfilTest, FetchUpdateDelete) {
+TEST_F(ConhecPerfilTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -82,15 +82,22 @@ TEST_F(ConhecPerfilTest, FetchUpdateDelete) {
         std::to_string(key) + "|" + std::to_string(perfil) + "|" + cod + "|" + descr + "|" + std::to_string(nivel),
         k.outputs)
         << k.key;
-  }
+  }}
+
+TEST_F(ConhecPerfilTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, perfil = 30;
   std::string cod = "1";
   std::uint8_t nivel = 5;
-  desc.clear();
   c.AltConhecPerfilCargo(Postgres(), desc, user, machine, key, perfil, cod, nivel);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "30|1|5");
   EXPECT_EQ(Stored(1), "3|8|2");
+}
+
+TEST_F(ConhecPerfilTest, DeleteRemovesItsRow) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcConhecPerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecPerfilCargo"), 4);
@@ -123,27 +130,27 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, ConhecPerfilListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(ConhecPerfilTest, ListRowsCarryTheTree) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    Variant list, perfil = kNull, cod("_"), nivel = kNull;
-    c.CarConhecPerfilCargo(*conn, desc, list, perfil, cod, nivel);
-    EXPECT_EQ(desc, "");
-    const auto rows = qvtest::Rows(list);
-    ASSERT_EQ(rows.size(), 4u);
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-      if (rows[r][0] == Variant(std::int32_t{3})) {
-        EXPECT_EQ(rows[r], (std::vector<Variant>{Variant(std::int32_t{3}), Variant(std::int32_t{30}), Variant("8"),
-                                                 Variant("Planilhas"), Variant(".1.8."),
-                                                 Variant("Informática/Planilhas"), Variant(std::int16_t{2})}));
-      }
+class ConhecPerfilDatabaseTest : public qvtest::DatabaseTest<ConhecPerfilTest> {};
+
+TEST_P(ConhecPerfilDatabaseTest, ListRowsCarryTheTree) {
+  Seed(conn());
+  Variant list, perfil = kNull, cod("_"), nivel = kNull;
+  c.CarConhecPerfilCargo(conn(), desc, list, perfil, cod, nivel);
+  EXPECT_EQ(desc, "");
+  const auto rows = qvtest::Rows(list);
+  ASSERT_EQ(rows.size(), 4u);
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    if (rows[r][0] == Variant(std::int32_t{3})) {
+      EXPECT_EQ(rows[r], (std::vector<Variant>{Variant(std::int32_t{3}), Variant(std::int32_t{30}), Variant("8"),
+                                               Variant("Planilhas"), Variant(".1.8."),
+                                               Variant("Informática/Planilhas"), Variant(std::int16_t{2})}));
     }
-    cod = Variant("77");
-    c.CarConhecPerfilCargo(*conn, desc, list, perfil, cod, nivel);
-    EXPECT_EQ(qvtest::Rows(list).at(1),
-              (std::vector<Variant>{Variant(std::int32_t{4}), Variant(std::int32_t{4}), Variant("77"), kNull, kNull,
-                                    kNull, Variant(std::int16_t{1})}));
   }
+  cod = Variant("77");
+  c.CarConhecPerfilCargo(conn(), desc, list, perfil, cod, nivel);
+  EXPECT_EQ(qvtest::Rows(list).at(1),
+            (std::vector<Variant>{Variant(std::int32_t{4}), Variant(std::int32_t{4}), Variant("77"), kNull, kNull,
+                                  kNull, Variant(std::int16_t{1})}));
 }
 
 TEST_F(ConhecPerfilTest, Statements) {
@@ -214,5 +221,7 @@ TEST_F(ConhecPerfilTest, DispatchByName) {
   EXPECT_EQ(bus[5], Variant("SQL"));
   EXPECT_EQ(bus[6], Variant(std::uint8_t{3}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, ConhecPerfilDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

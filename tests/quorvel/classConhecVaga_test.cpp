@@ -66,7 +66,7 @@ TEST_F(ConhecVagaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), 6);
 }
 
-TEST_F(ConhecVagaTest, FetchUpdateDelete) {
+TEST_F(ConhecVagaTest, Fetch) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecVaga VALUES (6, 7, '1', 300)");
   struct Case {
     std::int32_t key;
@@ -89,19 +89,29 @@ TEST_F(ConhecVagaTest, FetchUpdateDelete) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(vaga) + "|" + code + "|" + descr + "|" +
                   std::to_string(level),
               k.outputs);
-  }
+  }}
+
+TEST_F(ConhecVagaTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, vaga = 18, missing = 99;
   std::string code = "O'Brien";
   std::uint8_t level = 4;
   c.AltConhecVaga(Postgres(), desc, user, machine, key, vaga, code, level);
   c.AltConhecVaga(Postgres(), desc, user, machine, missing, vaga, code, level);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(3), "18|O'Brien|4");
   EXPECT_EQ(Row(1), "7|1|3");
+}
+
+TEST_F(ConhecVagaTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
+  const long before = qvtest::Count(Postgres(), "RhsConhecVaga");
   c.ExcConhecVaga(Postgres(), desc, user, machine, key);
   c.ExcConhecVaga(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), 5);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga WHERE CodRegConhecVaga = 3"), 0);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), before - 1);
 }
 
 class ConhecVagaListTest : public qvtest::ListTest<ConhecVagaTest> {};

@@ -248,7 +248,7 @@ TEST_F(ConhecimentoTest, RenameInsideTheCallersTransactionLeavesItAlone) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecimento WHERE DescrConhec = 'A'"), 1);
 }
 
-TEST_F(ConhecimentoTest, FetchErrorsAndDelete) {
+TEST_F(ConhecimentoTest, FetchTakesTheCodeAsOneValue) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecimento VALUES ('1', '', 'A', '.1.', '> A >'),"
                            " ('2', '1', NULL, '.1.2.', '> A > B >')");
   struct Case {
@@ -269,8 +269,12 @@ TEST_F(ConhecimentoTest, FetchErrorsAndDelete) {
     EXPECT_EQ(desc.substr(0, std::string(k.desc).size()), k.desc) << k.code;
     EXPECT_EQ(code + "|" + parent + "|" + descr + "|" + code_path + "|" + descr_path, k.outputs) << k.code;
   }
+}
+
+TEST_F(ConhecimentoTest, DeleteTakesTheCodeAsOneValue) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecimento VALUES ('1', '', 'A', '.1.', '> A >'),"
+                           " ('2', '1', NULL, '.1.2.', '> A > B >')");
   std::string code = "1";
-  desc.clear();
   c.ExcConhecimento(Postgres(), desc, user, machine, code);
   code = "x' OR '1'='1";
   c.ExcConhecimento(Postgres(), desc, user, machine, code);

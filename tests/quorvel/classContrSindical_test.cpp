@@ -46,7 +46,7 @@ class ContrSindicalTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(ContrSindicalTest, InsertUpdateDelete) {
+TEST_F(ContrSindicalTest, InsertAndUpdateWriteTheirRow) {
   struct Case {
     const char* name;
     bool insert;
@@ -82,6 +82,10 @@ TEST_F(ContrSindicalTest, InsertUpdateDelete) {
     EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), k.insert ? 7 : 6) << k.name;
   }
   EXPECT_EQ(Row(1), "5|2023|120.5|Sindicato dos Comerciários");
+}
+
+TEST_F(ContrSindicalTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
   for (std::int32_t key : {2, 99}) c.ExcContrSindical(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), 5);
@@ -164,7 +168,7 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, ContrSindicalListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(ContrSindicalTest, ListKeepsNulls) {
   Variant list, f1 = N, f2 = N;
   Variant employee(std::int32_t{6}), year(std::int32_t{2021});
   c.CarContrSindical(Postgres(), desc, list, employee, year, f1, f2);
@@ -172,8 +176,11 @@ TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{12}), Variant(std::int32_t{6}),
                                            Variant(std::int16_t{2021}), kNull, kNull}));
+}
+
+TEST_F(ContrSindicalTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical");
-  Variant n1 = N, n2 = N;
+  Variant list, n1 = N, n2 = N, f1 = N, f2 = N;
   c.CarContrSindical(Postgres(), desc, list, n1, n2, f1, f2);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);

@@ -73,7 +73,7 @@ TEST_F(CursosTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsCursos"), 1);
 }
 
-TEST_F(CursosTest, FetchUpdateDelete) {
+TEST_F(CursosTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -95,14 +95,24 @@ TEST_F(CursosTest, FetchUpdateDelete) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(person) + "|" + n + "|" + a + "|" + b + "|" + p + "|" + d +
                   "|" + g,
               k.outputs);
-  }
+  }}
+
+TEST_F(CursosTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   desc = "texto anterior";
   std::int32_t key = 2, person = 2, missing = 99;
   std::string a = "Excel avançado", b = "SENAC d'Oeste", p = "2021", d = "60 h", g = "Sim";
   c.AltCurso(Postgres(), desc, user, machine, key, person, a, b, p, d, g);
   c.AltCurso(Postgres(), desc, user, machine, missing, person, a, b, p, d, g);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(2), "2|Excel avançado|SENAC d'Oeste|2021|60 h|Sim");
   EXPECT_EQ(Row(1), "1|Inglês avançado|Cultura Inglesa|2019|2 anos|Sim");
+}
+
+TEST_F(CursosTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  desc = "texto anterior";
+  std::int32_t key = 2, missing = 99;
   c.ExcCurso(Postgres(), desc, user, machine, key);
   c.ExcCurso(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
@@ -150,13 +160,16 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, CursosListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(CursosTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(CursosTest, ListOnAnEmptyTableGivesTheCaptions) {
   Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull;
   c.CarCurso(Postgres(), desc, list, a, b, d, e, f);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
   EXPECT_EQ(qvtest::Rows(list)[0].size(), 7u);
+}
+
+TEST_F(CursosTest, ListKeepsACourseWhosePersonIsMissing) {
   Seed(Postgres());
-  Variant person(std::int32_t{9});
+  Variant list, person(std::int32_t{9}), b = kNull, d = kNull, e = kNull, f = kNull;
   c.CarCurso(Postgres(), desc, list, person, b, d, e, f);
   EXPECT_EQ(desc, "");
   const auto rows = qvtest::Rows(list);

@@ -227,24 +227,24 @@ TEST_F(DadosCandidatoTest, ListRows) {
   EXPECT_EQ(desc, "");
 }
 
-TEST_F(DadosCandidatoTest, SituationTakesTodaysDate) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    automation::ScopedClock clock(DateSerial(2024, 3, 3));
-    std::int32_t key = 1;
-    std::string situacao = "O'C";
-    qvtest::Trace trace;
-    c.AltSituacao(*conn, desc, user, machine, key, situacao);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(trace.statements(),
-              (std::vector<std::string>{"UPDATE RhsDadosCandidato SET Situacao = 'O''C', DataUltimaAtualizacao = "
-                                        "'2024/03/03' WHERE RhsDadosCandidato.CodCandidato = 1"}));
-    EXPECT_EQ(qvtest::Scalar(*conn, "SELECT Situacao FROM RhsDadosCandidato WHERE CodCandidato = 1"),
-              Variant("O'C"));
-    EXPECT_EQ(automation::CDate(qvtest::Scalar(*conn, "SELECT DataUltimaAtualizacao FROM RhsDadosCandidato "
-                                                      "WHERE CodCandidato = 1")),
-              DateSerial(2024, 3, 3));
-  }
+class DadosCandidatoDatabaseTest : public qvtest::DatabaseTest<DadosCandidatoTest> {};
+
+TEST_P(DadosCandidatoDatabaseTest, SituationTakesTodaysDate) {
+  Seed(conn());
+  automation::ScopedClock clock(DateSerial(2024, 3, 3));
+  std::int32_t key = 1;
+  std::string situacao = "O'C";
+  qvtest::Trace trace;
+  c.AltSituacao(conn(), desc, user, machine, key, situacao);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(trace.statements(),
+            (std::vector<std::string>{"UPDATE RhsDadosCandidato SET Situacao = 'O''C', DataUltimaAtualizacao = "
+                                      "'2024/03/03' WHERE RhsDadosCandidato.CodCandidato = 1"}));
+  EXPECT_EQ(qvtest::Scalar(conn(), "SELECT Situacao FROM RhsDadosCandidato WHERE CodCandidato = 1"),
+            Variant("O'C"));
+  EXPECT_EQ(automation::CDate(qvtest::Scalar(conn(), "SELECT DataUltimaAtualizacao FROM RhsDadosCandidato "
+                                                    "WHERE CodCandidato = 1")),
+            DateSerial(2024, 3, 3));
 }
 
 TEST_F(DadosCandidatoTest, Statements) {
@@ -334,5 +334,7 @@ TEST_F(DadosCandidatoTest, DispatchByName) {
   EXPECT_EQ(r.value, Variant(std::int32_t{2}));
   EXPECT_EQ(args[1], Variant(""));
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, DadosCandidatoDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

@@ -214,22 +214,31 @@ TEST_F(PessoaTest, FetchWholeRecord) {
   for (const Variant& v : missing[1]) EXPECT_TRUE(v.is_empty());
 }
 
-TEST_F(PessoaTest, SmallFetchesAndUpdates) {
-  automation::ScopedClock clock(DateSerial(2025, 7, 1));
+TEST_F(PessoaTest, FetchOfTheStatusAndTheName) {
   const std::int32_t key = Insert("Maria");
-  std::int32_t k = key, missing = 999;
+  std::int32_t k = key;
   std::string status = "old", nome = "old";
   c.BusStatus(Postgres(), desc, k, status);
   c.BusNome(Postgres(), desc, k, nome);
   EXPECT_EQ(status, "Candidato");
   EXPECT_EQ(nome, "Maria");
-  status = nome = "old";
+}
+
+TEST_F(PessoaTest, FetchOfAMissingPersonChangesNothing) {
+  Insert("Maria");
+  std::int32_t missing = 999;
+  std::string status = "old", nome = "old";
   c.BusStatus(Postgres(), desc, missing, status);
   c.BusNome(Postgres(), desc, missing, nome);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(status, "old");  // no row: unchanged, no error
   EXPECT_EQ(nome, "old");
+}
 
+TEST_F(PessoaTest, UpdateOfTheSituationAndTheStatusDatesTheRecord) {
+  automation::ScopedClock clock(DateSerial(2025, 7, 1));
+  const std::int32_t key = Insert("Maria");
+  std::int32_t k = key;
   std::string situacao = "Inativo", novo = "Funcionário";
   c.AltSituacao(Postgres(), desc, user, machine, k, situacao);
   c.AltStatus(Postgres(), desc, user, machine, k, novo);
@@ -237,7 +246,11 @@ TEST_F(PessoaTest, SmallFetchesAndUpdates) {
   EXPECT_EQ(Text(key, "Situacao"), "Inativo");
   EXPECT_EQ(Text(key, "Status"), "Funcionário");
   EXPECT_EQ(Text(key, "cstr(DataUltimaAtualizacao)"), "2025-07-01");
+}
 
+TEST_F(PessoaTest, FetchOfANullStatusFails) {
+  std::int32_t k = Insert("Maria");
+  std::string status = "old";
   qvtest::Exec(Postgres(), "UPDATE RhsDadosPessoais SET Status = NULL");
   c.BusStatus(Postgres(), desc, k, status);
   EXPECT_EQ(desc, "94    Quorvel");
@@ -378,7 +391,17 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, PessoaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(PessoaTest, ListStatementCaptionsAndAge) {
+TEST_F(PessoaTest, ListStatementOfTheStatuses) {
+  Variant list, null(Null), statuses(Statuses({"A", "B"}));
+  qvtest::Trace trace;
+  c.CarDadosPessoais(Postgres(), desc, list, null, null, null, null, null, null, null, null, null, statuses, null);
+  ASSERT_EQ(trace.statements().size(), 1u);
+  EXPECT_EQ(trace.statements()[0],
+            "SELECT CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade, NrCPF, Status, Situacao "
+            "FROM RhsDadosPessoais WHERE (Status = 'A' OR Status = 'B') ORDER BY Nome");
+}
+
+TEST_F(PessoaTest, ListCaptionsAndAge) {
   automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
   automation::ScopedClock clock(DateSerial(2024, 3, 5));
   qvtest::Person p;
@@ -388,13 +411,7 @@ TEST_F(PessoaTest, ListStatementCaptionsAndAge) {
   p.pnNome = "Outra";
   p.pnDataNasc = DateSerial(1990, 3, 5);
   Insert(p);
-  Variant list, null(Null), statuses(Statuses({"A", "B"}));
-  qvtest::Trace trace;
-  c.CarDadosPessoais(Postgres(), desc, list, null, null, null, null, null, null, null, null, null, statuses, null);
-  ASSERT_EQ(trace.statements().size(), 1u);
-  EXPECT_EQ(trace.statements()[0],
-            "SELECT CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade, NrCPF, Status, Situacao "
-            "FROM RhsDadosPessoais WHERE (Status = 'A' OR Status = 'B') ORDER BY Nome");
+  Variant list;
   Variant all(Null);
   c.CarDadosPessoais(Postgres(), desc, list, all, all, all, all, all, all, all, all, all, all, all);
   const auto rows = qvtest::Rows(list);

@@ -52,7 +52,7 @@ TEST_F(EPIPerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(EPIPerfilTest, FetchUpdateDelete) {
+TEST_F(EPIPerfilTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -75,6 +75,10 @@ TEST_F(EPIPerfilTest, FetchUpdateDelete) {
     EXPECT_EQ(epi, k.epi) << k.key;
     EXPECT_EQ(nome, k.nome) << k.key;
   }
+}
+
+TEST_F(EPIPerfilTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, perfil = 5, epi = 17;
   desc.clear();
   c.AltEPIPerfilCargo(Postgres(), desc, user, machine, key, perfil, epi);
@@ -84,6 +88,12 @@ TEST_F(EPIPerfilTest, FetchUpdateDelete) {
             "5|17");
   EXPECT_EQ(qvtest::Cell(Postgres(), "SELECT CodPerfilCargo FROM RhsEPIPerfilCargo WHERE CodRegEPIPerfilCargo = 1"),
             "3");
+  EXPECT_EQ(desc, "");
+}
+
+TEST_F(EPIPerfilTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcEPIPerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsEPIPerfilCargo"), 5);

@@ -106,7 +106,7 @@ TEST_F(EncaminhamentoTest, Fetch) {
   }
 }
 
-TEST_F(EncaminhamentoTest, MarksAndCounts) {
+TEST_F(EncaminhamentoTest, SelectionAndHiringMarks) {
   struct Case {
     std::int32_t key;
     const char* selecao;
@@ -122,6 +122,9 @@ TEST_F(EncaminhamentoTest, MarksAndCounts) {
     const std::string h = c.fBusContratacao(Postgres(), desc, key);
     EXPECT_EQ(s + "/" + h + "/" + desc, std::string(k.selecao) + "/" + k.contratacao + "/" + k.desc) << k.key;
   }
+}
+
+TEST_F(EncaminhamentoTest, CountOfReferralsOfAVacancy) {
   struct Count {
     std::int32_t vaga, count;
   };

@@ -85,7 +85,7 @@ TEST_F(EscolaridadeCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
+TEST_F(EscolaridadeCandidatoTest, Fetch) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (6, 7, 3, 'UFPE', 300, '2011')");
   struct Case {
     std::int32_t key;
@@ -109,6 +109,10 @@ TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
                   "|" + school + "|" + std::to_string(grade) + "|" + year,
               k.outputs);
   }
+}
+
+TEST_F(EscolaridadeCandidatoTest, UpdateRewritesItsRowAlone) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (6, 7, 3, 'UFPE', 300, '2011')");
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, level = 2, missing = 99;
   std::string school = "O'Brien", year = "x' OR '1'='1";
@@ -117,6 +121,13 @@ TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
   c.AltEscolaridadeCandidato(Postgres(), desc, user, machine, missing, candidate, level, school, grade, year);
   EXPECT_EQ(Row(3), "18|2|O'Brien|4|x' OR '1'='1");
   EXPECT_EQ(Row(1), "7|3|UFPE|3|2010");
+  EXPECT_EQ(desc, "texto anterior");
+}
+
+TEST_F(EscolaridadeCandidatoTest, DeleteRemovesItsRowAlone) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (6, 7, 3, 'UFPE', 300, '2011')");
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
   c.ExcEscolaridadeCandidato(Postgres(), desc, user, machine, key);
   c.ExcEscolaridadeCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");

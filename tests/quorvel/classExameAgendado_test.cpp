@@ -131,7 +131,7 @@ TEST_F(AgendadoTest, Fetch) {
   }
 }
 
-TEST_F(AgendadoTest, UpdateAndDelete) {
+TEST_F(AgendadoTest, UpdateWithNullClearsTheDateAndTime) {
   Seed(Postgres());
   std::int32_t key = 1;
   Appointment a{2, 1, "Realizado", kNull, kNull, "Hospital Sul", "Dr. O'Hara", "CRM 2"};
@@ -139,12 +139,23 @@ TEST_F(AgendadoTest, UpdateAndDelete) {
                      a.medico, a.registro);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(1), "2|1|Realizado|Null|Null|Hospital Sul|Dr. O'Hara|CRM 2") << "Null clears the date and time";
-  a.data = Variant(DateSerial(2025, 12, 31));
-  a.hora = Variant(TimeSerial(7, 5, 0));
+}
+
+TEST_F(AgendadoTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 1;
+  Appointment a{2, 1, "Realizado", Variant(DateSerial(2025, 12, 31)), Variant(TimeSerial(7, 5, 0)), "Hospital Sul",
+                "Dr. O'Hara", "CRM 2"};
   c.AltExameAgendado(Postgres(), desc, user, machine, key, a.funcionario, a.tipo, a.status, a.data, a.hora, a.local,
                      a.medico, a.registro);
+  EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(1), "2|1|Realizado|2025-12-31|07:05:00|Hospital Sul|Dr. O'Hara|CRM 2");
   EXPECT_EQ(Stored(2), "1|2|Realizado|2024-01-10|14:00:00|Clínica Central|Dra. Lia|");
+}
+
+TEST_F(AgendadoTest, DeleteRemovesItsRow) {
+  Seed(Postgres());
+  std::int32_t key = 1;
   c.ExcExameAgendado(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExameAgendado"), 4);
@@ -180,30 +191,30 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, AgendadoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(AgendadoTest, ListShowsDateAndTimeAsText) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull, g = kNull, h = kNull;
-    c.CarExameAgendado(*conn, desc, list, a, b, d, e, f, g, h);
-    EXPECT_EQ(desc, "");
-    for (const auto& row : qvtest::Rows(list)) {
-      if (row[0] == Variant(std::int32_t{1})) {
-        EXPECT_EQ(row, (std::vector<Variant>{Variant(std::int32_t{1}), Variant("João Lima"), Variant("Periódico"),
-                                             Variant("Agendado"), Variant("05/03/2024"), Variant("08:30"),
-                                             Variant("Clínica Central")}));
-      }
-      if (row[0] == Variant(std::int32_t{3})) {
-        EXPECT_TRUE(row[4].is_null());
-        EXPECT_TRUE(row[5].is_null());
-      }
-      if (row[0] == Variant(std::int32_t{4})) {
-        EXPECT_TRUE(row[1].is_null()) << "no person row";
-      }
+class AgendadoDatabaseTest : public qvtest::DatabaseTest<AgendadoTest> {};
+
+TEST_P(AgendadoDatabaseTest, ListShowsDateAndTimeAsText) {
+  Seed(conn());
+  Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull, g = kNull, h = kNull;
+  c.CarExameAgendado(conn(), desc, list, a, b, d, e, f, g, h);
+  EXPECT_EQ(desc, "");
+  for (const auto& row : qvtest::Rows(list)) {
+    if (row[0] == Variant(std::int32_t{1})) {
+      EXPECT_EQ(row, (std::vector<Variant>{Variant(std::int32_t{1}), Variant("João Lima"), Variant("Periódico"),
+                                           Variant("Agendado"), Variant("05/03/2024"), Variant("08:30"),
+                                           Variant("Clínica Central")}));
+    }
+    if (row[0] == Variant(std::int32_t{3})) {
+      EXPECT_TRUE(row[4].is_null());
+      EXPECT_TRUE(row[5].is_null());
+    }
+    if (row[0] == Variant(std::int32_t{4})) {
+      EXPECT_TRUE(row[1].is_null()) << "no person row";
     }
   }
 }
 
-TEST_F(AgendadoTest, PickLists) {
+TEST_P(AgendadoDatabaseTest, PickLists) {
   struct Case {
     const char* name;
     void (quorvel::classExameAgendado::*method)(ado::Connection&, std::string&, Variant&);
@@ -224,17 +235,15 @@ TEST_F(AgendadoTest, PickLists) {
        {Variant()}},
   };
   for (const Case& k : cases) {
-    for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-      Seed(*conn);
-      qvtest::Exec(*conn, "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (50)");  // Nulls are not offered
-      Variant list;
-      (c.*k.method)(*conn, desc, list);
-      EXPECT_EQ(desc, "") << k.name;
-      EXPECT_EQ(qvtest::Elements(list), k.seeded) << k.name;
-      qvtest::Exec(*conn, "UPDATE RhsExameAgendado SET LocalConsulta = '', Medico = '', NrRegMedico = ''");
-      (c.*k.method)(*conn, desc, list);
-      EXPECT_EQ(qvtest::Elements(list), k.empty) << k.name;
-    }
+    Seed(conn());
+    qvtest::Exec(conn(), "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (50)");  // Nulls are not offered
+    Variant list;
+    (c.*k.method)(conn(), desc, list);
+    EXPECT_EQ(desc, "") << k.name;
+    EXPECT_EQ(qvtest::Elements(list), k.seeded) << k.name;
+    qvtest::Exec(conn(), "UPDATE RhsExameAgendado SET LocalConsulta = '', Medico = '', NrRegMedico = ''");
+    (c.*k.method)(conn(), desc, list);
+    EXPECT_EQ(qvtest::Elements(list), k.empty) << k.name;
   }
 }
 
@@ -339,5 +348,7 @@ TEST_F(AgendadoTest, DispatchByName) {
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(qvtest::Elements(combo[2]).size(), 4u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, AgendadoDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

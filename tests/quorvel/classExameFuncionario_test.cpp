@@ -87,7 +87,7 @@ TEST_F(ExameFuncionarioTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(ExameFuncionarioTest, FetchUpdateDelete) {
+TEST_F(ExameFuncionarioTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -112,6 +112,10 @@ TEST_F(ExameFuncionarioTest, FetchUpdateDelete) {
         << periodico << '|' << demissional << '|' << anos << '|' << meses << '|' << dias;
     EXPECT_EQ(out.str(), k.outputs) << k.key;
   }
+}
+
+TEST_F(ExameFuncionarioTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, funcionario = 3, tipo = 3, anos = 4, meses = 5, dias = 6;
   std::string periodico = "S", demissional = "d'Ávila";
   desc.clear();
@@ -120,6 +124,11 @@ TEST_F(ExameFuncionarioTest, FetchUpdateDelete) {
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "3|3|S|d'Ávila|4|5|6");
   EXPECT_EQ(Stored(1), "1|2|S|N|1|0|0");
+}
+
+TEST_F(ExameFuncionarioTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcExameFuncionario(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExameFuncionario"), 5);

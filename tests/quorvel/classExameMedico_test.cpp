@@ -68,21 +68,41 @@ class ExameMedicoTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(ExameMedicoTest, InsertAllocatesTheNextKeyOnBothDatabases) {
+class ExameMedicoDatabaseTest : public qvtest::DatabaseTest<ExameMedicoTest> {};
+
+TEST_P(ExameMedicoDatabaseTest, InsertAllocatesTheNextKey) {
   ASSERT_EQ(automation::regional().decimal_separator, ",");
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    qvtest::Exec(*conn, "DELETE FROM RhsExameMedico");
-    EXPECT_EQ(Insert(*conn, {1, 2, DateSerial(2024, 3, 5), "S", "Ruído", "Audiometria", "Dr. Paulo", 1234, 1, 1.5f}),
-              1);
-    qvtest::Exec(*conn, "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (41)");
-    EXPECT_EQ(Insert(*conn, {2, 1, DateSerial(2023, 12, 31), "x' OR '1'='1", "UPPER cstr csng", "O'Brien", "d'Ávila", 0,
-                             0, 0.25f}),
-              42);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(Stored(*conn, 1), "1|2|2024-03-05|S|Ruído|Audiometria|Dr. Paulo|1234|1|1.5");
-    EXPECT_EQ(Stored(*conn, 42), "2|1|2023-12-31|x' OR '1'='1|UPPER cstr csng|O'Brien|d'Ávila|0|0|0.25");
-  }
+  qvtest::Exec(conn(), "DELETE FROM RhsExameMedico");
+  EXPECT_EQ(Insert(conn(), {1, 2, DateSerial(2024, 3, 5), "S", "Ruído", "Audiometria", "Dr. Paulo", 1234, 1, 1.5f}), 1);
+  qvtest::Exec(conn(), "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (41)");
+  EXPECT_EQ(Insert(conn(), {2, 1, DateSerial(2023, 12, 31), "x' OR '1'='1", "UPPER cstr csng", "O'Brien", "d'Ávila", 0,
+                            0, 0.25f}),
+            42);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(Stored(conn(), 1), "1|2|2024-03-05|S|Ruído|Audiometria|Dr. Paulo|1234|1|1.5");
+  EXPECT_EQ(Stored(conn(), 42), "2|1|2023-12-31|x' OR '1'='1|UPPER cstr csng|O'Brien|d'Ávila|0|0|0.25");
 }
+
+TEST_P(ExameMedicoDatabaseTest, UpdateRewritesItsRowAlone) {
+  Seed(conn());
+  std::int32_t key = 3;
+  Exam e{1, 1, DateSerial(2025, 2, 28), "Apto", "Calor", "Raio-X", "Dr. O'Hara", 99, 1, 3.75f};
+  c.AltExameMedico(conn(), desc, user, machine, key, e.funcionario, e.tipo, e.data, e.apto, e.riscos, e.complementares,
+                   e.medico, e.registro, e.conselho, e.dias);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(Stored(conn(), 3), "1|1|2025-02-28|Apto|Calor|Raio-X|Dr. O'Hara|99|1|3.75");
+  EXPECT_EQ(Stored(conn(), 2), "1|2|2024-09-10|N|||Dra. Lia|555|1|1.5");
+}
+
+TEST_P(ExameMedicoDatabaseTest, DeleteRemovesItsRow) {
+  Seed(conn());
+  std::int32_t key = 3;
+  c.ExcExameMedico(conn(), desc, user, machine, key);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Count(conn(), "RhsExameMedico"), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, ExameMedicoDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 TEST_F(ExameMedicoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (2147483647)");
@@ -120,23 +140,6 @@ TEST_F(ExameMedicoTest, Fetch) {
         << automation::Format(Variant(data), "yyyy-mm-dd") << '|' << apto << '|' << riscos << '|' << complem << '|'
         << medico << '|' << registro << '|' << conselho << '|' << sigla << '|' << dias;
     EXPECT_EQ(out.str(), k.outputs) << k.key;
-  }
-}
-
-TEST_F(ExameMedicoTest, UpdateAndDeleteOnBothDatabases) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    std::int32_t key = 3;
-    Exam e{1, 1, DateSerial(2025, 2, 28), "Apto", "Calor", "Raio-X", "Dr. O'Hara", 99, 1, 3.75f};
-    desc.clear();
-    c.AltExameMedico(*conn, desc, user, machine, key, e.funcionario, e.tipo, e.data, e.apto, e.riscos, e.complementares,
-                     e.medico, e.registro, e.conselho, e.dias);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(Stored(*conn, 3), "1|1|2025-02-28|Apto|Calor|Raio-X|Dr. O'Hara|99|1|3.75");
-    EXPECT_EQ(Stored(*conn, 2), "1|2|2024-09-10|N|||Dra. Lia|555|1|1.5");
-    c.ExcExameMedico(*conn, desc, user, machine, key);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(qvtest::Count(*conn, "RhsExameMedico"), 4);
   }
 }
 

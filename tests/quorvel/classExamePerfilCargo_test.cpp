@@ -53,7 +53,7 @@ TEST_F(ExamePerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(ExamePerfilTest, FetchUpdateDelete) {
+TEST_F(ExamePerfilTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -78,6 +78,10 @@ TEST_F(ExamePerfilTest, FetchUpdateDelete) {
     EXPECT_EQ(descr, k.descr) << k.key;
     EXPECT_EQ(obrig, k.obrig) << k.key;
   }
+}
+
+TEST_F(ExamePerfilTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, perfil = 9, tipo = 20;
   std::string obrig = "O'Brien";
   desc.clear();
@@ -86,6 +90,12 @@ TEST_F(ExamePerfilTest, FetchUpdateDelete) {
                            "SELECT CodRegPerfilCargo || '|' || CodTipoExame || '|' || Obrigatoriedade "
                            "FROM RhsExamePerfilCargo WHERE CodRegExamePerfil = 2"),
             "9|20|O'Brien");
+  EXPECT_EQ(desc, "");
+}
+
+TEST_F(ExamePerfilTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcExamePerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExamePerfilCargo"), 5);

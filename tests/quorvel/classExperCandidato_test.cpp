@@ -116,7 +116,7 @@ TEST_F(ExperCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(ExperCandidatoTest, UpdateAndDelete) {
+TEST_F(ExperCandidatoTest, UpdateRewritesItsRowAlone) {
   Job j;
   j.candidate = 8;
   j.saida = Variant(DateSerial(2016, 3, 1));
@@ -124,10 +124,22 @@ TEST_F(ExperCandidatoTest, UpdateAndDelete) {
   desc = "texto anterior";
   Alt(2, j);
   Alt(99, j);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(2), "8|Alfa|10|3|Vendas|2015-01-01|2016-03-01|1234.75|2|Mudança");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsExperCandidato"), 5);
+}
+
+TEST_F(ExperCandidatoTest, UpdateWithNullClearsTheLeavingDate) {
+  Job j;
+  j.candidate = 8;
   j.saida = kN;
+  j.salario = 1234.75;
   Alt(2, j);
   EXPECT_EQ(Row(2), "8|Alfa|10|3|Vendas|2015-01-01|Null|1234.75|2|Mudança");
+}
+
+TEST_F(ExperCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
   std::int32_t key = 3, missing = 99;
   c.ExcExperCandidato(Postgres(), desc, user, machine, key);
   c.ExcExperCandidato(Postgres(), desc, user, machine, missing);

@@ -124,7 +124,7 @@ TEST_F(FaltaTest, HostileValuesOnTheWriters) {
   EXPECT_EQ(Row(1), "12|1|2024-03-04|2024-03-06|08:30:00|Gripe");
 }
 
-TEST_F(FaltaTest, FetchUpdateDelete) {
+TEST_F(FaltaTest, FetchReadsTheStoredJustificationCode) {
   std::int32_t key = 1, func = 0, indiv = 0, tipo = 0;
   std::string nome, descr, just, obs;
   Variant inicio, final_, horas;
@@ -140,27 +140,38 @@ TEST_F(FaltaTest, FetchUpdateDelete) {
   EXPECT_EQ(final_, Variant(DateSerial(2024, 3, 6)));
   EXPECT_EQ(automation::CStr(horas).substr(0, 5), "08:30");
   EXPECT_EQ(obs, "Gripe");
+}
 
-  key = 2;
+TEST_F(FaltaTest, FetchGivesNullEndAndHours) {
+  std::int32_t key = 2, func = 0, indiv = 0, tipo = 0;
+  std::string nome, descr, just, obs;
+  Variant inicio, final_, horas;
   c.BusFaltaFuncionario(Postgres(), desc, key, func, indiv, nome, tipo, descr, just, inicio, final_, horas, obs);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(just, "I");
   EXPECT_TRUE(final_.is_null());
   EXPECT_TRUE(horas.is_null());
+}
 
-  std::int32_t f = 13, t = 3;
+TEST_F(FaltaTest, UpdateRewritesItsRowAlone) {
+  std::int32_t key = 2, f = 13, t = 3;
   Variant i(DateSerial(2024, 3, 11)), e(DateSerial(2024, 3, 12)), h(automation::TimeSerial(2, 15, 0));
   std::string o = "Atraso d'ônibus";
   c.AltFaltaFuncionario(Postgres(), desc, user, machine, key, f, t, i, e, h, o);
   EXPECT_EQ(Row(2), "13|3|2024-03-11|2024-03-12|02:15:00|Atraso d'ônibus");
-  i = kNull;
-  e = kNull;
-  h = kNull;
+  EXPECT_EQ(Row(1), "12|1|2024-03-04|2024-03-06|08:30:00|Gripe");
+}
+
+TEST_F(FaltaTest, UpdateWritesNullDatesAndHours) {
+  std::int32_t key = 2, f = 13, t = 3;
+  Variant i = kNull, e = kNull, h = kNull;
+  std::string o = "Atraso d'ônibus";
   c.AltFaltaFuncionario(Postgres(), desc, user, machine, key, f, t, i, e, h, o);
   EXPECT_EQ(Row(2), "13|3|Null|Null|Null|Atraso d'ônibus");
-  EXPECT_EQ(Row(1), "12|1|2024-03-04|2024-03-06|08:30:00|Gripe");
+}
 
-  std::int32_t missing = 99;
+TEST_F(FaltaTest, DeleteRemovesItsRowAlone) {
+  std::int32_t key = 2, missing = 99;
   c.ExcFaltaFuncionario(Postgres(), desc, user, machine, missing);
   c.ExcFaltaFuncionario(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
@@ -223,7 +234,7 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, FaltaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(FaltaTest, ListColumnsAndEmptyTable) {
+TEST_F(FaltaTest, ListColumns) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull, n6 = kNull;
   c.CarFaltaFuncionario(Postgres(), desc, list, n1, n2, n3, n4, n5, n6);
   EXPECT_EQ(desc, "");
@@ -244,7 +255,11 @@ TEST_F(FaltaTest, ListColumnsAndEmptyTable) {
   EXPECT_TRUE(orphan[5].is_null());
   EXPECT_EQ(orphan[6], Variant("Injustificada"));
 
+}
+
+TEST_F(FaltaTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsFaltaFuncionario");
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull, n6 = kNull;
   c.CarFaltaFuncionario(Postgres(), desc, list, n1, n2, n3, n4, n5, n6);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
 }

@@ -183,31 +183,30 @@ Fetched Fetch(ado::Connection& conn, std::int32_t key, std::string& desc) {
   return f;
 }
 
-TEST(FeriasTest, Fetch) {
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    Seed(conn);
-    std::string desc;
-    const Fetched f = Fetch(conn, 2, desc);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(f.func, 13);
-    EXPECT_EQ(f.nome, "João Lima");
-    EXPECT_EQ(f.ia, DateSerial(2003, 1, 1));
-    EXPECT_EQ(f.dias, 20);
-    EXPECT_EQ(f.valor, 900);
-    EXPECT_EQ(automation::CDate(f.inf), DateSerial(2005, 12, 25));
-    EXPECT_TRUE(f.ff.is_null());
-    EXPECT_EQ(f.status, "P");
-    EXPECT_EQ(f.dt, DateSerial(2005, 11, 1));
+class FeriasDatabaseTest : public qvtest::DatabaseTest<> {};
 
-    const Fetched missing = Fetch(conn, 99, desc);
-    EXPECT_EQ(desc, "3021    Quorvel");
-    desc.clear();
-    const Fetched orphan = Fetch(conn, 4, desc);  // no person: Null name
-    EXPECT_EQ(desc, "94    Quorvel");
-    EXPECT_EQ(orphan.func, 14);
-    EXPECT_EQ(orphan.nome, "-");
-  }
+TEST_P(FeriasDatabaseTest, Fetch) {
+  Seed(conn());
+  std::string desc;
+  const Fetched f = Fetch(conn(), 2, desc);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(f.func, 13);
+  EXPECT_EQ(f.nome, "João Lima");
+  EXPECT_EQ(f.ia, DateSerial(2003, 1, 1));
+  EXPECT_EQ(f.dias, 20);
+  EXPECT_EQ(f.valor, 900);
+  EXPECT_EQ(automation::CDate(f.inf), DateSerial(2005, 12, 25));
+  EXPECT_TRUE(f.ff.is_null());
+  EXPECT_EQ(f.status, "P");
+  EXPECT_EQ(f.dt, DateSerial(2005, 11, 1));
+
+  const Fetched missing = Fetch(conn(), 99, desc);
+  EXPECT_EQ(desc, "3021    Quorvel");
+  desc.clear();
+  const Fetched orphan = Fetch(conn(), 4, desc);  // no person: Null name
+  EXPECT_EQ(desc, "94    Quorvel");
+  EXPECT_EQ(orphan.func, 14);
+  EXPECT_EQ(orphan.nome, "-");
 }
 
 struct Writes {
@@ -220,66 +219,87 @@ struct Writes {
   Variant dt = Variant(DateSerial(2006, 12, 1));
 };
 
-TEST(FeriasTest, InsertUpdateAndSetters) {
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    qvtest::Exec(conn, "DELETE FROM RhsFerias");
-    quorvel::classFerias c;
-    std::string desc, user = "u", machine = "m";
+class FeriasWriteTest : public qvtest::DatabaseTest<> {
+ public:
+  void SetUp() override { qvtest::Exec(conn(), "DELETE FROM RhsFerias"); }
+  // Records 1 and 41 as Writes gives them.
+  void Insert() {
     Writes w;
     std::int32_t key = -5;
-    c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+    c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
                 w.status, w.dec, w.dt);
-    EXPECT_EQ(key, 1);
-    EXPECT_EQ(desc, "");
-    qvtest::Exec(conn, "UPDATE RhsFerias SET CodRegFerias = 41");
-    c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+    qvtest::Exec(conn(), "UPDATE RhsFerias SET CodRegFerias = 41");
+    c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
                 w.status, w.dec, w.dt);
-    EXPECT_EQ(key, 42);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(automation::CStr(qvtest::Scalar(conn, "SELECT DecTerceiro FROM RhsFerias WHERE CodRegFerias = 41")),
-              "x' OR 1=1");
-
-    Writes u;
-    u.inf = kNull;
-    u.ff = Variant(DateSerial(2007, 3, 1));
-    u.status = "B";
-    u.dec = "N";
-    u.valor = 0.25;
-    std::int32_t k41 = 41;
-    c.AltFerias(conn, desc, user, machine, k41, u.func, u.ia, u.fa, u.dias, u.valor, u.inf, u.ff, u.gozados,
-                u.status, u.dec);
-    EXPECT_EQ(desc, "");
-    const Fetched f = [&] {
-      qvtest::Exec(conn, "DELETE FROM RhsDadosPessoais; DELETE FROM RhsDadosFuncionario;"
+  }
+  Fetched Fetch41() {
+    qvtest::Exec(conn(), "DELETE FROM RhsDadosPessoais; DELETE FROM RhsDadosFuncionario;"
                          "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (2, 'João Lima');"
                          "INSERT INTO RhsDadosFuncionario (CodIndividual, CodFuncionario) VALUES (2, 13)");
-      return Fetch(conn, 41, desc);
-    }();
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(f.valor, 0.25);
-    EXPECT_TRUE(f.inf.is_null());
-    EXPECT_EQ(automation::CDate(f.ff), DateSerial(2007, 3, 1));
-    EXPECT_EQ(f.status, "B");
-    EXPECT_EQ(f.dt, DateSerial(2006, 12, 1));  // not changed by the update
-
-    std::string status = "O'Neil", flag = "S";
-    c.pAltStatusFerias(conn, desc, user, machine, k41, status);
-    c.pAltStatusDecTerceiro(conn, desc, user, machine, k41, flag);
-    std::int32_t nowhere = 999;
-    c.pAltStatusFerias(conn, desc, user, machine, nowhere, status);
-    EXPECT_EQ(desc, "");
-    const Fetched g = Fetch(conn, 41, desc);
-    EXPECT_EQ(g.status, "O'Neil");
-    EXPECT_EQ(g.dec, "S");
-    EXPECT_EQ(qvtest::Count(conn, "RhsFerias WHERE StatusFerias = 'O''Neil'"), 1);
+    return Fetch(conn(), 41, desc);
   }
+
+  quorvel::classFerias c;
+  std::string desc, user = "u", machine = "m";
+};
+
+TEST_P(FeriasWriteTest, InsertTakesTheNextKeyAndWritesTheFlagAsGiven) {
+  Writes w;
+  std::int32_t key = -5;
+  c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+              w.status, w.dec, w.dt);
+  EXPECT_EQ(key, 1);
+  EXPECT_EQ(desc, "");
+  qvtest::Exec(conn(), "UPDATE RhsFerias SET CodRegFerias = 41");
+  c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+              w.status, w.dec, w.dt);
+  EXPECT_EQ(key, 42);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(automation::CStr(qvtest::Scalar(conn(), "SELECT DecTerceiro FROM RhsFerias WHERE CodRegFerias = 41")),
+            "x' OR 1=1");
 }
+
+TEST_P(FeriasWriteTest, UpdateRewritesTheRecordButTheRequestDate) {
+  Insert();
+  Writes u;
+  u.inf = kNull;
+  u.ff = Variant(DateSerial(2007, 3, 1));
+  u.status = "B";
+  u.dec = "N";
+  u.valor = 0.25;
+  std::int32_t k41 = 41;
+  c.AltFerias(conn(), desc, user, machine, k41, u.func, u.ia, u.fa, u.dias, u.valor, u.inf, u.ff, u.gozados,
+              u.status, u.dec);
+  EXPECT_EQ(desc, "");
+  const Fetched f = Fetch41();
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(f.valor, 0.25);
+  EXPECT_TRUE(f.inf.is_null());
+  EXPECT_EQ(automation::CDate(f.ff), DateSerial(2007, 3, 1));
+  EXPECT_EQ(f.status, "B");
+  EXPECT_EQ(f.dt, DateSerial(2006, 12, 1));  // not changed by the update
+}
+
+TEST_P(FeriasWriteTest, StatusSettersWriteTheirRowAlone) {
+  Insert();
+  std::int32_t k41 = 41, nowhere = 999;
+  std::string status = "O'Neil", flag = "S";
+  c.pAltStatusFerias(conn(), desc, user, machine, k41, status);
+  c.pAltStatusDecTerceiro(conn(), desc, user, machine, k41, flag);
+  c.pAltStatusFerias(conn(), desc, user, machine, nowhere, status);
+  EXPECT_EQ(desc, "");
+  const Fetched g = Fetch41();
+  EXPECT_EQ(g.status, "O'Neil");
+  EXPECT_EQ(g.dec, "S");
+  EXPECT_EQ(qvtest::Count(conn(), "RhsFerias WHERE StatusFerias = 'O''Neil'"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, FeriasWriteTest, ::testing::Bool(), qvtest::DatabaseName);
 
 // A request date that is Null or Empty, or a vacation date that is Empty, is
 // no date: the writer fails with the conversion error and sends nothing. A
 // Null vacation start or end is stored as Null and read back so.
-TEST(FeriasTest, DatesThatAreNoDatesSendNothing) {
+TEST_P(FeriasDatabaseTest, DatesThatAreNoDatesSendNothing) {
   struct Case {
     const char* name;
     bool insert;
@@ -297,39 +317,36 @@ TEST(FeriasTest, DatesThatAreNoDatesSendNothing) {
       {"IncStartAndEndNull", true, kNull, kNull, date, ""},
       {"AltStartAndEndNull", false, kNull, kNull, kNull, ""},
   };
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    for (const Case& k : cases) {
-      Seed(conn);
-      quorvel::classFerias c;
-      std::string desc, user, machine;
-      Writes w;
-      w.inf = k.inf;
-      w.ff = k.ff;
-      w.dt = k.dt;
-      std::int32_t key = k.insert ? -5 : 3;
-      qvtest::Trace trace;
-      if (k.insert) {
-        c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
-                    w.status, w.dec, w.dt);
-      } else {
-        c.AltFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
-                    w.status, w.dec);
-      }
-      const std::string label = std::string(postgres ? "Postgres " : "Sqlite ") + k.name;
-      EXPECT_EQ(desc, k.desc) << label;
-      if (*k.desc) {
-        EXPECT_TRUE(trace.statements().empty()) << label;
-        if (k.insert) {
-          EXPECT_EQ(key, 0) << label;
-        }
-        continue;
-      }
-      const Fetched f = Fetch(conn, key, desc);
-      EXPECT_EQ(desc, "") << label;
-      EXPECT_TRUE(f.inf.is_null()) << label;
-      EXPECT_TRUE(f.ff.is_null()) << label;
+  for (const Case& k : cases) {
+    Seed(conn());
+    quorvel::classFerias c;
+    std::string desc, user, machine;
+    Writes w;
+    w.inf = k.inf;
+    w.ff = k.ff;
+    w.dt = k.dt;
+    std::int32_t key = k.insert ? -5 : 3;
+    qvtest::Trace trace;
+    if (k.insert) {
+      c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+                  w.status, w.dec, w.dt);
+    } else {
+      c.AltFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+                  w.status, w.dec);
     }
+    const std::string label = std::string(postgres() ? "Postgres " : "Sqlite ") + k.name;
+    EXPECT_EQ(desc, k.desc) << label;
+    if (*k.desc) {
+      EXPECT_TRUE(trace.statements().empty()) << label;
+      if (k.insert) {
+        EXPECT_EQ(key, 0) << label;
+      }
+      continue;
+    }
+    const Fetched f = Fetch(conn(), key, desc);
+    EXPECT_EQ(desc, "") << label;
+    EXPECT_TRUE(f.inf.is_null()) << label;
+    EXPECT_TRUE(f.ff.is_null()) << label;
   }
 }
 
@@ -374,28 +391,25 @@ TEST(FeriasTest, WriteStatements) {
             }));
 }
 
-TEST(FeriasTest, DeleteRestoresTheEmployeesBaseDate) {
+TEST_P(FeriasDatabaseTest, DeleteRestoresTheEmployeesBaseDate) {
   struct Case {
     std::int32_t key;
     const char* base12;  // employee 12's DataFerias afterwards
     long left;
   };
   const Case cases[] = {{1, "2004/01/01", 4}, {2, "2006/01/01", 4}, {99, "2006/01/01", 5}};
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    for (const Case& k : cases) {
-      Seed(conn);
-      quorvel::classFerias c;
-      std::string desc, user, machine;
-      std::int32_t key = k.key;
-      c.ExcFerias(conn, desc, user, machine, key);
-      EXPECT_EQ(desc, "");
-      EXPECT_EQ(qvtest::Count(conn, "RhsFerias"), k.left);
-      EXPECT_EQ(qvtest::Count(conn, std::string("RhsDadosFuncionario WHERE CodFuncionario = 12 AND DataFerias = '") +
-                                        k.base12 + "'"),
-                1)
-          << k.key;
-    }
+  for (const Case& k : cases) {
+    Seed(conn());
+    quorvel::classFerias c;
+    std::string desc, user, machine;
+    std::int32_t key = k.key;
+    c.ExcFerias(conn(), desc, user, machine, key);
+    EXPECT_EQ(desc, "");
+    EXPECT_EQ(qvtest::Count(conn(), "RhsFerias"), k.left);
+    EXPECT_EQ(qvtest::Count(conn(), std::string("RhsDadosFuncionario WHERE CodFuncionario = 12 AND DataFerias = '") +
+                                      k.base12 + "'"),
+              1)
+        << k.key;
   }
 }
 
@@ -408,5 +422,7 @@ TEST(FeriasTest, DispatchByName) {
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsFerias WHERE StatusFerias = 'Z'"), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, FeriasDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

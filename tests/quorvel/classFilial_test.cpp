@@ -198,31 +198,31 @@ TEST_F(FilialTest, InsertFailures) {
   EXPECT_EQ(Cell(Postgres(), "SELECT NomeFil FROM RhsFilial WHERE CodFilial = 1"), "Matriz São Paulo");
 }
 
-TEST_F(FilialTest, HostileTextsAreStoredExactly) {
+class FilialDatabaseTest : public qvtest::DatabaseTest<FilialTest> {};
+
+TEST_P(FilialDatabaseTest, HostileTextsAreStoredExactly) {
   const char* texts[] = {"O'Brien", "x' OR '1'='1", "UPPER cstr csng", "'; DELETE FROM RhsFilial; --"};
-  for (ado::Connection* conn : {&Postgres(), &qvtest::Sqlite()}) {
-    Clear(*conn);
-    std::int16_t cod = 1;
-    for (const char* text : texts) {
-      Branch b;
-      b.nome = b.bairro = text;
-      const std::string banco = std::string(text).substr(0, 10);  // the column's width
-      b.banco = Variant(banco);
-      std::int32_t key = 0;
-      desc.clear();
-      Inc(*conn, key, b, cod);
-      EXPECT_EQ(desc, "") << text;
-      EXPECT_EQ(Cell(*conn, "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), text);
-      b.nome = std::string(text) + "!";
-      Alt(*conn, key, b);
-      EXPECT_EQ(desc, "") << text;
-      EXPECT_EQ(Cell(*conn, "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)),
-                std::string(text) + "!");
-      EXPECT_EQ(Cell(*conn, "SELECT DomicBancario FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), banco);
-      ++cod;
-    }
-    EXPECT_EQ(qvtest::Count(*conn, "RhsFilial"), 4);
+  Clear(conn());
+  std::int16_t cod = 1;
+  for (const char* text : texts) {
+    Branch b;
+    b.nome = b.bairro = text;
+    const std::string banco = std::string(text).substr(0, 10);  // the column's width
+    b.banco = Variant(banco);
+    std::int32_t key = 0;
+    desc.clear();
+    Inc(conn(), key, b, cod);
+    EXPECT_EQ(desc, "") << text;
+    EXPECT_EQ(Cell(conn(), "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), text);
+    b.nome = std::string(text) + "!";
+    Alt(conn(), key, b);
+    EXPECT_EQ(desc, "") << text;
+    EXPECT_EQ(Cell(conn(), "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)),
+              std::string(text) + "!");
+    EXPECT_EQ(Cell(conn(), "SELECT DomicBancario FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), banco);
+    ++cod;
   }
+  EXPECT_EQ(qvtest::Count(conn(), "RhsFilial"), 4);
   Clear(qvtest::Sqlite());
 }
 
@@ -498,5 +498,7 @@ TEST_F(FilialTest, DispatchByName) {
   EXPECT_EQ(r.error.number, 6);
   EXPECT_TRUE(trace.statements().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, FilialDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

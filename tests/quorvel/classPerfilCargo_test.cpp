@@ -135,20 +135,30 @@ TEST_F(PerfilTest, Fetch) {
   }
 }
 
-TEST_F(PerfilTest, UpdateAndDelete) {
+TEST_F(PerfilTest, UpdateRewritesItsRowAlone) {
   Seed(Postgres());
-  qvtest::Exec(Postgres(), "DELETE FROM RhsEPIPerfilCargo; INSERT INTO RhsEPIPerfilCargo VALUES (1, 2, 3)");
   std::int32_t key = 2;
   Profile p{3, 12, Variant(std::int32_t{30}), Variant("50"), "O'Brien", 7, 4, 11};
   c.AltPerfilCargo(Postgres(), desc, user, machine, key, p.filial, p.cargo, p.idade_min, p.idade_max, p.sexo, p.grau,
                    p.anos, p.meses);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "3|12|30|50|O'Brien|7|4|11");
-  p.idade_min = p.idade_max = kNull;
+  EXPECT_EQ(Stored(1), "1|10|18|60|M|7|2|6");
+}
+
+TEST_F(PerfilTest, UpdateWithNullClearsTheAges) {
+  Seed(Postgres());
+  std::int32_t key = 2;
+  Profile p{3, 12, kNull, kNull, "O'Brien", 7, 4, 11};
   c.AltPerfilCargo(Postgres(), desc, user, machine, key, p.filial, p.cargo, p.idade_min, p.idade_max, p.sexo, p.grau,
                    p.anos, p.meses);
   EXPECT_EQ(Stored(2), "3|12|Null|Null|O'Brien|7|4|11");
-  EXPECT_EQ(Stored(1), "1|10|18|60|M|7|2|6");
+}
+
+TEST_F(PerfilTest, DeleteRemovesTheProfileAlone) {
+  Seed(Postgres());
+  qvtest::Exec(Postgres(), "DELETE FROM RhsEPIPerfilCargo; INSERT INTO RhsEPIPerfilCargo VALUES (1, 2, 3)");
+  std::int32_t key = 2;
   c.ExcPerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsPerfilCargo"), 6);

@@ -66,7 +66,7 @@ TEST_F(PeriodicidadeTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(PeriodicidadeTest, FetchUpdateDelete) {
+TEST_F(PeriodicidadeTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -90,6 +90,10 @@ TEST_F(PeriodicidadeTest, FetchUpdateDelete) {
     out << key << '|' << exame << '|' << descr << '|' << idade << '|' << anos << '|' << meses << '|' << dias;
     EXPECT_EQ(out.str(), k.outputs) << k.key;
   }
+}
+
+TEST_F(PeriodicidadeTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, exame = 12, anos = 3, meses = 4, dias = 5;
   double idade = 45.5;
   desc.clear();
@@ -97,6 +101,11 @@ TEST_F(PeriodicidadeTest, FetchUpdateDelete) {
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "12|45.5|3|4|5");
   EXPECT_EQ(Stored(3), "10|40|1|0|0");
+}
+
+TEST_F(PeriodicidadeTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcPeriodicidadeExame(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsPeriodicidadeExame"), 7);

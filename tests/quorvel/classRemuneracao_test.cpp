@@ -198,7 +198,7 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, RemuneracaoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(RemuneracaoTest, ListColumnsAndStatement) {
+TEST_F(RemuneracaoTest, ListStatement) {
   Variant list, employee(std::int32_t{10}), date = kNull, index(2.5), reason = kNull;
   qvtest::Trace trace;
   c.CarRemuneracao(Postgres(), desc, list, employee, date, index, reason);
@@ -208,8 +208,10 @@ TEST_F(RemuneracaoTest, ListColumnsAndStatement) {
                 "SELECT RhsRemuneracao.*, RhsMotivoAumento.MotivoAumento FROM ( RhsRemuneracao LEFT JOIN "
                 "RhsMotivoAumento ON RhsMotivoAumento.CodMotivoAumento = RhsRemuneracao.CodMotivoAumento) "
                 "WHERE CodFuncionario = 10 AND IndiceAumento = csng('2.5') ORDER BY DataAumento, ValorAtualizado"});
-  employee = kNull;
-  index = kNull;
+}
+
+TEST_F(RemuneracaoTest, ListColumns) {
+  Variant list, employee = kNull, date = kNull, index = kNull, reason = kNull;
   c.CarRemuneracao(Postgres(), desc, list, employee, date, index, reason);
   const auto rows = qvtest::Rows(list);
   ASSERT_EQ(rows.size(), 8u);

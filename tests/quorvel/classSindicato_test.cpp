@@ -81,20 +81,22 @@ TEST_F(SindicatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato"), 5);
 }
 
-TEST_F(SindicatoTest, UpdateAndDelete) {
+TEST_F(SindicatoTest, UpdateRewritesItsRowAlone) {
   Union u;
   u.nome = "D'Ávila";
   u.mes = 12;
-  std::int32_t key = 2;
+  std::int32_t key = 2, missing = 99;
   c.AltSindicato(Postgres(), desc, user, machine, key, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro, u.cidade,
                  u.uf, u.cep, u.mes, u.fone);
+  c.AltSindicato(Postgres(), desc, user, machine, missing, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro,
+                 u.cidade, u.uf, u.cep, u.mes, u.fone);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Row(2), "D'Ávila|Rua|Direita|10|sala 2|Sé|3550308|SP|01002-000|12|11 3333-4444");
   EXPECT_EQ(Row(10), "Químicos|Rua|X|1|a|Vila Nova|3550308|SP||11|");
+}
 
-  std::int32_t missing = 99;
-  c.AltSindicato(Postgres(), desc, user, machine, missing, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro,
-                 u.cidade, u.uf, u.cep, u.mes, u.fone);
+TEST_F(SindicatoTest, DeleteRemovesItsRowAlone) {
+  std::int32_t key = 2, missing = 99;
   c.ExcSindicato(Postgres(), desc, user, machine, key);
   c.ExcSindicato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "");
@@ -193,14 +195,18 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, SindicatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(SindicatoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(SindicatoTest, ListKeepsNulls) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull;
   c.CarSindicato(Postgres(), desc, list, n1, n2, n3, n4, n5);
   const auto rows = qvtest::Rows(list);
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[3], (std::vector<Variant>{Variant(std::int32_t{1}), Variant("Sindicato dos Metalúrgicos"), kNull,
                                            Variant("São Paulo"), Variant("SP")}));
+}
+
+TEST_F(SindicatoTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato");
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull;
   c.CarSindicato(Postgres(), desc, list, n1, n2, n3, n4, n5);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);

@@ -84,7 +84,7 @@ class SolicValeTransporteTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(SolicValeTransporteTest, InsertUpdateDelete) {
+TEST_F(SolicValeTransporteTest, InsertAndUpdateWriteTheirRow) {
   struct Case {
     const char* name;
     bool insert;
@@ -111,6 +111,10 @@ TEST_F(SolicValeTransporteTest, InsertUpdateDelete) {
     EXPECT_EQ(qvtest::Count(Postgres(), "RhsSolicValeTransporte"), k.insert ? 7 : 6) << k.name;
   }
   EXPECT_EQ(Row(1), "5|1|Linha 101|4|2024-03-05");
+}
+
+TEST_F(SolicValeTransporteTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
   for (std::int32_t key : {2, 99}) c.ExcSolicValeTransporte(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsSolicValeTransporte"), 5);

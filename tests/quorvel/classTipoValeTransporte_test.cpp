@@ -252,6 +252,9 @@ TEST_F(TipoValeTransporteTest, ListFormatsThePriceAndKeepsNulls) {
     EXPECT_EQ(got, k.rows) << k.name;
     EXPECT_TRUE(rows[1][2].is_string()) << k.name;
   }
+}
+
+TEST_F(TipoValeTransporteTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsTipoValeTransporte");
   Variant list, f[7] = {N, N, N, N, N, N, N};
   c.CarTipoValeTransporte(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);

@@ -325,7 +325,7 @@ const qvtest::ListCase kListCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, TransportadorListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(TransportadorTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(TransportadorTest, ListKeepsNulls) {
   Variant list, f[8] = {N, N, N, N, N, N, N, N};
   c.CarTransportador(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
   const auto rows = qvtest::Rows(list);
@@ -333,6 +333,10 @@ TEST_F(TransportadorTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{10}), Variant("Auto Viação Recife"), kNull,
                                            Variant("PE")}));
   EXPECT_EQ(Joined(rows[4]), "1|Viação Cometa|São Paulo|SP");
+}
+
+TEST_F(TransportadorTest, ListOnAnEmptyTableGivesTheCaptions) {
+  Variant list, f[8] = {N, N, N, N, N, N, N, N};
   qvtest::Exec(Postgres(), "DELETE FROM RhsTransportador");
   c.CarTransportador(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
   EXPECT_EQ(desc, "");

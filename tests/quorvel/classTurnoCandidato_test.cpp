@@ -55,7 +55,7 @@ TEST_F(TurnoCandidatoTest, InsertAllocatesTheNextKey) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
+TEST_F(TurnoCandidatoTest, Fetch) {
   struct Case {
     std::int32_t key;
     const char* desc;
@@ -74,6 +74,9 @@ TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
     EXPECT_EQ(desc, k.desc) << k.key;
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + shift, k.outputs);
   }
+}
+
+TEST_F(TurnoCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, missing = 99;
   std::string shift = "x' OR '1'='1";
@@ -81,6 +84,12 @@ TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
   c.AltTurnoCandidato(Postgres(), desc, user, machine, missing, candidate, shift);
   EXPECT_EQ(Row(3), "18|x' OR '1'='1");
   EXPECT_EQ(Row(1), "12|Manhã");
+  EXPECT_EQ(desc, "texto anterior");
+}
+
+TEST_F(TurnoCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
   c.ExcTurnoCandidato(Postgres(), desc, user, machine, key);
   c.ExcTurnoCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
