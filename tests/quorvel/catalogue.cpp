@@ -71,6 +71,10 @@ std::vector<ListCase> CatalogueListCasesOf(const Catalogue& catalogue) {
   return cases;
 }
 
+// Instantiated by the tests of the catalogue classes alone.
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CatalogueTest);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CatalogueListTest);
+
 TEST_P(CatalogueListTest, Filters) {
   const auto& [catalogue, postgres, k] = GetParam();
   ado::Connection& conn = postgres ? Postgres() : Sqlite();
