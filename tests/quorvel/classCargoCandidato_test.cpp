@@ -78,7 +78,8 @@ TEST_F(CargoCandidatoTest, Fetch) {
     EXPECT_EQ(desc, k.desc) << k.key;
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + std::to_string(position) + "|" + name,
               k.outputs);
-  }}
+  }
+}
 
 TEST_F(CargoCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";

@@ -95,7 +95,8 @@ TEST_F(ConhecCandidatoTest, Fetch) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + code + "|" + node + "|" + path + "|" +
                   texts + "|" + std::to_string(level) + "|" + text,
               k.outputs);
-  }}
+  }
+}
 
 TEST_F(ConhecCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
@@ -128,7 +129,9 @@ TEST_P(ConhecCandidatoListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarConhecCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegConhecCandidato", "CodCandidato", "CodConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec", "NivelConhecCandidato", "DescrConhecCandidato"}), qvtest::SortedKeys);
+             qvtest::Texts({"CodRegConhecCandidato", "CodCandidato", "CodConhec", "DescrConhec", "CodCompletoConhec",
+                            "DescrCompletaConhec", "NivelConhecCandidato", "DescrConhecCandidato"}),
+             qvtest::SortedKeys);
 }
 
 const Variant kN = kNull;
@@ -144,7 +147,10 @@ const qvtest::ListCase kListCases[] = {
     {"Level", {kN, kN, kN, kN, kN, Variant(std::int32_t{3})}, "1 3"},
     {"OwnText", {kN, kN, kN, kN, kN, kN, Variant("cab%")}, "5"},
     {"EmptyOwnText", {kN, kN, kN, kN, kN, kN, Variant("")}, ""},
-    {"All", {Variant("7"), Variant("12"), Variant("redes"), Variant(".1.12."), Variant("%REDES%"), Variant("5"), Variant("cisco")}, "2"},
+    {"All",
+     {Variant("7"), Variant("12"), Variant("redes"), Variant(".1.12."), Variant("%REDES%"), Variant("5"),
+      Variant("cisco")},
+     "2"},
     {"QuoteInText", {kN, kN, kN, kN, kN, kN, Variant("x' OR '1'='1")}, ""},
     {"InjectionInLevel", {kN, kN, kN, kN, kN, Variant("1 OR 1=1")}, "", "13    Quorvel"},
     {"EmptyLevel", {kN, kN, kN, kN, kN, Variant()}, "", "13    Quorvel"},

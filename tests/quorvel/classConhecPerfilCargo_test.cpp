@@ -82,7 +82,8 @@ TEST_F(ConhecPerfilTest, Fetch) {
         std::to_string(key) + "|" + std::to_string(perfil) + "|" + cod + "|" + descr + "|" + std::to_string(nivel),
         k.outputs)
         << k.key;
-  }}
+  }
+}
 
 TEST_F(ConhecPerfilTest, UpdateRewritesItsRowAlone) {
   Seed(Postgres());
@@ -111,7 +112,9 @@ TEST_P(ConhecPerfilListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarConhecPerfilCargo(conn(), desc, list, f[0], f[1], f[2]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegConhecPerfil", "CodRegPerfilCargo", "CodConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec", "NivelConhecPerfil"}), qvtest::SortedKeys);
+             qvtest::Texts({"CodRegConhecPerfil", "CodRegPerfilCargo", "CodConhec", "DescrConhec", "CodCompletoConhec",
+                            "DescrCompletaConhec", "NivelConhecPerfil"}),
+             qvtest::SortedKeys);
 }
 
 const Variant N = kNull;

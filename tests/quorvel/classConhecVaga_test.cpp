@@ -89,7 +89,8 @@ TEST_F(ConhecVagaTest, Fetch) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(vaga) + "|" + code + "|" + descr + "|" +
                   std::to_string(level),
               k.outputs);
-  }}
+  }
+}
 
 TEST_F(ConhecVagaTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
@@ -122,7 +123,9 @@ TEST_P(ConhecVagaListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarConhecVaga(conn(), desc, list, f[0], f[1], f[2]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegConhecVaga", "CodVaga", "CodConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec", "NivelConhecVaga"}), qvtest::SortedKeys);
+             qvtest::Texts({"CodRegConhecVaga", "CodVaga", "CodConhec", "DescrConhec", "CodCompletoConhec",
+                            "DescrCompletaConhec", "NivelConhecVaga"}),
+             qvtest::SortedKeys);
 }
 
 const qvtest::ListCase kListCases[] = {

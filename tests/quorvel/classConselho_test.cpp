@@ -81,8 +81,9 @@ TEST_F(ConselhoTest, InsertWritesTheAbbreviationAndTheName) {
   EXPECT_EQ(Insert("CRM", "Medicina"), 1);
   EXPECT_EQ(Insert("CRO", "Odontologia"), 2);
   EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Cell(Postgres(), "SELECT SiglaConselho || '|' || NomeConselho FROM RhsConselho WHERE CodConselho = 2"),
-            "CRO|Odontologia");
+  EXPECT_EQ(
+      qvtest::Cell(Postgres(), "SELECT SiglaConselho || '|' || NomeConselho FROM RhsConselho WHERE CodConselho = 2"),
+      "CRO|Odontologia");
 }
 
 TEST_F(ConselhoTest, FetchReadsTheAbbreviationAndTheName) {

@@ -148,7 +148,9 @@ TEST_P(ContrSindicalListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarContrSindical(conn(), desc, list, f[0], f[1], f[2], f[3]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegContrSindical", "CodFuncionario", "AnoBaseContrSind", "ValorContribuicao", "NomeSindFavorecido"}), qvtest::SortedKeys);
+             qvtest::Texts({"CodRegContrSindical", "CodFuncionario", "AnoBaseContrSind", "ValorContribuicao",
+                            "NomeSindFavorecido"}),
+             qvtest::SortedKeys);
 }
 
 const qvtest::ListCase kListCases[] = {

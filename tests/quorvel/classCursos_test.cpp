@@ -95,7 +95,8 @@ TEST_F(CursosTest, Fetch) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(person) + "|" + n + "|" + a + "|" + b + "|" + p + "|" + d +
                   "|" + g,
               k.outputs);
-  }}
+  }
+}
 
 TEST_F(CursosTest, UpdateRewritesItsRowAlone) {
   Seed(Postgres());
@@ -150,9 +151,13 @@ const qvtest::ListCase kListCases[] = {
     {"CallersWildcards", {kNull, Variant("i_gl")}, "Inglês avançado, Inglês básico"},
     {"Institution", {kNull, kNull, Variant("sena")}, "Excel, Redes"},
     {"Period", {kNull, kNull, kNull, Variant("20")}, "Excel, Gestão de pessoas, Inglês avançado, Inglês básico"},
-    {"DiplomaWhole", {kNull, kNull, kNull, kNull, Variant("sim")}, "Gestão de pessoas, Inglês avançado, Inglês básico, Redes"},
+    {"DiplomaWhole",
+     {kNull, kNull, kNull, kNull, Variant("sim")},
+     "Gestão de pessoas, Inglês avançado, Inglês básico, Redes"},
     {"DiplomaStartOnly", {kNull, kNull, kNull, kNull, Variant("S")}, ""},
-    {"All", {Variant(std::int32_t{1}), Variant("ingl"), Variant("cultura"), Variant("19"), Variant("SIM")}, "Inglês avançado"},
+    {"All",
+     {Variant(std::int32_t{1}), Variant("ingl"), Variant("cultura"), Variant("19"), Variant("SIM")},
+     "Inglês avançado"},
     {"QuoteInName", {kNull, Variant("x' OR '1'='1")}, ""},
     {"PersonInjection", {Variant("1 OR 1=1")}, "", "13    Quorvel"},
     {"PersonEmpty", {Variant()}, "", "13    Quorvel"},

@@ -195,17 +195,23 @@ TEST_P(DadosCandidatoListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodCandidato", "Nome", "DataNasc", "DispHorasExtras", "DispViagens", "Situacao"}), qvtest::SortedKeys);
+             qvtest::Texts({"CodCandidato", "Nome", "DataNasc", "DispHorasExtras", "DispViagens", "Situacao"}),
+             qvtest::SortedKeys);
 }
 
 const qvtest::ListCase kListCases[] = {
-    {"None", {}, "1 2 3 4 5"}, {"Person", Filters::At({{0, Variant(std::int32_t{1})}}), "1"},
-    {"Name", Filters::At({{1, Variant("jo%")}}), "2 3"}, {"Typing", Filters::At({{2, Variant("S")}}), "1 3"},
+    {"None", {}, "1 2 3 4 5"},
+    {"Person", Filters::At({{0, Variant(std::int32_t{1})}}), "1"},
+    {"Name", Filters::At({{1, Variant("jo%")}}), "2 3"},
+    {"Typing", Filters::At({{2, Variant("S")}}), "1 3"},
     {"Smoker", Filters::At({{3, Variant("N")}}), "2 3"},
     {"OvertimeAndTravel", Filters::At({{4, Variant("S")}, {5, Variant("S")}}), "2 5"},
-    {"Situation", Filters::At({{6, Variant("I")}}), "3"}, {"EmptySituation", Filters::At({{6, Variant("")}}), ""},
-    {"All", Filters::At({{0, Variant("3")}, {1, Variant("JOANA%")}, {2, Variant("S")}, {3, Variant("N")},
-    {4, Variant("N")}, {5, Variant("N")}, {6, Variant("I")}}), "3"},
+    {"Situation", Filters::At({{6, Variant("I")}}), "3"},
+    {"EmptySituation", Filters::At({{6, Variant("")}}), ""},
+    {"All",
+     Filters::At({{0, Variant("3")}, {1, Variant("JOANA%")}, {2, Variant("S")}, {3, Variant("N")}, {4, Variant("N")},
+                  {5, Variant("N")}, {6, Variant("I")}}),
+     "3"},
     {"QuoteInSituation", Filters::At({{6, Variant("x' OR '1'='1")}}), ""},
     {"QuoteInName", Filters::At({{1, Variant("O'Brien")}}), ""},
     {"InjectionInPerson", Filters::At({{0, Variant("1 OR 1=1")}}), "", "13    Quorvel"},

@@ -395,7 +395,8 @@ const qvtest::ListCase kListCases[] = {
     {"EmptyTextNumber", Filters::At({{8, Variant("")}}), "", "13    Quorvel"},
     {"TextThatIsNoDate", Filters::At({{6, Variant("amanhã")}}), "", "13    Quorvel"},
 };
-INSTANTIATE_TEST_SUITE_P(All, DadosFuncionarioListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+INSTANTIATE_TEST_SUITE_P(All, DadosFuncionarioListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(DadosFuncionarioTest, ListStatement) {
   SeedEmployees(Postgres());

@@ -442,7 +442,7 @@ TEST_P(DependenteListTest, Filters) {
 }
 
 const qvtest::ListCase kListCases[] = {
-    {"None", {}, "4 3 1 5 2"},  // binary order: 'ana Souza' last,
+    {"None", {}, "4 3 1 5 2"},  // binary order: 'ana Souza' last
     {"OnlyTheLast", Filters::At({{7, Variant("S")}}), "3"},
     {"Employee", Filters::At({{0, Variant(std::int32_t{1})}}), "3 1 2"},
     {"KinshipOfTheDependant", Filters::At({{1, Variant(std::int32_t{4})}}), "3"},
@@ -450,7 +450,8 @@ const qvtest::ListCase kListCases[] = {
     {"Schooling", Filters::At({{3, Variant("7")}}), "3 1"},
     {"IncomeTaxInLowerCase", Filters::At({{4, Variant("e")}}), "2"},
     {"AllowanceAsGiven", Filters::At({{5, Variant("s")}}), "3"},
-    {"Several", Filters::At({{0, Variant(std::int32_t{1})}, {2, Variant("m")}, {4, Variant("s")}, {6, Variant("N")}}), "1"},
+    {"Several", Filters::At({{0, Variant(std::int32_t{1})}, {2, Variant("m")}, {4, Variant("s")}, {6, Variant("N")}}),
+     "1"},
     {"QuoteInSex", Filters::At({{2, Variant("x' OR '1'='1")}}), ""},
     {"InjectionInEmployee", Filters::At({{0, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
     {"EmptyKinship", Filters::At({{1, Variant()}}), "", "13    Quorvel"},

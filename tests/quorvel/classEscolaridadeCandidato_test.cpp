@@ -143,7 +143,9 @@ TEST_P(EscolaridadeCandidatoListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarEscolaridadeCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegEscolaridadeCandidato", "CodCandidato", "CodNivel", "DescrNivel", "SerieSemestre", "NomeEntidade", "AnoConclusao"}), qvtest::SortedKeys);
+             qvtest::Texts({"CodRegEscolaridadeCandidato", "CodCandidato", "CodNivel", "DescrNivel", "SerieSemestre",
+                            "NomeEntidade", "AnoConclusao"}),
+             qvtest::SortedKeys);
 }
 
 const qvtest::ListCase kListCases[] = {
@@ -161,7 +163,8 @@ const qvtest::ListCase kListCases[] = {
     {"InjectionInGrade", {kN, kN, kN, Variant("1 OR 1=1")}, "", "13    Quorvel"},
     {"EmptyGrade", {kN, kN, kN, Variant()}, "", "13    Quorvel"},
 };
-INSTANTIATE_TEST_SUITE_P(All, EscolaridadeCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+INSTANTIATE_TEST_SUITE_P(All, EscolaridadeCandidatoListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(EscolaridadeCandidatoTest, ListRowOrder) {
   Variant list, a(std::int32_t{120}), n = kN, b = n, d = n, e = n;

@@ -213,7 +213,8 @@ const qvtest::ListCase kListCases[] = {
     {"QuoteInName", Filters::At({{kNome, Variant("x' OR '1'='1")}}), ""},
     {"QuoteInYears", Filters::At({{kAnos, Variant("1' OR '1'='1")}}), ""},
 };
-INSTANTIATE_TEST_SUITE_P(All, ExameFuncionarioListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+INSTANTIATE_TEST_SUITE_P(All, ExameFuncionarioListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(ExameFuncionarioTest, Statements) {
   std::int32_t key = 7, funcionario = 1, tipo = 2, anos = 3, meses = 4, dias = 5, n = 0;

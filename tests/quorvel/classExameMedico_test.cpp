@@ -73,7 +73,8 @@ class ExameMedicoDatabaseTest : public qvtest::DatabaseTest<ExameMedicoTest> {};
 TEST_P(ExameMedicoDatabaseTest, InsertAllocatesTheNextKey) {
   ASSERT_EQ(automation::regional().decimal_separator, ",");
   qvtest::Exec(conn(), "DELETE FROM RhsExameMedico");
-  EXPECT_EQ(Insert(conn(), {1, 2, DateSerial(2024, 3, 5), "S", "Ruído", "Audiometria", "Dr. Paulo", 1234, 1, 1.5f}), 1);
+  EXPECT_EQ(Insert(conn(), {1, 2, DateSerial(2024, 3, 5), "S", "Ruído", "Audiometria", "Dr. Paulo", 1234, 1, 1.5f}),
+            1);
   qvtest::Exec(conn(), "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (41)");
   EXPECT_EQ(Insert(conn(), {2, 1, DateSerial(2023, 12, 31), "x' OR '1'='1", "UPPER cstr csng", "O'Brien", "d'Ávila", 0,
                             0, 0.25f}),
@@ -168,7 +169,10 @@ const qvtest::ListCase kListCases[] = {
     {"Council", {N, N, N, N, N, Variant(std::int32_t{9})}, "5"},
     {"DaysWithComma", {N, N, N, N, N, N, Variant("1,5")}, "2"},
     {"DaysAsSingle", {N, N, N, N, N, N, Variant(0.25f)}, "5"},
-    {"Several", {Variant(std::int32_t{2}), Variant(std::int32_t{2}), Variant(DateSerial(2024, 3, 5)), Variant("S"), Variant(std::int32_t{1234}), Variant(std::int32_t{1}), Variant(std::int32_t{2})}, "3"},
+    {"Several",
+     {Variant(std::int32_t{2}), Variant(std::int32_t{2}), Variant(DateSerial(2024, 3, 5)), Variant("S"),
+      Variant(std::int32_t{1234}), Variant(std::int32_t{1}), Variant(std::int32_t{2})},
+     "3"},
     {"QuoteInFitness", {N, N, N, Variant("S' OR '1'='1")}, ""},
     {"InjectionInEmployee", {Variant("1 OR 1=1")}, "", "13    Quorvel"},
     {"EmptyCouncil", {N, N, N, N, N, Variant()}, "", "13    Quorvel"},

@@ -109,8 +109,10 @@ TEST_P(ExamePerfilListTest, Filters) {
   auto f = Args(3);
   Variant list = qvtest::kUntouchedList;
   c.CarExamePerfilCargo(conn(), desc, list, f[0], f[1], f[2]);
-  ExpectList(desc, list,
-             qvtest::Texts({"CodRegExamePerfil", "CodRegPerfilCargo", "CodTipoExame", "DescrTipoExame", "Obrigatoriedade"}), qvtest::SortedKeys);
+  ExpectList(
+      desc, list,
+      qvtest::Texts({"CodRegExamePerfil", "CodRegPerfilCargo", "CodTipoExame", "DescrTipoExame", "Obrigatoriedade"}),
+      qvtest::SortedKeys);
 }
 
 const qvtest::ListCase kListCases[] = {

@@ -215,7 +215,8 @@ TEST_P(FaltaListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarFaltaFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegFaltaFuncionario", "CodIndividual", "CodFuncionario", "Nome", "CodTipoFalta", "DescrTipoFalta", "Justificativa", "DataInicio", "DataFinal", "NrHoras", "Observacao"}));
+             qvtest::Texts({"CodRegFaltaFuncionario", "CodIndividual", "CodFuncionario", "Nome", "CodTipoFalta",
+                            "DescrTipoFalta", "Justificativa", "DataInicio", "DataFinal", "NrHoras", "Observacao"}));
 }
 
 const qvtest::ListCase kListCases[] = {

@@ -120,7 +120,8 @@ TEST_P(PeriodicidadeListTest, Filters) {
   Variant list = qvtest::kUntouchedList;
   c.CarPeriodicidadeExame(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodRegPeriodicidade", "CodTipoExame", "DescrTipoExame", "NomeFil", "IdadeMin", "Anos", "Meses", "Dias"}));
+             qvtest::Texts({"CodRegPeriodicidade", "CodTipoExame", "DescrTipoExame", "NomeFil", "IdadeMin", "Anos",
+                            "Meses", "Dias"}));
 }
 
 const Variant N = kNull;

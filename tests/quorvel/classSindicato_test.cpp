@@ -176,7 +176,7 @@ TEST_P(SindicatoListTest, Filters) {
 }
 
 const qvtest::ListCase kListCases[] = {
-    {"None", {}, "2 10 1"},  // 11 has no city in the register,
+    {"None", {}, "2 10 1"},  // 11 has no city in the register
     {"OnlyTheLast", {kNull, kNull, kNull, kNull, Variant(std::int32_t{9})}, "2"},
     {"KeyPattern", {Variant("1%")}, "10 1"},
     {"LowerCaseName", {kNull, Variant("%sindicato%")}, "1"},

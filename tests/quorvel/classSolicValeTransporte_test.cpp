@@ -227,7 +227,8 @@ const qvtest::ListCase kListCases[] = {
     {"EmptyCarrier", {N, N, Variant()}, "", "13    Quorvel"},
     {"EmptyTextCarrier", {N, N, Variant("")}, "", "13    Quorvel"},
 };
-INSTANTIATE_TEST_SUITE_P(All, SolicValeTransporteListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+INSTANTIATE_TEST_SUITE_P(All, SolicValeTransporteListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(SolicValeTransporteTest, Statements) {
   const qvtest::StatementCase<SolicValeTransporteTest> cases[] = {

@@ -119,8 +119,9 @@ TEST_F(GrauTest, UpdateRewritesTheDegreeAndTheFlag) {
   std::uint8_t grau = 200;
   g.AltTipoGrauParentesco(Postgres(), desc, user, machine, key, descr, grau, sf);
   EXPECT_EQ(Row(2), "Companheiro(a)|200|S");
-  EXPECT_EQ(qvtest::Cell(Postgres(), "SELECT DescrGrauParentesco FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 1"),
-            "Filho");
+  EXPECT_EQ(
+      qvtest::Cell(Postgres(), "SELECT DescrGrauParentesco FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 1"),
+      "Filho");
 }
 
 TEST_F(GrauTest, FetchStopsAtTheFirstNullOrAnOverflow) {

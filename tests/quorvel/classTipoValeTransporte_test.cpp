@@ -201,7 +201,7 @@ TEST_P(TipoValeTransporteListTest, Filters) {
 }
 
 const qvtest::ListCase kListCases[] = {
-    {"None", {}, "10 2 11 1"},  // Ô sorts after the ASCII letters,
+    {"None", {}, "10 2 11 1"},  // Ô sorts after the ASCII letters
     {"OnlyTheLast", {N, N, N, N, N, N, Variant("S")}, "10 1"},
     {"KeyPattern", {Variant("1%")}, "10 11 1"},
     {"LowerCaseDescription", {N, Variant("%ô%")}, "2 1"},
@@ -211,7 +211,9 @@ const qvtest::ListCase kListCases[] = {
     {"Quantity", {N, N, N, Variant(std::int32_t{1000})}, "2"},
     {"Carrier", {N, N, N, N, Variant("2")}, "2 11"},
     {"CarrierName", {N, N, N, N, N, Variant("%árvore")}, "2 11"},
-    {"Several", {Variant("%"), Variant("%"), Variant(12.75), Variant("500"), Variant(std::int32_t{1}), Variant("%"), Variant("S")}, "1"},
+    {"Several",
+     {Variant("%"), Variant("%"), Variant(12.75), Variant("500"), Variant(std::int32_t{1}), Variant("%"), Variant("S")},
+     "1"},
     {"NoMatch", {N, Variant("zz%")}, ""},
     {"QuoteInKey", {Variant("1' OR '1'='1")}, ""},
     {"QuoteInFlag", {N, N, N, N, N, N, Variant("S' OR '1'='1")}, ""},
@@ -220,7 +222,8 @@ const qvtest::ListCase kListCases[] = {
     {"EmptyQuantity", {N, N, N, Variant()}, "", "13    Quorvel"},
     {"EmptyTextCarrier", {N, N, N, N, Variant("")}, "", "13    Quorvel"},
 };
-INSTANTIATE_TEST_SUITE_P(All, TipoValeTransporteListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+INSTANTIATE_TEST_SUITE_P(All, TipoValeTransporteListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(TipoValeTransporteTest, ListFormatsThePriceAndKeepsNulls) {
   struct Case {

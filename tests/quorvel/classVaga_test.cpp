@@ -313,11 +313,12 @@ TEST_P(VagaListTest, Filters) {
   c.CarVaga(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12],
             f[13], f[14], f[15], f[16], f[17]);
   ExpectList(desc, list,
-             qvtest::Texts({"CodVaga", "NomeFil", "NomeCargo", "DescrTipoContrato", "QuantSolicitada", "QuantSelecionada", "QuantContratada", "Status", "CodFilial", "CodCargo"}));
+             qvtest::Texts({"CodVaga", "NomeFil", "NomeCargo", "DescrTipoContrato", "QuantSolicitada",
+                            "QuantSelecionada", "QuantContratada", "Status", "CodFilial", "CodCargo"}));
 }
 
 const qvtest::ListCase kListCases[] = {
-    {"None", {}, "3 1 2 12", "", "12 3 1 2"},  // Null names sort first on SQLite,
+    {"None", {}, "3 1 2 12", "", "12 3 1 2"},  // Null names sort first on SQLite
     {"KeyPattern", Filters::At({{0, Variant("1%")}}), "1 12", "", "12 1"},
     {"Branch", Filters::At({{1, Variant("10")}}), "1 2"},
     {"BranchName", Filters::At({{2, Variant("%paulo")}}), "1 2"},

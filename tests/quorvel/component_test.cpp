@@ -65,7 +65,9 @@ TEST_P(ComponentCallTest, InsertGivesTheNewKeyBackInTheCallersVariant) {
 
 class ComponentCouncilTest : public ComponentCallTest {
  protected:
-  void SetUp() override { qvtest::Exec(conn(), "DELETE FROM RhsConselho; INSERT INTO RhsConselho VALUES (1, 'CRM', 'Medicina')"); }
+  void SetUp() override {
+    qvtest::Exec(conn(), "DELETE FROM RhsConselho; INSERT INTO RhsConselho VALUES (1, 'CRM', 'Medicina')");
+  }
   std::shared_ptr<com::IDispatch> conselho = com::CreateObject("Quorvel.classConselho");
 };
 

@@ -378,7 +378,8 @@ class Session {
     {
       std::lock_guard lock(sessions_mutex_);
       auto& s = sessions_[database];
-      if (!s) s = std::make_unique<PsqlSession>(cluster_.socket_dir(), database, folder_ / ("psql-" + database + ".log"));
+      if (!s)
+        s = std::make_unique<PsqlSession>(cluster_.socket_dir(), database, folder_ / ("psql-" + database + ".log"));
       session = s.get();
     }
     session->Run(sql);
