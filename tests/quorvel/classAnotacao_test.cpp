@@ -63,12 +63,9 @@ TEST_F(AnotacaoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(AnotacaoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsAnotacao (CodRegAnotacao) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(12, 1, DateSerial(2024, 5, 6), "X"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsAnotacao"), 6);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsAnotacao (CodRegAnotacao) VALUES (2147483647)", "RhsAnotacao",
+      [&] { return Insert(12, 1, DateSerial(2024, 5, 6), "X"); }, desc);
 }
 
 TEST_F(AnotacaoTest, FetchReadsTheEmployeeAndTheType) {

@@ -51,12 +51,9 @@ TEST_F(CargoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(CargoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsCargo VALUES (2147483647, 'Max', NULL, NULL)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("Analista", "317110", 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsCargo"), 1);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsCargo VALUES (2147483647, 'Max', NULL, NULL)", "RhsCargo",
+      [&] { return Insert("Analista", "317110", 1); }, desc);
 }
 
 TEST_F(CargoTest, FetchReadsTheOccupationToo) {

@@ -62,12 +62,9 @@ TEST_F(ConhecCandidatoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ConhecCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecCandidato VALUES (2147483647, 1, '1', 1, 'x')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, "1", 1, "x"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), 6);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsConhecCandidato VALUES (2147483647, 1, '1', 1, 'x')", "RhsConhecCandidato",
+      [&] { return Insert(7, "1", 1, "x"); }, desc);
 }
 
 TEST_F(ConhecCandidatoTest, Fetch) {

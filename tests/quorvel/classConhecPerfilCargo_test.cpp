@@ -52,11 +52,9 @@ TEST_F(ConhecPerfilTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ConhecPerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecPerfilCargo (CodRegConhecPerfil) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, "1", 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsConhecPerfilCargo (CodRegConhecPerfil) VALUES (2147483647)", "RhsConhecPerfilCargo",
+      [&] { return Insert(1, "1", 1); }, desc);
 }
 
 TEST_F(ConhecPerfilTest, Fetch) {

@@ -58,12 +58,9 @@ TEST_F(ConhecVagaTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ConhecVagaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecVaga VALUES (2147483647, 1, '1', 1)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, "1", 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), 6);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsConhecVaga VALUES (2147483647, 1, '1', 1)", "RhsConhecVaga", [&] { return Insert(7, "1", 1); },
+      desc);
 }
 
 TEST_F(ConhecVagaTest, Fetch) {

@@ -103,13 +103,13 @@ TEST_F(ContrSindicalTest, NextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (41)");
   c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
   EXPECT_EQ(key, 42);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (2147483647)");
-  qvtest::Trace trace;
-  c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (2147483647)", "RhsContrSindical",
+      [&] {
+        c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+        return key;
+      },
+      desc);
 }
 
 TEST_F(ContrSindicalTest, Fetch) {

@@ -186,14 +186,18 @@ TEST_F(DadosFuncionarioTest, RefusedInsertKeepsTheKeyAndLeavesTheStatus) {
 }
 
 TEST_F(DadosFuncionarioTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsDadosFuncionario (CodFuncionario, CodIndividual) VALUES (2147483647, 4)");
-  qvtest::Trace trace;
   Employee e;
-  e.Inc(c, Postgres(), desc);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_EQ(e.pkCodFuncionario, 0);
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_FALSE(trace.Sent("UPDATE"));
+  bool updated = true;
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsDadosFuncionario (CodFuncionario, CodIndividual) VALUES (2147483647, 4)", "RhsDadosFuncionario",
+      [&] {
+        qvtest::Trace trace;
+        e.Inc(c, Postgres(), desc);
+        updated = trace.Sent("UPDATE");
+        return e.pkCodFuncionario;
+      },
+      desc);
+  EXPECT_FALSE(updated) << "the person's status stays";
   EXPECT_EQ(Cell("SELECT Status FROM RhsDadosPessoais WHERE CodIndividual = 1"), "Candidato");
 }
 

@@ -78,12 +78,9 @@ TEST_F(PessoaTest, InsertStoresTheWholeRecord) {
 }
 
 TEST_F(PessoaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (2147483647, 'Max')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("Nova"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsDadosPessoais"), 1);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (2147483647, 'Max')", "RhsDadosPessoais",
+      [&] { return Insert("Nova"); }, desc);
 }
 
 TEST_F(PessoaTest, UpdateRewritesTheRow) {

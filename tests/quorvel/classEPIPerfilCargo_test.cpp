@@ -45,11 +45,9 @@ TEST_F(EPIPerfilTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(EPIPerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsEPIPerfilCargo VALUES (2147483647, 1, 1)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, 2), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsEPIPerfilCargo VALUES (2147483647, 1, 1)", "RhsEPIPerfilCargo", [&] { return Insert(1, 2); },
+      desc);
 }
 
 TEST_F(EPIPerfilTest, Fetch) {

@@ -69,11 +69,9 @@ TEST_F(EncaminhamentoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(EncaminhamentoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsEncaminhamento (CodEncaminhamento) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, ""), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsEncaminhamento (CodEncaminhamento) VALUES (2147483647)", "RhsEncaminhamento",
+      [&] { return Insert(7, ""); }, desc);
 }
 
 TEST_F(EncaminhamentoTest, Fetch) {

@@ -93,11 +93,12 @@ TEST_F(AgendadoTest, WritersRefuseWhatIsNoDateOrTime) {
 }
 
 TEST_F(AgendadoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({1, 1, "", kNull, kNull, "", "", ""}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (2147483647)", "RhsExameAgendado",
+      [&] {
+        return Insert({1, 1, "", kNull, kNull, "", "", ""});
+      },
+      desc);
 }
 
 TEST_F(AgendadoTest, Fetch) {

@@ -80,11 +80,12 @@ TEST_F(ExameFuncionarioTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ExameFuncionarioTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExameFuncionario (CodExameFuncionario) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({1, 1, "", "", 0, 0, 0}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExameFuncionario (CodExameFuncionario) VALUES (2147483647)", "RhsExameFuncionario",
+      [&] {
+        return Insert({1, 1, "", "", 0, 0, 0});
+      },
+      desc);
 }
 
 TEST_F(ExameFuncionarioTest, Fetch) {

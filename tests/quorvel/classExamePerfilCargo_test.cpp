@@ -46,11 +46,9 @@ TEST_F(ExamePerfilTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ExamePerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExamePerfilCargo VALUES (2147483647, 1, 1, 'S')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, 1, "S"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExamePerfilCargo VALUES (2147483647, 1, 1, 'S')", "RhsExamePerfilCargo",
+      [&] { return Insert(1, 1, "S"); }, desc);
 }
 
 TEST_F(ExamePerfilTest, Fetch) {

@@ -87,12 +87,9 @@ TEST_F(FaltaTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(FaltaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsFaltaFuncionario (CodRegFaltaFuncionario) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsFaltaFuncionario"), 7);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsFaltaFuncionario (CodRegFaltaFuncionario) VALUES (2147483647)", "RhsFaltaFuncionario",
+      [&] { return Insert({}); }, desc);
 }
 
 TEST_F(FaltaTest, HostileValuesOnTheWriters) {

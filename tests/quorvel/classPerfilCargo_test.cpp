@@ -93,11 +93,12 @@ TEST_F(PerfilTest, AgesThatAreNoNumberSendNothing) {
 }
 
 TEST_F(PerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsPerfilCargo (CodRegPerfilCargo) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({1, 10, kNull, kNull, "M", 7, 0, 0}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsPerfilCargo (CodRegPerfilCargo) VALUES (2147483647)", "RhsPerfilCargo",
+      [&] {
+        return Insert({1, 10, kNull, kNull, "M", 7, 0, 0});
+      },
+      desc);
 }
 
 TEST_F(PerfilTest, Fetch) {

@@ -59,11 +59,9 @@ TEST_F(PeriodicidadeTest, InsertAllocatesTheNextKeyAndWritesTheAgeWithAPoint) {
 }
 
 TEST_F(PeriodicidadeTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsPeriodicidadeExame (CodRegPeriodicidade) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, 18, 1, 0, 0), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsPeriodicidadeExame (CodRegPeriodicidade) VALUES (2147483647)", "RhsPeriodicidadeExame",
+      [&] { return Insert(1, 18, 1, 0, 0); }, desc);
 }
 
 TEST_F(PeriodicidadeTest, Fetch) {

@@ -67,11 +67,9 @@ TEST_F(RemuneracaoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(RemuneracaoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsRemuneracao (CodRegRemuneracao) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(10, 1, 1, 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsRemuneracao (CodRegRemuneracao) VALUES (2147483647)", "RhsRemuneracao",
+      [&] { return Insert(10, 1, 1, 1); }, desc);
 }
 
 TEST_F(RemuneracaoTest, Update) {

@@ -73,12 +73,9 @@ TEST_F(SindicatoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(SindicatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsSindicato (CodSindicato, NomeSind) VALUES (2147483647, 'Max')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato"), 5);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsSindicato (CodSindicato, NomeSind) VALUES (2147483647, 'Max')", "RhsSindicato",
+      [&] { return Insert({}); }, desc);
 }
 
 TEST_F(SindicatoTest, UpdateRewritesItsRowAlone) {

@@ -107,12 +107,12 @@ TEST_F(ContratoTest, InsertStoresEveryText) {
 }
 
 TEST_F(ContratoTest, InsertSendsNothingWhenTheNextKeyOverflowsOverARowOfNulls) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTipoContrato (CodTipoContrato) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({"a", "b", "c", "d", "e", "S"}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoContrato"), 1);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsTipoContrato (CodTipoContrato) VALUES (2147483647)", "RhsTipoContrato",
+      [&] {
+        return Insert({"a", "b", "c", "d", "e", "S"});
+      },
+      desc);
 }
 
 TEST_F(ContratoTest, FetchReadsEveryText) {

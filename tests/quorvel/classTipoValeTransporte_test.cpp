@@ -129,13 +129,13 @@ TEST_F(TipoValeTransporteTest, NextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsTipoValeTransporte (CodTipoValeTransporte) VALUES (41)");
   Write(true, key, values);
   EXPECT_EQ(key, 42);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTipoValeTransporte (CodTipoValeTransporte) VALUES (2147483647)");
-  qvtest::Trace trace;
-  Write(true, key, values);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoValeTransporte"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsTipoValeTransporte (CodTipoValeTransporte) VALUES (2147483647)", "RhsTipoValeTransporte",
+      [&] {
+        Write(true, key, values);
+        return key;
+      },
+      desc);
 }
 
 TEST_F(TipoValeTransporteTest, Delete) {

@@ -48,11 +48,12 @@ TEST_F(TurnoCandidatoTest, InsertAllocatesTheNextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsTurnoCandidato VALUES (41, 1, 'x')");
   EXPECT_EQ(Insert(8, "O'Brien"), 42);
   EXPECT_EQ(Row(42), "8|O'Brien");
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTurnoCandidato VALUES (2147483647, 1, 'x')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, "Tarde"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+}
+
+TEST_F(TurnoCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsTurnoCandidato VALUES (2147483647, 1, 'x')", "RhsTurnoCandidato",
+      [&] { return Insert(7, "Tarde"); }, desc);
 }
 
 TEST_F(TurnoCandidatoTest, Fetch) {

@@ -88,6 +88,17 @@ bool Trace::Sent(std::string_view prefix) const {
   return false;
 }
 
+void ExpectInsertRefusedAtTheLastKey(std::string_view sql, std::string_view table,
+                                     const std::function<std::int32_t()>& insert, const std::string& desc) {
+  Exec(Postgres(), sql);
+  const long rows = Count(Postgres(), table);
+  Trace trace;
+  EXPECT_EQ(insert(), 0);
+  EXPECT_EQ(desc, "6    Quorvel");
+  EXPECT_FALSE(trace.Sent("INSERT")) << "no insert after a failed next key";
+  EXPECT_EQ(Count(Postgres(), table), rows);
+}
+
 std::vector<std::vector<Variant>> Rows(const Variant& array) {
   const auto& a = array.as_array();
   std::vector<std::vector<Variant>> rows;

@@ -54,6 +54,12 @@ class Trace {
   ado::ScopedTrace scope_;
 };
 
+// An insert (giving back the key it was handed) after `sql` put the largest
+// Long key into `table` on PostgreSQL: it sends no INSERT, gives the key 0
+// and DescErr "6    Quorvel", and the table keeps its rows.
+void ExpectInsertRefusedAtTheLastKey(std::string_view sql, std::string_view table,
+                                     const std::function<std::int32_t()>& insert, const std::string& desc);
+
 // A ListArray or RecordArray as rows of cells (row 0 the captions).
 std::vector<std::vector<Variant>> Rows(const Variant& array);
 // The caption row of a ListArray.
