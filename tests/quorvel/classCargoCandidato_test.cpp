@@ -1,7 +1,6 @@
-// classCargoCandidato against PostgreSQL.
+// classCargoCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "platform/automation/convert.h"

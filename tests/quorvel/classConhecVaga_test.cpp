@@ -1,8 +1,6 @@
 // classConhecVaga against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/recruitment/classConhecVaga.h"

@@ -1,7 +1,6 @@
 // classDadosCandidato against PostgreSQL, its list and the situation update on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <sstream>
 

@@ -1,4 +1,4 @@
-// classDadosPessoais against PostgreSQL.
+// classDadosPessoais against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
 #include "platform/automation/clock.h"

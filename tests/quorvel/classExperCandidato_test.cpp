@@ -1,4 +1,4 @@
-// classExperCandidato against PostgreSQL.
+// classExperCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
 #include <algorithm>

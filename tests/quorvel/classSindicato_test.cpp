@@ -11,7 +11,6 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
-using qvtest::Keys;
 
 const Variant kNull(Null);
 

@@ -15,7 +15,6 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
-using qvtest::Keys;
 
 const Variant kNull(Null);
 const Variant N = kNull;

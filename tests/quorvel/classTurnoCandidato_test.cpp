@@ -1,7 +1,6 @@
 // classTurnoCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "platform/automation/convert.h"
