@@ -1,4 +1,4 @@
-// classExameMedico against PostgreSQL, its list and writes on SQLite too.
+// classExameMedico against PostgreSQL; its list, its writes and the single-precision form on SQLite too.
 #include "quorvel/health/classExameMedico.h"
 
 #include <gtest/gtest.h>
