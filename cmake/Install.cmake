@@ -108,16 +108,12 @@ function(qv_data_folder_definition target program)
 endfunction()
 
 # qv_module_beside(program module NAME): the program's definition NAME is the
-# module's file name (empty without the module), which the installed program
-# finds in LIBDIR/quorvel (QV_MODULE_FOLDER, relative to the program) and the
-# build tree's beside it: a link made by the build and never installed, so
-# that no installed file names the build tree.
+# module's file name, which the installed program finds in LIBDIR/quorvel
+# (QV_MODULE_FOLDER, relative to the program) and the build tree's beside it:
+# a link made by the build and never installed, so that no installed file
+# names the build tree.
 function(qv_module_beside program module definition)
   target_compile_definitions(${program} PRIVATE QV_MODULE_FOLDER="${QV_BIN_TO_MODULES}")
-  if(NOT TARGET ${module})
-    target_compile_definitions(${program} PRIVATE ${definition}="")
-    return()
-  endif()
   target_compile_definitions(${program} PRIVATE ${definition}="$<TARGET_FILE_NAME:${module}>")
   add_custom_command(TARGET ${program} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E create_symlink $<TARGET_FILE:${module}> $<TARGET_FILE_DIR:${program}>/$<TARGET_FILE_NAME:${module}>

@@ -1,9 +1,7 @@
 #include "hosts/charthost/new_chart.h"
 
-#if QV_CHARTHOST_MIROLAN
 #include "mirolan/mirolan.h"
 #include "platform/automation/program.h"
-#endif
 
 #include <algorithm>
 #include <cctype>
@@ -13,7 +11,6 @@
 namespace charthost {
 namespace {
 
-#if QV_CHARTHOST_MIROLAN
 // The folder that holds the demo gallery: charthost's own in a build tree,
 // its data folder once installed.
 std::string DemoRoot() { return automation::ProgramFile("Gallery", QV_DATA_FOLDER).parent_path().string(); }
@@ -32,31 +29,19 @@ bool NewChart(std::span<const std::string> args, std::ostream& out, std::ostream
   out << "\n";
   return true;
 }
-#else
-bool NewChart(std::span<const std::string>, std::ostream&, std::ostream& err) {
-  err << "charthost was built without Mirolan\n";
-  return false;
-}
-#endif
 
 constexpr DialogEntry kNewChart{"PromptNewDialog", "[ROOT]", AfterTheDialog<NewChart>};
 
 }  // namespace
 
-NewChartModule::NewChartModule([[maybe_unused]] const std::string& kestrin_module_path) {
-#if QV_CHARTHOST_MIROLAN
+NewChartModule::NewChartModule(const std::string& kestrin_module_path) {
   std::filesystem::path path = std::filesystem::path(kestrin_module_path).parent_path() / "mirolan.rsc";
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) module_ = win::ResourceModule::Load(path.string());
   InitNewDialogDLL(0, module_ ? module_->handle() : nullptr);
-#endif
 }
 
-NewChartModule::~NewChartModule() {
-#if QV_CHARTHOST_MIROLAN
-  InitNewDialogDLL(0, nullptr);
-#endif
-}
+NewChartModule::~NewChartModule() { InitNewDialogDLL(0, nullptr); }
 
 const DialogEntry& NewChartDialog() { return kNewChart; }
 

@@ -23,17 +23,12 @@ namespace fs = std::filesystem;
 const char* const kClasses[] = {"Quorvel.classTipoGrauParentesco", "Quorvel.classTipoContrato", "Quorvel.classCargo",
                                 "Quorvel.classInfTabelas", "Quorvel.classRelatorios"};
 
-class CataloguesComponentTest : public ::testing::TestWithParam<bool> {
+class CataloguesComponentTest : public qvtest::DatabaseTest<> {
  protected:
   static void SetUpTestSuite() {
     registry_ = std::make_unique<qvtest::PrivateRegistry>("quorvel-catalogues", QUORVEL_LIBRARY);
   }
   static void TearDownTestSuite() { registry_.reset(); }
-  ado::Connection& conn() const { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
-  Variant ConnRH() const {
-    return Variant(std::shared_ptr<automation::Object>(GetParam() ? qvtest::PostgresConnection()
-                                                                  : qvtest::SqliteConnection()));
-  }
   static std::unique_ptr<qvtest::PrivateRegistry> registry_;
 };
 
@@ -88,7 +83,6 @@ TEST_P(CataloguesComponentTest, OneCallOfEachClass) {
   EXPECT_EQ(qvtest::Count(conn(), "TempRegistros WHERE Codigo = 15"), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, CataloguesComponentTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Both, CataloguesComponentTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

@@ -63,15 +63,12 @@ TEST_F(AnotacaoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(AnotacaoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsAnotacao (CodRegAnotacao) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(12, 1, DateSerial(2024, 5, 6), "X"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsAnotacao"), 6);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsAnotacao (CodRegAnotacao) VALUES (2147483647)", "RhsAnotacao",
+      [&] { return Insert(12, 1, DateSerial(2024, 5, 6), "X"); }, desc);
 }
 
-TEST_F(AnotacaoTest, FetchUpdateDelete) {
+TEST_F(AnotacaoTest, FetchReadsTheEmployeeAndTheType) {
   std::int32_t key = 1, func = 0, tipo = 0;
   std::string nome, descr, texto;
   automation::Date data{};
@@ -83,15 +80,19 @@ TEST_F(AnotacaoTest, FetchUpdateDelete) {
   EXPECT_EQ(descr, "Advertência");
   EXPECT_EQ(Variant(data), Variant(DateSerial(2024, 3, 4)));
   EXPECT_EQ(texto, "Atraso reiterado");
+}
 
-  std::int32_t f = 13, t = 2;
+TEST_F(AnotacaoTest, UpdateRewritesItsRowAlone) {
+  std::int32_t key = 1, f = 13, t = 2;
   automation::Date d = DateSerial(2024, 6, 1);
   std::string o = "Elogio d'equipe";
   c.AltAnotacao(Postgres(), desc, user, machine, key, f, t, d, o);
   EXPECT_EQ(Row(1), "13|2|2024-06-01|Elogio d'equipe");
   EXPECT_EQ(Row(2), "12|2|2024-03-05|Bom trabalho");
+}
 
-  std::int32_t missing = 99;
+TEST_F(AnotacaoTest, DeleteRemovesItsRowAlone) {
+  std::int32_t key = 1, missing = 99;
   c.ExcAnotacao(Postgres(), desc, user, machine, missing);
   c.ExcAnotacao(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
@@ -165,9 +166,8 @@ TEST_F(AnotacaoTest, ListFilters) {
   }
 }
 
-TEST_F(AnotacaoTest, ListColumnsAndEmptyTable) {
-  Variant list, n1 = kNull, n2 = kNull, n3 = kNull;
-  n1 = Variant(std::int32_t{12});
+TEST_F(AnotacaoTest, ListColumns) {
+  Variant list, n1 = Variant(std::int32_t{12}), n2 = kNull, n3 = kNull;
   c.CarAnotacao(Postgres(), desc, list, n1, n2, n3);
   EXPECT_EQ(desc, "");
   auto rows = qvtest::Rows(list);
@@ -182,8 +182,11 @@ TEST_F(AnotacaoTest, ListColumnsAndEmptyTable) {
                                            Variant(std::int32_t{1}), Variant("Advertência"),
                                            Variant(DateSerial(2024, 3, 4)), Variant("Atraso reiterado")}));
   EXPECT_TRUE(rows[3][3].is_null()) << "a type missing from RhsTipoAnotacao";
+}
 
+TEST_F(AnotacaoTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsAnotacao");
+  Variant list, n1 = Variant(std::int32_t{12}), n2 = kNull, n3 = kNull;
   c.CarAnotacao(Postgres(), desc, list, n1, n2, n3);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
 }

@@ -100,7 +100,7 @@ TEST_F(CCItensTest, Statements) {
   EXPECT_EQ(desc, "");
 }
 
-TEST_F(CCItensTest, FetchUpdateDelete) {
+TEST_F(CCItensTest, FetchReadsTheEmployeeAndTheEvent) {
   Seed();
   std::int32_t key = 1, cc = -1, det = -1;
   std::string anoMes, nome, fil, evento, nomeEvento, unit;
@@ -113,17 +113,31 @@ TEST_F(CCItensTest, FetchUpdateDelete) {
             "200312|Ana Souza|Centro|30|Hora extra 50%|H");
   EXPECT_EQ(ref, 10);
   EXPECT_EQ(valor, 150.5);
+}
 
+TEST_F(CCItensTest, UpdateOfTheAmountAlone) {
+  Seed();
+  std::int32_t key = 1;
   double novo = 12.5;
   c.AltValorItemCC(Postgres(), desc, user, machine, key, novo);
   EXPECT_EQ(qvtest::Scalar(Postgres(), "SELECT Valor FROM FlpCCItens WHERE CodItemDetalheCC = 1"), Variant(12.5));
-  std::int32_t zero = 0, abono = 3;
+}
+
+TEST_F(CCItensTest, UpdateWritesNullForZeroCodes) {
+  Seed();
+  std::int32_t key = 1, cc = 120, zero = 0, abono = 3;
+  double novo = 12.5;
   std::string v = "V";
   c.AltCCItens(Postgres(), desc, user, machine, key, cc, zero, novo, v, novo, zero, zero, abono, zero);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "FlpCCItens WHERE CodItemDetalheCC = 1 AND CodEventoDet = 0 AND "
                                       "CodEventoAbono = '3' AND CodEventoFerias IS NULL AND Unidade = 'V'"),
             1);
+}
+
+TEST_F(CCItensTest, DeleteRemovesTheItem) {
+  Seed();
+  std::int32_t key = 1;
   c.ExcCCItens(Postgres(), desc, user, machine, key);
   EXPECT_EQ(qvtest::Count(Postgres(), "FlpCCItens"), 3);
 }

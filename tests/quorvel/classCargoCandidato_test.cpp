@@ -1,7 +1,6 @@
-// classCargoCandidato against PostgreSQL.
+// classCargoCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "platform/automation/convert.h"
@@ -23,8 +22,9 @@ constexpr const char* kSelect =
 
 class CargoCandidatoTest : public ::testing::Test {
  public:
-  void SetUp() override {
-    qvtest::Exec(Postgres(),
+  void SetUp() override { Seed(Postgres()); }
+  static void Seed(ado::Connection& conn) {
+    qvtest::Exec(conn,
                  "DELETE FROM RhsCargoCandidato; DELETE FROM RhsCargo;"
                  "INSERT INTO RhsCargo (CodCargo, NomeCargo) VALUES (3, 'Analista'), (4, 'Caixa');"
                  "INSERT INTO RhsCargoCandidato VALUES (1, 7, 3), (2, 7, 4), (3, 12, 3), (4, 120, 9)");
@@ -51,14 +51,12 @@ TEST_F(CargoCandidatoTest, InsertAllocatesTheNextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsCargoCandidato VALUES (41, 1, 1)");
   EXPECT_EQ(Insert(8, 4), 42);
   EXPECT_EQ(Row(42), "8|4");
-  qvtest::Exec(Postgres(), "INSERT INTO RhsCargoCandidato VALUES (2147483647, 1, 1)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, 3), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsCargoCandidato VALUES (2147483647, 1, 1)", "RhsCargoCandidato", [&] { return Insert(7, 3); },
+      desc);
 }
 
-TEST_F(CargoCandidatoTest, FetchUpdateDelete) {
+TEST_F(CargoCandidatoTest, Fetch) {
   struct Case {
     std::int32_t key;
     const char* desc;
@@ -78,12 +76,21 @@ TEST_F(CargoCandidatoTest, FetchUpdateDelete) {
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + std::to_string(position) + "|" + name,
               k.outputs);
   }
+}
+
+TEST_F(CargoCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, position = 4, missing = 99;
   c.AltCargoCandidato(Postgres(), desc, user, machine, key, candidate, position);
   c.AltCargoCandidato(Postgres(), desc, user, machine, missing, candidate, position);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(3), "18|4");
   EXPECT_EQ(Row(1), "7|3");
+}
+
+TEST_F(CargoCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
   c.ExcCargoCandidato(Postgres(), desc, user, machine, key);
   c.ExcCargoCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
@@ -91,44 +98,28 @@ TEST_F(CargoCandidatoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsCargoCandidato"), 3);
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, position;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class CargoCandidatoListTest : public CargoCandidatoTest, public ::testing::WithParamInterface<ListCase> {};
+class CargoCandidatoListTest : public qvtest::ListTest<CargoCandidatoTest> {};
 
 TEST_P(CargoCandidatoListTest, Filters) {
-  const ListCase& k = GetParam();
-  Variant list("replaced"), a = k.candidate, b = k.position;
-  c.CarCargoCandidato(Postgres(), desc, list, a, b);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0], (std::vector<Variant>{Variant("CodRegCargoCandidato"), Variant("CodCandidato"),
-                                                         Variant("CodCargo"), Variant("NomeCargo")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(2);
+  Variant list = qvtest::kUntouchedList;
+  c.CarCargoCandidato(conn(), desc, list, f[0], f[1]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegCargoCandidato", "CodCandidato", "CodCargo", "NomeCargo"}), qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, CargoCandidatoListTest,
-    ::testing::Values(ListCase{"None", kN, kN, "1 2 3 4"}, ListCase{"Candidate", Variant(std::int32_t{7}), kN, "1 2"},
-                      ListCase{"Position", kN, Variant("3"), "1 3"},
-                      ListCase{"Both", Variant(std::int32_t{12}), Variant(std::int32_t{3}), "3"},
-                      ListCase{"NoRows", Variant(std::int32_t{55}), kN, ""},
-                      ListCase{"InjectionInCandidate", Variant("1 OR 1=1"), kN, "", "13    Quorvel"},
-                      ListCase{"QuoteInPosition", kN, Variant("x' OR '1'='1"), "", "13    Quorvel"},
-                      ListCase{"EmptyCandidate", Variant(), kN, "", "13    Quorvel"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4"},
+    {"Candidate", {Variant(std::int32_t{7})}, "1 2"},
+    {"Position", {kN, Variant("3")}, "1 3"},
+    {"Both", {Variant(std::int32_t{12}), Variant(std::int32_t{3})}, "3"},
+    {"NoRows", {Variant(std::int32_t{55})}, ""},
+    {"InjectionInCandidate", {Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"QuoteInPosition", {kN, Variant("x' OR '1'='1")}, "", "13    Quorvel"},
+    {"EmptyCandidate", {Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, CargoCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(CargoCandidatoTest, ListNamesThePosition) {
   Variant list, a(std::int32_t{120}), b = kN;

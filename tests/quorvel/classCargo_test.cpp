@@ -51,15 +51,12 @@ TEST_F(CargoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(CargoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsCargo VALUES (2147483647, 'Max', NULL, NULL)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("Analista", "317110", 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsCargo"), 1);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsCargo VALUES (2147483647, 'Max', NULL, NULL)", "RhsCargo",
+      [&] { return Insert("Analista", "317110", 1); }, desc);
 }
 
-TEST_F(CargoTest, FetchUpdateDelete) {
+TEST_F(CargoTest, FetchReadsTheOccupationToo) {
   Seed(Postgres());
   std::int32_t key = 1;
   std::string nome, cbo, descr;
@@ -70,21 +67,41 @@ TEST_F(CargoTest, FetchUpdateDelete) {
   EXPECT_EQ(cbo, "317110");
   EXPECT_EQ(descr, "Programador de sistemas");
   EXPECT_EQ(piso, 4200.5);
+}
 
+TEST_F(CargoTest, FetchOfTheNameAlone) {
+  Seed(Postgres());
+  std::int32_t key = 1;
   std::string only;
   c.BusNomeCargo(Postgres(), desc, key, only);
   EXPECT_EQ(only, "Analista de Sistemas");
+}
 
-  nome = "Analista Sênior";
-  cbo = "252105";
-  piso = 7300.25;
+TEST_F(CargoTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 1;
+  std::string nome = "Analista Sênior", cbo = "252105";
+  double piso = 7300.25;
   c.AltCargo(Postgres(), desc, user, machine, key, nome, cbo, piso);
   EXPECT_EQ(Cell("SELECT NomeCargo || '|' || CodCBO || '|' || PisoCargo FROM RhsCargo WHERE CodCargo = 1"),
             "Analista Sênior|252105|7300.25");
   EXPECT_EQ(Cell("SELECT NomeCargo FROM RhsCargo WHERE CodCargo = 2"), "Gerente Administrativo");
+}
 
+TEST_F(CargoTest, UpdateOfAMissingKeyChangesNothing) {
+  Seed(Postgres());
   std::int32_t missing = 99;
+  std::string nome = "Analista Sênior", cbo = "252105";
+  double piso = 7300.25;
   c.AltCargo(Postgres(), desc, user, machine, missing, nome, cbo, piso);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsCargo WHERE NomeCargo = 'Analista Sênior'"), 0);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsCargo"), 5);
+}
+
+TEST_F(CargoTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 1, missing = 99;
   c.ExcCargo(Postgres(), desc, user, machine, key);
   c.ExcCargo(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "");
@@ -92,7 +109,7 @@ TEST_F(CargoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsCargo"), 4);
 }
 
-TEST_F(CargoTest, FetchErrors) {
+TEST_F(CargoTest, FetchStopsAtTheFirstNull) {
   Seed(Postgres());
   qvtest::Exec(Postgres(), "INSERT INTO RhsCargo VALUES (20, 'Sem piso', '252105', NULL)");
   struct Case {
@@ -122,9 +139,11 @@ TEST_F(CargoTest, FetchErrors) {
     EXPECT_EQ(descr, k.descr) << k.key;
     EXPECT_EQ(piso, k.piso) << k.key;
   }
+}
+
+TEST_F(CargoTest, FetchOfTheNameOfAMissingKey) {
   std::int32_t key = 77;
   std::string nome = "old";
-  desc.clear();
   c.BusNomeCargo(Postgres(), desc, key, nome);
   EXPECT_EQ(desc, "3021    Quorvel");
   EXPECT_EQ(nome, "old");
@@ -139,64 +158,49 @@ TEST_F(CargoTest, SuccessLeavesDescErrAlone) {
   EXPECT_EQ(desc, "texto anterior");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, nome, cbo, piso;
-  const char* keys;  // in name order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class CargoListTest : public CargoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class CargoListTest : public qvtest::ListTest<CargoTest> {};
 
 TEST_P(CargoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), cod = k.cod, nome = k.nome, cbo = k.cbo, piso = k.piso;
-  c.CarCargo(conn, desc, list, cod, nome, cbo, piso);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  const auto rows = qvtest::Rows(list);
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodCargo"), Variant("NomeCargo"), Variant("CodCBO"),
-                                           Variant("DescrCBO"), Variant("PisoCargo")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  c.CarCargo(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list, qvtest::Texts({"CodCargo", "NomeCargo", "CodCBO", "DescrCBO", "PisoCargo"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, CargoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, "1 10 11 12 2"},
-            ListCase{"OnlyTheLast", kNull, kNull, kNull, Variant(1518.75), "10"},
-            ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, "1 10 11 12"},
-            ListCase{"LowerCaseName", kNull, Variant("%ger%"), kNull, kNull, "11 2"},
-            ListCase{"PortugueseLetters", kNull, Variant("%escritório"), kNull, kNull, "10", ""},
-            ListCase{"CodeAsNumber", kNull, kNull, Variant(std::int32_t{252105}), kNull, "2"},
-            ListCase{"CodeAsDigits", kNull, kNull, Variant("317110"), kNull, "1"},
-            ListCase{"CodeQuotedByTheCaller", kNull, kNull, Variant("'2521-05'"), kNull, "11"},
-            ListCase{"AmountWithDecimalComma", kNull, kNull, kNull, Variant("4200,5"), "1"},
-            ListCase{"AmountAsInteger", kNull, kNull, kNull, Variant(std::int32_t{9000}), "2"},
-            ListCase{"Several", Variant("1_"), Variant("%"), Variant("'411005'"), Variant(1518.75), "10"},
-            ListCase{"NoMatch", kNull, Variant("zz%"), kNull, kNull, ""},
-            ListCase{"QuoteInKey", Variant("1' OR '1'='1"), kNull, kNull, kNull, ""},
-            ListCase{"QuoteInName", kNull, Variant("x' OR '1'='1"), kNull, kNull, ""},
-            ListCase{"InjectionInCode", kNull, kNull, Variant("1 OR 1=1"), kNull, "", "13    Quorvel"},
-            ListCase{"UnclosedQuoteInCode", kNull, kNull, Variant("'1' OR '1'='1'"), kNull, "", "13    Quorvel"},
-            ListCase{"TextCode", kNull, kNull, Variant("2521-05"), kNull, "", "13    Quorvel"},
-            ListCase{"EmptyCode", kNull, kNull, Variant(), kNull, "", "13    Quorvel"},
-            ListCase{"InjectionInAmount", kNull, kNull, kNull, Variant("1 OR 1=1"), "", "13    Quorvel"},
-            ListCase{"EmptyTextAmount", kNull, kNull, kNull, Variant(""), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+// Keys in name order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 10 11 12 2"},
+    {"OnlyTheLast", {kNull, kNull, kNull, Variant(1518.75)}, "10"},
+    {"KeyPattern", {Variant("1%")}, "1 10 11 12"},
+    {"LowerCaseName", {kNull, Variant("%ger%")}, "11 2"},
+    {"PortugueseLetters", {kNull, Variant("%escritório")}, "10"},
+    {"CodeAsNumber", {kNull, kNull, Variant(std::int32_t{252105})}, "2"},
+    {"CodeAsDigits", {kNull, kNull, Variant("317110")}, "1"},
+    {"CodeQuotedByTheCaller", {kNull, kNull, Variant("'2521-05'")}, "11"},
+    {"AmountWithDecimalComma", {kNull, kNull, kNull, Variant("4200,5")}, "1"},
+    {"AmountAsInteger", {kNull, kNull, kNull, Variant(std::int32_t{9000})}, "2"},
+    {"Several", {Variant("1_"), Variant("%"), Variant("'411005'"), Variant(1518.75)}, "10"},
+    {"NoMatch", {kNull, Variant("zz%")}, ""},
+    {"QuoteInKey", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInName", {kNull, Variant("x' OR '1'='1")}, ""},
+    {"InjectionInCode", {kNull, kNull, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"UnclosedQuoteInCode", {kNull, kNull, Variant("'1' OR '1'='1'")}, "", "13    Quorvel"},
+    {"TextCode", {kNull, kNull, Variant("2521-05")}, "", "13    Quorvel"},
+    {"EmptyCode", {kNull, kNull, Variant()}, "", "13    Quorvel"},
+    {"InjectionInAmount", {kNull, kNull, kNull, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyTextAmount", {kNull, kNull, kNull, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, CargoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(CargoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(CargoTest, ListOnAnEmptyTableGivesTheCaptions) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
   c.CarCargo(Postgres(), desc, list, n1, n2, n3, n4);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
+}
+
+TEST_F(CargoTest, ListKeepsNulls) {
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
   Seed(Postgres());
   c.CarCargo(Postgres(), desc, list, n1, n2, n3, n4);
   EXPECT_EQ(desc, "");
@@ -276,22 +280,28 @@ TEST_F(CargoTest, Statements) {
   qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsCargo"); });
 }
 
-TEST_F(CargoTest, DispatchByName) {
-  Seed(Postgres());
+class CargoDispatchTest : public CargoTest {
+ protected:
+  void SetUp() override { Seed(Postgres()); }
   com::DispatchObject<quorvel::classCargo> object;
-  const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
+  const Variant conn{std::shared_ptr<automation::Object>(qvtest::PostgresConnection())};
+};
+
+TEST_F(CargoDispatchTest, FetchGivesEveryColumnInItsType) {
   std::vector<Variant> bus{conn, Variant(""), Variant("2"), Variant(), Variant(), Variant(), Variant()};
-  com::CallResult r = object.Invoke("buscargo", bus);
+  const com::CallResult r = object.Invoke("buscargo", bus);
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(bus[2], Variant(std::int32_t{2}));
   EXPECT_EQ(bus[3], Variant("Gerente Administrativo"));
   EXPECT_EQ(bus[4], Variant("252105"));
   EXPECT_EQ(bus[5], Variant("Administrador"));
   EXPECT_EQ(bus[6], Variant(9000.0));
+}
 
+TEST_F(CargoDispatchTest, InsertTakesTheFloorWithDecimalComma) {
   std::vector<Variant> inc{conn, Variant(""), Variant("u"), Variant("m"), Variant(), Variant("Novo"),
                            Variant("317110"), Variant("1.518,75")};
-  r = object.Invoke("IncCargo", inc);
+  const com::CallResult r = object.Invoke("IncCargo", inc);
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(inc[4], Variant(std::int32_t{13}));
   EXPECT_EQ(inc[7], Variant(1518.75));

@@ -1,7 +1,6 @@
 // classConhecCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "platform/automation/convert.h"
@@ -62,15 +61,12 @@ TEST_F(ConhecCandidatoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ConhecCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecCandidato VALUES (2147483647, 1, '1', 1, 'x')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, "1", 1, "x"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), 6);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsConhecCandidato VALUES (2147483647, 1, '1', 1, 'x')", "RhsConhecCandidato",
+      [&] { return Insert(7, "1", 1, "x"); }, desc);
 }
 
-TEST_F(ConhecCandidatoTest, FetchUpdateDelete) {
+TEST_F(ConhecCandidatoTest, Fetch) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecCandidato VALUES (6, 7, '1', 300, 'Demais'),"
                            " (7, 7, '2', 4, Null)");
   struct Case {
@@ -96,80 +92,66 @@ TEST_F(ConhecCandidatoTest, FetchUpdateDelete) {
                   texts + "|" + std::to_string(level) + "|" + text,
               k.outputs);
   }
+}
+
+TEST_F(ConhecCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, missing = 99;
   std::string code = "O'Brien", text = "x' OR '1'='1";
   std::uint8_t level = 4;
   c.AltConhecCandidato(Postgres(), desc, user, machine, key, candidate, code, level, text);
   c.AltConhecCandidato(Postgres(), desc, user, machine, missing, candidate, code, level, text);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(3), "18|O'Brien|4|x' OR '1'='1");
   EXPECT_EQ(Row(1), "7|1|3|Planilhas");
+}
+
+TEST_F(ConhecCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
+  const long before = qvtest::Count(Postgres(), "RhsConhecCandidato");
   c.ExcConhecCandidato(Postgres(), desc, user, machine, key);
   c.ExcConhecCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), 6);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato WHERE CodRegConhecCandidato = 3"), 0);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecCandidato"), before - 1);
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, code, node, path, texts, level, text;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class ConhecCandidatoListTest : public ConhecCandidatoTest,
-                                public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecCandidatoListTest : public qvtest::ListTest<ConhecCandidatoTest> {};
 
 TEST_P(ConhecCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.candidate, b = k.code, d = k.node, e = k.path, f = k.texts, g = k.level,
-                            h = k.text;
-  c.CarConhecCandidato(conn, desc, list, a, b, d, e, f, g, h);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodRegConhecCandidato"), Variant("CodCandidato"), Variant("CodConhec"),
-                                  Variant("DescrConhec"), Variant("CodCompletoConhec"),
-                                  Variant("DescrCompletaConhec"), Variant("NivelConhecCandidato"),
-                                  Variant("DescrConhecCandidato")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegConhecCandidato", "CodCandidato", "CodConhec", "DescrConhec", "CodCompletoConhec",
+                            "DescrCompletaConhec", "NivelConhecCandidato", "DescrConhecCandidato"}),
+             qvtest::SortedKeys);
 }
 
 const Variant kN = kNull;
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecCandidatoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kN, kN, kN, kN, kN, kN, kN, "1 2 3 4 5"},
-            ListCase{"Candidate", Variant(std::int32_t{12}), kN, kN, kN, kN, kN, kN, "3"},
-            ListCase{"CandidatePattern", Variant("12%"), kN, kN, kN, kN, kN, kN, "3 4"},
-            ListCase{"Node", kN, Variant("12"), kN, kN, kN, kN, kN, "2 5"},
-            ListCase{"NodeText", kN, kN, Variant("redes"), kN, kN, kN, kN, "2 5"},
-            ListCase{"Subtree", kN, kN, kN, Variant(".1.%"), kN, kN, kN, "1 2 5"},
-            ListCase{"PathText", kN, kN, kN, kN, Variant("%ingl%"), kN, kN, "3"},
-            ListCase{"Level", kN, kN, kN, kN, kN, Variant(std::int32_t{3}), kN, "1 3"},
-            ListCase{"OwnText", kN, kN, kN, kN, kN, kN, Variant("cab%"), "5"},
-            ListCase{"EmptyOwnText", kN, kN, kN, kN, kN, kN, Variant(""), ""},
-            ListCase{"All", Variant("7"), Variant("12"), Variant("redes"), Variant(".1.12."), Variant("%REDES%"),
-                     Variant("5"), Variant("cisco"), "2"},
-            ListCase{"QuoteInText", kN, kN, kN, kN, kN, kN, Variant("x' OR '1'='1"), ""},
-            ListCase{"InjectionInLevel", kN, kN, kN, kN, kN, Variant("1 OR 1=1"), kN, "", "13    Quorvel"},
-            ListCase{"EmptyLevel", kN, kN, kN, kN, kN, Variant(), kN, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Candidate", {Variant(std::int32_t{12})}, "3"},
+    {"CandidatePattern", {Variant("12%")}, "3 4"},
+    {"Node", {kN, Variant("12")}, "2 5"},
+    {"NodeText", {kN, kN, Variant("redes")}, "2 5"},
+    {"Subtree", {kN, kN, kN, Variant(".1.%")}, "1 2 5"},
+    {"PathText", {kN, kN, kN, kN, Variant("%ingl%")}, "3"},
+    {"Level", {kN, kN, kN, kN, kN, Variant(std::int32_t{3})}, "1 3"},
+    {"OwnText", {kN, kN, kN, kN, kN, kN, Variant("cab%")}, "5"},
+    {"EmptyOwnText", {kN, kN, kN, kN, kN, kN, Variant("")}, ""},
+    {"All",
+     {Variant("7"), Variant("12"), Variant("redes"), Variant(".1.12."), Variant("%REDES%"), Variant("5"),
+      Variant("cisco")},
+     "2"},
+    {"QuoteInText", {kN, kN, kN, kN, kN, kN, Variant("x' OR '1'='1")}, ""},
+    {"InjectionInLevel", {kN, kN, kN, kN, kN, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyLevel", {kN, kN, kN, kN, kN, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ConhecCandidatoTest, ListBringsTheNodeAlong) {
   Variant list, a(std::int32_t{120}), n = kNull, b = n, d = n, e = n, f = n, g = n;

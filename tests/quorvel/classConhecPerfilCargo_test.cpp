@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 using qvtest::SortedKeys;
 
@@ -32,7 +32,7 @@ class ConhecPerfilTest : public ::testing::Test {
     return key;
   }
   static std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodRegPerfilCargo || '|' || CodConhec || '|' || NivelConhecPerfil "
                           "FROM RhsConhecPerfilCargo WHERE CodRegConhecPerfil = " +
                               std::to_string(key));
@@ -52,14 +52,12 @@ TEST_F(ConhecPerfilTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ConhecPerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecPerfilCargo (CodRegConhecPerfil) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, "1", 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsConhecPerfilCargo (CodRegConhecPerfil) VALUES (2147483647)", "RhsConhecPerfilCargo",
+      [&] { return Insert(1, "1", 1); }, desc);
 }
 
-TEST_F(ConhecPerfilTest, FetchUpdateDelete) {
+TEST_F(ConhecPerfilTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -83,85 +81,77 @@ TEST_F(ConhecPerfilTest, FetchUpdateDelete) {
         k.outputs)
         << k.key;
   }
+}
+
+TEST_F(ConhecPerfilTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, perfil = 30;
   std::string cod = "1";
   std::uint8_t nivel = 5;
-  desc.clear();
   c.AltConhecPerfilCargo(Postgres(), desc, user, machine, key, perfil, cod, nivel);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "30|1|5");
   EXPECT_EQ(Stored(1), "3|8|2");
+}
+
+TEST_F(ConhecPerfilTest, DeleteRemovesItsRow) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcConhecPerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecPerfilCargo"), 4);
 }
 
-struct ListCase {
-  const char* name;
-  Variant perfil, cod, nivel;
-  const char* keys;  // ascending
-  const char* desc = "";
-};
-
-class ConhecPerfilListTest : public ConhecPerfilTest,
-                             public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecPerfilListTest : public qvtest::ListTest<ConhecPerfilTest> {};
 
 TEST_P(ConhecPerfilListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), perfil = k.perfil, cod = k.cod, nivel = k.nivel;
-  c.CarConhecPerfilCargo(conn, desc, list, perfil, cod, nivel);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvhealth::Captions(list),
-            qvhealth::Texts({"CodRegConhecPerfil", "CodRegPerfilCargo", "CodConhec", "DescrConhec", "CodCompletoConhec",
-                             "DescrCompletaConhec", "NivelConhecPerfil"}));
-  EXPECT_EQ(SortedKeys(list), k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecPerfilCargo(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegConhecPerfil", "CodRegPerfilCargo", "CodConhec", "DescrConhec", "CodCompletoConhec",
+                            "DescrCompletaConhec", "NivelConhecPerfil"}),
+             qvtest::SortedKeys);
 }
 
 const Variant N = kNull;
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecPerfilListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", N, N, N, "1 2 3 4 5"},
-                                         ListCase{"Profile", Variant(std::int32_t{3}), N, N, "1 2 5"},
-                                         ListCase{"ProfilePattern", Variant("3%"), N, N, "1 2 3 5"},
-                                         ListCase{"Code", N, Variant("8"), N, "1 3"},
-                                         ListCase{"CodePattern", N, Variant("1%"), N, "2 5"},
-                                         ListCase{"ProfileAndLevel", Variant(std::int32_t{3}), N,
-                                                  Variant(std::int32_t{2}), "1 5"},
-                                         ListCase{"All", Variant("3"), Variant("%"), Variant("3"), "2"},
-                                         ListCase{"QuoteInCode", N, Variant("8' OR '1'='1"), N, ""},
-                                         ListCase{"InjectionInLevel", N, N, Variant("2 OR 1=1"), "", "13    Quorvel"},
-                                         ListCase{"EmptyLevel", N, N, Variant(), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Profile", {Variant(std::int32_t{3})}, "1 2 5"},
+    {"ProfilePattern", {Variant("3%")}, "1 2 3 5"},
+    {"Code", {N, Variant("8")}, "1 3"},
+    {"CodePattern", {N, Variant("1%")}, "2 5"},
+    {"ProfileAndLevel", {Variant(std::int32_t{3}), N, Variant(std::int32_t{2})}, "1 5"},
+    {"All", {Variant("3"), Variant("%"), Variant("3")}, "2"},
+    {"QuoteInCode", {N, Variant("8' OR '1'='1")}, ""},
+    {"InjectionInLevel", {N, N, Variant("2 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyLevel", {N, N, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecPerfilListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(ConhecPerfilTest, ListRowsCarryTheTree) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    Variant list, perfil = kNull, cod("_"), nivel = kNull;
-    c.CarConhecPerfilCargo(*conn, desc, list, perfil, cod, nivel);
-    EXPECT_EQ(desc, "");
-    const auto rows = qvtest::Rows(list);
-    ASSERT_EQ(rows.size(), 4u);
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-      if (rows[r][0] == Variant(std::int32_t{3})) {
-        EXPECT_EQ(rows[r], (std::vector<Variant>{Variant(std::int32_t{3}), Variant(std::int32_t{30}), Variant("8"),
-                                                 Variant("Planilhas"), Variant(".1.8."),
-                                                 Variant("Informática/Planilhas"), Variant(std::int16_t{2})}));
-      }
+class ConhecPerfilDatabaseTest : public qvtest::DatabaseTest<ConhecPerfilTest> {};
+
+TEST_P(ConhecPerfilDatabaseTest, ListRowsCarryTheTree) {
+  Seed(conn());
+  Variant list, perfil = kNull, cod("_"), nivel = kNull;
+  c.CarConhecPerfilCargo(conn(), desc, list, perfil, cod, nivel);
+  EXPECT_EQ(desc, "");
+  const auto rows = qvtest::Rows(list);
+  ASSERT_EQ(rows.size(), 4u);
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    if (rows[r][0] == Variant(std::int32_t{3})) {
+      EXPECT_EQ(rows[r], (std::vector<Variant>{Variant(std::int32_t{3}), Variant(std::int32_t{30}), Variant("8"),
+                                               Variant("Planilhas"), Variant(".1.8."),
+                                               Variant("Informática/Planilhas"), Variant(std::int16_t{2})}));
     }
-    cod = Variant("77");
-    c.CarConhecPerfilCargo(*conn, desc, list, perfil, cod, nivel);
-    EXPECT_EQ(qvtest::Rows(list).at(1),
-              (std::vector<Variant>{Variant(std::int32_t{4}), Variant(std::int32_t{4}), Variant("77"), kNull, kNull,
-                                    kNull, Variant(std::int16_t{1})}));
   }
+  cod = Variant("77");
+  c.CarConhecPerfilCargo(conn(), desc, list, perfil, cod, nivel);
+  EXPECT_EQ(qvtest::Rows(list).at(1),
+            (std::vector<Variant>{Variant(std::int32_t{4}), Variant(std::int32_t{4}), Variant("77"), kNull, kNull,
+                                  kNull, Variant(std::int16_t{1})}));
 }
 
 TEST_F(ConhecPerfilTest, Statements) {
@@ -177,7 +167,7 @@ TEST_F(ConhecPerfilTest, Statements) {
   const std::string all = select +
                           "WHERE  CodRegPerfilCargo LIKE '3' AND RhsConhecPerfilCargo.CodConhec LIKE '8' AND "
                           "NivelConhecPerfil = 2";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {
@@ -232,5 +222,7 @@ TEST_F(ConhecPerfilTest, DispatchByName) {
   EXPECT_EQ(bus[5], Variant("SQL"));
   EXPECT_EQ(bus[6], Variant(std::uint8_t{3}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, ConhecPerfilDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

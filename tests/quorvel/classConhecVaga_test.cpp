@@ -1,8 +1,6 @@
 // classConhecVaga against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/recruitment/classConhecVaga.h"
@@ -58,15 +56,12 @@ TEST_F(ConhecVagaTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ConhecVagaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecVaga VALUES (2147483647, 1, '1', 1)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, "1", 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), 6);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsConhecVaga VALUES (2147483647, 1, '1', 1)", "RhsConhecVaga", [&] { return Insert(7, "1", 1); },
+      desc);
 }
 
-TEST_F(ConhecVagaTest, FetchUpdateDelete) {
+TEST_F(ConhecVagaTest, Fetch) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecVaga VALUES (6, 7, '1', 300)");
   struct Case {
     std::int32_t key;
@@ -90,68 +85,57 @@ TEST_F(ConhecVagaTest, FetchUpdateDelete) {
                   std::to_string(level),
               k.outputs);
   }
+}
+
+TEST_F(ConhecVagaTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, vaga = 18, missing = 99;
   std::string code = "O'Brien";
   std::uint8_t level = 4;
   c.AltConhecVaga(Postgres(), desc, user, machine, key, vaga, code, level);
   c.AltConhecVaga(Postgres(), desc, user, machine, missing, vaga, code, level);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(3), "18|O'Brien|4");
   EXPECT_EQ(Row(1), "7|1|3");
+}
+
+TEST_F(ConhecVagaTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
+  const long before = qvtest::Count(Postgres(), "RhsConhecVaga");
   c.ExcConhecVaga(Postgres(), desc, user, machine, key);
   c.ExcConhecVaga(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), 5);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga WHERE CodRegConhecVaga = 3"), 0);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecVaga"), before - 1);
 }
 
-struct ListCase {
-  const char* name;
-  Variant vaga, code, level;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class ConhecVagaListTest : public ConhecVagaTest,
-                           public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecVagaListTest : public qvtest::ListTest<ConhecVagaTest> {};
 
 TEST_P(ConhecVagaListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.vaga, b = k.code, d = k.level;
-  c.CarConhecVaga(conn, desc, list, a, b, d);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodRegConhecVaga"), Variant("CodVaga"), Variant("CodConhec"),
-                                  Variant("DescrConhec"), Variant("CodCompletoConhec"),
-                                  Variant("DescrCompletaConhec"), Variant("NivelConhecVaga")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecVaga(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegConhecVaga", "CodVaga", "CodConhec", "DescrConhec", "CodCompletoConhec",
+                            "DescrCompletaConhec", "NivelConhecVaga"}),
+             qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecVagaListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kNull, kNull, kNull, "1 2 3 4 5"},
-                                         ListCase{"Vacancy", Variant(std::int32_t{7}), kNull, kNull, "1 2 5"},
-                                         ListCase{"VacancyPattern", Variant("7%"), kNull, kNull, "1 2 4 5"},
-                                         ListCase{"Node", kNull, Variant("12"), kNull, "2 5"},
-                                         ListCase{"NodePattern", kNull, Variant("1%"), kNull, "1 2 5"},
-                                         ListCase{"Level", kNull, kNull, Variant(std::int32_t{3}), "1 3"},
-                                         ListCase{"All", Variant("7"), Variant("12"), Variant("5"), "2"},
-                                         ListCase{"QuoteInNode", kNull, Variant("1' OR '1'='1"), kNull, ""},
-                                         ListCase{"InjectionInLevel", kNull, kNull, Variant("1 OR 1=1"), "",
-                                                  "13    Quorvel"},
-                                         ListCase{"EmptyLevel", kNull, kNull, Variant(), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Vacancy", {Variant(std::int32_t{7})}, "1 2 5"},
+    {"VacancyPattern", {Variant("7%")}, "1 2 4 5"},
+    {"Node", {kNull, Variant("12")}, "2 5"},
+    {"NodePattern", {kNull, Variant("1%")}, "1 2 5"},
+    {"Level", {kNull, kNull, Variant(std::int32_t{3})}, "1 3"},
+    {"All", {Variant("7"), Variant("12"), Variant("5")}, "2"},
+    {"QuoteInNode", {kNull, Variant("1' OR '1'='1")}, ""},
+    {"InjectionInLevel", {kNull, kNull, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyLevel", {kNull, kNull, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecVagaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ConhecVagaTest, ListBringsTheNodeAlong) {
   Variant list, a(std::int32_t{70}), b = kNull, d = kNull;

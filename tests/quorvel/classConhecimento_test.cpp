@@ -248,7 +248,7 @@ TEST_F(ConhecimentoTest, RenameInsideTheCallersTransactionLeavesItAlone) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecimento WHERE DescrConhec = 'A'"), 1);
 }
 
-TEST_F(ConhecimentoTest, FetchErrorsAndDelete) {
+TEST_F(ConhecimentoTest, FetchTakesTheCodeAsOneValue) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConhecimento VALUES ('1', '', 'A', '.1.', '> A >'),"
                            " ('2', '1', NULL, '.1.2.', '> A > B >')");
   struct Case {
@@ -269,58 +269,45 @@ TEST_F(ConhecimentoTest, FetchErrorsAndDelete) {
     EXPECT_EQ(desc.substr(0, std::string(k.desc).size()), k.desc) << k.code;
     EXPECT_EQ(code + "|" + parent + "|" + descr + "|" + code_path + "|" + descr_path, k.outputs) << k.code;
   }
+}
+
+TEST_F(ConhecimentoTest, DeleteTakesTheCodeAsOneValue) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsConhecimento VALUES ('1', '', 'A', '.1.', '> A >'),"
+                           " ('2', '1', NULL, '.1.2.', '> A > B >')");
   std::string code = "1";
-  desc.clear();
   c.ExcConhecimento(Postgres(), desc, user, machine, code);
   code = "x' OR '1'='1";
   c.ExcConhecimento(Postgres(), desc, user, machine, code);
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsConhecimento"), 1);
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, pai, descr, cod_completo, descr_completa;
-  const char* codes;  // in order
-  const char* sqlite_codes = nullptr;  // where SQLite differs
-};
-
-class ConhecimentoListTest : public ConhecimentoTest,
-                             public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ConhecimentoListTest : public qvtest::ListTest<ConhecimentoTest> {};
 
 TEST_P(ConhecimentoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, a = k.cod, b = k.pai, d = k.descr, e = k.cod_completo, f = k.descr_completa;
-  c.CarConhecimento(conn, desc, list, a, b, d, e, f);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodConhec"), Variant("CodPaiConhec"), Variant("DescrConhec"),
-                                           Variant("CodCompletoConhec"), Variant("DescrCompletaConhec")}));
-  std::string codes;
-  for (const Variant& v : qvtest::Column(list, 0)) codes += (codes.empty() ? "" : " ") + automation::CStr(v);
-  EXPECT_EQ(codes, std::string(!postgres && k.sqlite_codes ? k.sqlite_codes : k.codes));
+  Seed(conn());
+  auto f = Args(5);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConhecimento(conn(), desc, list, f[0], f[1], f[2], f[3], f[4]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodConhec", "CodPaiConhec", "DescrConhec", "CodCompletoConhec", "DescrCompletaConhec"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConhecimentoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, kNull, "1 12 7 3 10 2"},
-            ListCase{"Code", Variant("1"), kNull, kNull, kNull, kNull, "1"},
-            ListCase{"CodePattern", Variant("1%"), kNull, kNull, kNull, kNull, "1 12 10"},
-            ListCase{"Parent", kNull, Variant("1"), kNull, kNull, kNull, "12 3"},
-            ListCase{"DescriptionLowerCase", kNull, kNull, Variant("%gest%"), kNull, kNull, "10"},
-            ListCase{"PortugueseLetters", kNull, kNull, Variant("informática"), kNull, kNull, "1"},
-            ListCase{"CodePath", kNull, kNull, kNull, Variant(".1.12."), kNull, "12"},
-            ListCase{"DescriptionPath", kNull, kNull, kNull, kNull, Variant("> informática > redes >"), "3"},
-            ListCase{"Several", kNull, Variant("1"), Variant("%"), Variant(".1.3."), kNull, "3"},
-            ListCase{"QuoteInCode", Variant("1' OR '1'='1"), kNull, kNull, kNull, kNull, ""},
-            ListCase{"QuoteInDescription", kNull, kNull, Variant("x' OR '1'='1"), kNull, kNull, ""},
-            ListCase{"WordsInValue", kNull, kNull, Variant("%UPPER%cstr%"), kNull, kNull, ""},
-            ListCase{"Empty", kNull, Variant(""), kNull, kNull, kNull, "1 10 2"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 12 7 3 10 2"},
+    {"Code", {Variant("1")}, "1"},
+    {"CodePattern", {Variant("1%")}, "1 12 10"},
+    {"Parent", {kNull, Variant("1")}, "12 3"},
+    {"DescriptionLowerCase", {kNull, kNull, Variant("%gest%")}, "10"},
+    {"PortugueseLetters", {kNull, kNull, Variant("informática")}, "1"},
+    {"CodePath", {kNull, kNull, kNull, Variant(".1.12.")}, "12"},
+    {"DescriptionPath", {kNull, kNull, kNull, kNull, Variant("> informática > redes >")}, "3"},
+    {"Several", {kNull, Variant("1"), Variant("%"), Variant(".1.3.")}, "3"},
+    {"QuoteInCode", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInDescription", {kNull, kNull, Variant("x' OR '1'='1")}, ""},
+    {"WordsInValue", {kNull, kNull, Variant("%UPPER%cstr%")}, ""},
+    {"Empty", {kNull, Variant("")}, "1 10 2"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConhecimentoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ConhecimentoTest, Statements) {
   struct Case {

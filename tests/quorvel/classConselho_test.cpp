@@ -1,22 +1,67 @@
-// classConselho against PostgreSQL.
+// classConselho: a catalogue of professional councils, their abbreviation and name.
 #include <gtest/gtest.h>
 
 #include "platform/automation/convert.h"
+#include "platform/com/object.h"
 #include "platform/win/msgbox.h"
 #include "quorvel/personnel/classConselho.h"
+#include "tests/quorvel/catalogue.h"
 #include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Null;
 using automation::Variant;
+using qvtest::CatalogueListTest;
+using qvtest::CatalogueTest;
 using qvtest::Postgres;
+using quorvel::classConselho;
+
+const Variant kNull(Null);
+
+const qvtest::Catalogue kConselho{
+    .name = "classConselho",
+    .table = "RhsConselho",
+    .key = "CodConselho",
+    .text = "NomeConselho",
+    .other_columns = ", SiglaConselho",
+    .other_values = ", 'CR'",
+    .captions = qvtest::Texts({"CodConselho", "SiglaConselho", "NomeConselho"}),
+    .list = [](auto& conn, auto& desc, auto& list, auto& code, auto& text) {
+      Variant sigla = kNull;
+      classConselho().CarConselho(conn, desc, list, code, sigla, text);
+    },
+    .fetch = [](auto& conn, auto& desc, auto& key, auto& text) {
+      std::string sigla = "old";
+      classConselho().BusConselho(conn, desc, key, sigla, text);
+    },
+    .insert = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key, auto& text) {
+      std::string sigla = "CR";
+      classConselho().IncConselho(conn, desc, user, machine, key, sigla, text);
+    },
+    .update = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key, auto& text) {
+      std::string sigla = "CR";
+      classConselho().AltConselho(conn, desc, user, machine, key, sigla, text);
+    },
+    .remove = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key) {
+      classConselho().ExcConselho(conn, desc, user, machine, key);
+    },
+    .create = &com::CreateDispatch<classConselho>,
+    .fetch_method = "BusConselho",
+    .fetch_arguments = 5,
+    .fetch_text_at = 4,
+};
+
+INSTANTIATE_TEST_SUITE_P(Conselho, CatalogueTest, ::testing::Values(&kConselho), qvtest::CatalogueName);
+INSTANTIATE_TEST_SUITE_P(Conselho, CatalogueListTest, qvtest::CatalogueListCases(kConselho),
+                         qvtest::CatalogueListName);
 
 class ConselhoTest : public ::testing::Test {
  protected:
   void SetUp() override { qvtest::Exec(Postgres(), "DELETE FROM RhsConselho"); }
-  void Seed() {
-    qvtest::Exec(Postgres(),
+  static void Seed(ado::Connection& conn) {
+    qvtest::Exec(conn,
+                 "DELETE FROM RhsConselho;"
                  "INSERT INTO RhsConselho VALUES (1, 'CRM', 'Conselho Regional de Medicina'),"
                  " (2, 'CREA', 'Conselho Regional de Engenharia'),"
                  " (3, 'CRO', 'Conselho de Odontologia e Saúde'),"
@@ -28,31 +73,21 @@ class ConselhoTest : public ::testing::Test {
     return key;
   }
 
-  quorvel::classConselho c;
+  classConselho c;
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(ConselhoTest, InsertAllocatesTheNextKey) {
+TEST_F(ConselhoTest, InsertWritesTheAbbreviationAndTheName) {
   EXPECT_EQ(Insert("CRM", "Medicina"), 1);
   EXPECT_EQ(Insert("CRO", "Odontologia"), 2);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConselho VALUES (41, 'X', 'Y')");
-  EXPECT_EQ(Insert("CRP", "Psicologia"), 42);
   EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Scalar(Postgres(), "SELECT NomeConselho FROM RhsConselho WHERE CodConselho = 42"),
-            Variant("Psicologia"));
+  EXPECT_EQ(
+      qvtest::Cell(Postgres(), "SELECT SiglaConselho || '|' || NomeConselho FROM RhsConselho WHERE CodConselho = 2"),
+      "CRO|Odontologia");
 }
 
-TEST_F(ConselhoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsConselho VALUES (2147483647, 'MAX', 'Ultimo')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("CRM", "Medicina"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT")) << "no insert after a failed next key";
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConselho"), 1);
-}
-
-TEST_F(ConselhoTest, FetchUpdateDelete) {
-  Seed();
+TEST_F(ConselhoTest, FetchReadsTheAbbreviationAndTheName) {
+  Seed(Postgres());
   std::int32_t key = 3;
   std::string sigla, nome;
   c.BusConselho(Postgres(), desc, key, sigla, nome);
@@ -60,23 +95,18 @@ TEST_F(ConselhoTest, FetchUpdateDelete) {
   EXPECT_EQ(key, 3);
   EXPECT_EQ(sigla, "CRO");
   EXPECT_EQ(nome, "Conselho de Odontologia e Saúde");
+}
 
-  sigla = "CRO-SP";
-  nome = "Odontologia";
+TEST_F(ConselhoTest, UpdateRewritesTheAbbreviation) {
+  Seed(Postgres());
+  std::int32_t key = 3;
+  std::string sigla = "CRO-SP", nome = "Odontologia";
   c.AltConselho(Postgres(), desc, user, machine, key, sigla, nome);
   EXPECT_EQ(qvtest::Scalar(Postgres(), "SELECT SiglaConselho FROM RhsConselho WHERE CodConselho = 3"),
             Variant("CRO-SP"));
-
-  std::int32_t missing = 99;
-  c.AltConselho(Postgres(), desc, user, machine, missing, sigla, nome);  // changes nothing, no error
-  c.ExcConselho(Postgres(), desc, user, machine, key);
-  c.ExcConselho(Postgres(), desc, user, machine, missing);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConselho WHERE CodConselho = 3"), 0);
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsConselho"), 3);
 }
 
-TEST_F(ConselhoTest, FetchErrors) {
+TEST_F(ConselhoTest, FetchStopsAtTheFirstNull) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsConselho VALUES (5, 'CRF', NULL), (6, NULL, 'Sem sigla')");
   struct Case {
     std::int32_t key;
@@ -101,59 +131,35 @@ TEST_F(ConselhoTest, FetchErrors) {
   }
 }
 
-TEST_F(ConselhoTest, SuccessLeavesDescErrAlone) {
-  Seed();
-  desc = "texto anterior";
-  Variant list;
-  Variant null(Null);
-  c.CarConselho(Postgres(), desc, list, null, null, null);
-  EXPECT_EQ(Insert("CFP", "Psicologia"), 13);
-  EXPECT_EQ(desc, "texto anterior");
-}
-
-struct ListCase {
-  const char* name;
-  Variant cod, sigla, nome;
-  std::vector<std::int32_t> keys;
-};
-
-class ConselhoListTest : public ConselhoTest, public ::testing::WithParamInterface<ListCase> {};
+class ConselhoListTest : public qvtest::ListTest<ConselhoTest> {};
 
 TEST_P(ConselhoListTest, Filters) {
-  Seed();
-  Variant list = Variant("replaced");
-  Variant cod = GetParam().cod, sigla = GetParam().sigla, nome = GetParam().nome;
-  c.CarConselho(Postgres(), desc, list, cod, sigla, nome);
-  ASSERT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodConselho"), Variant("SiglaConselho"), Variant("NomeConselho")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  EXPECT_EQ(keys, GetParam().keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarConselho(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list, qvtest::Texts({"CodConselho", "SiglaConselho", "NomeConselho"}));
 }
 
-const Variant kNull(Null);
+// Keys by abbreviation.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "12 2 1 3"},
+    {"OnlyTheLast", {kNull, kNull, Variant("%regional%")}, "12 2 1"},
+    {"LowerCaseAbbreviation", {kNull, Variant("cr%")}, "2 1 3"},
+    {"PortugueseLetters", {kNull, kNull, Variant("%saúde")}, "3"},
+    {"CodeAsText", {Variant("1%")}, "12 1"},
+    {"Several", {Variant("1%"), Variant("C%"), Variant("%MEDICINA%")}, "1"},
+    {"NoMatch", {kNull, Variant("ZZ%")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, ConselhoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ConselhoListTest,
-    ::testing::Values(ListCase{"None", kNull, kNull, kNull, {12, 2, 1, 3}},  // by abbreviation
-                      ListCase{"OnlyTheLast", kNull, kNull, Variant("%regional%"), {12, 2, 1}},
-                      ListCase{"LowerCaseAbbreviation", kNull, Variant("cr%"), kNull, {2, 1, 3}},
-                      ListCase{"PortugueseLetters", kNull, kNull, Variant("%saúde"), {3}},
-                      ListCase{"CodeAsText", Variant("1%"), kNull, kNull, {12, 1}},
-                      ListCase{"Several", Variant("1%"), Variant("C%"), Variant("%MEDICINA%"), {1}},
-                      ListCase{"NoMatch", kNull, Variant("ZZ%"), kNull, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ConselhoTest, ListStatementAndEmptyTable) {
+TEST_F(ConselhoTest, ListStatement) {
   qvtest::Trace trace;
   Variant list, null(Null), nome("x%");
   c.CarConselho(Postgres(), desc, list, null, null, nome);
   ASSERT_EQ(trace.statements().size(), 1u);
   EXPECT_EQ(trace.statements()[0],
             "SELECT * FROM RhsConselho WHERE UPPER(NomeConselho) LIKE 'X%' ORDER BY SiglaConselho");
-  EXPECT_EQ(qvtest::Rows(list).size(), 1u);  // captions alone
 }
 
 TEST_F(ConselhoTest, LongListKeepsEveryRowInOrder) {
@@ -175,7 +181,7 @@ TEST_F(ConselhoTest, LongListKeepsEveryRowInOrder) {
 }
 
 TEST_F(ConselhoTest, ListFailureShowsTheDescriptionOnceThenSetsDescErr) {
-  Seed();
+  Seed(Postgres());
   std::vector<std::string> shown;
   std::string desc_when_shown;
   win::ScopedMessageBoxHook hook([&](const win::MessageBoxRequest& r) {

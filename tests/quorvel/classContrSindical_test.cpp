@@ -46,7 +46,7 @@ class ContrSindicalTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(ContrSindicalTest, InsertUpdateDelete) {
+TEST_F(ContrSindicalTest, InsertAndUpdateWriteTheirRow) {
   struct Case {
     const char* name;
     bool insert;
@@ -82,6 +82,10 @@ TEST_F(ContrSindicalTest, InsertUpdateDelete) {
     EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), k.insert ? 7 : 6) << k.name;
   }
   EXPECT_EQ(Row(1), "5|2023|120.5|Sindicato dos Comerciários");
+}
+
+TEST_F(ContrSindicalTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
   for (std::int32_t key : {2, 99}) c.ExcContrSindical(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), 5);
@@ -99,13 +103,13 @@ TEST_F(ContrSindicalTest, NextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (41)");
   c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
   EXPECT_EQ(key, 42);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (2147483647)");
-  qvtest::Trace trace;
-  c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsContrSindical"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsContrSindical (CodRegContrSindical) VALUES (2147483647)", "RhsContrSindical",
+      [&] {
+        c.IncContrSindical(Postgres(), desc, user, machine, key, func, ano, valor, sind);
+        return key;
+      },
+      desc);
 }
 
 TEST_F(ContrSindicalTest, Fetch) {
@@ -136,55 +140,37 @@ TEST_F(ContrSindicalTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant func, ano, valor, sind;
-  const char* keys;  // sorted
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;
-};
-
-class ContrSindicalListTest : public ContrSindicalTest,
-                              public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ContrSindicalListTest : public qvtest::ListTest<ContrSindicalTest> {};
 
 TEST_P(ContrSindicalListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), func = k.func, ano = k.ano, valor = k.valor, sind = k.sind;
-  c.CarContrSindical(conn, desc, list, func, ano, valor, sind);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0], (std::vector<Variant>{Variant("CodRegContrSindical"), Variant("CodFuncionario"),
-                                                         Variant("AnoBaseContrSind"), Variant("ValorContribuicao"),
-                                                         Variant("NomeSindFavorecido")}));
-  EXPECT_EQ(SortedKeys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  c.CarContrSindical(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegContrSindical", "CodFuncionario", "AnoBaseContrSind", "ValorContribuicao",
+                            "NomeSindFavorecido"}),
+             qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ContrSindicalListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", N, N, N, N, "1 2 3 10 11 12"},
-            ListCase{"OnlyTheLast", N, N, N, Variant("sindicato%"), "1 2"},
-            ListCase{"Employee", Variant(std::int32_t{5}), N, N, N, "1 2"},
-            ListCase{"YearAsDigits", N, Variant("2024"), N, N, "2 3 10"},
-            ListCase{"AmountWithDecimalComma", N, N, Variant("98,75"), N, "3"},
-            ListCase{"AmountAsDouble", N, N, Variant(120.5), N, "1"},
-            ListCase{"PortugueseLetters", N, N, N, Variant("%são paulo"), "3", ""},
-            ListCase{"Several", Variant("6"), Variant(std::int16_t{2024}), Variant(98.75), Variant("%"), "3"},
-            ListCase{"NoMatch", N, N, N, Variant("zz%"), ""},
-            ListCase{"QuoteInName", N, N, N, Variant("x' OR '1'='1"), ""},
-            ListCase{"InjectionInEmployee", Variant("5 OR 1=1"), N, N, N, "", "13    Quorvel"},
-            ListCase{"EmptyYear", N, Variant(), N, N, "", "13    Quorvel"},
-            ListCase{"EmptyTextAmount", N, N, Variant(""), N, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 10 11 12"},
+    {"OnlyTheLast", {N, N, N, Variant("sindicato%")}, "1 2"},
+    {"Employee", {Variant(std::int32_t{5})}, "1 2"},
+    {"YearAsDigits", {N, Variant("2024")}, "2 3 10"},
+    {"AmountWithDecimalComma", {N, N, Variant("98,75")}, "3"},
+    {"AmountAsDouble", {N, N, Variant(120.5)}, "1"},
+    {"PortugueseLetters", {N, N, N, Variant("%são paulo")}, "3"},
+    {"Several", {Variant("6"), Variant(std::int16_t{2024}), Variant(98.75), Variant("%")}, "3"},
+    {"NoMatch", {N, N, N, Variant("zz%")}, ""},
+    {"QuoteInName", {N, N, N, Variant("x' OR '1'='1")}, ""},
+    {"InjectionInEmployee", {Variant("5 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyYear", {N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextAmount", {N, N, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ContrSindicalListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(ContrSindicalTest, ListKeepsNulls) {
   Variant list, f1 = N, f2 = N;
   Variant employee(std::int32_t{6}), year(std::int32_t{2021});
   c.CarContrSindical(Postgres(), desc, list, employee, year, f1, f2);
@@ -192,8 +178,11 @@ TEST_F(ContrSindicalTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{12}), Variant(std::int32_t{6}),
                                            Variant(std::int16_t{2021}), kNull, kNull}));
+}
+
+TEST_F(ContrSindicalTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsContrSindical");
-  Variant n1 = N, n2 = N;
+  Variant list, n1 = N, n2 = N, f1 = N, f2 = N;
   c.CarContrSindical(Postgres(), desc, list, n1, n2, f1, f2);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);

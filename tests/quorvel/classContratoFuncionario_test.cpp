@@ -14,6 +14,7 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -87,7 +88,7 @@ class ContratoTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(ContratoTest, CountsAndOpenContracts) {
+TEST_F(ContratoTest, CountsAndOpenContractsOfAnEmployee) {
   struct Case {
     std::int32_t employee;
     std::int32_t count;
@@ -102,6 +103,9 @@ TEST_F(ContratoTest, CountsAndOpenContracts) {
     EXPECT_EQ(open, k.open) << k.employee;
   }
   EXPECT_EQ(desc, "");
+}
+
+TEST_F(ContratoTest, CountAndOpenContractStatements) {
   qvtest::Trace trace;
   std::int32_t employee = 10, count = 0;
   bool open = false;
@@ -128,17 +132,12 @@ TEST_F(ContratoTest, FailuresGiveZeroAndFalse) {
   EXPECT_EQ(desc, "-2147217900    Quorvel");
 }
 
-TEST_F(ContratoTest, InsertAndUpdateStatements) {
+TEST_F(ContratoTest, InsertStatements) {
   Contract k;
   qvtest::Trace trace;
   k.Inc(c, Postgres(), desc);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(k.pkCodRegContratoFuncionario, 12);
-  k.pnAcrescimoNaoExcedentes = kNull;
-  k.pnDataEncerramContr = Variant(DateSerial(2007, 4, 30));
-  k.pnDuracaoContr = kNull;
-  k.Alt(c, Postgres(), desc);
-  EXPECT_EQ(desc, "");
   EXPECT_EQ(trace.statements(),
             (std::vector<std::string>{
                 "SELECT MAX(CodRegContratoFuncionario) AS MaxCod FROM RhsContratoFuncionario",
@@ -148,7 +147,20 @@ TEST_F(ContratoTest, InsertAndUpdateStatements) {
                 "IndiceInsalubridadeContr, HorasDiarias, HorasSemanais, HorarioTrabalho, HorasExtrasNaoExcedentes, "
                 "AcrescimoNaoExcedentes, Emitido) VALUES ( 12,  20,  3,  6, '2007/02/01',  90,  '2007/05/01',  Null, "
                 "'Substituição', 'M',  1,  '2750.25',  csng('0.3'),  csng('0'),  csng('8.5'),  csng('42.5'), "
-                "'08:00-17:30',  2,  csng('0.5'), 'N') ",
+                "'08:00-17:30',  2,  csng('0.5'), 'N') "}));
+}
+
+TEST_F(ContratoTest, UpdateStatementWritesNullsAndTheClosingDate) {
+  Contract k;
+  k.Inc(c, Postgres(), desc);
+  k.pnAcrescimoNaoExcedentes = kNull;
+  k.pnDataEncerramContr = Variant(DateSerial(2007, 4, 30));
+  k.pnDuracaoContr = kNull;
+  qvtest::Trace trace;
+  k.Alt(c, Postgres(), desc);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(trace.statements(),
+            (std::vector<std::string>{
                 "UPDATE RhsContratoFuncionario SET CodFuncionario = 20, CodTipoContrato = 3, CodCargo = 6, "
                 "DataEmissaoContr = '2007/02/01', DuracaoContr = Null, DataValidadeContr = '2007/05/01', "
                 "DataEncerramContr = '2007/04/30', MotivoContrato = 'Substituição', PeriodoPagamentoContr = 'M', "
@@ -162,14 +174,19 @@ TEST_F(ContratoTest, InsertAndUpdateStatements) {
             "8.5|42.5|2007-04-30|Null");
 }
 
-TEST_F(ContratoTest, InsertOnEmptyTableAndOverflow) {
+TEST_F(ContratoTest, InsertOnAnEmptyTableTakesKeyOne) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsContratoFuncionario");
   Contract k;
   k.pnMotivoContrato = "x' OR '1'='1";
   k.Inc(c, Postgres(), desc);
   EXPECT_EQ(k.pkCodRegContratoFuncionario, 1);
   EXPECT_EQ(Cell("SELECT MotivoContrato FROM RhsContratoFuncionario"), "x' OR '1'='1");
-  qvtest::Exec(Postgres(), "INSERT INTO RhsContratoFuncionario (CodRegContratoFuncionario) VALUES (2147483647)");
+}
+
+TEST_F(ContratoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
+  qvtest::Exec(Postgres(), "DELETE FROM RhsContratoFuncionario;"
+                           "INSERT INTO RhsContratoFuncionario (CodRegContratoFuncionario) VALUES (2147483647)");
+  Contract k;
   qvtest::Trace trace;
   k.Inc(c, Postgres(), desc);
   EXPECT_EQ(desc, "6    Quorvel");
@@ -214,19 +231,23 @@ TEST_F(ContratoTest, HostileValuesOnTheWriters) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsContratoFuncionario"), 4);
 }
 
-TEST_F(ContratoTest, IssuedFlagAndDelete) {
-  std::int32_t key = 2;
+TEST_F(ContratoTest, IssuedFlagOfItsRowAlone) {
+  std::int32_t key = 2, missing = 77;
   std::string emitido = "S";
   qvtest::Trace trace;
   c.AltEmissaoContratoFuncionario(Postgres(), desc, user, machine, key, emitido);
   EXPECT_EQ(trace.statements(),
             std::vector<std::string>{
                 "UPDATE RhsContratoFuncionario SET Emitido = 'S' WHERE CodRegContratoFuncionario = 2"});
+  c.AltEmissaoContratoFuncionario(Postgres(), desc, user, machine, missing, emitido);
+  EXPECT_EQ(desc, "");
   EXPECT_EQ(Cell("SELECT Emitido || MotivoContrato FROM RhsContratoFuncionario WHERE CodRegContratoFuncionario = 2"),
             "SEfetivação");
   EXPECT_EQ(Cell("SELECT Emitido FROM RhsContratoFuncionario WHERE CodRegContratoFuncionario = 11"), "N");
-  std::int32_t missing = 77;
-  c.AltEmissaoContratoFuncionario(Postgres(), desc, user, machine, missing, emitido);
+}
+
+TEST_F(ContratoTest, DeleteRemovesItsRowAlone) {
+  std::int32_t key = 2, missing = 77;
   c.ExcContratoFuncionario(Postgres(), desc, user, machine, key);
   c.ExcContratoFuncionario(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "");
@@ -310,64 +331,45 @@ TEST_F(ContratoTest, Fetch) {
   EXPECT_EQ(g.valor, -1);
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 16 filters, value
-  const char* keys;                              // newest issue date first
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class ContratoListTest : public ContratoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ContratoListTest : public qvtest::ListTest<ContratoTest> {};
 
 TEST_P(ContratoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  std::vector<Variant> f(16, kNull);
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarContratoFuncionario(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10],
+  Seed(conn());
+  auto f = Args(16);
+  Variant list = qvtest::kUntouchedList;
+  c.CarContratoFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10],
                            f[11], f[12], f[13], f[14], f[15]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ContratoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "11 3 2 1"},
-            ListCase{"KeyPattern", {{0, Variant("1%")}}, "11 1"},
-            ListCase{"Employee", {{1, Variant(std::int32_t{10})}}, "2 1"},
-            ListCase{"ContractType", {{2, Variant("3")}}, "3 2"},
-            ListCase{"BranchName", {{3, Variant("%sul")}}, "3"},
-            ListCase{"Position", {{4, Variant(std::int32_t{4})}, {5, Variant("anal%")}}, "11 2 1"},
-            ListCase{"IssueDate", {{6, Variant(DateSerial(2004, 4, 5))}}, "2"},
-            ListCase{"Duration", {{7, Variant(std::int32_t{90})}}, "1"},
-            // Without UPPER, SQLite compares the Portuguese letters as they are.
-            ListCase{"Reason", {{8, Variant("efetivação")}}, "2", ""},
-            ListCase{"PayPeriod", {{9, Variant("q")}}, "3"},
-            ListCase{"SalaryType", {{10, Variant(std::int32_t{2})}}, "3"},
-            ListCase{"DailyHours", {{11, Variant(8.5)}}, "2"},
-            ListCase{"DailyHoursAsTime", {{11, Variant(automation::TimeSerial(8, 30, 0))}}, "2"},
-            ListCase{"WeeklyHours", {{12, Variant("40")}}, "3"},
-            ListCase{"Overtime", {{13, Variant(std::int32_t{2})}}, "2"},
-            ListCase{"Surcharge", {{14, Variant("0,5")}}, "2"},
-            ListCase{"IssuedLowerCase", {{15, Variant("s")}}, "3 1", ""},
-            ListCase{"Several", {{1, Variant(std::int32_t{10})}, {15, Variant("N")}, {3, Variant("%")}}, "2"},
-            ListCase{"QuoteInName", {{5, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"InjectionInDuration", {{7, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyEmployee", {{1, Variant()}}, "", "13    Quorvel"},
-            ListCase{"TextHours", {{11, Variant("oito")}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "11 3 2 1"},
+    {"KeyPattern", Filters::At({{0, Variant("1%")}}), "11 1"},
+    {"Employee", Filters::At({{1, Variant(std::int32_t{10})}}), "2 1"},
+    {"ContractType", Filters::At({{2, Variant("3")}}), "3 2"},
+    {"BranchName", Filters::At({{3, Variant("%sul")}}), "3"},
+    {"Position", Filters::At({{4, Variant(std::int32_t{4})}, {5, Variant("anal%")}}), "11 2 1"},
+    {"IssueDate", Filters::At({{6, Variant(DateSerial(2004, 4, 5))}}), "2"},
+    {"Duration", Filters::At({{7, Variant(std::int32_t{90})}}), "1"},
+    // Without UPPER, SQLite compares the Portuguese letters as they are.
+    {"Reason", Filters::At({{8, Variant("efetivação")}}), "2"},
+    {"PayPeriod", Filters::At({{9, Variant("q")}}), "3"},
+    {"SalaryType", Filters::At({{10, Variant(std::int32_t{2})}}), "3"},
+    {"DailyHours", Filters::At({{11, Variant(8.5)}}), "2"},
+    {"DailyHoursAsTime", Filters::At({{11, Variant(automation::TimeSerial(8, 30, 0))}}), "2"},
+    {"WeeklyHours", Filters::At({{12, Variant("40")}}), "3"},
+    {"Overtime", Filters::At({{13, Variant(std::int32_t{2})}}), "2"},
+    {"Surcharge", Filters::At({{14, Variant("0,5")}}), "2"},
+    {"IssuedLowerCase", Filters::At({{15, Variant("s")}}), "3 1"},
+    {"Several", Filters::At({{1, Variant(std::int32_t{10})}, {15, Variant("N")}, {3, Variant("%")}}), "2"},
+    {"QuoteInName", Filters::At({{5, Variant("x' OR '1'='1")}}), ""},
+    {"InjectionInDuration", Filters::At({{7, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyEmployee", Filters::At({{1, Variant()}}), "", "13    Quorvel"},
+    {"TextHours", Filters::At({{11, Variant("oito")}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ContratoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(ContratoTest, ListColumnsAndStatement) {
+TEST_F(ContratoTest, ListStatement) {
   std::vector<Variant> f(16, kNull);
   f[0] = Variant("1%");
   f[14] = Variant(0.5);
@@ -384,8 +386,11 @@ TEST_F(ContratoTest, ListColumnsAndStatement) {
                 "RhsDadosFuncionario.CodFilial) LEFT JOIN RhsCargo ON RhsCargo.CodCargo = "
                 "RhsContratoFuncionario.CodCargo) WHERE CStr(CodRegContratoFuncionario) LIKE '1%' AND "
                 "RhsContratoFuncionario.AcrescimoNaoExcedentes = csng('0.5 ') ORDER BY DataEmissaoContr DESC"});
-  f[0] = kNull;
-  f[14] = kNull;
+}
+
+TEST_F(ContratoTest, ListColumns) {
+  std::vector<Variant> f(16, kNull);
+  Variant list;
   c.CarContratoFuncionario(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9],
                            f[10], f[11], f[12], f[13], f[14], f[15]);
   const auto rows = qvtest::Rows(list);

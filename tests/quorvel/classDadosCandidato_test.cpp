@@ -1,7 +1,6 @@
 // classDadosCandidato against PostgreSQL, its list and the situation update on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -18,6 +17,7 @@ using automation::Date;
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kN(Null);
@@ -124,13 +124,14 @@ TEST_F(DadosCandidatoTest, InsertAllocatesTheNextKeyAndWritesEveryColumn) {
 }
 
 TEST_F(DadosCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "UPDATE RhsDadosCandidato SET CodCandidato = 2147483647 WHERE CodCandidato = 5");
-  qvtest::Trace trace;
   std::int32_t key = -1;
-  Inc(key, 7, {});
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "UPDATE RhsDadosCandidato SET CodCandidato = 2147483647 WHERE CodCandidato = 5", "RhsDadosCandidato",
+      [&] {
+        Inc(key, 7, {});
+        return key;
+      },
+      desc);
 }
 
 TEST_F(DadosCandidatoTest, UpdateMovesAndRewrites) {
@@ -186,61 +187,37 @@ TEST_F(DadosCandidatoTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the seven, value
-  const char* keys;                              // sorted
-  const char* desc = "";
-};
-
-class DadosCandidatoListTest : public DadosCandidatoTest,
-                               public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class DadosCandidatoListTest : public qvtest::ListTest<DadosCandidatoTest> {};
 
 TEST_P(DadosCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  std::vector<Variant> f(7, kN);
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarCandidato(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodCandidato"), Variant("Nome"), Variant("DataNasc"),
-                                  Variant("DispHorasExtras"), Variant("DispViagens"), Variant("Situacao")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodCandidato", "Nome", "DataNasc", "DispHorasExtras", "DispViagens", "Situacao"}),
+             qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, DadosCandidatoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "1 2 3 4 5"}, ListCase{"Person", {{0, Variant(std::int32_t{1})}}, "1"},
-            ListCase{"Name", {{1, Variant("jo%")}}, "2 3"}, ListCase{"Typing", {{2, Variant("S")}}, "1 3"},
-            ListCase{"Smoker", {{3, Variant("N")}}, "2 3"},
-            ListCase{"OvertimeAndTravel", {{4, Variant("S")}, {5, Variant("S")}}, "2 5"},
-            ListCase{"Situation", {{6, Variant("I")}}, "3"}, ListCase{"EmptySituation", {{6, Variant("")}}, ""},
-            ListCase{"All",
-                     {{0, Variant("3")}, {1, Variant("JOANA%")}, {2, Variant("S")}, {3, Variant("N")},
-                      {4, Variant("N")}, {5, Variant("N")}, {6, Variant("I")}},
-                     "3"},
-            ListCase{"QuoteInSituation", {{6, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"QuoteInName", {{1, Variant("O'Brien")}}, ""},
-            ListCase{"InjectionInPerson", {{0, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyPerson", {{0, Variant()}}, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Person", Filters::At({{0, Variant(std::int32_t{1})}}), "1"},
+    {"Name", Filters::At({{1, Variant("jo%")}}), "2 3"},
+    {"Typing", Filters::At({{2, Variant("S")}}), "1 3"},
+    {"Smoker", Filters::At({{3, Variant("N")}}), "2 3"},
+    {"OvertimeAndTravel", Filters::At({{4, Variant("S")}, {5, Variant("S")}}), "2 5"},
+    {"Situation", Filters::At({{6, Variant("I")}}), "3"},
+    {"EmptySituation", Filters::At({{6, Variant("")}}), ""},
+    {"All",
+     Filters::At({{0, Variant("3")}, {1, Variant("JOANA%")}, {2, Variant("S")}, {3, Variant("N")}, {4, Variant("N")},
+                  {5, Variant("N")}, {6, Variant("I")}}),
+     "3"},
+    {"QuoteInSituation", Filters::At({{6, Variant("x' OR '1'='1")}}), ""},
+    {"QuoteInName", Filters::At({{1, Variant("O'Brien")}}), ""},
+    {"InjectionInPerson", Filters::At({{0, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyPerson", Filters::At({{0, Variant()}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, DadosCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(DadosCandidatoTest, ListRows) {
   Variant list, person(std::int32_t{99}), n = kN, a = n, b = n, d = n, e = n, g = n;
@@ -256,24 +233,24 @@ TEST_F(DadosCandidatoTest, ListRows) {
   EXPECT_EQ(desc, "");
 }
 
-TEST_F(DadosCandidatoTest, SituationTakesTodaysDate) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    automation::ScopedClock clock(DateSerial(2024, 3, 3));
-    std::int32_t key = 1;
-    std::string situacao = "O'C";
-    qvtest::Trace trace;
-    c.AltSituacao(*conn, desc, user, machine, key, situacao);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(trace.statements(),
-              (std::vector<std::string>{"UPDATE RhsDadosCandidato SET Situacao = 'O''C', DataUltimaAtualizacao = "
-                                        "'2024/03/03' WHERE RhsDadosCandidato.CodCandidato = 1"}));
-    EXPECT_EQ(qvtest::Scalar(*conn, "SELECT Situacao FROM RhsDadosCandidato WHERE CodCandidato = 1"),
-              Variant("O'C"));
-    EXPECT_EQ(automation::CDate(qvtest::Scalar(*conn, "SELECT DataUltimaAtualizacao FROM RhsDadosCandidato "
-                                                      "WHERE CodCandidato = 1")),
-              DateSerial(2024, 3, 3));
-  }
+class DadosCandidatoDatabaseTest : public qvtest::DatabaseTest<DadosCandidatoTest> {};
+
+TEST_P(DadosCandidatoDatabaseTest, SituationTakesTodaysDate) {
+  Seed(conn());
+  automation::ScopedClock clock(DateSerial(2024, 3, 3));
+  std::int32_t key = 1;
+  std::string situacao = "O'C";
+  qvtest::Trace trace;
+  c.AltSituacao(conn(), desc, user, machine, key, situacao);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(trace.statements(),
+            (std::vector<std::string>{"UPDATE RhsDadosCandidato SET Situacao = 'O''C', DataUltimaAtualizacao = "
+                                      "'2024/03/03' WHERE RhsDadosCandidato.CodCandidato = 1"}));
+  EXPECT_EQ(qvtest::Scalar(conn(), "SELECT Situacao FROM RhsDadosCandidato WHERE CodCandidato = 1"),
+            Variant("O'C"));
+  EXPECT_EQ(automation::CDate(qvtest::Scalar(conn(), "SELECT DataUltimaAtualizacao FROM RhsDadosCandidato "
+                                                    "WHERE CodCandidato = 1")),
+            DateSerial(2024, 3, 3));
 }
 
 TEST_F(DadosCandidatoTest, Statements) {
@@ -363,5 +340,7 @@ TEST_F(DadosCandidatoTest, DispatchByName) {
   EXPECT_EQ(r.value, Variant(std::int32_t{2}));
   EXPECT_EQ(args[1], Variant(""));
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, DadosCandidatoDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

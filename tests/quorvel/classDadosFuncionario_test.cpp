@@ -15,6 +15,7 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -185,14 +186,18 @@ TEST_F(DadosFuncionarioTest, RefusedInsertKeepsTheKeyAndLeavesTheStatus) {
 }
 
 TEST_F(DadosFuncionarioTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsDadosFuncionario (CodFuncionario, CodIndividual) VALUES (2147483647, 4)");
-  qvtest::Trace trace;
   Employee e;
-  e.Inc(c, Postgres(), desc);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_EQ(e.pkCodFuncionario, 0);
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_FALSE(trace.Sent("UPDATE"));
+  bool updated = true;
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsDadosFuncionario (CodFuncionario, CodIndividual) VALUES (2147483647, 4)", "RhsDadosFuncionario",
+      [&] {
+        qvtest::Trace trace;
+        e.Inc(c, Postgres(), desc);
+        updated = trace.Sent("UPDATE");
+        return e.pkCodFuncionario;
+      },
+      desc);
+  EXPECT_FALSE(updated) << "the person's status stays";
   EXPECT_EQ(Cell("SELECT Status FROM RhsDadosPessoais WHERE CodIndividual = 1"), "Candidato");
 }
 
@@ -230,11 +235,10 @@ TEST_F(DadosFuncionarioTest, HostileValuesOnTheWriters) {
   EXPECT_EQ(Cell("SELECT Status FROM RhsDadosPessoais WHERE CodIndividual = 1"), "Candidato");
 }
 
-TEST_F(DadosFuncionarioTest, InsertAndUpdateStatements) {
+TEST_F(DadosFuncionarioTest, InsertStatements) {
   Employee e;
   qvtest::Trace trace;
   e.Inc(c, Postgres(), desc);
-  e.Alt(c, Postgres(), desc);
   ASSERT_EQ(desc, "");
   const std::vector<std::string> expected = {
       "SELECT MAX(CodFuncionario) AS MaxCod FROM RhsDadosFuncionario",
@@ -244,6 +248,18 @@ TEST_F(DadosFuncionarioTest, InsertAndUpdateStatements) {
           "  csng('44'),  csng('220'), '08:00-17:30',  Null,  csng('0.5'), 'N',  Null, 'S', 'N', 'S', 'N',"
           "  csng('2'), '', 'Direta',  10,  1,  Null, '2005/03/01',  Null,  Null,  Null, 'Ana', '2005/03/02',  0)",
       trace.statements().at(2),  // the person's status, as the person register sends it
+  };
+  EXPECT_EQ(trace.statements(), expected);
+  EXPECT_TRUE(trace.statements().at(2).starts_with("UPDATE RhsDadosPessoais SET Status = 'Funcionário', "));
+}
+
+TEST_F(DadosFuncionarioTest, UpdateStatement) {
+  Employee e;
+  e.Inc(c, Postgres(), desc);
+  qvtest::Trace trace;
+  e.Alt(c, Postgres(), desc);
+  ASSERT_EQ(desc, "");
+  const std::vector<std::string> expected = {
       "UPDATE RhsDadosFuncionario SET CodIndividual = 1, CodFilial = 2, CodVaga = 0, CodTipoContrato = 3, "
       "NrMatricula = 1001, DataAdmissao = '2005/03/01', DataPrimAdmissao = '2001/02/01', CodTipoAdmissao = 1, "
       "MotivoContratacao = '3', CodCargo = 4, CodCA = 7, NumBancoPagto = '001', AgenciaPagto = '1234-5', "
@@ -258,7 +274,6 @@ TEST_F(DadosFuncionarioTest, InsertAndUpdateStatements) {
       "NomeResponsavel = 'Ana', DataUltimaAtualizacao = '2005/03/02', Gratificacao = 0 WHERE CodFuncionario = 1",
   };
   EXPECT_EQ(trace.statements(), expected);
-  EXPECT_TRUE(trace.statements().at(2).starts_with("UPDATE RhsDadosPessoais SET Status = 'Funcionário', "));
 }
 
 TEST_F(DadosFuncionarioTest, UpdateRewritesTheRecord) {
@@ -350,63 +365,44 @@ TEST_F(DadosFuncionarioTest, FailureGivesZero) {
   EXPECT_EQ(desc, "-2147217900    Quorvel");
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 18 filters, value
-  const char* keys;                              // by admission date
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class DadosFuncionarioListTest : public DadosFuncionarioTest,
-                                 public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class DadosFuncionarioListTest : public qvtest::ListTest<DadosFuncionarioTest> {};
 
 TEST_P(DadosFuncionarioListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Reset(conn);
-  SeedEmployees(conn);
-  std::vector<Variant> f(18, kNull);
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarDadosFuncionario(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
+  Reset(conn());
+  SeedEmployees(conn());
+  auto f = Args(18);
+  Variant list = qvtest::kUntouchedList;
+  c.CarDadosFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
                         f[12], f[13], f[14], f[15], f[16], f[17]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, DadosFuncionarioListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "2 3 1"},
-            ListCase{"PersonPattern", {{0, Variant("3")}}, "3"},
-            ListCase{"KeyPattern", {{1, Variant("%")}}, "2 3 1"},
-            ListCase{"LowerCaseName", {{2, Variant("jo%")}}, "3 1"},
-            // Without UPPER, SQLite's LIKE folds ASCII letters only.
-            ListCase{"PortugueseLetters", {{2, Variant("joão%")}}, "1", ""},
-            ListCase{"QuoteInName", {{2, Variant("maria o'b%")}}, "2"},
-            ListCase{"InjectionInName", {{2, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"Branch", {{3, Variant(std::int32_t{5})}}, "2"},
-            ListCase{"BranchAsDigits", {{3, Variant("2")}}, "3 1"},
-            ListCase{"AdmissionDate", {{6, Variant(DateSerial(2004, 1, 5))}}, "3"},
-            ListCase{"Union", {{10, Variant(std::int32_t{5})}}, "3"},
-            ListCase{"LeavingReason", {{11, Variant(std::int32_t{2})}}, "2"},
-            ListCase{"Several", {{3, Variant(std::int32_t{2})}, {17, Variant("N")}, {2, Variant("%")}}, "3 1"},
-            ListCase{"OnlyTheLast", {{17, Variant("S")}}, ""},
-            ListCase{"TransportVoucher", {{14, Variant("S")}}, "2"},
-            ListCase{"InjectionInNumber", {{3, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyNumber", {{7, Variant()}}, "", "13    Quorvel"},
-            ListCase{"EmptyTextNumber", {{8, Variant("")}}, "", "13    Quorvel"},
-            ListCase{"TextThatIsNoDate", {{6, Variant("amanhã")}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "2 3 1"},
+    {"PersonPattern", Filters::At({{0, Variant("3")}}), "3"},
+    {"KeyPattern", Filters::At({{1, Variant("%")}}), "2 3 1"},
+    {"LowerCaseName", Filters::At({{2, Variant("jo%")}}), "3 1"},
+    // Without UPPER, SQLite's LIKE folds ASCII letters only.
+    {"PortugueseLetters", Filters::At({{2, Variant("joão%")}}), "1"},
+    {"QuoteInName", Filters::At({{2, Variant("maria o'b%")}}), "2"},
+    {"InjectionInName", Filters::At({{2, Variant("x' OR '1'='1")}}), ""},
+    {"Branch", Filters::At({{3, Variant(std::int32_t{5})}}), "2"},
+    {"BranchAsDigits", Filters::At({{3, Variant("2")}}), "3 1"},
+    {"AdmissionDate", Filters::At({{6, Variant(DateSerial(2004, 1, 5))}}), "3"},
+    {"Union", Filters::At({{10, Variant(std::int32_t{5})}}), "3"},
+    {"LeavingReason", Filters::At({{11, Variant(std::int32_t{2})}}), "2"},
+    {"Several", Filters::At({{3, Variant(std::int32_t{2})}, {17, Variant("N")}, {2, Variant("%")}}), "3 1"},
+    {"OnlyTheLast", Filters::At({{17, Variant("S")}}), ""},
+    {"TransportVoucher", Filters::At({{14, Variant("S")}}), "2"},
+    {"InjectionInNumber", Filters::At({{3, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyNumber", Filters::At({{7, Variant()}}), "", "13    Quorvel"},
+    {"EmptyTextNumber", Filters::At({{8, Variant("")}}), "", "13    Quorvel"},
+    {"TextThatIsNoDate", Filters::At({{6, Variant("amanhã")}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, DadosFuncionarioListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
-TEST_F(DadosFuncionarioTest, ListColumnsAndStatement) {
+TEST_F(DadosFuncionarioTest, ListStatement) {
   SeedEmployees(Postgres());
   std::vector<Variant> f(18, kNull);
   f[2] = Variant("jo%");
@@ -421,7 +417,12 @@ TEST_F(DadosFuncionarioTest, ListColumnsAndStatement) {
                 "RhsDadosFuncionario.DataAdmissao, RhsDadosFuncionario.DataDesligamento FROM ( RhsDadosPessoais "
                 "INNER JOIN RhsDadosFuncionario ON RhsDadosFuncionario.CodIndividual = RhsDadosPessoais.CodIndividual) "
                 "WHERE UPPER(Nome) LIKE 'JO%' ORDER BY DataAdmissao"});
-  f[2] = kNull;
+}
+
+TEST_F(DadosFuncionarioTest, ListColumns) {
+  SeedEmployees(Postgres());
+  std::vector<Variant> f(18, kNull);
+  Variant list;
   c.CarDadosFuncionario(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10],
                         f[11], f[12], f[13], f[14], f[15], f[16], f[17]);
   const auto rows = qvtest::Rows(list);

@@ -1,4 +1,4 @@
-// classDadosPessoais against PostgreSQL.
+// classDadosPessoais against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
 #include "platform/automation/clock.h"
@@ -14,25 +14,27 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 class PessoaTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    qvtest::Exec(Postgres(),
+  void SetUp() override { Reset(Postgres()); }
+  static void Reset(ado::Connection& conn) {
+    qvtest::Exec(conn,
                  "DELETE FROM RhsDadosPessoais; DELETE FROM CadEndCidades; DELETE FROM RhsEstadoCivil;"
                  "DELETE FROM RhsNacionalidade; DELETE FROM RhsGrauInstrucao; DELETE FROM RhsCorPele;"
                  "DELETE FROM RhsConselho;"
-                 "INSERT INTO CadEndCidades VALUES (1, 'São Paulo'), (2, 'Campinas');"
+                 "INSERT INTO CadEndCidades (CodCidade, Cidade) VALUES (1, 'São Paulo'), (2, 'Campinas');"
                  "INSERT INTO RhsEstadoCivil VALUES (1, 'Solteiro');"
                  "INSERT INTO RhsNacionalidade VALUES (10, 'Brasileira');"
                  "INSERT INTO RhsGrauInstrucao VALUES (7, 'Superior completo');"
                  "INSERT INTO RhsCorPele VALUES (1, 'Parda');"
                  "INSERT INTO RhsConselho VALUES (1, 'CRM', 'Conselho Regional de Medicina');");
   }
-  std::int32_t Insert(qvtest::Person& p) {
+  std::int32_t Insert(qvtest::Person& p, ado::Connection& conn = Postgres()) {
     std::int32_t key = -1;
-    qvtest::Inc(c, Postgres(), desc, key, p);
+    qvtest::Inc(c, conn, desc, key, p);
     return key;
   }
   std::int32_t Insert(std::string nome) {
@@ -77,12 +79,9 @@ TEST_F(PessoaTest, InsertStoresTheWholeRecord) {
 }
 
 TEST_F(PessoaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (2147483647, 'Max')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("Nova"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsDadosPessoais"), 1);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (2147483647, 'Max')", "RhsDadosPessoais",
+      [&] { return Insert("Nova"); }, desc);
 }
 
 TEST_F(PessoaTest, UpdateRewritesTheRow) {
@@ -213,22 +212,31 @@ TEST_F(PessoaTest, FetchWholeRecord) {
   for (const Variant& v : missing[1]) EXPECT_TRUE(v.is_empty());
 }
 
-TEST_F(PessoaTest, SmallFetchesAndUpdates) {
-  automation::ScopedClock clock(DateSerial(2025, 7, 1));
+TEST_F(PessoaTest, FetchOfTheStatusAndTheName) {
   const std::int32_t key = Insert("Maria");
-  std::int32_t k = key, missing = 999;
+  std::int32_t k = key;
   std::string status = "old", nome = "old";
   c.BusStatus(Postgres(), desc, k, status);
   c.BusNome(Postgres(), desc, k, nome);
   EXPECT_EQ(status, "Candidato");
   EXPECT_EQ(nome, "Maria");
-  status = nome = "old";
+}
+
+TEST_F(PessoaTest, FetchOfAMissingPersonChangesNothing) {
+  Insert("Maria");
+  std::int32_t missing = 999;
+  std::string status = "old", nome = "old";
   c.BusStatus(Postgres(), desc, missing, status);
   c.BusNome(Postgres(), desc, missing, nome);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(status, "old");  // no row: unchanged, no error
   EXPECT_EQ(nome, "old");
+}
 
+TEST_F(PessoaTest, UpdateOfTheSituationAndTheStatusDatesTheRecord) {
+  automation::ScopedClock clock(DateSerial(2025, 7, 1));
+  const std::int32_t key = Insert("Maria");
+  std::int32_t k = key;
   std::string situacao = "Inativo", novo = "Funcionário";
   c.AltSituacao(Postgres(), desc, user, machine, k, situacao);
   c.AltStatus(Postgres(), desc, user, machine, k, novo);
@@ -236,7 +244,11 @@ TEST_F(PessoaTest, SmallFetchesAndUpdates) {
   EXPECT_EQ(Text(key, "Situacao"), "Inativo");
   EXPECT_EQ(Text(key, "Status"), "Funcionário");
   EXPECT_EQ(Text(key, "cstr(DataUltimaAtualizacao)"), "2025-07-01");
+}
 
+TEST_F(PessoaTest, FetchOfANullStatusFails) {
+  std::int32_t k = Insert("Maria");
+  std::string status = "old";
   qvtest::Exec(Postgres(), "UPDATE RhsDadosPessoais SET Status = NULL");
   c.BusStatus(Postgres(), desc, k, status);
   EXPECT_EQ(desc, "94    Quorvel");
@@ -309,15 +321,10 @@ TEST_F(PessoaTest, DuplicateChecks) {
   EXPECT_TRUE(r == ka || r == kb) << r;
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // filter position (0 = pkCodIndividual) and value
-  std::vector<const char*> names;
-};
-
-class PessoaListTest : public PessoaTest, public ::testing::WithParamInterface<ListCase> {
+class PessoaListTest : public qvtest::ListTest<PessoaTest> {
  protected:
   void SeedPeople() {
+    Reset(conn());
     struct Row {
       const char* nome;
       std::int32_t cidade;
@@ -336,7 +343,7 @@ class PessoaListTest : public PessoaTest, public ::testing::WithParamInterface<L
       p.pnSexo = r.sexo;
       p.pnStatus = r.status;
       p.pnSituacao = r.situacao;
-      Insert(p);
+      Insert(p, conn());
     }
   }
 };
@@ -348,38 +355,52 @@ automation::VariantArray Statuses(std::initializer_list<const char*> s) {
   return a;
 }
 
-TEST_P(PessoaListTest, Filters) {
-  SeedPeople();
-  std::vector<Variant> f(11, Variant(Null));
-  for (const auto& [at, v] : GetParam().filters) f[static_cast<std::size_t>(at)] = v;
-  Variant list;
-  c.CarDadosPessoais(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]);
-  ASSERT_EQ(desc, "");
-  std::vector<std::string> names;
-  for (const Variant& v : qvtest::Column(list, 1)) names.push_back(automation::CStr(v));
-  EXPECT_EQ(names, std::vector<std::string>(GetParam().names.begin(), GetParam().names.end()));
+// The names, in the list's order.
+std::string Names(const Variant& list) {
+  std::string out;
+  for (const Variant& v : qvtest::Column(list, 1)) out += (out.empty() ? "" : ", ") + automation::CStr(v);
+  return out;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, PessoaListTest,
-    ::testing::Values(
-        ListCase{"None", {}, {"Ana Lúcia", "Bruno", "João Araújo", "joana d'arc"}},
-        ListCase{"OnlyTheLast", {{10, Variant("Inativo")}}, {"Bruno", "joana d'arc"}},
-        ListCase{"NameWithPortugueseLetters", {{1, Variant("joão%")}}, {"João Araújo"}},
-        ListCase{"NameCaseInsensitive", {{1, Variant("JOANA%")}}, {"joana d'arc"}},
-        ListCase{"NameWithQuote", {{1, Variant("%d'arc")}}, {"joana d'arc"}},
-        ListCase{"CityAsNumber", {{2, Variant(std::int32_t{2})}}, {"Ana Lúcia", "joana d'arc"}},
-        ListCase{"CityAsText", {{2, Variant("1")}}, {"Bruno", "João Araújo"}},
-        ListCase{"Several", {{2, Variant(std::int32_t{1})}, {4, Variant("M")}, {10, Variant("Ativo")}}, {"João Araújo"}},
-        ListCase{"Statuses", {{9, Variant(Statuses({"Funcionário"}))}}, {"Ana Lúcia", "Bruno"}},
-        ListCase{"StatusesAndSituation",
-                 {{9, Variant(Statuses({"Candidato", "Funcionário"}))}, {10, Variant("Inativo")}},
-                 {"Bruno", "joana d'arc"}},
-        ListCase{"Nationality", {{5, Variant(std::int16_t{10})}, {3, Variant("SP")}},
-                 {"Ana Lúcia", "Bruno", "João Araújo", "joana d'arc"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_P(PessoaListTest, Filters) {
+  SeedPeople();
+  auto f = Args(11);
+  Variant list = qvtest::kUntouchedList;
+  c.CarDadosPessoais(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]);
+  ExpectList(desc, list, {}, Names);
+}
 
-TEST_F(PessoaTest, ListStatementCaptionsAndAge) {
+// Filters by position (0 = pkCodIndividual); the names in the list's order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "Ana Lúcia, Bruno, João Araújo, joana d'arc"},
+    {"OnlyTheLast", Filters::At({{10, Variant("Inativo")}}), "Bruno, joana d'arc"},
+    {"NameWithPortugueseLetters", Filters::At({{1, Variant("joão%")}}), "João Araújo"},
+    {"NameCaseInsensitive", Filters::At({{1, Variant("JOANA%")}}), "joana d'arc"},
+    {"NameWithQuote", Filters::At({{1, Variant("%d'arc")}}), "joana d'arc"},
+    {"CityAsNumber", Filters::At({{2, Variant(std::int32_t{2})}}), "Ana Lúcia, joana d'arc"},
+    {"CityAsText", Filters::At({{2, Variant("1")}}), "Bruno, João Araújo"},
+    {"Several", Filters::At({{2, Variant(std::int32_t{1})}, {4, Variant("M")}, {10, Variant("Ativo")}}),
+     "João Araújo"},
+    {"Statuses", Filters::At({{9, Variant(Statuses({"Funcionário"}))}}), "Ana Lúcia, Bruno"},
+    {"StatusesAndSituation",
+     Filters::At({{9, Variant(Statuses({"Candidato", "Funcionário"}))}, {10, Variant("Inativo")}}),
+     "Bruno, joana d'arc"},
+    {"Nationality", Filters::At({{5, Variant(std::int16_t{10})}, {3, Variant("SP")}}),
+     "Ana Lúcia, Bruno, João Araújo, joana d'arc"},
+};
+INSTANTIATE_TEST_SUITE_P(All, PessoaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+
+TEST_F(PessoaTest, ListStatementOfTheStatuses) {
+  Variant list, null(Null), statuses(Statuses({"A", "B"}));
+  qvtest::Trace trace;
+  c.CarDadosPessoais(Postgres(), desc, list, null, null, null, null, null, null, null, null, null, statuses, null);
+  ASSERT_EQ(trace.statements().size(), 1u);
+  EXPECT_EQ(trace.statements()[0],
+            "SELECT CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade, NrCPF, Status, Situacao "
+            "FROM RhsDadosPessoais WHERE (Status = 'A' OR Status = 'B') ORDER BY Nome");
+}
+
+TEST_F(PessoaTest, ListCaptionsAndAge) {
   automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
   automation::ScopedClock clock(DateSerial(2024, 3, 5));
   qvtest::Person p;
@@ -389,13 +410,7 @@ TEST_F(PessoaTest, ListStatementCaptionsAndAge) {
   p.pnNome = "Outra";
   p.pnDataNasc = DateSerial(1990, 3, 5);
   Insert(p);
-  Variant list, null(Null), statuses(Statuses({"A", "B"}));
-  qvtest::Trace trace;
-  c.CarDadosPessoais(Postgres(), desc, list, null, null, null, null, null, null, null, null, null, statuses, null);
-  ASSERT_EQ(trace.statements().size(), 1u);
-  EXPECT_EQ(trace.statements()[0],
-            "SELECT CodIndividual, Nome, NomePai, NomeMae, DataNasc, Sexo, NrIdentidade, NrCPF, Status, Situacao "
-            "FROM RhsDadosPessoais WHERE (Status = 'A' OR Status = 'B') ORDER BY Nome");
+  Variant list;
   Variant all(Null);
   c.CarDadosPessoais(Postgres(), desc, list, all, all, all, all, all, all, all, all, all, all, all);
   const auto rows = qvtest::Rows(list);

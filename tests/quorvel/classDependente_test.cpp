@@ -17,6 +17,7 @@ namespace {
 using automation::DateSerial;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -111,7 +112,9 @@ int Failure(const std::function<void()>& call) {
   return 0;
 }
 
-TEST_F(DependenteTest, AgeInWholeYears) {
+class DependenteDatabaseTest : public qvtest::DatabaseTest<DependenteTest> {};
+
+TEST_P(DependenteDatabaseTest, AgeInWholeYears) {
   struct Case {
     automation::Date base;
     std::int16_t age;
@@ -120,17 +123,15 @@ TEST_F(DependenteTest, AgeInWholeYears) {
       {DateSerial(2010, 2, 28), 9}, {DateSerial(2010, 3, 1), 9},  {DateSerial(2010, 3, 2), 10},
       {DateSerial(2000, 2, 29), -1}, {DateSerial(2000, 3, 1), 0}, {DateSerial(2024, 3, 1), 24},
   };
-  for (ado::Connection* conn : {&Postgres(), &qvtest::Sqlite()}) {
-    Clear(*conn);
-    Dep d;  // born 2000/03/01
-    ASSERT_EQ(Inc(*conn, d), 1);
-    for (const Case& k : cases) {
-      std::int32_t key = 1;
-      std::int16_t age = 99;
-      automation::Date base = k.base;
-      c.fCalcIdadeDep(*conn, desc, key, base, age);
-      EXPECT_EQ(age, k.age) << automation::CStr(Variant(k.base));
-    }
+  Clear(conn());
+  Dep d;  // born 2000/03/01
+  ASSERT_EQ(Inc(conn(), d), 1);
+  for (const Case& k : cases) {
+    std::int32_t key = 1;
+    std::int16_t age = 99;
+    automation::Date base = k.base;
+    c.fCalcIdadeDep(conn(), desc, key, base, age);
+    EXPECT_EQ(age, k.age) << automation::CStr(Variant(k.base));
   }
   Clear(qvtest::Sqlite());
   EXPECT_EQ(desc, "");
@@ -209,7 +210,7 @@ TEST_F(DependenteTest, Counts) {
   }
 }
 
-TEST_F(DependenteTest, BulkSwitchOfTheFamilyAllowance) {
+TEST_P(DependenteDatabaseTest, BulkSwitchOfTheFamilyAllowance) {
   // Born 2000/03/01, 2010/07/20, Null, 2015/01/10, 2001/01/01; flags S E s N Null.
   struct Case {
     const char* name;
@@ -234,37 +235,34 @@ TEST_F(DependenteTest, BulkSwitchOfTheFamilyAllowance) {
       {"OtherEmployee", Variant(std::int32_t{2}), "S", "N", DateSerial(2030, 1, 1), 1, "SEsN-"},
       {"QuoteInValue", kNull, "S", "'", DateSerial(2030, 1, 1), 1, "'EsN-"},
   };
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    for (const Case& k : cases) {
-      Clear(conn);
-      Lookups(conn);
-      // Through the library, so that both databases hold the dates as it writes them.
-      const struct {
-        std::int32_t funcionario;
-        automation::Date nasc;
-        const char* flag;
-      } people[] = {{1, DateSerial(2000, 3, 1), "S"}, {1, DateSerial(2010, 7, 20), "E"},
-                    {1, DateSerial(1990, 1, 1), "s"}, {2, DateSerial(2015, 1, 10), "N"},
-                    {3, DateSerial(2001, 1, 1), "Z"}};
-      for (const auto& p : people) {
-        Dep d;
-        d.funcionario = p.funcionario;
-        d.nasc = p.nasc;
-        d.salfamilia = p.flag;
-        Inc(conn, d);
-      }
-      qvtest::Exec(conn, "UPDATE RhsDependente SET DataNascDep = NULL WHERE CodDep = 3;"
-                         "UPDATE RhsDependente SET DepSalFamilia = NULL WHERE CodDep = 5");
-      Variant who = k.employee;
-      std::string old_value = k.old_value, new_value = k.new_value;
-      automation::Date date = k.date;
-      std::int32_t age = k.age;
-      desc.clear();
-      c.AltStatusSalFamilia(conn, desc, user, machine, who, old_value, new_value, date, age);
-      EXPECT_EQ(desc, "") << k.name;
-      EXPECT_EQ(Flags(conn), k.flags) << (postgres ? "Postgres " : "Sqlite ") << k.name;
+  for (const Case& k : cases) {
+    Clear(conn());
+    Lookups(conn());
+    // Through the library, so that both databases hold the dates as it writes them.
+    const struct {
+      std::int32_t funcionario;
+      automation::Date nasc;
+      const char* flag;
+    } people[] = {{1, DateSerial(2000, 3, 1), "S"}, {1, DateSerial(2010, 7, 20), "E"},
+                  {1, DateSerial(1990, 1, 1), "s"}, {2, DateSerial(2015, 1, 10), "N"},
+                  {3, DateSerial(2001, 1, 1), "Z"}};
+    for (const auto& p : people) {
+      Dep d;
+      d.funcionario = p.funcionario;
+      d.nasc = p.nasc;
+      d.salfamilia = p.flag;
+      Inc(conn(), d);
     }
+    qvtest::Exec(conn(), "UPDATE RhsDependente SET DataNascDep = NULL WHERE CodDep = 3;"
+                       "UPDATE RhsDependente SET DepSalFamilia = NULL WHERE CodDep = 5");
+    Variant who = k.employee;
+    std::string old_value = k.old_value, new_value = k.new_value;
+    automation::Date date = k.date;
+    std::int32_t age = k.age;
+    desc.clear();
+    c.AltStatusSalFamilia(conn(), desc, user, machine, who, old_value, new_value, date, age);
+    EXPECT_EQ(desc, "") << k.name;
+    EXPECT_EQ(Flags(conn()), k.flags) << (postgres() ? "Postgres " : "Sqlite ") << k.name;
   }
   Clear(qvtest::Sqlite());
 }
@@ -282,7 +280,7 @@ TEST_F(DependenteTest, BulkSwitchRefusesANonNumericEmployee) {
   EXPECT_EQ(Flags(Postgres()), "SEsN-");
 }
 
-TEST_F(DependenteTest, InsertUpdateDelete) {
+TEST_F(DependenteTest, InsertTakesTheNextKeyAndWritesEveryColumn) {
   Lookups(Postgres());
   Dep d;
   EXPECT_EQ(Inc(Postgres(), d), 1);
@@ -296,23 +294,37 @@ TEST_F(DependenteTest, InsertUpdateDelete) {
                              "'Null') || '|' || CodGrauInstrucaoDep || '|' || NomeCartorio FROM RhsDependente "
                              "WHERE CodDep = 42"),
             "O'Brien|2000-03-01|Null|7|1º Ofício");
+}
 
+TEST_F(DependenteTest, UpdateRewritesItsRowAlone) {
+  Lookups(Postgres());
+  Dep d;
+  EXPECT_EQ(Inc(Postgres(), d), 1);
+  EXPECT_EQ(Inc(Postgres(), d), 2);
   d.nome = "x' OR '1'='1";
   d.nasc = DateSerial(2001, 12, 31);
   d.assist = "S";
   d.naturalidade = Variant(std::int32_t{2});
-  Alt(Postgres(), 42, d);
+  Alt(Postgres(), 2, d);
+  Alt(Postgres(), 99, d);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Cell(Postgres(), "SELECT NomeDep || '|' || DataNascDep || '|' || CodNaturalidadeDep || '|' || "
-                             "DepAssistMedica FROM RhsDependente WHERE CodDep = 42"),
+                             "DepAssistMedica FROM RhsDependente WHERE CodDep = 2"),
             "x' OR '1'='1|2001-12-31|2|S");
   EXPECT_EQ(Cell(Postgres(), "SELECT NomeDep FROM RhsDependente WHERE CodDep = 1"), "Pedro");
-  Alt(Postgres(), 99, d);
-  std::int32_t key = 42, missing = 99;
+}
+
+TEST_F(DependenteTest, DeleteRemovesItsRowAlone) {
+  Lookups(Postgres());
+  Dep d;
+  Inc(Postgres(), d);
+  Inc(Postgres(), d);
+  std::int32_t key = 2, missing = 99;
   c.ExcDependente(Postgres(), desc, user, machine, key);
   c.ExcDependente(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsDependente"), 2);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsDependente"), 1);
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsDependente WHERE CodDep = 2"), 0);
 }
 
 TEST_F(DependenteTest, WriterFailures) {
@@ -336,15 +348,13 @@ TEST_F(DependenteTest, WriterFailures) {
     EXPECT_EQ(desc, "13    Quorvel") << k.name;
   }
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsDependente"), 0);
+}
 
-  qvtest::Exec(Postgres(), "INSERT INTO RhsDependente (CodDep, NomeDep) VALUES (2147483647, 'Max')");
+TEST_F(DependenteTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   Dep d;
-  qvtest::Trace trace;
-  desc.clear();
-  EXPECT_EQ(Inc(Postgres(), d), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsDependente"), 1);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsDependente (CodDep, NomeDep) VALUES (2147483647, 'Max')", "RhsDependente",
+      [&] { return Inc(Postgres(), d); }, desc);
 }
 
 TEST_F(DependenteTest, Fetch) {
@@ -417,55 +427,34 @@ TEST_F(DependenteTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 8 filters, value
-  const char* keys;                              // in name order
-  const char* desc = "";
-};
-
-class DependenteListTest : public DependenteTest,
-                           public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class DependenteListTest : public qvtest::ListTest<DependenteTest> {};
 
 TEST_P(DependenteListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Clear(conn);
-  Seed(conn);
-  Variant f[8];
-  for (Variant& v : f) v = kNull;
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarDependente(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
-  if (!postgres) Clear(conn);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), k.keys);
+  Clear(conn());
+  Seed(conn());
+  auto f = Args(8);
+  Variant list = qvtest::kUntouchedList;
+  c.CarDependente(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
+  if (!postgres()) Clear(conn());
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, DependenteListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "4 3 1 5 2"},  // binary order: 'ana Souza' last
-            ListCase{"OnlyTheLast", {{7, Variant("S")}}, "3"},
-            ListCase{"Employee", {{0, Variant(std::int32_t{1})}}, "3 1 2"},
-            ListCase{"KinshipOfTheDependant", {{1, Variant(std::int32_t{4})}}, "3"},
-            ListCase{"SexInLowerCase", {{2, Variant("f")}}, "4 2"},
-            ListCase{"Schooling", {{3, Variant("7")}}, "3 1"},
-            ListCase{"IncomeTaxInLowerCase", {{4, Variant("e")}}, "2"},
-            ListCase{"AllowanceAsGiven", {{5, Variant("s")}}, "3"},
-            ListCase{"Several",
-                     {{0, Variant(std::int32_t{1})}, {2, Variant("m")}, {4, Variant("s")}, {6, Variant("N")}},
-                     "1"},
-            ListCase{"QuoteInSex", {{2, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"InjectionInEmployee", {{0, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyKinship", {{1, Variant()}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "4 3 1 5 2"},  // binary order: 'ana Souza' last
+    {"OnlyTheLast", Filters::At({{7, Variant("S")}}), "3"},
+    {"Employee", Filters::At({{0, Variant(std::int32_t{1})}}), "3 1 2"},
+    {"KinshipOfTheDependant", Filters::At({{1, Variant(std::int32_t{4})}}), "3"},
+    {"SexInLowerCase", Filters::At({{2, Variant("f")}}), "4 2"},
+    {"Schooling", Filters::At({{3, Variant("7")}}), "3 1"},
+    {"IncomeTaxInLowerCase", Filters::At({{4, Variant("e")}}), "2"},
+    {"AllowanceAsGiven", Filters::At({{5, Variant("s")}}), "3"},
+    {"Several", Filters::At({{0, Variant(std::int32_t{1})}, {2, Variant("m")}, {4, Variant("s")}, {6, Variant("N")}}),
+     "1"},
+    {"QuoteInSex", Filters::At({{2, Variant("x' OR '1'='1")}}), ""},
+    {"InjectionInEmployee", Filters::At({{0, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyKinship", Filters::At({{1, Variant()}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, DependenteListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(DependenteTest, ListColumns) {
   Variant list, f[8];
@@ -637,5 +626,7 @@ TEST_F(DependenteTest, DispatchByName) {
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(age[4], Variant(std::int16_t{19}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, DependenteDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

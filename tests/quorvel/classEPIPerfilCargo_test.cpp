@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 
 class EPIPerfilTest : public ::testing::Test {
@@ -38,21 +38,19 @@ TEST_F(EPIPerfilTest, InsertAllocatesTheNextKey) {
   EXPECT_EQ(Insert(4, 8), 42);
   EXPECT_EQ(Insert(4, 8), 43) << "nothing stops a piece being required twice";
   EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Cell(Postgres(),
+  EXPECT_EQ(qvtest::Cell(Postgres(),
                            "SELECT CodPerfilCargo || '|' || CodEPI FROM RhsEPIPerfilCargo "
                            "WHERE CodRegEPIPerfilCargo = 42"),
             "4|8");
 }
 
 TEST_F(EPIPerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsEPIPerfilCargo VALUES (2147483647, 1, 1)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, 2), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsEPIPerfilCargo VALUES (2147483647, 1, 1)", "RhsEPIPerfilCargo", [&] { return Insert(1, 2); },
+      desc);
 }
 
-TEST_F(EPIPerfilTest, FetchUpdateDelete) {
+TEST_F(EPIPerfilTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -75,55 +73,53 @@ TEST_F(EPIPerfilTest, FetchUpdateDelete) {
     EXPECT_EQ(epi, k.epi) << k.key;
     EXPECT_EQ(nome, k.nome) << k.key;
   }
+}
+
+TEST_F(EPIPerfilTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, perfil = 5, epi = 17;
   desc.clear();
   c.AltEPIPerfilCargo(Postgres(), desc, user, machine, key, perfil, epi);
-  EXPECT_EQ(qvhealth::Cell(Postgres(),
+  EXPECT_EQ(qvtest::Cell(Postgres(),
                            "SELECT CodPerfilCargo || '|' || CodEPI FROM RhsEPIPerfilCargo "
                            "WHERE CodRegEPIPerfilCargo = 2"),
             "5|17");
-  EXPECT_EQ(qvhealth::Cell(Postgres(), "SELECT CodPerfilCargo FROM RhsEPIPerfilCargo WHERE CodRegEPIPerfilCargo = 1"),
+  EXPECT_EQ(qvtest::Cell(Postgres(), "SELECT CodPerfilCargo FROM RhsEPIPerfilCargo WHERE CodRegEPIPerfilCargo = 1"),
             "3");
+  EXPECT_EQ(desc, "");
+}
+
+TEST_F(EPIPerfilTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcEPIPerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsEPIPerfilCargo"), 5);
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsEPIPerfilCargo WHERE CodRegEPIPerfilCargo = 2"), 0);
 }
 
-struct ListCase {
-  const char* name;
-  Variant reg, perfil, epi, nome;
-  const char* keys;  // by profile, then name
-  const char* sqlite_keys = nullptr;
-};
-
-class EPIPerfilListTest : public EPIPerfilTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class EPIPerfilListTest : public qvtest::ListTest<EPIPerfilTest> {};
 
 TEST_P(EPIPerfilListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, reg = k.reg, perfil = k.perfil, epi = k.epi, nome = k.nome;
-  c.CarEPIPerfilCargo(conn, desc, list, reg, perfil, epi, nome);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list), qvhealth::Texts({"CodRegEPIPerfilCargo", "CodPerfilCargo", "CodEPI", "NomeEPI"}));
-  EXPECT_EQ(qvhealth::Col(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  c.CarEPIPerfilCargo(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list, qvtest::Texts({"CodRegEPIPerfilCargo", "CodPerfilCargo", "CodEPI", "NomeEPI"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, EPIPerfilListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", kNull, kNull, kNull, kNull, "11 2 1 10 3 12", "11 2 1 10 3 12"},
-                          ListCase{"Profile", kNull, Variant(std::int32_t{3}), kNull, kNull, "2 1 10"},
-                          ListCase{"ProfilePattern", kNull, Variant("3%"), kNull, kNull, "2 1 10 12"},
-                          ListCase{"Key", Variant("1_"), kNull, kNull, kNull, "11 10 12"},
-                          ListCase{"Piece", kNull, kNull, Variant(std::int32_t{17}), kNull, "10 3"},
-                          ListCase{"Name", kNull, kNull, kNull, Variant("%de%"), "1 10 3 12"},
-                          ListCase{"Several", Variant("1%"), Variant("3"), Variant("%"), Variant("%"), "1 10"},
-                          ListCase{"QuoteInName", kNull, kNull, kNull, Variant("x' OR '1'='1"), ""},
-                          ListCase{"QuoteInProfile", kNull, Variant("3' OR '1'='1"), kNull, kNull, ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "11 2 1 10 3 12", "", "11 2 1 10 3 12"},
+    {"Profile", {kNull, Variant(std::int32_t{3})}, "2 1 10"},
+    {"ProfilePattern", {kNull, Variant("3%")}, "2 1 10 12"},
+    {"Key", {Variant("1_")}, "11 10 12"},
+    {"Piece", {kNull, kNull, Variant(std::int32_t{17})}, "10 3"},
+    {"Name", {kNull, kNull, kNull, Variant("%de%")}, "1 10 3 12"},
+    {"Several", {Variant("1%"), Variant("3"), Variant("%"), Variant("%")}, "1 10"},
+    {"QuoteInName", {kNull, kNull, kNull, Variant("x' OR '1'='1")}, ""},
+    {"QuoteInProfile", {kNull, Variant("3' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, EPIPerfilListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(EPIPerfilTest, ListKeepsNulls) {
   Variant list, a = kNull, b = kNull, d = kNull, e = kNull;
@@ -154,7 +150,7 @@ TEST_F(EPIPerfilTest, Statements) {
                           "ORDER BY RhsEPIPerfilCargo.CodPerfilCargo, NomeEPI ";
   const std::string sqlite =
       select + "WHERE (NomeEPI) LIKE 'LUVA%' ORDER BY RhsEPIPerfilCargo.CodPerfilCargo, NomeEPI ";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"Bus", [&] { c.BusEPIPerfilCargo(Postgres(), desc, key, perfil, epi, nome); }, {bus.c_str()}},
           {"Exc",

@@ -1,15 +1,35 @@
-// classEPI: the catalogue list on PostgreSQL and SQLite.
+// classEPI: a catalogue of protective equipment, its list alone.
 #include "quorvel/health/classEPI.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/catalogue.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
+using automation::Null;
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::CatalogueListTest;
+using qvtest::CatalogueTest;
+using quorvel::classEPI;
+
+const Variant kNull(Null);
+
+const qvtest::Catalogue kEPI{
+    .name = "classEPI",
+    .table = "RhsEPI",
+    .key = "CodEPI",
+    .text = "NomeEPI",
+    .captions = qvtest::Texts({"CodEPI", "NomeEPI"}),
+    .list = [](auto& conn, auto& desc, auto& list, auto& code, auto& text) {
+      classEPI().CarEPI(conn, desc, list, code, text);
+    },
+};
+
+INSTANTIATE_TEST_SUITE_P(EPI, CatalogueTest, ::testing::Values(&kEPI), qvtest::CatalogueName);
+INSTANTIATE_TEST_SUITE_P(EPI, CatalogueListTest, qvtest::CatalogueListCases(kEPI), qvtest::CatalogueListName);
 
 void Seed(ado::Connection& conn) {
   qvtest::Exec(conn,
@@ -18,59 +38,50 @@ void Seed(ado::Connection& conn) {
                " (70, 'Protetor auricular'), (8, 'Bota d''água')");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, nome;
-  const char* keys;  // in name order
-  const char* sqlite_keys = nullptr;
-};
-
-class EPIListTest : public ::testing::TestWithParam<std::tuple<bool, ListCase>> {};
+class EPIListTest : public qvtest::ListTest<> {};
 
 TEST_P(EPIListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  quorvel::classEPI c;
+  Seed(conn());
+  classEPI c;
   std::string desc;
-  Variant list, cod = k.cod, nome = k.nome;
-  c.CarEPI(conn, desc, list, cod, nome);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list), qvhealth::Texts({"CodEPI", "NomeEPI"}));
-  EXPECT_EQ(qvhealth::Col(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  auto f = Args(2);
+  Variant list = qvtest::kUntouchedList;
+  c.CarEPI(conn(), desc, list, f[0], f[1]);
+  ExpectList(desc, list, qvtest::Texts({"CodEPI", "NomeEPI"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, EPIListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kNull, kNull, "8 3 7 70 17"},
-                                         ListCase{"Key", Variant(std::int32_t{7}), kNull, "7"},
-                                         ListCase{"KeyPattern", Variant("7%"), kNull, "7 70"},
-                                         ListCase{"LowerCaseName", kNull, Variant("%prote%"), "70 17"},
-                                         ListCase{"PortugueseLetters", kNull, Variant("óculos%"), "17"},
-                                         // SQLite LIKE folds ASCII letters only.
-                                         ListCase{"QuoteInName", kNull, Variant("bota d'água"), "8"},
-                                         ListCase{"Both", Variant("%7%"), Variant("L%"), "7"},
-                                         ListCase{"InjectionInKey", Variant("1' OR '1'='1"), kNull, ""},
-                                         ListCase{"InjectionInName", kNull, Variant("x' OR '1'='1"), ""})),
-    qvtest::DatabaseCaseName());
+// Keys in name order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "8 3 7 70 17"},
+    {"Key", {Variant(std::int32_t{7})}, "7"},
+    {"KeyPattern", {Variant("7%")}, "7 70"},
+    {"LowerCaseName", {kNull, Variant("%prote%")}, "70 17"},
+    {"PortugueseLetters", {kNull, Variant("óculos%")}, "17"},
+    {"QuoteInName", {kNull, Variant("bota d'água")}, "8"},
+    {"Both", {Variant("%7%"), Variant("L%")}, "7"},
+};
+INSTANTIATE_TEST_SUITE_P(All, EPIListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST(EPITest, AsWideAsTheTable) {
-  ado::Connection& conn = qvtest::Postgres();
-  quorvel::classEPI c;
+class EPITest : public ::testing::Test {
+ protected:
+  void SetUp() override { qvtest::Exec(qvtest::Postgres(), "DELETE FROM RhsEPI"); }
+  void TearDown() override { qvtest::Exec(qvtest::Postgres(), "ALTER TABLE RhsEPI DROP COLUMN IF EXISTS CA"); }
+  classEPI c;
   std::string desc;
   Variant list, cod = kNull, nome = kNull;
-  qvtest::Exec(conn, "DELETE FROM RhsEPI");
-  c.CarEPI(conn, desc, list, cod, nome);
-  EXPECT_EQ(qvtest::Rows(list), (std::vector<std::vector<Variant>>{qvhealth::Texts({"CodEPI", "NomeEPI"})}));
+};
 
-  qvtest::Exec(conn, "ALTER TABLE RhsEPI ADD COLUMN CA varchar(10)");
-  c.CarEPI(conn, desc, list, cod, nome);
+TEST_F(EPITest, AFurtherColumnWidensTheCaptions) {
+  qvtest::Exec(qvtest::Postgres(), "ALTER TABLE RhsEPI ADD COLUMN CA varchar(10)");
+  c.CarEPI(qvtest::Postgres(), desc, list, cod, nome);
   EXPECT_EQ(qvtest::Rows(list),
             (std::vector<std::vector<Variant>>{{Variant("CodEPI"), Variant("NomeEPI"), Variant()}}));
-  qvtest::Exec(conn, "INSERT INTO RhsEPI VALUES (3, 'Capacete', '12345'), (1, 'Avental', NULL)");
-  c.CarEPI(conn, desc, list, cod, nome);
-  qvtest::Exec(conn, "ALTER TABLE RhsEPI DROP COLUMN CA");
+}
+
+TEST_F(EPITest, AFurtherColumnStaysEmptyInTheRows) {
+  qvtest::Exec(qvtest::Postgres(), "ALTER TABLE RhsEPI ADD COLUMN CA varchar(10);"
+                                   "INSERT INTO RhsEPI VALUES (3, 'Capacete', '12345'), (1, 'Avental', NULL)");
+  c.CarEPI(qvtest::Postgres(), desc, list, cod, nome);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Rows(list),
             (std::vector<std::vector<Variant>>{{Variant("CodEPI"), Variant("NomeEPI"), Variant()},
@@ -78,11 +89,8 @@ TEST(EPITest, AsWideAsTheTable) {
                                                {Variant(std::int32_t{3}), Variant("Capacete"), Variant()}}));
 }
 
-TEST(EPITest, Statements) {
-  quorvel::classEPI c;
-  std::string desc;
-  Variant list;
-  qvhealth::ExpectStatements({
+TEST_F(EPITest, Statements) {
+  const qvtest::StatementCase<> cases[] = {
       {"None",
        [&] {
          Variant a = kNull, b = kNull;
@@ -101,17 +109,18 @@ TEST(EPITest, Statements) {
          c.CarEPI(qvtest::Sqlite(), desc, list, a, b);
        },
        {"SELECT * FROM RhsEPI WHERE CStr(CodEPI) LIKE '7' AND (NomeEPI) LIKE 'LUVA%' ORDER BY NomeEPI"}},
-  });
+  };
+  qvtest::ExpectStatements(cases);
 }
 
-TEST(EPITest, DispatchByName) {
+TEST_F(EPITest, DispatchByName) {
   Seed(qvtest::Postgres());
-  com::DispatchObject<quorvel::classEPI> object;
+  com::DispatchObject<classEPI> object;
   const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
   std::vector<Variant> args{conn, Variant(""), Variant(), kNull, Variant("cap%")};
   const com::CallResult r = object.Invoke("CAREPI", args);
   ASSERT_FALSE(r.failed()) << r.error.description;
-  EXPECT_EQ(qvhealth::Col(args[2]), "3");
+  EXPECT_EQ(qvtest::Keys(args[2]), "3");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ namespace {
 using automation::Date;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -28,14 +29,15 @@ class EncaminhamentoTest : public ::testing::Test {
                  "INSERT INTO RhsCargo (CodCargo, NomeCargo) VALUES (5, 'Analista');"
                  "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (100, 'Ana Souza'), (101, 'O''Brien');"
                  "INSERT INTO RhsDadosCandidato (CodCandidato, CodIndividual) VALUES (1, 100), (2, 101);"
+                 // The dates as the class writes them, which SQLite keeps as text.
                  "INSERT INTO RhsVaga (CodVaga, CodFilial, CodCargo, DataSolicitacao) VALUES"
-                 " (7, 10, 5, '2024-02-01'), (8, 10, NULL, '2024-02-02');"
+                 " (7, 10, 5, '2024/02/01'), (8, 10, NULL, '2024/02/02');"
                  "INSERT INTO RhsEncaminhamento VALUES"
-                 " (1, 7, 1, '2024-03-01', 'N', 'obs', 'S', 'N'),"
-                 " (2, 7, 2, '2024-03-03', 'N', '', 'N', 'N'),"
-                 " (3, 7, 1, '2024-03-02', 'S', '', 'S', 'S'),"
-                 " (4, 8, 2, '2024-03-04', 'N', '', NULL, NULL),"
-                 " (5, 99, 77, '2024-03-05', 'N', '', 'N', 'N')");
+                 " (1, 7, 1, '2024/03/01', 'N', 'obs', 'S', 'N'),"
+                 " (2, 7, 2, '2024/03/03', 'N', '', 'N', 'N'),"
+                 " (3, 7, 1, '2024/03/02', 'S', '', 'S', 'S'),"
+                 " (4, 8, 2, '2024/03/04', 'N', '', NULL, NULL),"
+                 " (5, 99, 77, '2024/03/05', 'N', '', 'N', 'N')");
   }
   std::string Row(std::int32_t key) {
     return qvtest::Cell(Postgres(),
@@ -67,11 +69,9 @@ TEST_F(EncaminhamentoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(EncaminhamentoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsEncaminhamento (CodEncaminhamento) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, ""), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsEncaminhamento (CodEncaminhamento) VALUES (2147483647)", "RhsEncaminhamento",
+      [&] { return Insert(7, ""); }, desc);
 }
 
 TEST_F(EncaminhamentoTest, Fetch) {
@@ -104,7 +104,7 @@ TEST_F(EncaminhamentoTest, Fetch) {
   }
 }
 
-TEST_F(EncaminhamentoTest, MarksAndCounts) {
+TEST_F(EncaminhamentoTest, SelectionAndHiringMarks) {
   struct Case {
     std::int32_t key;
     const char* selecao;
@@ -120,6 +120,9 @@ TEST_F(EncaminhamentoTest, MarksAndCounts) {
     const std::string h = c.fBusContratacao(Postgres(), desc, key);
     EXPECT_EQ(s + "/" + h + "/" + desc, std::string(k.selecao) + "/" + k.contratacao + "/" + k.desc) << k.key;
   }
+}
+
+TEST_F(EncaminhamentoTest, CountOfReferralsOfAVacancy) {
   struct Count {
     std::int32_t vaga, count;
   };
@@ -197,67 +200,40 @@ TEST_F(EncaminhamentoTest, Statements) {
                     "WHERE RhsEncaminhamento.CodEncaminhamento = 3"}));
 }
 
-// filters in interface order
-struct ListCase {
-  const char* name;
-  std::vector<Variant> filters;
-  const char* keys;  // in list order
-  const char* desc = "";
-  bool postgres_only = false;  // SQLite keeps dates as text written 'yyyy-mm-dd'
-};
-
-std::vector<Variant> Filters(std::size_t at, Variant value) {
-  std::vector<Variant> f(13, kNull);
-  f[at] = std::move(value);
-  return f;
-}
-
-class EncaminhamentoListTest : public EncaminhamentoTest,
-                               public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class EncaminhamentoListTest : public qvtest::ListTest<EncaminhamentoTest> {};
 
 TEST_P(EncaminhamentoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  if (!postgres && k.postgres_only) GTEST_SKIP();
-  Seed(conn);
-  Variant list("replaced");
-  std::vector<Variant> f = k.filters;
-  c.CarEncaminhamento(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
+  Seed(conn());
+  auto f = Args(13);
+  Variant list = qvtest::kUntouchedList;
+  c.CarEncaminhamento(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11],
                       f[12]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodEncaminhamento"), Variant("CodVaga"), Variant("NomeFil"),
-                                  Variant("Candidato"), Variant("NomeCargo"), Variant("DataEncaminhamento"),
-                                  Variant("Emitido"), Variant("Selecao"), Variant("Contratacao")}));
-  EXPECT_EQ(qvtest::Keys(list), k.keys);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodEncaminhamento", "CodVaga", "NomeFil", "Candidato", "NomeCargo", "DataEncaminhamento",
+                            "Emitido", "Selecao", "Contratacao"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, EncaminhamentoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", Filters(0, kNull), "5 4 2 3 1"},
-                          ListCase{"Key", Filters(0, Variant(std::int32_t{3})), "3"},
-                          ListCase{"Vacancy", Filters(1, Variant("7")), "2 3 1"},
-                          ListCase{"Branch", Filters(2, Variant("1%")), "4 2 3 1"},
-                          ListCase{"BranchName", Filters(3, Variant("Mat%")), "4 2 3 1"},
-                          ListCase{"Person", Filters(4, Variant("101")), "4 2"},
-                          ListCase{"Candidate", Filters(5, Variant("1")), "3 1"},
-                          ListCase{"Name", Filters(6, Variant("ana%")), "3 1"},
-                          ListCase{"QuoteInName", Filters(6, Variant("o'brien")), "4 2"},
-                          ListCase{"Position", Filters(7, Variant("5")), "2 3 1"},
-                          ListCase{"PositionName", Filters(8, Variant("anal%")), "2 3 1"},
-                          ListCase{"Date", Filters(9, Variant(kMarch1)), "1", "", true},
-                          ListCase{"Issued", Filters(10, Variant("S")), "3"},
-                          ListCase{"Selection", Filters(11, Variant("S")), "3 1"},
-                          ListCase{"Hiring", Filters(12, Variant("N")), "5 2 1"},
-                          ListCase{"Injection", Filters(10, Variant("x' OR '1'='1")), ""},
-                          ListCase{"NumericInjection", Filters(0, Variant("1 OR 1=1")), ""})),
-    qvtest::DatabaseCaseName());
+// Keys in list order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "5 4 2 3 1"},
+    {"Key", Filters::At({{0, Variant(std::int32_t{3})}}), "3"},
+    {"Vacancy", Filters::At({{1, Variant("7")}}), "2 3 1"},
+    {"Branch", Filters::At({{2, Variant("1%")}}), "4 2 3 1"},
+    {"BranchName", Filters::At({{3, Variant("Mat%")}}), "4 2 3 1"},
+    {"Person", Filters::At({{4, Variant("101")}}), "4 2"},
+    {"Candidate", Filters::At({{5, Variant("1")}}), "3 1"},
+    {"Name", Filters::At({{6, Variant("ana%")}}), "3 1"},
+    {"QuoteInName", Filters::At({{6, Variant("o'brien")}}), "4 2"},
+    {"Position", Filters::At({{7, Variant("5")}}), "2 3 1"},
+    {"PositionName", Filters::At({{8, Variant("anal%")}}), "2 3 1"},
+    {"Date", Filters::At({{9, Variant(kMarch1)}}), "1"},
+    {"Issued", Filters::At({{10, Variant("S")}}), "3"},
+    {"Selection", Filters::At({{11, Variant("S")}}), "3 1"},
+    {"Hiring", Filters::At({{12, Variant("N")}}), "5 2 1"},
+    {"Injection", Filters::At({{10, Variant("x' OR '1'='1")}}), ""},
+    {"NumericInjection", Filters::At({{0, Variant("1 OR 1=1")}}), ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, EncaminhamentoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(EncaminhamentoTest, DispatchByName) {
   com::DispatchObject<quorvel::classEncaminhamento> object;

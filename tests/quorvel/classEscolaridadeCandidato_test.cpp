@@ -78,14 +78,12 @@ TEST_F(EscolaridadeCandidatoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(EscolaridadeCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (2147483647, 1, 1, 'x', 1, '1')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, 3, "UFPE", 3, "2010"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsEscolaridadeCandidato VALUES (2147483647, 1, 1, 'x', 1, '1')", "RhsEscolaridadeCandidato",
+      [&] { return Insert(7, 3, "UFPE", 3, "2010"); }, desc);
 }
 
-TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
+TEST_F(EscolaridadeCandidatoTest, Fetch) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (6, 7, 3, 'UFPE', 300, '2011')");
   struct Case {
     std::int32_t key;
@@ -109,6 +107,10 @@ TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
                   "|" + school + "|" + std::to_string(grade) + "|" + year,
               k.outputs);
   }
+}
+
+TEST_F(EscolaridadeCandidatoTest, UpdateRewritesItsRowAlone) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (6, 7, 3, 'UFPE', 300, '2011')");
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, level = 2, missing = 99;
   std::string school = "O'Brien", year = "x' OR '1'='1";
@@ -117,6 +119,13 @@ TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
   c.AltEscolaridadeCandidato(Postgres(), desc, user, machine, missing, candidate, level, school, grade, year);
   EXPECT_EQ(Row(3), "18|2|O'Brien|4|x' OR '1'='1");
   EXPECT_EQ(Row(1), "7|3|UFPE|3|2010");
+  EXPECT_EQ(desc, "texto anterior");
+}
+
+TEST_F(EscolaridadeCandidatoTest, DeleteRemovesItsRowAlone) {
+  qvtest::Exec(Postgres(), "INSERT INTO RhsEscolaridadeCandidato VALUES (6, 7, 3, 'UFPE', 300, '2011')");
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
   c.ExcEscolaridadeCandidato(Postgres(), desc, user, machine, key);
   c.ExcEscolaridadeCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
@@ -124,60 +133,36 @@ TEST_F(EscolaridadeCandidatoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsEscolaridadeCandidato"), 5);
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, level, school, grade, year;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class EscolaridadeCandidatoListTest : public EscolaridadeCandidatoTest,
-                                      public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class EscolaridadeCandidatoListTest : public qvtest::ListTest<EscolaridadeCandidatoTest> {};
 
 TEST_P(EscolaridadeCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.candidate, b = k.level, d = k.school, e = k.grade, f = k.year;
-  c.CarEscolaridadeCandidato(conn, desc, list, a, b, d, e, f);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodRegEscolaridadeCandidato"), Variant("CodCandidato"),
-                                  Variant("CodNivel"), Variant("DescrNivel"), Variant("SerieSemestre"),
-                                  Variant("NomeEntidade"), Variant("AnoConclusao")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(5);
+  Variant list = qvtest::kUntouchedList;
+  c.CarEscolaridadeCandidato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegEscolaridadeCandidato", "CodCandidato", "CodNivel", "DescrNivel", "SerieSemestre",
+                            "NomeEntidade", "AnoConclusao"}),
+             qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, EscolaridadeCandidatoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kN, kN, kN, kN, kN, "1 2 3 4 5"},
-            ListCase{"Candidate", Variant(std::int32_t{12}), kN, kN, kN, kN, "3 5"},
-            ListCase{"CandidatePattern", Variant("12%"), kN, kN, kN, kN, "3 4 5"},
-            ListCase{"Level", kN, Variant(std::int32_t{3}), kN, kN, kN, "1 3"},
-            ListCase{"School", kN, kN, Variant("UFPE"), kN, kN, "1 3"},
-            ListCase{"SchoolPattern", kN, kN, Variant("Escola%"), kN, kN, "2"},
-            ListCase{"Grade", kN, kN, kN, Variant(std::int32_t{3}), kN, "1 2"},
-            ListCase{"YearUpperCased", kN, kN, kN, kN, Variant("em%"), "3"},
-            ListCase{"All", Variant("7"), Variant("3"), Variant("UFPE"), Variant("3"), Variant("2010"), "1"},
-            ListCase{"NoMatch", Variant(std::int32_t{55}), kN, kN, kN, kN, ""},
-            ListCase{"QuoteInSchool", kN, kN, Variant("x' OR '1'='1"), kN, kN, ""},
-            ListCase{"InjectionInGrade", kN, kN, kN, Variant("1 OR 1=1"), kN, "", "13    Quorvel"},
-            ListCase{"EmptyGrade", kN, kN, kN, Variant(), kN, "", "13    Quorvel"})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Candidate", {Variant(std::int32_t{12})}, "3 5"},
+    {"CandidatePattern", {Variant("12%")}, "3 4 5"},
+    {"Level", {kN, Variant(std::int32_t{3})}, "1 3"},
+    {"School", {kN, kN, Variant("UFPE")}, "1 3"},
+    {"SchoolPattern", {kN, kN, Variant("Escola%")}, "2"},
+    {"Grade", {kN, kN, kN, Variant(std::int32_t{3})}, "1 2"},
+    {"YearUpperCased", {kN, kN, kN, kN, Variant("em%")}, "3"},
+    {"All", {Variant("7"), Variant("3"), Variant("UFPE"), Variant("3"), Variant("2010")}, "1"},
+    {"NoMatch", {Variant(std::int32_t{55})}, ""},
+    {"QuoteInSchool", {kN, kN, Variant("x' OR '1'='1")}, ""},
+    {"InjectionInGrade", {kN, kN, kN, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyGrade", {kN, kN, kN, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, EscolaridadeCandidatoListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(EscolaridadeCandidatoTest, ListRowOrder) {
   Variant list, a(std::int32_t{120}), n = kN, b = n, d = n, e = n;

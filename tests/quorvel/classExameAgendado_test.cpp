@@ -5,14 +5,14 @@
 
 #include "platform/automation/date.h"
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::DateSerial;
 using automation::TimeSerial;
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 
 // The writable values of an appointment.
@@ -47,7 +47,7 @@ class AgendadoTest : public ::testing::Test {
     return key;
   }
   static std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodFuncionario || '|' || CodTipoExame || '|' || Status || '|' || "
                           "COALESCE(CAST(Data AS text), 'Null') || '|' || COALESCE(CAST(Hora AS text), "
                           "'Null') || '|' || LocalConsulta || '|' || Medico || '|' || NrRegMedico "
@@ -93,11 +93,12 @@ TEST_F(AgendadoTest, WritersRefuseWhatIsNoDateOrTime) {
 }
 
 TEST_F(AgendadoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({1, 1, "", kNull, kNull, "", "", ""}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (2147483647)", "RhsExameAgendado",
+      [&] {
+        return Insert({1, 1, "", kNull, kNull, "", "", ""});
+      },
+      desc);
 }
 
 TEST_F(AgendadoTest, Fetch) {
@@ -131,7 +132,7 @@ TEST_F(AgendadoTest, Fetch) {
   }
 }
 
-TEST_F(AgendadoTest, UpdateAndDelete) {
+TEST_F(AgendadoTest, UpdateWithNullClearsTheDateAndTime) {
   Seed(Postgres());
   std::int32_t key = 1;
   Appointment a{2, 1, "Realizado", kNull, kNull, "Hospital Sul", "Dr. O'Hara", "CRM 2"};
@@ -139,84 +140,82 @@ TEST_F(AgendadoTest, UpdateAndDelete) {
                      a.medico, a.registro);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(1), "2|1|Realizado|Null|Null|Hospital Sul|Dr. O'Hara|CRM 2") << "Null clears the date and time";
-  a.data = Variant(DateSerial(2025, 12, 31));
-  a.hora = Variant(TimeSerial(7, 5, 0));
+}
+
+TEST_F(AgendadoTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 1;
+  Appointment a{2, 1, "Realizado", Variant(DateSerial(2025, 12, 31)), Variant(TimeSerial(7, 5, 0)), "Hospital Sul",
+                "Dr. O'Hara", "CRM 2"};
   c.AltExameAgendado(Postgres(), desc, user, machine, key, a.funcionario, a.tipo, a.status, a.data, a.hora, a.local,
                      a.medico, a.registro);
+  EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(1), "2|1|Realizado|2025-12-31|07:05:00|Hospital Sul|Dr. O'Hara|CRM 2");
   EXPECT_EQ(Stored(2), "1|2|Realizado|2024-01-10|14:00:00|Clínica Central|Dra. Lia|");
+}
+
+TEST_F(AgendadoTest, DeleteRemovesItsRow) {
+  Seed(Postgres());
+  std::int32_t key = 1;
   c.ExcExameAgendado(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExameAgendado"), 4);
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, funcionario, nome, tipo, status, local, medico;
-  const char* keys;  // by name, then exam description
-  const char* sqlite_keys = nullptr;
-};
-
-class AgendadoListTest : public AgendadoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class AgendadoListTest : public qvtest::ListTest<AgendadoTest> {};
 
 const Variant N = kNull;
 
 TEST_P(AgendadoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, a = k.cod, b = k.funcionario, d = k.nome, e = k.tipo, f = k.status, g = k.local, h = k.medico;
-  c.CarExameAgendado(conn, desc, list, a, b, d, e, f, g, h);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list),
-            qvhealth::Texts({"CodExameAgendado", "Nome", "DescrTipoExame", "Status", "Data", "Hora", "LocalConsulta"}));
-  EXPECT_EQ(qvhealth::Col(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarExameAgendado(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodExameAgendado", "Nome", "DescrTipoExame", "Status", "Data", "Hora", "LocalConsulta"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, AgendadoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", N, N, N, N, N, N, N, "3 2 12 1 4", "4 3 2 12 1"},
-                          ListCase{"Key", Variant("1%"), N, N, N, N, N, N, "12 1"},
-                          ListCase{"Employee", N, Variant(std::int32_t{1}), N, N, N, N, N, "3 2"},
-                          ListCase{"Name", N, N, Variant("%lima"), N, N, N, N, "12 1"},
-                          ListCase{"NameWithPortugueseLetters", N, N, Variant("joão%"), N, N, N, N, "12 1"},
-                          ListCase{"ExamType", N, N, N, Variant(std::int32_t{1}), N, N, N, "3 12 4", "4 3 12"},
-                          ListCase{"StatusKeepsItsCase", N, N, N, N, Variant("Agendado"), N, N, "3 1", "3 12 1"},
-                          ListCase{"Place", N, N, N, N, N, Variant("clínica%"), N, "2 1"},
-                          ListCase{"PlaceAscii", N, N, N, N, N, Variant("%central"), N, "2 1"},
-                          ListCase{"QuoteInPlace", N, N, N, N, N, Variant("posto d'água"), N, "12"},
-                          ListCase{"Doctor", N, N, N, N, N, N, Variant("dr. paulo"), "1 4", "4 1"},
-                          ListCase{"Several", N, Variant("2"), Variant("%"), Variant("%"), Variant("%"), Variant("%"),
-                                   Variant("DR%"), "12 1"},
-                          ListCase{"InjectionInName", N, N, Variant("x' OR '1'='1"), N, N, N, N, ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "3 2 12 1 4", "", "4 3 2 12 1"},
+    {"Key", {Variant("1%")}, "12 1"},
+    {"Employee", {N, Variant(std::int32_t{1})}, "3 2"},
+    {"Name", {N, N, Variant("%lima")}, "12 1"},
+    {"NameWithPortugueseLetters", {N, N, Variant("joão%")}, "12 1"},
+    {"ExamType", {N, N, N, Variant(std::int32_t{1})}, "3 12 4", "", "4 3 12"},
+    {"StatusKeepsItsCase", {N, N, N, N, Variant("Agendado")}, "3 1", "", "3 12 1"},
+    {"Place", {N, N, N, N, N, Variant("clínica%")}, "2 1"},
+    {"PlaceAscii", {N, N, N, N, N, Variant("%central")}, "2 1"},
+    {"QuoteInPlace", {N, N, N, N, N, Variant("posto d'água")}, "12"},
+    {"Doctor", {N, N, N, N, N, N, Variant("dr. paulo")}, "1 4", "", "4 1"},
+    {"Several", {N, Variant("2"), Variant("%"), Variant("%"), Variant("%"), Variant("%"), Variant("DR%")}, "12 1"},
+    {"InjectionInName", {N, N, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, AgendadoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(AgendadoTest, ListShowsDateAndTimeAsText) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull, g = kNull, h = kNull;
-    c.CarExameAgendado(*conn, desc, list, a, b, d, e, f, g, h);
-    EXPECT_EQ(desc, "");
-    for (const auto& row : qvtest::Rows(list)) {
-      if (row[0] == Variant(std::int32_t{1})) {
-        EXPECT_EQ(row, (std::vector<Variant>{Variant(std::int32_t{1}), Variant("João Lima"), Variant("Periódico"),
-                                             Variant("Agendado"), Variant("05/03/2024"), Variant("08:30"),
-                                             Variant("Clínica Central")}));
-      }
-      if (row[0] == Variant(std::int32_t{3})) {
-        EXPECT_TRUE(row[4].is_null());
-        EXPECT_TRUE(row[5].is_null());
-      }
-      if (row[0] == Variant(std::int32_t{4})) {
-        EXPECT_TRUE(row[1].is_null()) << "no person row";
-      }
+class AgendadoDatabaseTest : public qvtest::DatabaseTest<AgendadoTest> {};
+
+TEST_P(AgendadoDatabaseTest, ListShowsDateAndTimeAsText) {
+  Seed(conn());
+  Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull, g = kNull, h = kNull;
+  c.CarExameAgendado(conn(), desc, list, a, b, d, e, f, g, h);
+  EXPECT_EQ(desc, "");
+  for (const auto& row : qvtest::Rows(list)) {
+    if (row[0] == Variant(std::int32_t{1})) {
+      EXPECT_EQ(row, (std::vector<Variant>{Variant(std::int32_t{1}), Variant("João Lima"), Variant("Periódico"),
+                                           Variant("Agendado"), Variant("05/03/2024"), Variant("08:30"),
+                                           Variant("Clínica Central")}));
+    }
+    if (row[0] == Variant(std::int32_t{3})) {
+      EXPECT_TRUE(row[4].is_null());
+      EXPECT_TRUE(row[5].is_null());
+    }
+    if (row[0] == Variant(std::int32_t{4})) {
+      EXPECT_TRUE(row[1].is_null()) << "no person row";
     }
   }
 }
 
-TEST_F(AgendadoTest, PickLists) {
+TEST_P(AgendadoDatabaseTest, PickLists) {
   struct Case {
     const char* name;
     void (quorvel::classExameAgendado::*method)(ado::Connection&, std::string&, Variant&);
@@ -237,17 +236,15 @@ TEST_F(AgendadoTest, PickLists) {
        {Variant()}},
   };
   for (const Case& k : cases) {
-    for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-      Seed(*conn);
-      qvtest::Exec(*conn, "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (50)");  // Nulls are not offered
-      Variant list;
-      (c.*k.method)(*conn, desc, list);
-      EXPECT_EQ(desc, "") << k.name;
-      EXPECT_EQ(qvtest::Elements(list), k.seeded) << k.name;
-      qvtest::Exec(*conn, "UPDATE RhsExameAgendado SET LocalConsulta = '', Medico = '', NrRegMedico = ''");
-      (c.*k.method)(*conn, desc, list);
-      EXPECT_EQ(qvtest::Elements(list), k.empty) << k.name;
-    }
+    Seed(conn());
+    qvtest::Exec(conn(), "INSERT INTO RhsExameAgendado (CodExameAgendado) VALUES (50)");  // Nulls are not offered
+    Variant list;
+    (c.*k.method)(conn(), desc, list);
+    EXPECT_EQ(desc, "") << k.name;
+    EXPECT_EQ(qvtest::Elements(list), k.seeded) << k.name;
+    qvtest::Exec(conn(), "UPDATE RhsExameAgendado SET LocalConsulta = '', Medico = '', NrRegMedico = ''");
+    (c.*k.method)(conn(), desc, list);
+    EXPECT_EQ(qvtest::Elements(list), k.empty) << k.name;
   }
 }
 
@@ -270,7 +267,7 @@ TEST_F(AgendadoTest, Statements) {
                              "(Medico) LIKE 'DR%' ORDER BY Nome, DescrTipoExame";
   const std::string none_list = select + " ORDER BY Nome, DescrTipoExame";
   const std::string bus = select + "WHERE RhsExameAgendado.CodExameAgendado = 7";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {
@@ -352,5 +349,7 @@ TEST_F(AgendadoTest, DispatchByName) {
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(qvtest::Elements(combo[2]).size(), 4u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, AgendadoDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

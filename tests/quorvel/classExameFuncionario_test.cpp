@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 
 // The writable values of an assignment.
@@ -21,9 +21,12 @@ struct Assignment {
 };
 
 // The twelve filters of the list, all Null unless set.
-struct Filters {
-  Variant cod = kNull, funcionario = kNull, individual = kNull, nome = kNull, filial = kNull, tipo = kNull,
-          descr = kNull, periodico = kNull, demissional = kNull, anos = kNull, meses = kNull, dias = kNull;
+using qvtest::Filters;
+
+// The list's filters by position.
+enum Filter : std::size_t {
+  kCod, kFuncionario, kIndividual, kNome, kFilial, kTipo, kDescr, kPeriodico, kDemissional, kAnos, kMeses, kDias,
+  kFilters
 };
 
 class ExameFuncionarioTest : public ::testing::Test {
@@ -50,12 +53,13 @@ class ExameFuncionarioTest : public ::testing::Test {
                           a.anos, a.meses, a.dias);
     return key;
   }
-  void List(ado::Connection& conn, Filters f, Variant& list, ado::Connection& second) {
-    c.CarExameFuncionario(conn, desc, list, f.cod, f.funcionario, f.individual, f.nome, f.filial, f.tipo, f.descr,
-                          f.periodico, f.demissional, f.anos, f.meses, f.dias, second);
+  void List(ado::Connection& conn, const Filters& filters, Variant& list, ado::Connection& second) {
+    auto f = filters.Args(kFilters);
+    c.CarExameFuncionario(conn, desc, list, f[kCod], f[kFuncionario], f[kIndividual], f[kNome], f[kFilial], f[kTipo],
+                          f[kDescr], f[kPeriodico], f[kDemissional], f[kAnos], f[kMeses], f[kDias], second);
   }
   static std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodFuncionario || '|' || CodTipoExame || '|' || Periodico || '|' || "
                           "Demissional || '|' || Anos || '|' || Meses || '|' || Dias "
                           "FROM RhsExameFuncionario WHERE CodExameFuncionario = " +
@@ -76,14 +80,15 @@ TEST_F(ExameFuncionarioTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(ExameFuncionarioTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExameFuncionario (CodExameFuncionario) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({1, 1, "", "", 0, 0, 0}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExameFuncionario (CodExameFuncionario) VALUES (2147483647)", "RhsExameFuncionario",
+      [&] {
+        return Insert({1, 1, "", "", 0, 0, 0});
+      },
+      desc);
 }
 
-TEST_F(ExameFuncionarioTest, FetchUpdateDelete) {
+TEST_F(ExameFuncionarioTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -108,6 +113,10 @@ TEST_F(ExameFuncionarioTest, FetchUpdateDelete) {
         << periodico << '|' << demissional << '|' << anos << '|' << meses << '|' << dias;
     EXPECT_EQ(out.str(), k.outputs) << k.key;
   }
+}
+
+TEST_F(ExameFuncionarioTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, funcionario = 3, tipo = 3, anos = 4, meses = 5, dias = 6;
   std::string periodico = "S", demissional = "d'Ávila";
   desc.clear();
@@ -116,6 +125,11 @@ TEST_F(ExameFuncionarioTest, FetchUpdateDelete) {
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "3|3|S|d'Ávila|4|5|6");
   EXPECT_EQ(Stored(1), "1|2|S|N|1|0|0");
+}
+
+TEST_F(ExameFuncionarioTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcExameFuncionario(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExameFuncionario"), 5);
@@ -129,14 +143,14 @@ TEST_F(ExameFuncionarioTest, ListRowsTakeTheUnitNameFromTheSecondConnection) {
   const auto rows = qvtest::Rows(list);
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_EQ(rows[0],
-            qvhealth::Texts({"CodExameFuncionario", "CodFuncionario", "Nome", "NomeFil", "NomeCompletoCa",
+            qvtest::Texts({"CodExameFuncionario", "CodFuncionario", "Nome", "NomeFil", "NomeCompletoCa",
                              "CodTipoExame", "DescrTipoExame", "Periodico", "Demissional", "Anos", "Meses", "Dias"}));
-  EXPECT_EQ(qvhealth::Col(list), "2 5 3 1 4 6") << "ordered by exam description";
+  EXPECT_EQ(qvtest::Keys(list), "2 5 3 1 4 6") << "ordered by exam description";
   EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{2}), Variant(std::int32_t{1}), Variant("Ana Souza"),
                                            Variant("Matriz"), Variant("Unidade Centro"), Variant(std::int32_t{1}),
                                            Variant("Admissional"), Variant("N"), Variant("N"), Variant(std::int32_t{0}),
                                            Variant(std::int32_t{0}), Variant(std::int32_t{0})}));
-  EXPECT_EQ(qvhealth::Col(list, 4), "Unidade Centro Sem unidade Sem unidade Unidade Centro  ")
+  EXPECT_EQ(qvtest::Keys(list, 4), "Unidade Centro Sem unidade Sem unidade Unidade Centro  ")
       << "no CodCa looks up 0; a Null name or no row gives \"\"";
   EXPECT_EQ(rows[2][2], kNull) << "employee 9 is missing";
   EXPECT_EQ(rows[6][6], kNull) << "exam type 9 is missing";
@@ -145,7 +159,7 @@ TEST_F(ExameFuncionarioTest, ListRowsTakeTheUnitNameFromTheSecondConnection) {
   qvtest::Exec(qvtest::Sqlite(), "DELETE FROM CadCa; INSERT INTO CadCa VALUES (5, 'Outra base')");
   qvtest::Trace trace;
   List(Postgres(), {}, list, qvtest::Sqlite());
-  EXPECT_EQ(qvhealth::Col(list, 4), "Outra base   Outra base  ");
+  EXPECT_EQ(qvtest::Keys(list, 4), "Outra base   Outra base  ");
   EXPECT_EQ(trace.statements().size(), 7u) << "one look-up per row, nothing cached";
   EXPECT_EQ(trace.statements()[1], " SELECT NomeCompletoCa FROM CadCa WHERE CodCa = 5");
   EXPECT_EQ(trace.statements()[2], " SELECT NomeCompletoCa FROM CadCa WHERE CodCa = 0");
@@ -172,60 +186,36 @@ TEST_F(ExameFuncionarioTest, AFailingLookUpKeepsTheRowsSoFar) {
   EXPECT_EQ(trace.statements().size(), 1u) << "no record, no look-up";
 }
 
-struct ListCase {
-  const char* name;
-  Filters filters;
-  const char* keys;  // by exam description
-  const char* sqlite_keys = nullptr;
-};
-
-class ExameFuncionarioListTest : public ExameFuncionarioTest,
-                                 public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ExameFuncionarioListTest : public qvtest::ListTest<ExameFuncionarioTest> {};
 
 TEST_P(ExameFuncionarioListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list;
-  List(conn, k.filters, list, conn);
-  EXPECT_EQ(desc, "");
-  std::string keys;
-  const auto rows = qvtest::Rows(list);
+  Seed(conn());
+  Variant list = qvtest::kUntouchedList;
+  List(conn(), list_case().filters, list, conn());
   // Rows of equal descriptions come in the database's order: compare them as a set.
-  std::vector<std::int32_t> order;
-  for (std::size_t r = 1; r < rows.size(); ++r) order.push_back(automation::CLng(rows[r][0]));
-  std::sort(order.begin(), order.end());
-  for (std::int32_t key : order) keys += (keys.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(keys, !postgres && k.sqlite_keys ? k.sqlite_keys : k.keys);
+  ExpectList(desc, list, {}, qvtest::SortedKeys);
 }
 
-Filters With(Variant Filters::*member, Variant value) {
-  Filters f;
-  f.*member = std::move(value);
-  return f;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    All, ExameFuncionarioListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "1 2 3 4 5 6"}, ListCase{"Key", With(&Filters::cod, Variant(std::int32_t{3})), "3"},
-            ListCase{"Employee", With(&Filters::funcionario, Variant(std::int32_t{1})), "1 2"},
-            ListCase{"Person", With(&Filters::individual, Variant("10_")), "1 2 3 6"},
-            ListCase{"Name", With(&Filters::nome, Variant("ana%")), "1 2 6"},
-            ListCase{"NameWithPortugueseLetters", With(&Filters::nome, Variant("joão%")), "3"},
-            ListCase{"Branch", With(&Filters::filial, Variant(std::int32_t{2})), "3 4"},
-            ListCase{"ExamType", With(&Filters::tipo, Variant("2")), "1 4"},
-            ListCase{"Description", With(&Filters::descr, Variant("%ssional")), "2 5"},
-            ListCase{"PeriodicIgnoresCase", With(&Filters::periodico, Variant("s")), "1 3 4"},
-            ListCase{"DismissalKeepsItsCase", With(&Filters::demissional, Variant("N")), "1 2 5 6", "1 2 4 5 6"},
-            ListCase{"Years", With(&Filters::anos, Variant("1%")), "1 4 5"},
-            ListCase{"Months", With(&Filters::meses, Variant(std::int32_t{6})), "3"},
-            ListCase{"Days", With(&Filters::dias, Variant("15")), "4"},
-            ListCase{"QuoteInName", With(&Filters::nome, Variant("x' OR '1'='1")), ""},
-            ListCase{"QuoteInYears", With(&Filters::anos, Variant("1' OR '1'='1")), ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5 6"},
+    {"Key", Filters::At({{kCod, Variant(std::int32_t{3})}}), "3"},
+    {"Employee", Filters::At({{kFuncionario, Variant(std::int32_t{1})}}), "1 2"},
+    {"Person", Filters::At({{kIndividual, Variant("10_")}}), "1 2 3 6"},
+    {"Name", Filters::At({{kNome, Variant("ana%")}}), "1 2 6"},
+    {"NameWithPortugueseLetters", Filters::At({{kNome, Variant("joão%")}}), "3"},
+    {"Branch", Filters::At({{kFilial, Variant(std::int32_t{2})}}), "3 4"},
+    {"ExamType", Filters::At({{kTipo, Variant("2")}}), "1 4"},
+    {"Description", Filters::At({{kDescr, Variant("%ssional")}}), "2 5"},
+    {"PeriodicIgnoresCase", Filters::At({{kPeriodico, Variant("s")}}), "1 3 4"},
+    {"DismissalKeepsItsCase", Filters::At({{kDemissional, Variant("N")}}), "1 2 5 6", "", "1 2 4 5 6"},
+    {"Years", Filters::At({{kAnos, Variant("1%")}}), "1 4 5"},
+    {"Months", Filters::At({{kMeses, Variant(std::int32_t{6})}}), "3"},
+    {"Days", Filters::At({{kDias, Variant("15")}}), "4"},
+    {"QuoteInName", Filters::At({{kNome, Variant("x' OR '1'='1")}}), ""},
+    {"QuoteInYears", Filters::At({{kAnos, Variant("1' OR '1'='1")}}), ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, ExameFuncionarioListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(ExameFuncionarioTest, Statements) {
   std::int32_t key = 7, funcionario = 1, tipo = 2, anos = 3, meses = 4, dias = 5, n = 0;
@@ -249,7 +239,7 @@ TEST_F(ExameFuncionarioTest, Statements) {
                              "WHERE (Nome) LIKE 'ANA%' AND (DescrTipoExame) LIKE 'AUDIO%' AND (Periodico) LIKE 'S' "
                              "ORDER BY DescrTipoExame";
   const std::string none = select + " ORDER BY DescrTipoExame";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone", [&] { List(Postgres(), {}, list, Postgres()); }, {none.c_str()}},
           {"CarAll",
@@ -263,10 +253,8 @@ TEST_F(ExameFuncionarioTest, Statements) {
            {all.c_str()}},
           {"CarOffPostgres",
            [&] {
-             Filters f;
-             f.nome = Variant("ana%");
-             f.descr = Variant("audio%");
-             f.periodico = Variant("s");
+             const Filters f =
+                 Filters::At({{kNome, Variant("ana%")}, {kDescr, Variant("audio%")}, {kPeriodico, Variant("s")}});
              List(qvtest::Sqlite(), f, list, qvtest::Sqlite());
            },
            {sqlite.c_str()}},
@@ -312,7 +300,7 @@ TEST_F(ExameFuncionarioTest, DispatchByName) {
   const com::CallResult r = object.Invoke("CarExameFuncionario", args);
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(args[1], Variant(""));
-  EXPECT_EQ(qvhealth::Col(args[2]), "2 5 3 1 4 6");
+  EXPECT_EQ(qvtest::Keys(args[2]), "2 5 3 1 4 6");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// classExameMedico against PostgreSQL, the single-precision form on SQLite too.
+// classExameMedico against PostgreSQL; its list, its writes and the single-precision form on SQLite too.
 #include "quorvel/health/classExameMedico.h"
 
 #include <gtest/gtest.h>
@@ -6,14 +6,14 @@
 #include "platform/automation/date.h"
 #include "platform/automation/regional.h"
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Date;
 using automation::DateSerial;
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 using qvtest::SortedKeys;
 
@@ -37,12 +37,13 @@ class ExameMedicoTest : public ::testing::Test {
                  "INSERT INTO RhsDadosFuncionario (CodFuncionario, CodIndividual) VALUES (1, 100), (2, 101), (3, 999);"
                  "INSERT INTO RhsTipoExameMedico VALUES (1, 'Admissional', 0, 'S'), (2, 'Periódico', 0, 'S');"
                  "INSERT INTO RhsConselho VALUES (1, 'CRM', 'Conselho Regional de Medicina');"
+                 // The dates as the class writes them, which SQLite keeps as text.
                  "INSERT INTO RhsExameMedico VALUES"
-                 " (1, 1, 1, '2024-03-05', 'S', 'Ruído', 'Audiometria', 'Dr. Paulo', 1234, 1, 0),"
-                 " (2, 1, 2, '2024-09-10', 'N', '', '', 'Dra. Lia', 555, 1, 1.5),"
-                 " (3, 2, 2, '2024-03-05', 'S', '', '', 'Dr. Paulo', 1234, 1, 2),"
-                 " (4, 3, 1, '2023-01-02', 'S', '', '', 'Dr. Paulo', 1234, 1, 0),"
-                 " (5, 2, 1, '2024-04-01', 'S', '', '', 'Dr. Rui', 77, 9, 0.25)");
+                 " (1, 1, 1, '2024/03/05', 'S', 'Ruído', 'Audiometria', 'Dr. Paulo', 1234, 1, 0),"
+                 " (2, 1, 2, '2024/09/10', 'N', '', '', 'Dra. Lia', 555, 1, 1.5),"
+                 " (3, 2, 2, '2024/03/05', 'S', '', '', 'Dr. Paulo', 1234, 1, 2),"
+                 " (4, 3, 1, '2023/01/02', 'S', '', '', 'Dr. Paulo', 1234, 1, 0),"
+                 " (5, 2, 1, '2024/04/01', 'S', '', '', 'Dr. Rui', 77, 9, 0.25)");
   }
   std::int32_t Insert(ado::Connection& conn, Exam e) {
     std::int32_t key = -1;
@@ -53,7 +54,7 @@ class ExameMedicoTest : public ::testing::Test {
   // The stored row; dates as PostgreSQL writes them (SQLite keeps the text it was given).
   static std::string Stored(ado::Connection& conn, std::int32_t key) {
     std::string row =
-        qvhealth::Cell(conn,
+        qvtest::Cell(conn,
                        "SELECT CodFuncionario || '|' || CodTipoExame || '|' || CAST(DataExame AS text) || "
                        "'|' || AptoFuncao || '|' || RiscosOcupacionais || '|' || ExamesComplementares || "
                        "'|' || MedicoResponsavel || '|' || NrRegistroMedico || '|' || CodConselho || '|' || "
@@ -67,28 +68,50 @@ class ExameMedicoTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(ExameMedicoTest, InsertAllocatesTheNextKeyOnBothDatabases) {
+class ExameMedicoDatabaseTest : public qvtest::DatabaseTest<ExameMedicoTest> {};
+
+TEST_P(ExameMedicoDatabaseTest, InsertAllocatesTheNextKey) {
   ASSERT_EQ(automation::regional().decimal_separator, ",");
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    qvtest::Exec(*conn, "DELETE FROM RhsExameMedico");
-    EXPECT_EQ(Insert(*conn, {1, 2, DateSerial(2024, 3, 5), "S", "Ruído", "Audiometria", "Dr. Paulo", 1234, 1, 1.5f}),
-              1);
-    qvtest::Exec(*conn, "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (41)");
-    EXPECT_EQ(Insert(*conn, {2, 1, DateSerial(2023, 12, 31), "x' OR '1'='1", "UPPER cstr csng", "O'Brien", "d'Ávila", 0,
-                             0, 0.25f}),
-              42);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(Stored(*conn, 1), "1|2|2024-03-05|S|Ruído|Audiometria|Dr. Paulo|1234|1|1.5");
-    EXPECT_EQ(Stored(*conn, 42), "2|1|2023-12-31|x' OR '1'='1|UPPER cstr csng|O'Brien|d'Ávila|0|0|0.25");
-  }
+  qvtest::Exec(conn(), "DELETE FROM RhsExameMedico");
+  EXPECT_EQ(Insert(conn(), {1, 2, DateSerial(2024, 3, 5), "S", "Ruído", "Audiometria", "Dr. Paulo", 1234, 1, 1.5f}),
+            1);
+  qvtest::Exec(conn(), "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (41)");
+  EXPECT_EQ(Insert(conn(), {2, 1, DateSerial(2023, 12, 31), "x' OR '1'='1", "UPPER cstr csng", "O'Brien", "d'Ávila", 0,
+                            0, 0.25f}),
+            42);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(Stored(conn(), 1), "1|2|2024-03-05|S|Ruído|Audiometria|Dr. Paulo|1234|1|1.5");
+  EXPECT_EQ(Stored(conn(), 42), "2|1|2023-12-31|x' OR '1'='1|UPPER cstr csng|O'Brien|d'Ávila|0|0|0.25");
 }
 
+TEST_P(ExameMedicoDatabaseTest, UpdateRewritesItsRowAlone) {
+  Seed(conn());
+  std::int32_t key = 3;
+  Exam e{1, 1, DateSerial(2025, 2, 28), "Apto", "Calor", "Raio-X", "Dr. O'Hara", 99, 1, 3.75f};
+  c.AltExameMedico(conn(), desc, user, machine, key, e.funcionario, e.tipo, e.data, e.apto, e.riscos, e.complementares,
+                   e.medico, e.registro, e.conselho, e.dias);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(Stored(conn(), 3), "1|1|2025-02-28|Apto|Calor|Raio-X|Dr. O'Hara|99|1|3.75");
+  EXPECT_EQ(Stored(conn(), 2), "1|2|2024-09-10|N|||Dra. Lia|555|1|1.5");
+}
+
+TEST_P(ExameMedicoDatabaseTest, DeleteRemovesItsRow) {
+  Seed(conn());
+  std::int32_t key = 3;
+  c.ExcExameMedico(conn(), desc, user, machine, key);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(qvtest::Count(conn(), "RhsExameMedico"), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, ExameMedicoDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
+
 TEST_F(ExameMedicoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(Postgres(), {1, 1, DateSerial(2024, 1, 1), "S", "", "", "", 1, 1, 0}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExameMedico (CodRegExameMedico) VALUES (2147483647)", "RhsExameMedico",
+      [&] {
+        return Insert(Postgres(), {1, 1, DateSerial(2024, 1, 1), "S", "", "", "", 1, 1, 0});
+      },
+      desc);
 }
 
 TEST_F(ExameMedicoTest, Fetch) {
@@ -122,71 +145,42 @@ TEST_F(ExameMedicoTest, Fetch) {
   }
 }
 
-TEST_F(ExameMedicoTest, UpdateAndDeleteOnBothDatabases) {
-  for (ado::Connection* conn : {&qvtest::Postgres(), &qvtest::Sqlite()}) {
-    Seed(*conn);
-    std::int32_t key = 3;
-    Exam e{1, 1, DateSerial(2025, 2, 28), "Apto", "Calor", "Raio-X", "Dr. O'Hara", 99, 1, 3.75f};
-    desc.clear();
-    c.AltExameMedico(*conn, desc, user, machine, key, e.funcionario, e.tipo, e.data, e.apto, e.riscos, e.complementares,
-                     e.medico, e.registro, e.conselho, e.dias);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(Stored(*conn, 3), "1|1|2025-02-28|Apto|Calor|Raio-X|Dr. O'Hara|99|1|3.75");
-    EXPECT_EQ(Stored(*conn, 2), "1|2|2024-09-10|N|||Dra. Lia|555|1|1.5");
-    c.ExcExameMedico(*conn, desc, user, machine, key);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(qvtest::Count(*conn, "RhsExameMedico"), 4);
-  }
-}
-
-struct ListCase {
-  const char* name;
-  Variant funcionario, tipo, data, apto, registro, conselho, dias;
-  const char* keys;  // ascending
-  const char* desc = "";
-};
-
-class ExameMedicoListTest : public ExameMedicoTest, public ::testing::WithParamInterface<ListCase> {};
+class ExameMedicoListTest : public qvtest::ListTest<ExameMedicoTest> {};
 
 const Variant N = kNull;
 
 TEST_P(ExameMedicoListTest, Filters) {
-  const ListCase& k = GetParam();
-  Seed(Postgres());
-  Variant list("replaced"), a = k.funcionario, b = k.tipo, d = k.data, e = k.apto, f = k.registro, g = k.conselho,
-                            h = k.dias;
-  c.CarExameMedico(Postgres(), desc, list, a, b, d, e, f, g, h);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvhealth::Captions(list),
-            qvhealth::Texts({"CodRegExameMedico", "CodFuncionario", "DescrTipoExame", "DataExame", "DiasPerdidos"}));
-  EXPECT_EQ(SortedKeys(list), k.keys);
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarExameMedico(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegExameMedico", "CodFuncionario", "DescrTipoExame", "DataExame", "DiasPerdidos"}),
+             qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ExameMedicoListTest,
-    ::testing::Values(ListCase{"None", N, N, N, N, N, N, N, "1 2 3 4 5"},
-                      ListCase{"Employee", Variant(std::int32_t{1}), N, N, N, N, N, N, "1 2"},
-                      ListCase{"ExamType", N, Variant("2"), N, N, N, N, N, "2 3"},
-                      ListCase{"Date", N, N, Variant(DateSerial(2024, 3, 5)), N, N, N, N, "1 3"},
-                      ListCase{"DateAsText", N, N, Variant("05/03/2024"), N, N, N, N, "1 3"},
-                      ListCase{"Fitness", N, N, N, Variant("N"), N, N, N, "2"},
-                      ListCase{"Registration", N, N, N, N, Variant(std::int32_t{1234}), N, N, "1 3 4"},
-                      ListCase{"Council", N, N, N, N, N, Variant(std::int32_t{9}), N, "5"},
-                      ListCase{"DaysWithComma", N, N, N, N, N, N, Variant("1,5"), "2"},
-                      ListCase{"DaysAsSingle", N, N, N, N, N, N, Variant(0.25f), "5"},
-                      ListCase{"Several", Variant(std::int32_t{2}), Variant(std::int32_t{2}),
-                               Variant(DateSerial(2024, 3, 5)), Variant("S"), Variant(std::int32_t{1234}),
-                               Variant(std::int32_t{1}), Variant(std::int32_t{2}), "3"},
-                      ListCase{"QuoteInFitness", N, N, N, Variant("S' OR '1'='1"), N, N, N, ""},
-                      ListCase{"InjectionInEmployee", Variant("1 OR 1=1"), N, N, N, N, N, N, "", "13    Quorvel"},
-                      ListCase{"EmptyCouncil", N, N, N, N, N, Variant(), N, "", "13    Quorvel"},
-                      ListCase{"EmptyTextDays", N, N, N, N, N, N, Variant(""), "", "13    Quorvel"},
-                      ListCase{"TextThatIsNoDate", N, N, Variant("ontem' OR '1'='1"), N, N, N, N, "", "13    Quorvel"}),
-    [](const auto& info) { return std::string(info.param.name); });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Employee", {Variant(std::int32_t{1})}, "1 2"},
+    {"ExamType", {N, Variant("2")}, "2 3"},
+    {"Date", {N, N, Variant(DateSerial(2024, 3, 5))}, "1 3"},
+    {"DateAsText", {N, N, Variant("05/03/2024")}, "1 3"},
+    {"Fitness", {N, N, N, Variant("N")}, "2"},
+    {"Registration", {N, N, N, N, Variant(std::int32_t{1234})}, "1 3 4"},
+    {"Council", {N, N, N, N, N, Variant(std::int32_t{9})}, "5"},
+    {"DaysWithComma", {N, N, N, N, N, N, Variant("1,5")}, "2"},
+    {"DaysAsSingle", {N, N, N, N, N, N, Variant(0.25f)}, "5"},
+    {"Several",
+     {Variant(std::int32_t{2}), Variant(std::int32_t{2}), Variant(DateSerial(2024, 3, 5)), Variant("S"),
+      Variant(std::int32_t{1234}), Variant(std::int32_t{1}), Variant(std::int32_t{2})},
+     "3"},
+    {"QuoteInFitness", {N, N, N, Variant("S' OR '1'='1")}, ""},
+    {"InjectionInEmployee", {Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyCouncil", {N, N, N, N, N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextDays", {N, N, N, N, N, N, Variant("")}, "", "13    Quorvel"},
+    {"TextThatIsNoDate", {N, N, Variant("ontem' OR '1'='1")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ExameMedicoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ExameMedicoTest, ListRows) {
   Variant list, a = kNull, b = kNull, d = kNull, e = kNull, f = kNull, g = kNull, h = kNull;
@@ -229,7 +223,7 @@ TEST_F(ExameMedicoTest, Statements) {
   std::string update_sqlite = update, insert_sqlite = insert;
   update_sqlite.replace(update_sqlite.find("csng"), 4, "");
   insert_sqlite.replace(insert_sqlite.find("csng"), 4, "");
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"Bus",
            [&] {

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 using qvtest::SortedKeys;
 
@@ -39,21 +39,19 @@ TEST_F(ExamePerfilTest, InsertAllocatesTheNextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsExamePerfilCargo VALUES (41, 1, 1, 'S')");
   EXPECT_EQ(Insert(5, 2, "x' OR '1'='1"), 42);
   EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Cell(Postgres(),
+  EXPECT_EQ(qvtest::Cell(Postgres(),
                            "SELECT CodRegPerfilCargo || '|' || CodTipoExame || '|' || Obrigatoriedade "
                            "FROM RhsExamePerfilCargo WHERE CodRegExamePerfil = 42"),
             "5|2|x' OR '1'='1");
 }
 
 TEST_F(ExamePerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsExamePerfilCargo VALUES (2147483647, 1, 1, 'S')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, 1, "S"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsExamePerfilCargo VALUES (2147483647, 1, 1, 'S')", "RhsExamePerfilCargo",
+      [&] { return Insert(1, 1, "S"); }, desc);
 }
 
-TEST_F(ExamePerfilTest, FetchUpdateDelete) {
+TEST_F(ExamePerfilTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -78,54 +76,56 @@ TEST_F(ExamePerfilTest, FetchUpdateDelete) {
     EXPECT_EQ(descr, k.descr) << k.key;
     EXPECT_EQ(obrig, k.obrig) << k.key;
   }
+}
+
+TEST_F(ExamePerfilTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, perfil = 9, tipo = 20;
   std::string obrig = "O'Brien";
   desc.clear();
   c.AltExamePerfilCargo(Postgres(), desc, user, machine, key, perfil, tipo, obrig);
-  EXPECT_EQ(qvhealth::Cell(Postgres(),
+  EXPECT_EQ(qvtest::Cell(Postgres(),
                            "SELECT CodRegPerfilCargo || '|' || CodTipoExame || '|' || Obrigatoriedade "
                            "FROM RhsExamePerfilCargo WHERE CodRegExamePerfil = 2"),
             "9|20|O'Brien");
+  EXPECT_EQ(desc, "");
+}
+
+TEST_F(ExamePerfilTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcExamePerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExamePerfilCargo"), 5);
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsExamePerfilCargo WHERE CodRegExamePerfil = 2"), 0);
 }
 
-struct ListCase {
-  const char* name;
-  Variant perfil, tipo, obrig;
-  const char* keys;  // ascending
-};
-
-class ExamePerfilListTest : public ExamePerfilTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class ExamePerfilListTest : public qvtest::ListTest<ExamePerfilTest> {};
 
 TEST_P(ExamePerfilListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, perfil = k.perfil, tipo = k.tipo, obrig = k.obrig;
-  c.CarExamePerfilCargo(conn, desc, list, perfil, tipo, obrig);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list), qvhealth::Texts({"CodRegExamePerfil", "CodRegPerfilCargo", "CodTipoExame",
-                                                       "DescrTipoExame", "Obrigatoriedade"}));
-  EXPECT_EQ(SortedKeys(list), k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarExamePerfilCargo(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(
+      desc, list,
+      qvtest::Texts({"CodRegExamePerfil", "CodRegPerfilCargo", "CodTipoExame", "DescrTipoExame", "Obrigatoriedade"}),
+      qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, ExamePerfilListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kNull, kNull, kNull, "1 2 3 4 5 6"},
-                                         ListCase{"Profile", Variant(std::int32_t{4}), kNull, kNull, "1 2 5"},
-                                         ListCase{"ProfilePattern", Variant("4%"), kNull, kNull, "1 2 4 5"},
-                                         ListCase{"ExamType", kNull, Variant(std::int32_t{2}), kNull, "2 3 6"},
-                                         ListCase{"ExamTypePattern", kNull, Variant("2%"), kNull, "2 3 4 6"},
-                                         ListCase{"Flag", kNull, kNull, Variant("S"), "1 3 4"},
-                                         ListCase{"TypeAndFlag", kNull, Variant(std::int32_t{2}), Variant("N"), "2 6"},
-                                         ListCase{"All", Variant("4"), Variant("2"), Variant("N"), "2"},
-                                         ListCase{"QuoteInFlag", kNull, kNull, Variant("S' OR '1'='1"), ""},
-                                         ListCase{"QuoteInProfile", Variant("4' OR '1'='1"), kNull, kNull, ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5 6"},
+    {"Profile", {Variant(std::int32_t{4})}, "1 2 5"},
+    {"ProfilePattern", {Variant("4%")}, "1 2 4 5"},
+    {"ExamType", {kNull, Variant(std::int32_t{2})}, "2 3 6"},
+    {"ExamTypePattern", {kNull, Variant("2%")}, "2 3 4 6"},
+    {"Flag", {kNull, kNull, Variant("S")}, "1 3 4"},
+    {"TypeAndFlag", {kNull, Variant(std::int32_t{2}), Variant("N")}, "2 6"},
+    {"All", {Variant("4"), Variant("2"), Variant("N")}, "2"},
+    {"QuoteInFlag", {kNull, kNull, Variant("S' OR '1'='1")}, ""},
+    {"QuoteInProfile", {Variant("4' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, ExamePerfilListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ExamePerfilTest, ListKeepsNulls) {
   Variant list, a = kNull, b = kNull, d = kNull;
@@ -135,10 +135,10 @@ TEST_F(ExamePerfilTest, ListKeepsNulls) {
   b = Variant(std::int32_t{99});
   c.CarExamePerfilCargo(Postgres(), desc, list, a, b, d);
   EXPECT_EQ(qvtest::Rows(list),
-            (std::vector<std::vector<Variant>>{qvhealth::Texts({"CodRegExamePerfil", "CodRegPerfilCargo",
+            (std::vector<std::vector<Variant>>{qvtest::Texts({"CodRegExamePerfil", "CodRegPerfilCargo",
                                                                 "CodTipoExame", "DescrTipoExame", "Obrigatoriedade"}),
                                                {Variant(std::int32_t{5}), Variant(std::int32_t{4}),
-                                                Variant(std::int32_t{99}), qvhealth::kNull, Variant("s")}}));
+                                                Variant(std::int32_t{99}), qvtest::kNull, Variant("s")}}));
 }
 
 TEST_F(ExamePerfilTest, Statements) {
@@ -155,7 +155,7 @@ TEST_F(ExamePerfilTest, Statements) {
   const std::string sqlite = select +
                              "WHERE (CodRegPerfilCargo) LIKE '4' AND CStr(RhsExamePerfilCargo.CodTipoExame) "
                              "LIKE '2'";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {

@@ -1,4 +1,4 @@
-// classExperCandidato against PostgreSQL.
+// classExperCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,8 +36,9 @@ struct Job {
 
 class ExperCandidatoTest : public ::testing::Test {
  public:
-  void SetUp() override {
-    qvtest::Exec(Postgres(),
+  void SetUp() override { Seed(Postgres()); }
+  static void Seed(ado::Connection& conn) {
+    qvtest::Exec(conn,
                  "DELETE FROM RhsExperCandidato; DELETE FROM RhsDadosCandidato; DELETE FROM RhsDadosPessoais;"
                  "DELETE FROM RhsCidade; DELETE FROM CadEndCidades; DELETE FROM RhsCargo; DELETE FROM RhsMotivoDeslig;"
                  "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (1, 'Ana Souza');"
@@ -115,7 +116,7 @@ TEST_F(ExperCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
   EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(ExperCandidatoTest, UpdateAndDelete) {
+TEST_F(ExperCandidatoTest, UpdateRewritesItsRowAlone) {
   Job j;
   j.candidate = 8;
   j.saida = Variant(DateSerial(2016, 3, 1));
@@ -123,10 +124,22 @@ TEST_F(ExperCandidatoTest, UpdateAndDelete) {
   desc = "texto anterior";
   Alt(2, j);
   Alt(99, j);
+  EXPECT_EQ(desc, "texto anterior");
   EXPECT_EQ(Row(2), "8|Alfa|10|3|Vendas|2015-01-01|2016-03-01|1234.75|2|Mudança");
+  EXPECT_EQ(qvtest::Count(Postgres(), "RhsExperCandidato"), 5);
+}
+
+TEST_F(ExperCandidatoTest, UpdateWithNullClearsTheLeavingDate) {
+  Job j;
+  j.candidate = 8;
   j.saida = kN;
+  j.salario = 1234.75;
   Alt(2, j);
   EXPECT_EQ(Row(2), "8|Alfa|10|3|Vendas|2015-01-01|Null|1234.75|2|Mudança");
+}
+
+TEST_F(ExperCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
   std::int32_t key = 3, missing = 99;
   c.ExcExperCandidato(Postgres(), desc, user, machine, key);
   c.ExcExperCandidato(Postgres(), desc, user, machine, missing);
@@ -178,43 +191,29 @@ TEST_F(ExperCandidatoTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, city, position;
-  const char* keys;  // in the list's order
-  const char* desc = "";
-};
-
-class ExperCandidatoListTest : public ExperCandidatoTest, public ::testing::WithParamInterface<ListCase> {};
+class ExperCandidatoListTest : public qvtest::ListTest<ExperCandidatoTest> {};
 
 TEST_P(ExperCandidatoListTest, Filters) {
-  const ListCase& k = GetParam();
-  Variant list("replaced"), a = k.candidate, b = k.city, d = k.position;
-  c.CarExperCandidato(Postgres(), desc, list, a, b, d);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  std::string text;
-  for (const Variant& v : qvtest::Column(list, 0))
-    text += (text.empty() ? "" : " ") + std::to_string(automation::CLng(v));
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarExperCandidato(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list, {});
 }
 
-// Most recent departure first; PostgreSQL puts the Null leaving date before them.
-INSTANTIATE_TEST_SUITE_P(
-    All, ExperCandidatoListTest,
-    ::testing::Values(ListCase{"None", kN, kN, kN, "2 1 4 3 5"},
-                      ListCase{"Candidate", Variant(std::int32_t{7}), kN, kN, "2 1 5"},
-                      ListCase{"City", kN, Variant("10"), kN, "2 1 4 3"},
-                      ListCase{"Position", kN, kN, Variant(std::int32_t{3}), "2 1 4 5"},
-                      ListCase{"CandidateAndPosition", Variant(std::int32_t{8}), kN, Variant(std::int32_t{3}), "4"},
-                      ListCase{"NoMatch", Variant(std::int32_t{55}), kN, kN, ""},
-                      ListCase{"InjectionInCandidate", Variant("1 OR 1=1"), kN, kN, "", "13    Quorvel"},
-                      ListCase{"QuoteInCity", kN, Variant("x' OR '1'='1"), kN, "", "13    Quorvel"},
-                      ListCase{"EmptyPosition", kN, kN, Variant(), "", "13    Quorvel"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// Most recent departure first; PostgreSQL puts the Null leaving date before them, SQLite after.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "2 1 4 3 5", "", "1 4 3 5 2"},
+    {"Candidate", {Variant(std::int32_t{7})}, "2 1 5", "", "1 5 2"},
+    {"City", {kN, Variant("10")}, "2 1 4 3", "", "1 4 3 2"},
+    {"Position", {kN, kN, Variant(std::int32_t{3})}, "2 1 4 5", "", "1 4 5 2"},
+    {"CandidateAndPosition", {Variant(std::int32_t{8}), kN, Variant(std::int32_t{3})}, "4"},
+    {"NoMatch", {Variant(std::int32_t{55})}, ""},
+    {"InjectionInCandidate", {Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"QuoteInCity", {kN, Variant("x' OR '1'='1")}, "", "13    Quorvel"},
+    {"EmptyPosition", {kN, kN, Variant()}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, ExperCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(ExperCandidatoTest, ListRowsAndCaptionsFollowTheirOwnOrders) {
   Variant list, a(std::int32_t{7}), b = kN, d = kN;

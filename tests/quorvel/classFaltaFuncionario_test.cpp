@@ -87,12 +87,9 @@ TEST_F(FaltaTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(FaltaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsFaltaFuncionario (CodRegFaltaFuncionario) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsFaltaFuncionario"), 7);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsFaltaFuncionario (CodRegFaltaFuncionario) VALUES (2147483647)", "RhsFaltaFuncionario",
+      [&] { return Insert({}); }, desc);
 }
 
 TEST_F(FaltaTest, HostileValuesOnTheWriters) {
@@ -124,7 +121,7 @@ TEST_F(FaltaTest, HostileValuesOnTheWriters) {
   EXPECT_EQ(Row(1), "12|1|2024-03-04|2024-03-06|08:30:00|Gripe");
 }
 
-TEST_F(FaltaTest, FetchUpdateDelete) {
+TEST_F(FaltaTest, FetchReadsTheStoredJustificationCode) {
   std::int32_t key = 1, func = 0, indiv = 0, tipo = 0;
   std::string nome, descr, just, obs;
   Variant inicio, final_, horas;
@@ -140,27 +137,38 @@ TEST_F(FaltaTest, FetchUpdateDelete) {
   EXPECT_EQ(final_, Variant(DateSerial(2024, 3, 6)));
   EXPECT_EQ(automation::CStr(horas).substr(0, 5), "08:30");
   EXPECT_EQ(obs, "Gripe");
+}
 
-  key = 2;
+TEST_F(FaltaTest, FetchGivesNullEndAndHours) {
+  std::int32_t key = 2, func = 0, indiv = 0, tipo = 0;
+  std::string nome, descr, just, obs;
+  Variant inicio, final_, horas;
   c.BusFaltaFuncionario(Postgres(), desc, key, func, indiv, nome, tipo, descr, just, inicio, final_, horas, obs);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(just, "I");
   EXPECT_TRUE(final_.is_null());
   EXPECT_TRUE(horas.is_null());
+}
 
-  std::int32_t f = 13, t = 3;
+TEST_F(FaltaTest, UpdateRewritesItsRowAlone) {
+  std::int32_t key = 2, f = 13, t = 3;
   Variant i(DateSerial(2024, 3, 11)), e(DateSerial(2024, 3, 12)), h(automation::TimeSerial(2, 15, 0));
   std::string o = "Atraso d'ônibus";
   c.AltFaltaFuncionario(Postgres(), desc, user, machine, key, f, t, i, e, h, o);
   EXPECT_EQ(Row(2), "13|3|2024-03-11|2024-03-12|02:15:00|Atraso d'ônibus");
-  i = kNull;
-  e = kNull;
-  h = kNull;
+  EXPECT_EQ(Row(1), "12|1|2024-03-04|2024-03-06|08:30:00|Gripe");
+}
+
+TEST_F(FaltaTest, UpdateWritesNullDatesAndHours) {
+  std::int32_t key = 2, f = 13, t = 3;
+  Variant i = kNull, e = kNull, h = kNull;
+  std::string o = "Atraso d'ônibus";
   c.AltFaltaFuncionario(Postgres(), desc, user, machine, key, f, t, i, e, h, o);
   EXPECT_EQ(Row(2), "13|3|Null|Null|Null|Atraso d'ônibus");
-  EXPECT_EQ(Row(1), "12|1|2024-03-04|2024-03-06|08:30:00|Gripe");
+}
 
-  std::int32_t missing = 99;
+TEST_F(FaltaTest, DeleteRemovesItsRowAlone) {
+  std::int32_t key = 2, missing = 99;
   c.ExcFaltaFuncionario(Postgres(), desc, user, machine, missing);
   c.ExcFaltaFuncionario(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
@@ -196,51 +204,35 @@ TEST_F(FaltaTest, FetchErrors) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant reg, func, indiv, tipo, just, obs;
-  const char* keys;  // newest start first
-  const char* sqlite_keys = nullptr;  // where SQLite differs: its LIKE folds ASCII letters only
-};
-
-class FaltaListTest : public FaltaTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class FaltaListTest : public qvtest::ListTest<FaltaTest> {};
 
 TEST_P(FaltaListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), reg = k.reg, func = k.func, indiv = k.indiv, tipo = k.tipo, just = k.just, obs = k.obs;
-  c.CarFaltaFuncionario(conn, desc, list, reg, func, indiv, tipo, just, obs);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodRegFaltaFuncionario"), Variant("CodIndividual"),
-                                           Variant("CodFuncionario"), Variant("Nome"), Variant("CodTipoFalta"),
-                                           Variant("DescrTipoFalta"), Variant("Justificativa"), Variant("DataInicio"),
-                                           Variant("DataFinal"), Variant("NrHoras"), Variant("Observacao")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(6);
+  Variant list = qvtest::kUntouchedList;
+  c.CarFaltaFuncionario(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegFaltaFuncionario", "CodIndividual", "CodFuncionario", "Nome", "CodTipoFalta",
+                            "DescrTipoFalta", "Justificativa", "DataInicio", "DataFinal", "NrHoras", "Observacao"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, FaltaListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, kNull, kNull, "6 4 5 2 1 3"},
-            ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, kNull, kNull, "1"},
-            ListCase{"Employee", kNull, Variant(std::int32_t{12}), kNull, kNull, kNull, kNull, "6 2 1"},
-            ListCase{"Person", kNull, kNull, Variant("2"), kNull, kNull, kNull, "4 3"},
-            ListCase{"Type", kNull, kNull, kNull, Variant(std::int32_t{1}), kNull, kNull, "6 1 3"},
-            ListCase{"LowerCaseJustification", kNull, kNull, kNull, kNull, Variant("j"), kNull, "6 4 1 3"},
-            ListCase{"Remark", kNull, kNull, kNull, kNull, kNull, Variant("%aviso%"), "2"},
-            ListCase{"PortugueseLetters", kNull, kNull, kNull, kNull, kNull, Variant("começou%"), "3"},
-            ListCase{"Several", kNull, Variant("12"), kNull, Variant("1"), Variant("J"), Variant("%"), "6 1"},
-            ListCase{"InjectionInEmployee", kNull, Variant("12' OR '1'='1"), kNull, kNull, kNull, kNull, ""},
-            ListCase{"NumericInjection", kNull, Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, ""},
-            ListCase{"QuoteInRemark", kNull, kNull, kNull, kNull, kNull, Variant("O'Brien"), ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "6 4 5 2 1 3"},
+    {"KeyPattern", {Variant("1%")}, "1"},
+    {"Employee", {kNull, Variant(std::int32_t{12})}, "6 2 1"},
+    {"Person", {kNull, kNull, Variant("2")}, "4 3"},
+    {"Type", {kNull, kNull, kNull, Variant(std::int32_t{1})}, "6 1 3"},
+    {"LowerCaseJustification", {kNull, kNull, kNull, kNull, Variant("j")}, "6 4 1 3"},
+    {"Remark", {kNull, kNull, kNull, kNull, kNull, Variant("%aviso%")}, "2"},
+    {"PortugueseLetters", {kNull, kNull, kNull, kNull, kNull, Variant("começou%")}, "3"},
+    {"Several", {kNull, Variant("12"), kNull, Variant("1"), Variant("J"), Variant("%")}, "6 1"},
+    {"InjectionInEmployee", {kNull, Variant("12' OR '1'='1")}, ""},
+    {"NumericInjection", {kNull, Variant("1 OR 1=1")}, ""},
+    {"QuoteInRemark", {kNull, kNull, kNull, kNull, kNull, Variant("O'Brien")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, FaltaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(FaltaTest, ListColumnsAndEmptyTable) {
+TEST_F(FaltaTest, ListColumns) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull, n6 = kNull;
   c.CarFaltaFuncionario(Postgres(), desc, list, n1, n2, n3, n4, n5, n6);
   EXPECT_EQ(desc, "");
@@ -261,7 +253,11 @@ TEST_F(FaltaTest, ListColumnsAndEmptyTable) {
   EXPECT_TRUE(orphan[5].is_null());
   EXPECT_EQ(orphan[6], Variant("Injustificada"));
 
+}
+
+TEST_F(FaltaTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsFaltaFuncionario");
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull, n6 = kNull;
   c.CarFaltaFuncionario(Postgres(), desc, list, n1, n2, n3, n4, n5, n6);
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
 }

@@ -16,12 +16,6 @@ using qvtest::Postgres;
 
 const Variant kNull(Null);
 
-std::string Joined(const std::vector<Variant>& cells) {
-  std::string out;
-  for (const Variant& v : cells) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
-
 // Ana (employee 12) has records 1 and 3, João (13) record 2; record 4's
 // employee has no person and record 5 no employee.
 void Seed(ado::Connection& conn) {
@@ -42,31 +36,66 @@ void Seed(ado::Connection& conn) {
                " (5, 77, '2001/01/01', '2001/12/31', 10, 0, NULL, NULL, 0, 'X', 'N', '2005/12/01', NULL)");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, inicioAq, inicioFerias, fimFerias, status, nome;
-  const char* keys;
-  std::size_t width;
-};
+// The list's filters: the employee, the acquisition's start and end, the
+// vacation's start and end, the status and the name; the thirteenth-part flag,
+// the amount and the request date are no filters of the list.
+Variant List(ado::Connection& conn, std::string& desc, const qvtest::Filters& filters) {
+  auto f = filters.Args(7);
+  Variant list = qvtest::kUntouchedList, dec("S"), val(1.0), dt = kNull;
+  quorvel::classFerias().CarFerias(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], dec, val, dt);
+  return list;
+}
 
-class FeriasListTest : public ::testing::TestWithParam<std::tuple<bool, ListCase>> {};
+// Without a name: the table's own columns.
+class FeriasListTest : public qvtest::ListTest<> {};
 
 TEST_P(FeriasListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  quorvel::classFerias c;
+  Seed(conn());
   std::string desc;
-  Variant list("replaced"), cod = k.cod, ia = k.inicioAq, fa = kNull, inf = k.inicioFerias, ff = k.fimFerias,
-                            st = k.status, nome = k.nome, dec = Variant("S"), val = Variant(1.0), dt = kNull;
-  c.CarFerias(conn, desc, list, cod, ia, fa, inf, ff, st, nome, dec, val, dt);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0].size(), k.width);
-  EXPECT_EQ(Joined(qvtest::Column(list, 0)), k.keys);
-  for (std::size_t r = 0; k.width == 15 && r < rows.size(); ++r) EXPECT_TRUE(rows[r][14].is_empty());
+  const Variant list = List(conn(), desc, list_case().filters);
+  ExpectList(desc, list, {});
+  EXPECT_EQ(qvtest::Captions(list).size(), 13u);
 }
+
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "5 4 2 1 3"},
+    {"BlankName", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("   ")}, "5 4 2 1 3"},
+    {"EmployeeAsNumber", {Variant(std::int32_t{13})}, "2"},
+    {"EmployeeNoNumber", {Variant("abc")}, ""},
+    {"EmployeeInjection", {Variant("1 OR 1=1")}, ""},
+    {"AcquisitionDate", {kNull, Variant(DateSerial(2005, 1, 1))}, "3"},
+    {"AcquisitionText", {kNull, Variant("2004/01/01")}, "1"},
+    {"MonthOfStart", {kNull, kNull, kNull, Variant("5/2005")}, "1"},
+    {"DayOfStart", {kNull, kNull, kNull, Variant(DateSerial(2005, 12, 25))}, "2"},
+    {"EndText", {kNull, kNull, kNull, kNull, Variant("2005/05/31")}, "1"},
+    {"Status", {kNull, kNull, kNull, kNull, kNull, Variant("P")}, "2"},
+    {"StatusInjection", {kNull, kNull, kNull, kNull, kNull, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, FeriasListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
+
+// With a name: fifteen columns, the last one empty.
+class FeriasNameListTest : public qvtest::ListTest<> {};
+
+TEST_P(FeriasNameListTest, Filters) {
+  Seed(conn());
+  std::string desc;
+  const Variant list = List(conn(), desc, list_case().filters);
+  ExpectList(desc, list, {});
+  for (const auto& row : qvtest::Rows(list)) {
+    ASSERT_EQ(row.size(), 15u);
+    EXPECT_TRUE(row[14].is_empty());
+  }
+}
+
+const qvtest::ListCase kNameListCases[] = {
+    {"NamePattern", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("ana%")}, "1 3"},
+    {"AnyName", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("%")}, "2 1 3"},
+    {"NameEmployeeStatus", {Variant("12"), kNull, kNull, kNull, kNull, Variant("A"), Variant("%")}, "1 3"},
+    {"DecemberOfStart", {kNull, kNull, kNull, Variant("12/2005"), kNull, kNull, Variant("%")}, "2"},
+    {"NameWithQuote", {kNull, kNull, kNull, kNull, kNull, kNull, Variant("o'brien")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, FeriasNameListTest, qvtest::OnBothDatabases(kNameListCases),
+                         qvtest::DatabaseCaseName());
 
 // The name form has fifteen columns whatever the table's width.
 TEST(FeriasTest, NameFormKeepsFifteenColumnsOnAWiderTable) {
@@ -87,32 +116,6 @@ TEST(FeriasTest, NameFormKeepsFifteenColumnsOnAWiderTable) {
     EXPECT_TRUE(row[14].is_empty());
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    All, FeriasListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, kNull, kNull, "5 4 2 1 3", 13},
-            ListCase{"BlankName", kNull, kNull, kNull, kNull, kNull, Variant("   "), "5 4 2 1 3", 13},
-            ListCase{"NamePattern", kNull, kNull, kNull, kNull, kNull, Variant("ana%"), "1 3", 15},
-            ListCase{"AnyName", kNull, kNull, kNull, kNull, kNull, Variant("%"), "2 1 3", 15},
-            ListCase{"NameEmployeeStatus", Variant("12"), kNull, kNull, kNull, Variant("A"), Variant("%"), "1 3", 15},
-            ListCase{"EmployeeAsNumber", Variant(std::int32_t{13}), kNull, kNull, kNull, kNull, kNull, "2", 13},
-            ListCase{"EmployeeNoNumber", Variant("abc"), kNull, kNull, kNull, kNull, kNull, "", 13},
-            ListCase{"EmployeeInjection", Variant("1 OR 1=1"), kNull, kNull, kNull, kNull, kNull, "", 13},
-            ListCase{"AcquisitionDate", kNull, Variant(DateSerial(2005, 1, 1)), kNull, kNull, kNull, kNull, "3", 13},
-            ListCase{"AcquisitionText", kNull, Variant("2004/01/01"), kNull, kNull, kNull, kNull, "1", 13},
-            ListCase{"MonthOfStart", kNull, kNull, Variant("5/2005"), kNull, kNull, kNull, "1", 13},
-            ListCase{"DecemberOfStart", kNull, kNull, Variant("12/2005"), kNull, kNull, Variant("%"), "2", 15},
-            ListCase{"DayOfStart", kNull, kNull, Variant(DateSerial(2005, 12, 25)), kNull, kNull, kNull, "2", 13},
-            ListCase{"EndText", kNull, kNull, kNull, Variant("2005/05/31"), kNull, kNull, "1", 13},
-            ListCase{"Status", kNull, kNull, kNull, kNull, Variant("P"), kNull, "2", 13},
-            ListCase{"StatusInjection", kNull, kNull, kNull, kNull, Variant("x' OR '1'='1"), kNull, "", 13},
-            ListCase{"NameWithQuote", kNull, kNull, kNull, kNull, kNull, Variant("o'brien"), "", 15})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
 
 TEST(FeriasTest, ListStatements) {
   Seed(Postgres());
@@ -180,31 +183,30 @@ Fetched Fetch(ado::Connection& conn, std::int32_t key, std::string& desc) {
   return f;
 }
 
-TEST(FeriasTest, Fetch) {
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    Seed(conn);
-    std::string desc;
-    const Fetched f = Fetch(conn, 2, desc);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(f.func, 13);
-    EXPECT_EQ(f.nome, "João Lima");
-    EXPECT_EQ(f.ia, DateSerial(2003, 1, 1));
-    EXPECT_EQ(f.dias, 20);
-    EXPECT_EQ(f.valor, 900);
-    EXPECT_EQ(automation::CDate(f.inf), DateSerial(2005, 12, 25));
-    EXPECT_TRUE(f.ff.is_null());
-    EXPECT_EQ(f.status, "P");
-    EXPECT_EQ(f.dt, DateSerial(2005, 11, 1));
+class FeriasDatabaseTest : public qvtest::DatabaseTest<> {};
 
-    const Fetched missing = Fetch(conn, 99, desc);
-    EXPECT_EQ(desc, "3021    Quorvel");
-    desc.clear();
-    const Fetched orphan = Fetch(conn, 4, desc);  // no person: Null name
-    EXPECT_EQ(desc, "94    Quorvel");
-    EXPECT_EQ(orphan.func, 14);
-    EXPECT_EQ(orphan.nome, "-");
-  }
+TEST_P(FeriasDatabaseTest, Fetch) {
+  Seed(conn());
+  std::string desc;
+  const Fetched f = Fetch(conn(), 2, desc);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(f.func, 13);
+  EXPECT_EQ(f.nome, "João Lima");
+  EXPECT_EQ(f.ia, DateSerial(2003, 1, 1));
+  EXPECT_EQ(f.dias, 20);
+  EXPECT_EQ(f.valor, 900);
+  EXPECT_EQ(automation::CDate(f.inf), DateSerial(2005, 12, 25));
+  EXPECT_TRUE(f.ff.is_null());
+  EXPECT_EQ(f.status, "P");
+  EXPECT_EQ(f.dt, DateSerial(2005, 11, 1));
+
+  const Fetched missing = Fetch(conn(), 99, desc);
+  EXPECT_EQ(desc, "3021    Quorvel");
+  desc.clear();
+  const Fetched orphan = Fetch(conn(), 4, desc);  // no person: Null name
+  EXPECT_EQ(desc, "94    Quorvel");
+  EXPECT_EQ(orphan.func, 14);
+  EXPECT_EQ(orphan.nome, "-");
 }
 
 struct Writes {
@@ -217,66 +219,87 @@ struct Writes {
   Variant dt = Variant(DateSerial(2006, 12, 1));
 };
 
-TEST(FeriasTest, InsertUpdateAndSetters) {
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    qvtest::Exec(conn, "DELETE FROM RhsFerias");
-    quorvel::classFerias c;
-    std::string desc, user = "u", machine = "m";
+class FeriasWriteTest : public qvtest::DatabaseTest<> {
+ public:
+  void SetUp() override { qvtest::Exec(conn(), "DELETE FROM RhsFerias"); }
+  // Records 1 and 41 as Writes gives them.
+  void Insert() {
     Writes w;
     std::int32_t key = -5;
-    c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+    c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
                 w.status, w.dec, w.dt);
-    EXPECT_EQ(key, 1);
-    EXPECT_EQ(desc, "");
-    qvtest::Exec(conn, "UPDATE RhsFerias SET CodRegFerias = 41");
-    c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+    qvtest::Exec(conn(), "UPDATE RhsFerias SET CodRegFerias = 41");
+    c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
                 w.status, w.dec, w.dt);
-    EXPECT_EQ(key, 42);
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(automation::CStr(qvtest::Scalar(conn, "SELECT DecTerceiro FROM RhsFerias WHERE CodRegFerias = 41")),
-              "x' OR 1=1");
-
-    Writes u;
-    u.inf = kNull;
-    u.ff = Variant(DateSerial(2007, 3, 1));
-    u.status = "B";
-    u.dec = "N";
-    u.valor = 0.25;
-    std::int32_t k41 = 41;
-    c.AltFerias(conn, desc, user, machine, k41, u.func, u.ia, u.fa, u.dias, u.valor, u.inf, u.ff, u.gozados,
-                u.status, u.dec);
-    EXPECT_EQ(desc, "");
-    const Fetched f = [&] {
-      qvtest::Exec(conn, "DELETE FROM RhsDadosPessoais; DELETE FROM RhsDadosFuncionario;"
+  }
+  Fetched Fetch41() {
+    qvtest::Exec(conn(), "DELETE FROM RhsDadosPessoais; DELETE FROM RhsDadosFuncionario;"
                          "INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (2, 'João Lima');"
                          "INSERT INTO RhsDadosFuncionario (CodIndividual, CodFuncionario) VALUES (2, 13)");
-      return Fetch(conn, 41, desc);
-    }();
-    EXPECT_EQ(desc, "");
-    EXPECT_EQ(f.valor, 0.25);
-    EXPECT_TRUE(f.inf.is_null());
-    EXPECT_EQ(automation::CDate(f.ff), DateSerial(2007, 3, 1));
-    EXPECT_EQ(f.status, "B");
-    EXPECT_EQ(f.dt, DateSerial(2006, 12, 1));  // not changed by the update
-
-    std::string status = "O'Neil", flag = "S";
-    c.pAltStatusFerias(conn, desc, user, machine, k41, status);
-    c.pAltStatusDecTerceiro(conn, desc, user, machine, k41, flag);
-    std::int32_t nowhere = 999;
-    c.pAltStatusFerias(conn, desc, user, machine, nowhere, status);
-    EXPECT_EQ(desc, "");
-    const Fetched g = Fetch(conn, 41, desc);
-    EXPECT_EQ(g.status, "O'Neil");
-    EXPECT_EQ(g.dec, "S");
-    EXPECT_EQ(qvtest::Count(conn, "RhsFerias WHERE StatusFerias = 'O''Neil'"), 1);
+    return Fetch(conn(), 41, desc);
   }
+
+  quorvel::classFerias c;
+  std::string desc, user = "u", machine = "m";
+};
+
+TEST_P(FeriasWriteTest, InsertTakesTheNextKeyAndWritesTheFlagAsGiven) {
+  Writes w;
+  std::int32_t key = -5;
+  c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+              w.status, w.dec, w.dt);
+  EXPECT_EQ(key, 1);
+  EXPECT_EQ(desc, "");
+  qvtest::Exec(conn(), "UPDATE RhsFerias SET CodRegFerias = 41");
+  c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+              w.status, w.dec, w.dt);
+  EXPECT_EQ(key, 42);
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(automation::CStr(qvtest::Scalar(conn(), "SELECT DecTerceiro FROM RhsFerias WHERE CodRegFerias = 41")),
+            "x' OR 1=1");
 }
+
+TEST_P(FeriasWriteTest, UpdateRewritesTheRecordButTheRequestDate) {
+  Insert();
+  Writes u;
+  u.inf = kNull;
+  u.ff = Variant(DateSerial(2007, 3, 1));
+  u.status = "B";
+  u.dec = "N";
+  u.valor = 0.25;
+  std::int32_t k41 = 41;
+  c.AltFerias(conn(), desc, user, machine, k41, u.func, u.ia, u.fa, u.dias, u.valor, u.inf, u.ff, u.gozados,
+              u.status, u.dec);
+  EXPECT_EQ(desc, "");
+  const Fetched f = Fetch41();
+  EXPECT_EQ(desc, "");
+  EXPECT_EQ(f.valor, 0.25);
+  EXPECT_TRUE(f.inf.is_null());
+  EXPECT_EQ(automation::CDate(f.ff), DateSerial(2007, 3, 1));
+  EXPECT_EQ(f.status, "B");
+  EXPECT_EQ(f.dt, DateSerial(2006, 12, 1));  // not changed by the update
+}
+
+TEST_P(FeriasWriteTest, StatusSettersWriteTheirRowAlone) {
+  Insert();
+  std::int32_t k41 = 41, nowhere = 999;
+  std::string status = "O'Neil", flag = "S";
+  c.pAltStatusFerias(conn(), desc, user, machine, k41, status);
+  c.pAltStatusDecTerceiro(conn(), desc, user, machine, k41, flag);
+  c.pAltStatusFerias(conn(), desc, user, machine, nowhere, status);
+  EXPECT_EQ(desc, "");
+  const Fetched g = Fetch41();
+  EXPECT_EQ(g.status, "O'Neil");
+  EXPECT_EQ(g.dec, "S");
+  EXPECT_EQ(qvtest::Count(conn(), "RhsFerias WHERE StatusFerias = 'O''Neil'"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, FeriasWriteTest, ::testing::Bool(), qvtest::DatabaseName);
 
 // A request date that is Null or Empty, or a vacation date that is Empty, is
 // no date: the writer fails with the conversion error and sends nothing. A
 // Null vacation start or end is stored as Null and read back so.
-TEST(FeriasTest, DatesThatAreNoDatesSendNothing) {
+TEST_P(FeriasDatabaseTest, DatesThatAreNoDatesSendNothing) {
   struct Case {
     const char* name;
     bool insert;
@@ -294,39 +317,36 @@ TEST(FeriasTest, DatesThatAreNoDatesSendNothing) {
       {"IncStartAndEndNull", true, kNull, kNull, date, ""},
       {"AltStartAndEndNull", false, kNull, kNull, kNull, ""},
   };
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    for (const Case& k : cases) {
-      Seed(conn);
-      quorvel::classFerias c;
-      std::string desc, user, machine;
-      Writes w;
-      w.inf = k.inf;
-      w.ff = k.ff;
-      w.dt = k.dt;
-      std::int32_t key = k.insert ? -5 : 3;
-      qvtest::Trace trace;
-      if (k.insert) {
-        c.IncFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
-                    w.status, w.dec, w.dt);
-      } else {
-        c.AltFerias(conn, desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
-                    w.status, w.dec);
-      }
-      const std::string label = std::string(postgres ? "Postgres " : "Sqlite ") + k.name;
-      EXPECT_EQ(desc, k.desc) << label;
-      if (*k.desc) {
-        EXPECT_TRUE(trace.statements().empty()) << label;
-        if (k.insert) {
-          EXPECT_EQ(key, 0) << label;
-        }
-        continue;
-      }
-      const Fetched f = Fetch(conn, key, desc);
-      EXPECT_EQ(desc, "") << label;
-      EXPECT_TRUE(f.inf.is_null()) << label;
-      EXPECT_TRUE(f.ff.is_null()) << label;
+  for (const Case& k : cases) {
+    Seed(conn());
+    quorvel::classFerias c;
+    std::string desc, user, machine;
+    Writes w;
+    w.inf = k.inf;
+    w.ff = k.ff;
+    w.dt = k.dt;
+    std::int32_t key = k.insert ? -5 : 3;
+    qvtest::Trace trace;
+    if (k.insert) {
+      c.IncFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+                  w.status, w.dec, w.dt);
+    } else {
+      c.AltFerias(conn(), desc, user, machine, key, w.func, w.ia, w.fa, w.dias, w.valor, w.inf, w.ff, w.gozados,
+                  w.status, w.dec);
     }
+    const std::string label = std::string(postgres() ? "Postgres " : "Sqlite ") + k.name;
+    EXPECT_EQ(desc, k.desc) << label;
+    if (*k.desc) {
+      EXPECT_TRUE(trace.statements().empty()) << label;
+      if (k.insert) {
+        EXPECT_EQ(key, 0) << label;
+      }
+      continue;
+    }
+    const Fetched f = Fetch(conn(), key, desc);
+    EXPECT_EQ(desc, "") << label;
+    EXPECT_TRUE(f.inf.is_null()) << label;
+    EXPECT_TRUE(f.ff.is_null()) << label;
   }
 }
 
@@ -371,28 +391,25 @@ TEST(FeriasTest, WriteStatements) {
             }));
 }
 
-TEST(FeriasTest, DeleteRestoresTheEmployeesBaseDate) {
+TEST_P(FeriasDatabaseTest, DeleteRestoresTheEmployeesBaseDate) {
   struct Case {
     std::int32_t key;
     const char* base12;  // employee 12's DataFerias afterwards
     long left;
   };
   const Case cases[] = {{1, "2004/01/01", 4}, {2, "2006/01/01", 4}, {99, "2006/01/01", 5}};
-  for (bool postgres : {true, false}) {
-    ado::Connection& conn = postgres ? Postgres() : qvtest::Sqlite();
-    for (const Case& k : cases) {
-      Seed(conn);
-      quorvel::classFerias c;
-      std::string desc, user, machine;
-      std::int32_t key = k.key;
-      c.ExcFerias(conn, desc, user, machine, key);
-      EXPECT_EQ(desc, "");
-      EXPECT_EQ(qvtest::Count(conn, "RhsFerias"), k.left);
-      EXPECT_EQ(qvtest::Count(conn, std::string("RhsDadosFuncionario WHERE CodFuncionario = 12 AND DataFerias = '") +
-                                        k.base12 + "'"),
-                1)
-          << k.key;
-    }
+  for (const Case& k : cases) {
+    Seed(conn());
+    quorvel::classFerias c;
+    std::string desc, user, machine;
+    std::int32_t key = k.key;
+    c.ExcFerias(conn(), desc, user, machine, key);
+    EXPECT_EQ(desc, "");
+    EXPECT_EQ(qvtest::Count(conn(), "RhsFerias"), k.left);
+    EXPECT_EQ(qvtest::Count(conn(), std::string("RhsDadosFuncionario WHERE CodFuncionario = 12 AND DataFerias = '") +
+                                      k.base12 + "'"),
+              1)
+        << k.key;
   }
 }
 
@@ -405,5 +422,7 @@ TEST(FeriasTest, DispatchByName) {
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsFerias WHERE StatusFerias = 'Z'"), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, FeriasDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

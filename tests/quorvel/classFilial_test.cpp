@@ -13,6 +13,7 @@ namespace {
 
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 using qvtest::Keys;
 
@@ -197,31 +198,31 @@ TEST_F(FilialTest, InsertFailures) {
   EXPECT_EQ(Cell(Postgres(), "SELECT NomeFil FROM RhsFilial WHERE CodFilial = 1"), "Matriz São Paulo");
 }
 
-TEST_F(FilialTest, HostileTextsAreStoredExactly) {
+class FilialDatabaseTest : public qvtest::DatabaseTest<FilialTest> {};
+
+TEST_P(FilialDatabaseTest, HostileTextsAreStoredExactly) {
   const char* texts[] = {"O'Brien", "x' OR '1'='1", "UPPER cstr csng", "'; DELETE FROM RhsFilial; --"};
-  for (ado::Connection* conn : {&Postgres(), &qvtest::Sqlite()}) {
-    Clear(*conn);
-    std::int16_t cod = 1;
-    for (const char* text : texts) {
-      Branch b;
-      b.nome = b.bairro = text;
-      const std::string banco = std::string(text).substr(0, 10);  // the column's width
-      b.banco = Variant(banco);
-      std::int32_t key = 0;
-      desc.clear();
-      Inc(*conn, key, b, cod);
-      EXPECT_EQ(desc, "") << text;
-      EXPECT_EQ(Cell(*conn, "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), text);
-      b.nome = std::string(text) + "!";
-      Alt(*conn, key, b);
-      EXPECT_EQ(desc, "") << text;
-      EXPECT_EQ(Cell(*conn, "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)),
-                std::string(text) + "!");
-      EXPECT_EQ(Cell(*conn, "SELECT DomicBancario FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), banco);
-      ++cod;
-    }
-    EXPECT_EQ(qvtest::Count(*conn, "RhsFilial"), 4);
+  Clear(conn());
+  std::int16_t cod = 1;
+  for (const char* text : texts) {
+    Branch b;
+    b.nome = b.bairro = text;
+    const std::string banco = std::string(text).substr(0, 10);  // the column's width
+    b.banco = Variant(banco);
+    std::int32_t key = 0;
+    desc.clear();
+    Inc(conn(), key, b, cod);
+    EXPECT_EQ(desc, "") << text;
+    EXPECT_EQ(Cell(conn(), "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), text);
+    b.nome = std::string(text) + "!";
+    Alt(conn(), key, b);
+    EXPECT_EQ(desc, "") << text;
+    EXPECT_EQ(Cell(conn(), "SELECT NomeFil FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)),
+              std::string(text) + "!");
+    EXPECT_EQ(Cell(conn(), "SELECT DomicBancario FROM RhsFilial WHERE CodFilial = " + std::to_string(cod)), banco);
+    ++cod;
   }
+  EXPECT_EQ(qvtest::Count(conn(), "RhsFilial"), 4);
   Clear(qvtest::Sqlite());
 }
 
@@ -352,65 +353,39 @@ TEST_F(FilialTest, PickLists) {
   EXPECT_EQ(desc, "");
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // position among the 16 filters, value
-  const char* keys;                              // in name order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class FilialListTest : public FilialTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class FilialListTest : public qvtest::ListTest<FilialTest> {};
 
 TEST_P(FilialListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Clear(conn);
-  Seed(conn);
-  Variant f[16];
-  for (Variant& v : f) v = kNull;
-  for (const auto& [at, value] : k.filters) f[at] = value;
-  Variant list("replaced");
-  c.CarFilial(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12],
+  Clear(conn());
+  Seed(conn());
+  auto f = Args(16);
+  Variant list = qvtest::kUntouchedList;
+  c.CarFilial(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12],
               f[13], f[14], f[15]);
-  if (!postgres) Clear(conn);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Rows(list)[0],
-            (std::vector<Variant>{Variant("CodFilial"), Variant("NomeFil"), Variant("NrMatr"), Variant("Prefixo")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  if (!postgres()) Clear(conn());
+  ExpectList(desc, list, qvtest::Texts({"CodFilial", "NomeFil", "NrMatr", "Prefixo"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, FilialListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "10 2 1 11"},
-            ListCase{"OnlyTheLast", {{15, Variant("Encerrada")}}, "10"},
-            ListCase{"KeyPattern", {{0, Variant("1%")}}, "10 1 11"},
-            ListCase{"NameInAnyCase", {{1, Variant("%filial%")}}, "2 11"},
-            ListCase{"PortugueseLetters", {{1, Variant("%armazém%")}}, "10", ""},
-            ListCase{"Dissidio", {{9, Variant(std::int32_t{5})}}, "10 1"},
-            ListCase{"DissidioAsText", {{9, Variant("5")}}, "10 1"},
-            ListCase{"Several",
-                     {{2, Variant(std::uint8_t{1})}, {5, Variant(std::int32_t{1})}, {7, Variant("6201")},
-                      {8, Variant(std::int32_t{2062})}, {10, Variant("341")}, {11, Variant(std::int16_t{3})}},
-                     "1"},
-            ListCase{"Texts",
-                     {{3, Variant("100")}, {6, Variant("MG")}, {12, Variant("S")}, {13, Variant("S")},
-                      {14, Variant("N")}},
-                     "11"},
-            ListCase{"District", {{4, Variant("Cambuí")}}, "2"},
-            ListCase{"QuoteInName", {{1, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"QuoteInBank", {{10, Variant("341' OR '1'='1")}}, ""},
-            ListCase{"InjectionInCity", {{5, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyPorte", {{11, Variant()}}, "", "13    Quorvel"},
-            ListCase{"EmptyTextMatr", {{2, Variant("")}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "10 2 1 11"},
+    {"OnlyTheLast", Filters::At({{15, Variant("Encerrada")}}), "10"},
+    {"KeyPattern", Filters::At({{0, Variant("1%")}}), "10 1 11"},
+    {"NameInAnyCase", Filters::At({{1, Variant("%filial%")}}), "2 11"},
+    {"PortugueseLetters", Filters::At({{1, Variant("%armazém%")}}), "10"},
+    {"Dissidio", Filters::At({{9, Variant(std::int32_t{5})}}), "10 1"},
+    {"DissidioAsText", Filters::At({{9, Variant("5")}}), "10 1"},
+    {"Several", Filters::At({{2, Variant(std::uint8_t{1})}, {5, Variant(std::int32_t{1})}, {7, Variant("6201")},
+    {8, Variant(std::int32_t{2062})}, {10, Variant("341")}, {11, Variant(std::int16_t{3})}}), "1"},
+    {"Texts", Filters::At({{3, Variant("100")}, {6, Variant("MG")}, {12, Variant("S")}, {13, Variant("S")},
+    {14, Variant("N")}}), "11"},
+    {"District", Filters::At({{4, Variant("Cambuí")}}), "2"},
+    {"QuoteInName", Filters::At({{1, Variant("x' OR '1'='1")}}), ""},
+    {"QuoteInBank", Filters::At({{10, Variant("341' OR '1'='1")}}), ""},
+    {"InjectionInCity", Filters::At({{5, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyPorte", Filters::At({{11, Variant()}}), "", "13    Quorvel"},
+    {"EmptyTextMatr", Filters::At({{2, Variant("")}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, FilialListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(FilialTest, Statements) {
   const qvtest::StatementCase<FilialTest> cases[] = {
@@ -523,5 +498,7 @@ TEST_F(FilialTest, DispatchByName) {
   EXPECT_EQ(r.error.number, 6);
   EXPECT_TRUE(trace.statements().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, FilialDatabaseTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

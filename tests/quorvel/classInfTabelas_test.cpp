@@ -109,7 +109,7 @@ TEST(CallerTexts, NumberOrQuoted) {
   }
 }
 
-class InfTabelasTest : public ::testing::TestWithParam<bool> {
+class InfTabelasTest : public qvtest::DatabaseTest<> {
  public:
   void SetUp() override {
     qvtest::Exec(conn(),
@@ -120,7 +120,6 @@ class InfTabelasTest : public ::testing::TestWithParam<bool> {
                  "INSERT INTO FauTabelasAuxiliares VALUES ('AuxTeste', 'Tabela de teste'),"
                  " ('RhsCorPele', 'Cor da pele')");
   }
-  ado::Connection& conn() const { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
   void Seed() {
     qvtest::Exec(conn(), "INSERT INTO AuxTeste VALUES (1, 'Branca', 1.5), (2, 'Amarela', NULL), (3, NULL, 3)");
   }
@@ -141,7 +140,7 @@ TEST_P(InfTabelasTest, FieldDescriptions) {
   t.pCarCamposTabela(conn(), desc, table, list);
   ASSERT_EQ(desc, "");
   // PostgreSQL reports the names it folded to lower case.
-  EXPECT_EQ(RowsText(list), GetParam() ? "Nome do campo|Tipo do campo|Tamanho do campo|Aceita nulos?/"
+  EXPECT_EQ(RowsText(list), postgres() ? "Nome do campo|Tipo do campo|Tamanho do campo|Aceita nulos?/"
                                      "codigo|3|4|N/descricao|200|40|S/valor|5|8|S"
                                    : "Nome do campo|Tipo do campo|Tamanho do campo|Aceita nulos?/"
                                      "Codigo|3|4|N/Descricao|200|40|S/Valor|5|8|S");
@@ -165,7 +164,7 @@ TEST_P(InfTabelasTest, WholeTable) {
   const Case cases[] = {
       {"Empty", Variant(Null), false, "Null"},
       {"ByKey", Variant("Codigo"), true, "1|Branca|1,5/2|Amarela|Null/3|Null|3"},
-      {"Descending", Variant("Valor DESC, 1"), true, GetParam() ? "2|Amarela|Null/3|Null|3/1|Branca|1,5"
+      {"Descending", Variant("Valor DESC, 1"), true, postgres() ? "2|Amarela|Null/3|Null|3/1|Branca|1,5"
                                                                  : "3|Null|3/1|Branca|1,5/2|Amarela|Null"},
   };
   for (const Case& k : cases) {
@@ -251,7 +250,7 @@ TEST_P(InfTabelasTest, WritersFromPairs) {
   // SQLite, which keeps any value in any column, has the writers read the
   // table's column types first (dates and integers are written as the columns keep them).
   std::vector<std::string> types;
-  if (!GetParam()) types.emplace_back("SELECT * FROM AuxTeste WHERE 1 <> 1");
+  if (!postgres()) types.emplace_back("SELECT * FROM AuxTeste WHERE 1 <> 1");
   for (const Case& k : cases) {
     qvtest::Exec(conn(), "DELETE FROM AuxTeste");
     Seed();
@@ -412,8 +411,7 @@ TEST_P(InfTabelasTest, CallerTextsThatWouldChangeTheStatement) {
 TEST_P(InfTabelasTest, DispatchByName) {
   Seed();
   com::DispatchObject<quorvel::classInfTabelas> object;
-  const Variant conn(std::shared_ptr<automation::Object>(GetParam() ? qvtest::PostgresConnection()
-                                                                    : qvtest::SqliteConnection()));
+  const Variant conn = ConnRH();
   std::vector<Variant> load{conn, Variant(""), Variant("AuxTeste"), Variant("Codigo DESC"), Variant()};
   com::CallResult r = object.Invoke("pcarregadadostabela", load);
   ASSERT_FALSE(r.failed()) << r.error.description;
@@ -427,7 +425,6 @@ TEST_P(InfTabelasTest, DispatchByName) {
   EXPECT_EQ(Rows(), "1|Branca|1,5/2|Amarela|Null");
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, InfTabelasTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Both, InfTabelasTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

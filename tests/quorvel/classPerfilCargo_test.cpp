@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 
 // The writable values of a profile.
@@ -47,7 +47,7 @@ class PerfilTest : public ::testing::Test {
     return key;
   }
   std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodFilial || '|' || CodCargo || '|' || COALESCE(CAST(IdadeMin AS text), "
                           "'Null') || '|' || COALESCE(CAST(IdadeMax AS text), 'Null') || '|' || Sexo || "
                           "'|' || CodGrauInstrMin || '|' || ExperMinAnos || '|' || ExperMinMeses "
@@ -93,11 +93,12 @@ TEST_F(PerfilTest, AgesThatAreNoNumberSendNothing) {
 }
 
 TEST_F(PerfilTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsPerfilCargo (CodRegPerfilCargo) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({1, 10, kNull, kNull, "M", 7, 0, 0}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsPerfilCargo (CodRegPerfilCargo) VALUES (2147483647)", "RhsPerfilCargo",
+      [&] {
+        return Insert({1, 10, kNull, kNull, "M", 7, 0, 0});
+      },
+      desc);
 }
 
 TEST_F(PerfilTest, Fetch) {
@@ -135,60 +136,58 @@ TEST_F(PerfilTest, Fetch) {
   }
 }
 
-TEST_F(PerfilTest, UpdateAndDelete) {
+TEST_F(PerfilTest, UpdateRewritesItsRowAlone) {
   Seed(Postgres());
-  qvtest::Exec(Postgres(), "DELETE FROM RhsEPIPerfilCargo; INSERT INTO RhsEPIPerfilCargo VALUES (1, 2, 3)");
   std::int32_t key = 2;
   Profile p{3, 12, Variant(std::int32_t{30}), Variant("50"), "O'Brien", 7, 4, 11};
   c.AltPerfilCargo(Postgres(), desc, user, machine, key, p.filial, p.cargo, p.idade_min, p.idade_max, p.sexo, p.grau,
                    p.anos, p.meses);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "3|12|30|50|O'Brien|7|4|11");
-  p.idade_min = p.idade_max = kNull;
+  EXPECT_EQ(Stored(1), "1|10|18|60|M|7|2|6");
+}
+
+TEST_F(PerfilTest, UpdateWithNullClearsTheAges) {
+  Seed(Postgres());
+  std::int32_t key = 2;
+  Profile p{3, 12, kNull, kNull, "O'Brien", 7, 4, 11};
   c.AltPerfilCargo(Postgres(), desc, user, machine, key, p.filial, p.cargo, p.idade_min, p.idade_max, p.sexo, p.grau,
                    p.anos, p.meses);
   EXPECT_EQ(Stored(2), "3|12|Null|Null|O'Brien|7|4|11");
-  EXPECT_EQ(Stored(1), "1|10|18|60|M|7|2|6");
+}
+
+TEST_F(PerfilTest, DeleteRemovesTheProfileAlone) {
+  Seed(Postgres());
+  qvtest::Exec(Postgres(), "DELETE FROM RhsEPIPerfilCargo; INSERT INTO RhsEPIPerfilCargo VALUES (1, 2, 3)");
+  std::int32_t key = 2;
   c.ExcPerfilCargo(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsPerfilCargo"), 6);
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsEPIPerfilCargo WHERE CodPerfilCargo = 2"), 1) << "nothing cascades";
 }
 
-struct ListCase {
-  const char* name;
-  Variant key, filial, cargo;
-  const char* keys;  // by branch name, then position name
-  const char* sqlite_keys = nullptr;
-};
-
-class PerfilListTest : public PerfilTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class PerfilListTest : public qvtest::ListTest<PerfilTest> {};
 
 TEST_P(PerfilListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, key = k.key, filial = k.filial, cargo = k.cargo;
-  c.CarPerfilCargo(conn, desc, list, key, filial, cargo);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list), qvhealth::Texts({"CodRegPerfilCargo", "NomeFil", "NomeCargo"}));
-  EXPECT_EQ(qvhealth::Col(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarPerfilCargo(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list, qvtest::Texts({"CodRegPerfilCargo", "NomeFil", "NomeCargo"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, PerfilListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", kNull, kNull, kNull, "13 16 2 15 1 12 14", "14 13 15 16 2 1 12"},
-                          ListCase{"Key", Variant(std::int32_t{12}), kNull, kNull, "12"},
-                          ListCase{"KeyPattern", Variant("1%"), kNull, kNull, "13 16 15 1 12 14", "14 13 15 16 1 12"},
-                          ListCase{"Branch", kNull, Variant("matriz%"), kNull, "1 12"},
-                          ListCase{"Position", kNull, kNull, Variant("%segurança"), "2 12"},
-                          ListCase{"BranchAndPosition", kNull, Variant("%recife"), Variant("a%"), "16"},
-                          ListCase{"All", Variant("1_"), Variant("%"), Variant("%"), "13 16 12"},
-                          ListCase{"QuoteInBranch", kNull, Variant("x' OR '1'='1"), kNull, ""},
-                          ListCase{"QuoteInKey", Variant("1' OR '1'='1"), kNull, kNull, ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "13 16 2 15 1 12 14", "", "14 13 15 16 2 1 12"},
+    {"Key", {Variant(std::int32_t{12})}, "12"},
+    {"KeyPattern", {Variant("1%")}, "13 16 15 1 12 14", "", "14 13 15 16 1 12"},
+    {"Branch", {kNull, Variant("matriz%")}, "1 12"},
+    {"Position", {kNull, kNull, Variant("%segurança")}, "2 12"},
+    {"BranchAndPosition", {kNull, Variant("%recife"), Variant("a%")}, "16"},
+    {"All", {Variant("1_"), Variant("%"), Variant("%")}, "13 16 12"},
+    {"QuoteInBranch", {kNull, Variant("x' OR '1'='1")}, ""},
+    {"QuoteInKey", {Variant("1' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, PerfilListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(PerfilTest, ListShowsMissingNamesAsNull) {
   Variant list, a = kNull, b = kNull, d = kNull;
@@ -217,7 +216,7 @@ TEST_F(PerfilTest, Statements) {
                           "WHERE  CodRegPerfilCargo LIKE '12' AND UPPER(NomeFil)LIKE 'MATRIZ%' AND "
                           "UPPER(NomeCargo) LIKE 'ANA%' ORDER BY RhsFilial.NomeFil, RhsCargo.NomeCargo";
   const std::string sqlite = select + "WHERE (NomeFil)LIKE 'MATRIZ%' ORDER BY RhsFilial.NomeFil, RhsCargo.NomeCargo";
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {

@@ -5,12 +5,12 @@
 
 #include "platform/automation/regional.h"
 #include "platform/com/object.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 using qvtest::Postgres;
 
 class PeriodicidadeTest : public ::testing::Test {
@@ -36,7 +36,7 @@ class PeriodicidadeTest : public ::testing::Test {
     return key;
   }
   static std::string Stored(std::int32_t key) {
-    return qvhealth::Cell(Postgres(),
+    return qvtest::Cell(Postgres(),
                           "SELECT CodRegExamePerfil || '|' || IdadeMin || '|' || Anos || '|' || Meses || "
                           "'|' || Dias FROM RhsPeriodicidadeExame WHERE CodRegPeriodicidade = " +
                               std::to_string(key));
@@ -59,14 +59,12 @@ TEST_F(PeriodicidadeTest, InsertAllocatesTheNextKeyAndWritesTheAgeWithAPoint) {
 }
 
 TEST_F(PeriodicidadeTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsPeriodicidadeExame (CodRegPeriodicidade) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(1, 18, 1, 0, 0), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsPeriodicidadeExame (CodRegPeriodicidade) VALUES (2147483647)", "RhsPeriodicidadeExame",
+      [&] { return Insert(1, 18, 1, 0, 0); }, desc);
 }
 
-TEST_F(PeriodicidadeTest, FetchUpdateDelete) {
+TEST_F(PeriodicidadeTest, Fetch) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -90,6 +88,10 @@ TEST_F(PeriodicidadeTest, FetchUpdateDelete) {
     out << key << '|' << exame << '|' << descr << '|' << idade << '|' << anos << '|' << meses << '|' << dias;
     EXPECT_EQ(out.str(), k.outputs) << k.key;
   }
+}
+
+TEST_F(PeriodicidadeTest, UpdateRewritesItsRowAlone) {
+  Seed(Postgres());
   std::int32_t key = 2, exame = 12, anos = 3, meses = 4, dias = 5;
   double idade = 45.5;
   desc.clear();
@@ -97,56 +99,47 @@ TEST_F(PeriodicidadeTest, FetchUpdateDelete) {
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Stored(2), "12|45.5|3|4|5");
   EXPECT_EQ(Stored(3), "10|40|1|0|0");
+}
+
+TEST_F(PeriodicidadeTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   c.ExcPeriodicidadeExame(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsPeriodicidadeExame"), 7);
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsPeriodicidadeExame WHERE CodRegPeriodicidade = 2"), 0);
 }
 
-struct ListCase {
-  const char* name;
-  Variant reg, exame, tipo, descr, idade, anos, meses, dias;
-  const char* keys;  // by exam description, then minimum age
-  const char* sqlite_keys = nullptr;
-};
-
-class PeriodicidadeListTest : public PeriodicidadeTest,
-                              public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class PeriodicidadeListTest : public qvtest::ListTest<PeriodicidadeTest> {};
 
 TEST_P(PeriodicidadeListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list, reg = k.reg, exame = k.exame, tipo = k.tipo, descr = k.descr, idade = k.idade, anos = k.anos,
-                meses = k.meses, dias = k.dias;
-  c.CarPeriodicidadeExame(conn, desc, list, reg, exame, tipo, descr, idade, anos, meses, dias);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvhealth::Captions(list), qvhealth::Texts({"CodRegPeriodicidade", "CodTipoExame", "DescrTipoExame",
-                                                       "NomeFil", "IdadeMin", "Anos", "Meses", "Dias"}));
-  EXPECT_EQ(qvhealth::Col(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(8);
+  Variant list = qvtest::kUntouchedList;
+  c.CarPeriodicidadeExame(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegPeriodicidade", "CodTipoExame", "DescrTipoExame", "NomeFil", "IdadeMin", "Anos",
+                            "Meses", "Dias"}));
 }
 
 const Variant N = kNull;
 
-INSTANTIATE_TEST_SUITE_P(
-    All, PeriodicidadeListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", N, N, N, N, N, N, N, N, "5 6 2 3 4 1 7 8", "7 8 5 6 2 3 4 1"},
-                          ListCase{"ProfileExam", N, Variant(std::int32_t{10}), N, N, N, N, N, N, "2 3 1"},
-                          ListCase{"ExamType", N, N, Variant(std::int32_t{2}), N, N, N, N, N, "2 3 4 1"},
-                          ListCase{"Description", N, N, N, Variant("periód%"), N, N, N, N, "2 3 4 1"},
-                          ListCase{"DescriptionAscii", N, N, N, Variant("audio%"), N, N, N, N, "5 6"},
-                          ListCase{"OneYear", N, N, N, N, N, Variant(std::int32_t{1}), N, N, "6 3 7 8", "7 8 6 3"},
-                          ListCase{"YearPattern", N, N, N, N, N, Variant("1%"), N, N, "5 6 3 4 7 8", "7 8 5 6 3 4"},
-                          ListCase{"Months", N, N, N, N, N, N, Variant("6"), N, "1"},
-                          ListCase{"Days", N, N, N, N, N, N, N, Variant("1_"), "5"},
-                          ListCase{"Key", Variant("_"), N, N, N, N, N, N, N, "5 6 2 3 4 1 7 8", "7 8 5 6 2 3 4 1"},
-                          ListCase{"Several", N, Variant("1%"), Variant("2"), Variant("%"), N, Variant("1%"), N, N,
-                                   "3 4"},
-                          ListCase{"QuoteInDescription", N, N, N, Variant("x' OR '1'='1"), N, N, N, N, ""},
-                          ListCase{"QuoteInYears", N, N, N, N, N, Variant("1' OR '1'='1"), N, N, ""})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "5 6 2 3 4 1 7 8", "", "7 8 5 6 2 3 4 1"},
+    {"ProfileExam", {N, Variant(std::int32_t{10})}, "2 3 1"},
+    {"ExamType", {N, N, Variant(std::int32_t{2})}, "2 3 4 1"},
+    {"Description", {N, N, N, Variant("periód%")}, "2 3 4 1"},
+    {"DescriptionAscii", {N, N, N, Variant("audio%")}, "5 6"},
+    {"OneYear", {N, N, N, N, N, Variant(std::int32_t{1})}, "6 3 7 8", "", "7 8 6 3"},
+    {"YearPattern", {N, N, N, N, N, Variant("1%")}, "5 6 3 4 7 8", "", "7 8 5 6 3 4"},
+    {"Months", {N, N, N, N, N, N, Variant("6")}, "1"},
+    {"Days", {N, N, N, N, N, N, N, Variant("1_")}, "5"},
+    {"Key", {Variant("_")}, "5 6 2 3 4 1 7 8", "", "7 8 5 6 2 3 4 1"},
+    {"Several", {N, Variant("1%"), Variant("2"), Variant("%"), N, Variant("1%")}, "3 4"},
+    {"QuoteInDescription", {N, N, N, Variant("x' OR '1'='1")}, ""},
+    {"QuoteInYears", {N, N, N, N, N, Variant("1' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, PeriodicidadeListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(PeriodicidadeTest, ListRows) {
   Seed(Postgres());
@@ -191,7 +184,7 @@ TEST_F(PeriodicidadeTest, Statements) {
                           "Dias LIKE '7'" +
                           order;
   const std::string sqlite = select + "WHERE (DescrTipoExame) LIKE 'AUDIO%'" + order;
-  qvhealth::ExpectStatements(
+  qvtest::ExpectStatements(
       {
           {"CarNone",
            [&] {

@@ -12,13 +12,12 @@ using automation::Null;
 using automation::Variant;
 using qvtest::RowsText;
 
-class RelatoriosTest : public ::testing::TestWithParam<bool> {
+class RelatoriosTest : public qvtest::DatabaseTest<> {
  public:
   void SetUp() override { qvtest::Exec(conn(), "DELETE FROM RhsRelatorios; DELETE FROM TempRegistros"); }
-  ado::Connection& conn() const { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
   // PostgreSQL reports the names it folded to lower case.
   std::string Captions() const {
-    return GetParam() ? "codrelatorio|descrrelatorio|arquivorelatorio" : "CodRelatorio|DescrRelatorio|ArquivoRelatorio";
+    return postgres() ? "codrelatorio|descrrelatorio|arquivorelatorio" : "CodRelatorio|DescrRelatorio|ArquivoRelatorio";
   }
   std::string Codes() {
     std::string out;
@@ -100,8 +99,7 @@ TEST_P(RelatoriosTest, ScratchCodes) {
 
 TEST_P(RelatoriosTest, DispatchByName) {
   com::DispatchObject<quorvel::classRelatorios> object;
-  const Variant connection(std::shared_ptr<automation::Object>(GetParam() ? qvtest::PostgresConnection()
-                                                                          : qvtest::SqliteConnection()));
+  const Variant connection = ConnRH();
   std::vector<Variant> inc{connection, Variant(""), Variant(std::int16_t{4})};
   com::CallResult result = object.Invoke("inctabelatemporaria", inc);
   ASSERT_FALSE(result.failed()) << result.error.description;
@@ -117,7 +115,6 @@ TEST_P(RelatoriosTest, DispatchByName) {
   EXPECT_EQ(RowsText(car[2]), Captions());
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, RelatoriosTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Both, RelatoriosTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

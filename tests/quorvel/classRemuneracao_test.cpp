@@ -67,11 +67,9 @@ TEST_F(RemuneracaoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(RemuneracaoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsRemuneracao (CodRegRemuneracao) VALUES (2147483647)");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(10, 1, 1, 1), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsRemuneracao (CodRegRemuneracao) VALUES (2147483647)", "RhsRemuneracao",
+      [&] { return Insert(10, 1, 1, 1); }, desc);
 }
 
 TEST_F(RemuneracaoTest, Update) {
@@ -172,50 +170,33 @@ TEST_F(RemuneracaoTest, Delete) {
   EXPECT_EQ(trace.statements(), std::vector<std::string>{"DELETE FROM RhsRemuneracao WHERE CodFuncionario = 20"});
 }
 
-struct ListCase {
-  const char* name;
-  Variant employee, date, index, reason;
-  const char* keys;
-  const char* desc = "";
-};
-
-class RemuneracaoListTest : public RemuneracaoTest,
-                            public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class RemuneracaoListTest : public qvtest::ListTest<RemuneracaoTest> {};
 
 TEST_P(RemuneracaoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), employee = k.employee, date = k.date, index = k.index, reason = k.reason;
-  c.CarRemuneracao(conn, desc, list, employee, date, index, reason);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(qvtest::Keys(list), k.keys);
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  c.CarRemuneracao(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list, {});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, RemuneracaoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, "2 3 1 4 6 7 5"},
-            ListCase{"Employee", Variant(std::int32_t{10}), kNull, kNull, kNull, "2 3 1 7"},
-            ListCase{"Date", kNull, Variant(DateSerial(2005, 5, 1)), kNull, kNull, "3 1 4"},
-            ListCase{"Index", kNull, kNull, Variant(2.5), kNull, "1 4"},
-            ListCase{"IndexWithDecimalComma", kNull, kNull, Variant("2,5"), kNull, "1 4"},
-            ListCase{"ReasonAsDigits", kNull, kNull, kNull, Variant("1"), "2 1 4 6"},
-            ListCase{"OnlyTheLast", kNull, kNull, kNull, Variant(std::int32_t{2}), "3 5"},
-            ListCase{"Several", Variant("10"), Variant(DateSerial(2005, 5, 1)), Variant(2.5f), Variant(1.0), "1"},
-            ListCase{"InjectionInEmployee", Variant("10 OR 1=1"), kNull, kNull, kNull, "", "13    Quorvel"},
-            ListCase{"InjectionInIndex", kNull, kNull, Variant("1') OR ('1"), kNull, "", "13    Quorvel"},
-            ListCase{"EmptyReason", kNull, kNull, kNull, Variant(), "", "13    Quorvel"},
-            ListCase{"TextThatIsNoDate", kNull, Variant("x' OR '1'='1"), kNull, kNull, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "2 3 1 4 6 7 5"},
+    {"Employee", {Variant(std::int32_t{10})}, "2 3 1 7"},
+    {"Date", {kNull, Variant(DateSerial(2005, 5, 1))}, "3 1 4"},
+    {"Index", {kNull, kNull, Variant(2.5)}, "1 4"},
+    {"IndexWithDecimalComma", {kNull, kNull, Variant("2,5")}, "1 4"},
+    {"ReasonAsDigits", {kNull, kNull, kNull, Variant("1")}, "2 1 4 6"},
+    {"OnlyTheLast", {kNull, kNull, kNull, Variant(std::int32_t{2})}, "3 5"},
+    {"Several", {Variant("10"), Variant(DateSerial(2005, 5, 1)), Variant(2.5f), Variant(1.0)}, "1"},
+    {"InjectionInEmployee", {Variant("10 OR 1=1")}, "", "13    Quorvel"},
+    {"InjectionInIndex", {kNull, kNull, Variant("1') OR ('1")}, "", "13    Quorvel"},
+    {"EmptyReason", {kNull, kNull, kNull, Variant()}, "", "13    Quorvel"},
+    {"TextThatIsNoDate", {kNull, Variant("x' OR '1'='1")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, RemuneracaoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(RemuneracaoTest, ListColumnsAndStatement) {
+TEST_F(RemuneracaoTest, ListStatement) {
   Variant list, employee(std::int32_t{10}), date = kNull, index(2.5), reason = kNull;
   qvtest::Trace trace;
   c.CarRemuneracao(Postgres(), desc, list, employee, date, index, reason);
@@ -225,8 +206,10 @@ TEST_F(RemuneracaoTest, ListColumnsAndStatement) {
                 "SELECT RhsRemuneracao.*, RhsMotivoAumento.MotivoAumento FROM ( RhsRemuneracao LEFT JOIN "
                 "RhsMotivoAumento ON RhsMotivoAumento.CodMotivoAumento = RhsRemuneracao.CodMotivoAumento) "
                 "WHERE CodFuncionario = 10 AND IndiceAumento = csng('2.5') ORDER BY DataAumento, ValorAtualizado"});
-  employee = kNull;
-  index = kNull;
+}
+
+TEST_F(RemuneracaoTest, ListColumns) {
+  Variant list, employee = kNull, date = kNull, index = kNull, reason = kNull;
   c.CarRemuneracao(Postgres(), desc, list, employee, date, index, reason);
   const auto rows = qvtest::Rows(list);
   ASSERT_EQ(rows.size(), 8u);

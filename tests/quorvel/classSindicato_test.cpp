@@ -11,7 +11,6 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
-using qvtest::Keys;
 
 const Variant kNull(Null);
 
@@ -73,28 +72,27 @@ TEST_F(SindicatoTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(SindicatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsSindicato (CodSindicato, NomeSind) VALUES (2147483647, 'Max')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert({}), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSindicato"), 5);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsSindicato (CodSindicato, NomeSind) VALUES (2147483647, 'Max')", "RhsSindicato",
+      [&] { return Insert({}); }, desc);
 }
 
-TEST_F(SindicatoTest, UpdateAndDelete) {
+TEST_F(SindicatoTest, UpdateRewritesItsRowAlone) {
   Union u;
   u.nome = "D'Ávila";
   u.mes = 12;
-  std::int32_t key = 2;
+  std::int32_t key = 2, missing = 99;
   c.AltSindicato(Postgres(), desc, user, machine, key, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro, u.cidade,
                  u.uf, u.cep, u.mes, u.fone);
+  c.AltSindicato(Postgres(), desc, user, machine, missing, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro,
+                 u.cidade, u.uf, u.cep, u.mes, u.fone);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(Row(2), "D'Ávila|Rua|Direita|10|sala 2|Sé|3550308|SP|01002-000|12|11 3333-4444");
   EXPECT_EQ(Row(10), "Químicos|Rua|X|1|a|Vila Nova|3550308|SP||11|");
+}
 
-  std::int32_t missing = 99;
-  c.AltSindicato(Postgres(), desc, user, machine, missing, u.nome, u.logr, u.end, u.nr, u.compl_, u.bairro,
-                 u.cidade, u.uf, u.cep, u.mes, u.fone);
+TEST_F(SindicatoTest, DeleteRemovesItsRowAlone) {
+  std::int32_t key = 2, missing = 99;
   c.ExcSindicato(Postgres(), desc, user, machine, key);
   c.ExcSindicato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "");
@@ -163,65 +161,48 @@ TEST_F(SindicatoTest, FetchOfAMonthOutOfRangeOverflows) {
   EXPECT_EQ(s[9], "");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, nome, cidade, uf, mes;
-  const char* keys;  // in name order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class SindicatoListTest : public SindicatoTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class SindicatoListTest : public qvtest::ListTest<SindicatoTest> {};
 
 TEST_P(SindicatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), cod = k.cod, nome = k.nome, cidade = k.cidade, uf = k.uf, mes = k.mes;
-  c.CarSindicato(conn, desc, list, cod, nome, cidade, uf, mes);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  const auto rows = qvtest::Rows(list);
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodSindicato"), Variant("NomeSind"), Variant("BairroSind"),
-                                           Variant("NomeCidade"), Variant("UFSind")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(5);
+  Variant list = qvtest::kUntouchedList;
+  c.CarSindicato(conn(), desc, list, f[0], f[1], f[2], f[3], f[4]);
+  ExpectList(desc, list, qvtest::Texts({"CodSindicato", "NomeSind", "BairroSind", "NomeCidade", "UFSind"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, SindicatoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, kNull, "2 10 1"},  // 11 has no city in the register
-            ListCase{"OnlyTheLast", kNull, kNull, kNull, kNull, Variant(std::int32_t{9}), "2"},
-            ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, kNull, "10 1"},
-            ListCase{"LowerCaseName", kNull, Variant("%sindicato%"), kNull, kNull, kNull, "1"},
-            ListCase{"PortugueseLetters", kNull, Variant("%metalúrgicos"), kNull, kNull, kNull, "1", ""},
-            ListCase{"RegisterCity", kNull, kNull, Variant(std::int32_t{1}), kNull, kNull, "10 1"},
-            ListCase{"CityAsDigits", kNull, kNull, Variant("2"), kNull, kNull, "2"},
-            ListCase{"Several", Variant("%"), Variant("%"), Variant(std::int32_t{1}), Variant("SP"),
-                     Variant("11"), "10"},
-            ListCase{"NoMatch", kNull, Variant("zz%"), kNull, kNull, kNull, ""},
-            ListCase{"QuoteInKey", Variant("1' OR '1'='1"), kNull, kNull, kNull, kNull, ""},
-            ListCase{"QuoteInName", kNull, Variant("x' OR '1'='1"), kNull, kNull, kNull, ""},
-            ListCase{"QuoteInState", kNull, kNull, kNull, Variant("SP' OR '1'='1"), kNull, ""},
-            ListCase{"InjectionInCity", kNull, kNull, Variant("1 OR 1=1"), kNull, kNull, "", "13    Quorvel"},
-            ListCase{"EmptyCity", kNull, kNull, Variant(), kNull, kNull, "", "13    Quorvel"},
-            ListCase{"InjectionInMonth", kNull, kNull, kNull, kNull, Variant("5 OR 1=1"), "", "13    Quorvel"},
-            ListCase{"EmptyTextMonth", kNull, kNull, kNull, kNull, Variant(""), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "2 10 1"},  // 11 has no city in the register
+    {"OnlyTheLast", {kNull, kNull, kNull, kNull, Variant(std::int32_t{9})}, "2"},
+    {"KeyPattern", {Variant("1%")}, "10 1"},
+    {"LowerCaseName", {kNull, Variant("%sindicato%")}, "1"},
+    {"PortugueseLetters", {kNull, Variant("%metalúrgicos")}, "1"},
+    {"RegisterCity", {kNull, kNull, Variant(std::int32_t{1})}, "10 1"},
+    {"CityAsDigits", {kNull, kNull, Variant("2")}, "2"},
+    {"Several", {Variant("%"), Variant("%"), Variant(std::int32_t{1}), Variant("SP"), Variant("11")}, "10"},
+    {"NoMatch", {kNull, Variant("zz%")}, ""},
+    {"QuoteInKey", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInName", {kNull, Variant("x' OR '1'='1")}, ""},
+    {"QuoteInState", {kNull, kNull, kNull, Variant("SP' OR '1'='1")}, ""},
+    {"InjectionInCity", {kNull, kNull, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyCity", {kNull, kNull, Variant()}, "", "13    Quorvel"},
+    {"InjectionInMonth", {kNull, kNull, kNull, kNull, Variant("5 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyTextMonth", {kNull, kNull, kNull, kNull, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, SindicatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(SindicatoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(SindicatoTest, ListKeepsNulls) {
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull;
   c.CarSindicato(Postgres(), desc, list, n1, n2, n3, n4, n5);
   const auto rows = qvtest::Rows(list);
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[3], (std::vector<Variant>{Variant(std::int32_t{1}), Variant("Sindicato dos Metalúrgicos"), kNull,
                                            Variant("São Paulo"), Variant("SP")}));
+}
+
+TEST_F(SindicatoTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsSindicato");
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull, n5 = kNull;
   c.CarSindicato(Postgres(), desc, list, n1, n2, n3, n4, n5);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);

@@ -84,7 +84,7 @@ class SolicValeTransporteTest : public ::testing::Test {
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(SolicValeTransporteTest, InsertUpdateDelete) {
+TEST_F(SolicValeTransporteTest, InsertAndUpdateWriteTheirRow) {
   struct Case {
     const char* name;
     bool insert;
@@ -111,6 +111,10 @@ TEST_F(SolicValeTransporteTest, InsertUpdateDelete) {
     EXPECT_EQ(qvtest::Count(Postgres(), "RhsSolicValeTransporte"), k.insert ? 7 : 6) << k.name;
   }
   EXPECT_EQ(Row(1), "5|1|Linha 101|4|2024-03-05");
+}
+
+TEST_F(SolicValeTransporteTest, DeleteRemovesItsRowAlone) {
+  Seed(Postgres());
   for (std::int32_t key : {2, 99}) c.ExcSolicValeTransporte(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsSolicValeTransporte"), 5);
@@ -126,13 +130,13 @@ TEST_F(SolicValeTransporteTest, NextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsSolicValeTransporte (CodRegSolicValeTransporte) VALUES (41)");
   Write(true, key, 5, 1, "L", 1, day);
   EXPECT_EQ(key, 42);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsSolicValeTransporte (CodRegSolicValeTransporte) VALUES (2147483647)");
-  qvtest::Trace trace;
-  Write(true, key, 5, 1, "L", 1, day);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsSolicValeTransporte"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsSolicValeTransporte (CodRegSolicValeTransporte) VALUES (2147483647)", "RhsSolicValeTransporte",
+      [&] {
+        Write(true, key, 5, 1, "L", 1, day);
+        return key;
+      },
+      desc);
 }
 
 TEST_F(SolicValeTransporteTest, Fetch) {
@@ -201,45 +205,30 @@ TEST_F(SolicValeTransporteTest, ListShowsTypeAndCarrier) {
   EXPECT_EQ(qvtest::Rows(list).size(), 1u);
 }
 
-struct ListCase {
-  const char* name;
-  Variant func, tipo, transp;
-  const char* keys;  // sorted
-  const char* desc = "";
-};
-
-class SolicValeTransporteListTest : public SolicValeTransporteTest,
-                                    public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class SolicValeTransporteListTest : public qvtest::ListTest<SolicValeTransporteTest> {};
 
 TEST_P(SolicValeTransporteListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), func = k.func, tipo = k.tipo, transp = k.transp;
-  c.CarSolicValeTransporte(conn, desc, list, func, tipo, transp);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(SortedKeys(list), k.keys);
+  Seed(conn());
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarSolicValeTransporte(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list, {}, qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, SolicValeTransporteListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", N, N, N, "1 2 3 10 11 12"},
-                          ListCase{"OnlyTheLast", N, N, Variant(std::int32_t{2}), "2 3"},
-                          ListCase{"Employee", Variant("5"), N, N, "1 2 12"},
-                          ListCase{"Type", N, Variant(std::int16_t{1}), N, "1 11"},
-                          ListCase{"Several", Variant(5.0), Variant("1"), Variant(std::int32_t{1}), "1"},
-                          ListCase{"NoMatch", Variant(std::int32_t{77}), N, N, ""},
-                          ListCase{"InjectionInEmployee", Variant("5 OR 1=1"), N, N, "", "13    Quorvel"},
-                          ListCase{"QuoteInType", N, Variant("1' OR '1'='1"), N, "", "13    Quorvel"},
-                          ListCase{"EmptyCarrier", N, N, Variant(), "", "13    Quorvel"},
-                          ListCase{"EmptyTextCarrier", N, N, Variant(""), "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 10 11 12"},
+    {"OnlyTheLast", {N, N, Variant(std::int32_t{2})}, "2 3"},
+    {"Employee", {Variant("5")}, "1 2 12"},
+    {"Type", {N, Variant(std::int16_t{1})}, "1 11"},
+    {"Several", {Variant(5.0), Variant("1"), Variant(std::int32_t{1})}, "1"},
+    {"NoMatch", {Variant(std::int32_t{77})}, ""},
+    {"InjectionInEmployee", {Variant("5 OR 1=1")}, "", "13    Quorvel"},
+    {"QuoteInType", {N, Variant("1' OR '1'='1")}, "", "13    Quorvel"},
+    {"EmptyCarrier", {N, N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextCarrier", {N, N, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, SolicValeTransporteListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(SolicValeTransporteTest, Statements) {
   const qvtest::StatementCase<SolicValeTransporteTest> cases[] = {

@@ -1,19 +1,60 @@
-// classTipoAnotacao against PostgreSQL, its list on SQLite too.
+// classTipoAnotacao: a catalogue of annotation types, with their two flags.
 #include <gtest/gtest.h>
 
-#include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/administration/classTipoAnotacao.h"
+#include "tests/quorvel/catalogue.h"
 #include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Null;
 using automation::Variant;
+using qvtest::CatalogueListTest;
+using qvtest::CatalogueTest;
 using qvtest::Postgres;
-using qvtest::Keys;
+using quorvel::classTipoAnotacao;
 
 const Variant kNull(Null);
+
+const qvtest::Catalogue kTipoAnotacao{
+    .name = "classTipoAnotacao",
+    .table = "RhsTipoAnotacao",
+    .key = "CodTipoAnotacao",
+    .text = "DescrTipoAnotacao",
+    .other_columns = ", Falta, Ativado",
+    .other_values = ", 'N', 'S'",
+    .captions = qvtest::Texts({"CodTipoAnotacao", "DescrTipoAnotacao", "Falta", "Ativado"}),
+    .list = [](auto& conn, auto& desc, auto& list, auto& code, auto& text) {
+      Variant falta = kNull, ativado = kNull;
+      classTipoAnotacao().CarTipoAnotacao(conn, desc, list, code, text, falta, ativado);
+    },
+    .fetch = [](auto& conn, auto& desc, auto& key, auto& text) {
+      std::string falta = "old", ativado = "old";
+      classTipoAnotacao().BusTipoAnotacao(conn, desc, key, text, falta, ativado);
+    },
+    .fetch_text = [](auto& conn, auto& desc, auto& key, auto& text) {
+      classTipoAnotacao().BusDescrTipoAnotacao(conn, desc, key, text);
+    },
+    .insert = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key, auto& text) {
+      std::string falta = "N", ativado = "S";
+      classTipoAnotacao().IncTipoAnotacao(conn, desc, user, machine, key, text, falta, ativado);
+    },
+    .update = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key, auto& text) {
+      std::string falta = "N", ativado = "S";
+      classTipoAnotacao().AltTipoAnotacao(conn, desc, user, machine, key, text, falta, ativado);
+    },
+    .remove = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key) {
+      classTipoAnotacao().ExcTipoAnotacao(conn, desc, user, machine, key);
+    },
+    .create = &com::CreateDispatch<classTipoAnotacao>,
+    .fetch_method = "bustipoanotacao",
+    .fetch_arguments = 6,
+};
+
+INSTANTIATE_TEST_SUITE_P(TipoAnotacao, CatalogueTest, ::testing::Values(&kTipoAnotacao), qvtest::CatalogueName);
+INSTANTIATE_TEST_SUITE_P(TipoAnotacao, CatalogueListTest, qvtest::CatalogueListCases(kTipoAnotacao),
+                         qvtest::CatalogueListName);
 
 class TipoAnotacaoTest : public ::testing::Test {
  public:
@@ -34,11 +75,11 @@ class TipoAnotacaoTest : public ::testing::Test {
                                      "FROM RhsTipoAnotacao WHERE CodTipoAnotacao = " + std::to_string(key));
   }
 
-  quorvel::classTipoAnotacao c;
+  classTipoAnotacao c;
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(TipoAnotacaoTest, InsertAllocatesTheNextKey) {
+TEST_F(TipoAnotacaoTest, InsertWritesTheFlags) {
   EXPECT_EQ(Insert("Advertência", "N", "S"), 1);
   qvtest::Exec(Postgres(), "INSERT INTO RhsTipoAnotacao VALUES (41, 'X', 'N', 'N')");
   EXPECT_EQ(Insert("O'Brien x' OR '1'='1", "UPPER", "cstr'"), 42);
@@ -48,16 +89,7 @@ TEST_F(TipoAnotacaoTest, InsertAllocatesTheNextKey) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoAnotacao"), 3);
 }
 
-TEST_F(TipoAnotacaoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTipoAnotacao VALUES (2147483647, 'Max', 'N', 'N')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("Novo", "N", "N"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoAnotacao"), 1);
-}
-
-TEST_F(TipoAnotacaoTest, FetchUpdateDelete) {
+TEST_F(TipoAnotacaoTest, FetchReadsTheFlags) {
   Seed(Postgres());
   std::int32_t key = 11;
   std::string descr, falta, ativado;
@@ -67,18 +99,28 @@ TEST_F(TipoAnotacaoTest, FetchUpdateDelete) {
   EXPECT_EQ(descr, "Suspensão");
   EXPECT_EQ(falta, "s");
   EXPECT_EQ(ativado, "S");
+}
+
+TEST_F(TipoAnotacaoTest, FetchOfTheDescriptionAlone) {
+  Seed(Postgres());
+  std::int32_t key = 11;
   std::string only;
   c.BusDescrTipoAnotacao(Postgres(), desc, key, only);
   EXPECT_EQ(only, "Suspensão");
+}
 
-  descr = "Suspensão d'ofício";
-  falta = "S";
-  ativado = "N";
+TEST_F(TipoAnotacaoTest, UpdateRewritesTheFlags) {
+  Seed(Postgres());
+  std::int32_t key = 11;
+  std::string descr = "Suspensão d'ofício", falta = "S", ativado = "N";
   c.AltTipoAnotacao(Postgres(), desc, user, machine, key, descr, falta, ativado);
   EXPECT_EQ(Row(11), "Suspensão d'ofício|S|N");
   EXPECT_EQ(Row(10), "Atestado|S|S");
+}
 
-  std::int32_t missing = 99;
+TEST_F(TipoAnotacaoTest, DeleteRemovesTheRow) {
+  Seed(Postgres());
+  std::int32_t key = 11, missing = 99;
   c.ExcTipoAnotacao(Postgres(), desc, user, machine, missing);
   c.ExcTipoAnotacao(Postgres(), desc, user, machine, key);
   EXPECT_EQ(desc, "");
@@ -86,7 +128,7 @@ TEST_F(TipoAnotacaoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoAnotacao"), 4);
 }
 
-TEST_F(TipoAnotacaoTest, FetchErrors) {
+TEST_F(TipoAnotacaoTest, FetchErrorsLeaveTheFlags) {
   Seed(Postgres());
   struct Case {
     std::int32_t key;
@@ -101,7 +143,7 @@ TEST_F(TipoAnotacaoTest, FetchErrors) {
   };
   for (const Case& k : cases) {
     std::int32_t key = k.key;
-    std::string descr = "old", falta = "old", ativado = "old", only = "old";
+    std::string descr = "old", falta = "old", ativado = "old";
     desc = "before";
     c.BusTipoAnotacao(Postgres(), desc, key, descr, falta, ativado);
     EXPECT_EQ(desc, k.desc) << k.key;
@@ -109,59 +151,44 @@ TEST_F(TipoAnotacaoTest, FetchErrors) {
     EXPECT_EQ(falta, k.falta) << k.key;
     EXPECT_EQ(ativado, k.ativado) << k.key;
   }
+}
+
+TEST_F(TipoAnotacaoTest, FetchOfTheDescriptionOfAMissingKey) {
   std::int32_t key = 77;
   std::string only = "old";
-  desc.clear();
   c.BusDescrTipoAnotacao(Postgres(), desc, key, only);
   EXPECT_EQ(desc, "3021    Quorvel");
   EXPECT_EQ(only, "old");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, descr, falta, ativado;
-  const char* keys;  // in description order
-  const char* sqlite_keys = nullptr;  // where SQLite differs: its LIKE folds ASCII letters only
-};
-
-class TipoAnotacaoListTest : public TipoAnotacaoTest,
-                             public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class TipoAnotacaoListTest : public qvtest::ListTest<TipoAnotacaoTest> {};
 
 TEST_P(TipoAnotacaoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), cod = k.cod, descr = k.descr, falta = k.falta, ativado = k.ativado;
-  c.CarTipoAnotacao(conn, desc, list, cod, descr, falta, ativado);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodTipoAnotacao"), Variant("DescrTipoAnotacao"), Variant("Falta"),
-                                           Variant("Ativado")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  c.CarTipoAnotacao(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list, qvtest::Texts({"CodTipoAnotacao", "DescrTipoAnotacao", "Falta", "Ativado"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, TipoAnotacaoListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(ListCase{"None", kNull, kNull, kNull, kNull, "1 10 2 12 11"},
-                          ListCase{"KeyPattern", Variant("1%"), kNull, kNull, kNull, "1 10 12 11"},
-                          ListCase{"PortugueseLetters", kNull, Variant("%ão"), kNull, kNull, "11"},
-                          ListCase{"FlagIsExact", kNull, kNull, Variant("S"), kNull, "10"},
-                          ListCase{"OnlyTheLast", kNull, kNull, kNull, Variant("N"), "2"},
-                          ListCase{"Several", Variant("1_"), Variant("%"), Variant("s"), Variant("S"), "11"},
-                          ListCase{"FlagTakesNoPattern", kNull, kNull, Variant("%"), kNull, ""},
-                          ListCase{"InjectionInKey", Variant("1' OR '1'='1"), kNull, kNull, kNull, ""},
-                          ListCase{"InjectionInFlag", kNull, kNull, Variant("x' OR '1'='1"), kNull, ""},
-                          ListCase{"QuoteInDescription", kNull, Variant("O'Brien"), kNull, kNull, ""})),
-    qvtest::DatabaseCaseName());
+// Keys in description order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 10 2 12 11"},
+    {"KeyPattern", {Variant("1%")}, "1 10 12 11"},
+    {"PortugueseLetters", {kNull, Variant("%ão")}, "11"},
+    {"FlagIsExact", {kNull, kNull, Variant("S")}, "10"},
+    {"OnlyTheLast", {kNull, kNull, kNull, Variant("N")}, "2"},
+    {"Several", {Variant("1_"), Variant("%"), Variant("s"), Variant("S")}, "11"},
+    {"FlagTakesNoPattern", {kNull, kNull, Variant("%")}, ""},
+    {"InjectionInKey", {Variant("1' OR '1'='1")}, ""},
+    {"InjectionInFlag", {kNull, kNull, Variant("x' OR '1'='1")}, ""},
+    {"QuoteInDescription", {kNull, Variant("O'Brien")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, TipoAnotacaoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(TipoAnotacaoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
-  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
-  c.CarTipoAnotacao(Postgres(), desc, list, n1, n2, n3, n4);
-  EXPECT_EQ(qvtest::Rows(list).size(), 1u);
+TEST_F(TipoAnotacaoTest, ListKeepsNullFlags) {
   Seed(Postgres());
+  Variant list, n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
   c.CarTipoAnotacao(Postgres(), desc, list, n1, n2, n3, n4);
   EXPECT_EQ(desc, "");
   const auto rows = qvtest::Rows(list);
@@ -172,63 +199,64 @@ TEST_F(TipoAnotacaoTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
 }
 
 TEST_F(TipoAnotacaoTest, Statements) {
-  const qvtest::StatementCase<TipoAnotacaoTest> cases[] = {
+  std::int32_t key = 7;
+  std::string d = "A", f = "N", a = "S";
+  Variant list;
+  const qvtest::StatementCase<> cases[] = {
       {"BusDescr",
-       [](TipoAnotacaoTest& t) {
-         std::int32_t key = 7;
-         std::string d;
-         t.c.BusDescrTipoAnotacao(Postgres(), t.desc, key, d);
+       [&] {
+         key = 7;
+         std::string only;
+         c.BusDescrTipoAnotacao(Postgres(), desc, key, only);
        },
        {"SELECT RhsTipoAnotacao.DescrTipoAnotacao FROM   RhsTipoAnotacao WHERE  RhsTipoAnotacao.CodTipoAnotacao = 7"}},
       {"Exc",
-       [](TipoAnotacaoTest& t) {
-         std::int32_t key = 7;
-         t.c.ExcTipoAnotacao(Postgres(), t.desc, t.user, t.machine, key);
+       [&] {
+         key = 7;
+         c.ExcTipoAnotacao(Postgres(), desc, user, machine, key);
        },
        {"DELETE FROM RhsTipoAnotacao WHERE CodTipoAnotacao = 7"}},
       {"CarAll",
-       [](TipoAnotacaoTest& t) {
-         Variant list, cod("1%"), d("adv%"), f("N"), a("S");
-         t.c.CarTipoAnotacao(Postgres(), t.desc, list, cod, d, f, a);
+       [&] {
+         Variant cod("1%"), descr("adv%"), falta("N"), ativado("S");
+         c.CarTipoAnotacao(Postgres(), desc, list, cod, descr, falta, ativado);
        },
        {"SELECT RhsTipoAnotacao.* FROM   RhsTipoAnotacao WHERE CStr(CodTipoAnotacao) LIKE '1%' AND "
         "UPPER(DescrTipoAnotacao) LIKE 'ADV%' AND Falta = 'N' AND Ativado = 'S' ORDER BY DescrTipoAnotacao"}},
       {"CarOffPostgres",
-       [](TipoAnotacaoTest& t) {
-         Variant list, cod("1%"), d("adv%"), f = kNull, a = kNull;
-         t.c.CarTipoAnotacao(qvtest::Sqlite(), t.desc, list, cod, d, f, a);
+       [&] {
+         Variant cod("1%"), descr("adv%"), falta = kNull, ativado = kNull;
+         c.CarTipoAnotacao(qvtest::Sqlite(), desc, list, cod, descr, falta, ativado);
        },
        {"SELECT RhsTipoAnotacao.* FROM   RhsTipoAnotacao WHERE CStr(CodTipoAnotacao) LIKE '1%' AND "
         "(DescrTipoAnotacao) LIKE 'ADV%' ORDER BY DescrTipoAnotacao"}},
       {"Bus",
-       [](TipoAnotacaoTest& t) {
-         std::int32_t key = 7;
-         std::string d, f, a;
-         t.c.BusTipoAnotacao(Postgres(), t.desc, key, d, f, a);
+       [&] {
+         key = 7;
+         std::string x, y, z;
+         c.BusTipoAnotacao(Postgres(), desc, key, x, y, z);
        },
        {"SELECT RhsTipoAnotacao.* FROM   RhsTipoAnotacao WHERE CodTipoAnotacao = 7"}},
       {"Alt",
-       [](TipoAnotacaoTest& t) {
-         std::int32_t key = 7;
-         std::string d = "A", f = "N", a = "S";
-         t.c.AltTipoAnotacao(Postgres(), t.desc, t.user, t.machine, key, d, f, a);
+       [&] {
+         key = 7;
+         c.AltTipoAnotacao(Postgres(), desc, user, machine, key, d, f, a);
        },
        {"UPDATE RhsTipoAnotacao SET DescrTipoAnotacao = 'A', Falta = 'N', Ativado = 'S' WHERE CodTipoAnotacao = 7"}},
       {"Inc",
-       [](TipoAnotacaoTest& t) {
-         std::int32_t key = 7;
-         std::string d = "A", f = "N", a = "S";
-         t.c.IncTipoAnotacao(Postgres(), t.desc, t.user, t.machine, key, d, f, a);
+       [&] {
+         key = 7;
+         c.IncTipoAnotacao(Postgres(), desc, user, machine, key, d, f, a);
        },
        {"SELECT MAX(CodTipoAnotacao) AS MaxCod FROM RhsTipoAnotacao",
         "INSERT INTO RhsTipoAnotacao (CodTipoAnotacao, DescrTipoAnotacao, Falta, Ativado) VALUES ( 1, 'A', 'N', 'S') "}},
   };
-  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoAnotacao"); });
+  qvtest::ExpectStatements(cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoAnotacao"); });
 }
 
-TEST_F(TipoAnotacaoTest, DispatchByName) {
+TEST_F(TipoAnotacaoTest, DispatchByNameGivesTheFlags) {
   Seed(Postgres());
-  com::DispatchObject<quorvel::classTipoAnotacao> object;
+  com::DispatchObject<classTipoAnotacao> object;
   const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
   std::vector<Variant> bus{conn, Variant(""), Variant("10"), Variant(), Variant(), Variant()};
   const com::CallResult r = object.Invoke("bustipoanotacao", bus);

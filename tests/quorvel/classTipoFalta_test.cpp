@@ -1,24 +1,40 @@
-// classTipoFalta against PostgreSQL and SQLite.
+// classTipoFalta: a catalogue of absence types, its list alone, the
+// justification shown in words.
 #include <gtest/gtest.h>
 
-#include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/administration/classTipoFalta.h"
+#include "tests/quorvel/catalogue.h"
 #include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Null;
 using automation::Variant;
+using qvtest::CatalogueListTest;
+using qvtest::CatalogueTest;
 using qvtest::Postgres;
+using quorvel::classTipoFalta;
 
 const Variant kNull(Null);
 
-std::string Joined(const std::vector<Variant>& cells) {
-  std::string out;
-  for (const Variant& v : cells) out += (out.empty() ? "" : " ") + automation::CStr(v);
-  return out;
-}
+const qvtest::Catalogue kTipoFalta{
+    .name = "classTipoFalta",
+    .table = "RhsTipoFalta",
+    .key = "CodTipoFalta",
+    .text = "DescrTipoFalta",
+    .other_columns = ", Justificativa",
+    .other_values = ", 'J'",
+    .captions = qvtest::Texts({"CodTipoFalta", "DescrTipoFalta", "Justificativa"}),
+    .list = [](auto& conn, auto& desc, auto& list, auto& code, auto& text) {
+      Variant just = kNull;
+      classTipoFalta().CarTipoFalta(conn, desc, list, code, text, just);
+    },
+};
+
+INSTANTIATE_TEST_SUITE_P(TipoFalta, CatalogueTest, ::testing::Values(&kTipoFalta), qvtest::CatalogueName);
+INSTANTIATE_TEST_SUITE_P(TipoFalta, CatalogueListTest, qvtest::CatalogueListCases(kTipoFalta),
+                         qvtest::CatalogueListName);
 
 void Seed(ado::Connection& conn) {
   qvtest::Exec(conn,
@@ -28,66 +44,47 @@ void Seed(ado::Connection& conn) {
                " (13, 'O''Brien', 'J')");
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, descr, just;
-  const char* keys;  // in description order
-  const char* sqlite_keys = nullptr;  // where SQLite differs: its LIKE folds ASCII letters only
-};
-
-class TipoFaltaListTest : public ::testing::TestWithParam<std::tuple<bool, ListCase>> {};
+class TipoFaltaListTest : public qvtest::ListTest<> {};
 
 TEST_P(TipoFaltaListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  quorvel::classTipoFalta c;
+  Seed(conn());
+  classTipoFalta c;
   std::string desc;
-  Variant list("replaced"), cod = k.cod, descr = k.descr, just = k.just;
-  c.CarTipoFalta(conn, desc, list, cod, descr, just);
-  EXPECT_EQ(desc, "");
-  const auto rows = qvtest::Rows(list);
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodTipoFalta"), Variant("DescrTipoFalta"), Variant("Justificativa")}));
-  EXPECT_EQ(Joined(qvtest::Column(list, 0)), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  auto f = Args(3);
+  Variant list = qvtest::kUntouchedList;
+  c.CarTipoFalta(conn(), desc, list, f[0], f[1], f[2]);
+  ExpectList(desc, list, qvtest::Texts({"CodTipoFalta", "DescrTipoFalta", "Justificativa"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, TipoFaltaListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kNull, kNull, kNull, "1 11 10 2 13 12 3"},
-                                         ListCase{"KeyPattern", Variant("1%"), kNull, kNull, "1 11 10 13 12"},
-                                         ListCase{"KeyAsNumber", Variant(std::int32_t{2}), kNull, kNull, "2"},
-                                         ListCase{"LowerCaseDescription", kNull, Variant("%sangue"), kNull, "10"},
-                                         ListCase{"PortugueseLetters", kNull, Variant("%médico"), kNull, "1"},
-                                         ListCase{"StoredCode", kNull, kNull, Variant("J"), "1 10 13"},
-                                         ListCase{"CodeIsExact", kNull, kNull, Variant("j"), "11"},
-                                         ListCase{"WordsFindNothing", kNull, kNull, Variant("Justificada"), ""},
-                                         ListCase{"Several", Variant("1_"), Variant("%"), Variant("J"), "10 13"},
-                                         ListCase{"QuoteInDescription", kNull, Variant("o'brien"), kNull, "13"},
-                                         ListCase{"InjectionInKey", Variant("1' OR '1'='1"), kNull, kNull, ""},
-                                         ListCase{"InjectionInCode", kNull, kNull, Variant("x' OR '1'='1"), ""})),
-    qvtest::DatabaseCaseName());
+// Keys in description order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 11 10 2 13 12 3"},
+    {"KeyPattern", {Variant("1%")}, "1 11 10 13 12"},
+    {"StoredCode", {kNull, kNull, Variant("J")}, "1 10 13"},
+    {"CodeIsExact", {kNull, kNull, Variant("j")}, "11"},
+    {"WordsFindNothing", {kNull, kNull, Variant("Justificada")}, ""},
+    {"Several", {Variant("1_"), Variant("%"), Variant("J")}, "10 13"},
+    {"QuoteInDescription", {kNull, Variant("o'brien")}, "13"},
+    {"InjectionInCode", {kNull, kNull, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, TipoFaltaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST(TipoFaltaTest, JustificationWordsAndEmptyTable) {
-  quorvel::classTipoFalta c;
+TEST(TipoFaltaTest, JustificationInWords) {
+  classTipoFalta c;
   std::string desc;
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull;
-  qvtest::Exec(Postgres(), "DELETE FROM RhsTipoFalta");
-  c.CarTipoFalta(Postgres(), desc, list, n1, n2, n3);
-  EXPECT_EQ(qvtest::Rows(list).size(), 1u);
   Seed(Postgres());
   c.CarTipoFalta(Postgres(), desc, list, n1, n2, n3);
   EXPECT_EQ(desc, "");
   const auto rows = qvtest::Rows(list);
   ASSERT_EQ(rows.size(), 8u);
   EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{1}), Variant("Atestado médico"), Variant("Justificada")}));
-  EXPECT_EQ(Joined(qvtest::Column(list, 2)),
+  EXPECT_EQ(qvtest::Keys(list, 2),
             "Justificada Injustificada Justificada Injustificada Justificada Injustificada Injustificada");
 }
 
 TEST(TipoFaltaTest, Statements) {
-  quorvel::classTipoFalta c;
+  classTipoFalta c;
   std::string desc;
   struct Case {
     bool postgres;
@@ -114,7 +111,7 @@ TEST(TipoFaltaTest, Statements) {
 TEST(TipoFaltaTest, AFurtherColumnWidensTheArray) {
   Seed(Postgres());
   qvtest::Exec(Postgres(), "ALTER TABLE RhsTipoFalta ADD COLUMN Extra integer DEFAULT 7");
-  quorvel::classTipoFalta c;
+  classTipoFalta c;
   std::string desc;
   Variant list, n1 = kNull, n2 = kNull, n3 = kNull;
   c.CarTipoFalta(Postgres(), desc, list, n1, n2, n3);
@@ -132,7 +129,7 @@ TEST(TipoFaltaTest, AFurtherColumnWidensTheArray) {
 // error, with the array as the caller passed it.
 TEST(TipoFaltaTest, ANarrowerTableFailsWithTheSubscriptError) {
   Seed(Postgres());
-  quorvel::classTipoFalta c;
+  classTipoFalta c;
   std::string desc;
   Variant list("replaced"), n1 = kNull, n2 = kNull, n3 = kNull;
   Postgres().BeginTrans();  // the table's change is undone with it
@@ -144,7 +141,7 @@ TEST(TipoFaltaTest, ANarrowerTableFailsWithTheSubscriptError) {
 }
 
 TEST(TipoFaltaTest, FailureLeavesTheArray) {
-  quorvel::classTipoFalta c;
+  classTipoFalta c;
   std::string desc;
   Variant list("replaced"), n1 = kNull, n2 = kNull, n3 = kNull;
   qvtest::Exec(qvtest::Sqlite(), "ALTER TABLE RhsTipoFalta RENAME TO RhsTipoFaltaAway");
@@ -156,7 +153,7 @@ TEST(TipoFaltaTest, FailureLeavesTheArray) {
 
 TEST(TipoFaltaTest, DispatchByName) {
   Seed(Postgres());
-  com::DispatchObject<quorvel::classTipoFalta> object;
+  com::DispatchObject<classTipoFalta> object;
   const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
   std::vector<Variant> args{conn, Variant(""), Variant(), Variant("10"), kNull, kNull};
   const com::CallResult r = object.Invoke("cartipofalta", args);

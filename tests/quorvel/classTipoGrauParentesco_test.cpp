@@ -1,19 +1,64 @@
-// classTipoGrauParentesco against PostgreSQL, its list on SQLite too.
+// classTipoGrauParentesco: a catalogue of kinship degrees, its key compared exactly.
 #include <gtest/gtest.h>
 
-#include "platform/automation/convert.h"
 #include "platform/com/object.h"
 #include "quorvel/personnel/classTipoGrauParentesco.h"
+#include "tests/quorvel/catalogue.h"
 #include "tests/quorvel/fixture.h"
 
 namespace {
 
 using automation::Null;
 using automation::Variant;
-using qvtest::Postgres;
+using qvtest::CatalogueListTest;
+using qvtest::CatalogueTest;
 using qvtest::Keys;
+using qvtest::Postgres;
+using quorvel::classTipoGrauParentesco;
 
 const Variant kNull(Null);
+
+const qvtest::Catalogue kGrau{
+    .name = "classTipoGrauParentesco",
+    .table = "RhsTipoGrauParentesco",
+    .key = "CodGrauParentesco",
+    .text = "DescrGrauParentesco",
+    .other_columns = ", GrauParentesco, SalarioFamilia",
+    .other_values = ", 1, 'S'",
+    .captions = qvtest::Texts({"CodGrauParentesco", "DescrGrauParentesco", "GrauParentesco", "SalarioFamilia"}),
+    .exact_code = true,
+    .list = [](auto& conn, auto& desc, auto& list, auto& code, auto& text) {
+      Variant grau = kNull, sf = kNull;
+      classTipoGrauParentesco().CarTipoGrauParentesco(conn, desc, list, code, text, grau, sf);
+    },
+    .fetch = [](auto& conn, auto& desc, auto& key, auto& text) {
+      std::uint8_t grau = 99;
+      std::string sf = "old";
+      classTipoGrauParentesco().BusTipoGrauParentesco(conn, desc, key, text, grau, sf);
+    },
+    .fetch_text = [](auto& conn, auto& desc, auto& key, auto& text) {
+      classTipoGrauParentesco().BusDescrGrauParentesco(conn, desc, key, text);
+    },
+    .insert = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key, auto& text) {
+      std::uint8_t grau = 1;
+      std::string sf = "S";
+      classTipoGrauParentesco().IncTipoGrauParentesco(conn, desc, user, machine, key, text, grau, sf);
+    },
+    .update = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key, auto& text) {
+      std::uint8_t grau = 1;
+      std::string sf = "S";
+      classTipoGrauParentesco().AltTipoGrauParentesco(conn, desc, user, machine, key, text, grau, sf);
+    },
+    .remove = [](auto& conn, auto& desc, auto& user, auto& machine, auto& key) {
+      classTipoGrauParentesco().ExcTipoGrauParentesco(conn, desc, user, machine, key);
+    },
+    .create = &com::CreateDispatch<classTipoGrauParentesco>,
+    .fetch_method = "bustipograuparentesco",
+    .fetch_arguments = 6,
+};
+
+INSTANTIATE_TEST_SUITE_P(Grau, CatalogueTest, ::testing::Values(&kGrau), qvtest::CatalogueName);
+INSTANTIATE_TEST_SUITE_P(Grau, CatalogueListTest, qvtest::CatalogueListCases(kGrau), qvtest::CatalogueListName);
 
 class GrauTest : public ::testing::Test {
  public:
@@ -29,34 +74,24 @@ class GrauTest : public ::testing::Test {
     g.IncTipoGrauParentesco(Postgres(), desc, user, machine, key, descr, grau, sf);
     return key;
   }
-  std::string Cell(std::string_view sql) {
-    return qvtest::Cell(Postgres(), sql);
+  std::string Row(std::int32_t key) {
+    return qvtest::Cell(Postgres(), "SELECT DescrGrauParentesco || '|' || GrauParentesco || '|' || SalarioFamilia"
+                                     " FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = " + std::to_string(key));
   }
 
-  quorvel::classTipoGrauParentesco g;
+  classTipoGrauParentesco g;
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-TEST_F(GrauTest, InsertAllocatesTheNextKey) {
+TEST_F(GrauTest, InsertWritesTheDegreeAndTheFlag) {
   EXPECT_EQ(Insert("Filho", 1, "S"), 1);
   qvtest::Exec(Postgres(), "INSERT INTO RhsTipoGrauParentesco VALUES (41, 'X', 3, 'N')");
   EXPECT_EQ(Insert("Neto d'Ávila", 255, "N"), 42);
   EXPECT_EQ(desc, "");
-  EXPECT_EQ(Cell("SELECT DescrGrauParentesco || '|' || GrauParentesco || '|' || SalarioFamilia"
-                 " FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 42"),
-            "Neto d'Ávila|255|N");
+  EXPECT_EQ(Row(42), "Neto d'Ávila|255|N");
 }
 
-TEST_F(GrauTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTipoGrauParentesco VALUES (2147483647, 'Max', 1, 'N')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert("Filho", 1, "S"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoGrauParentesco"), 1);
-}
-
-TEST_F(GrauTest, FetchUpdateDelete) {
+TEST_F(GrauTest, FetchReadsTheDegreeAndTheFlag) {
   Seed(Postgres());
   std::int32_t key = 2;
   std::string descr, sf;
@@ -67,30 +102,29 @@ TEST_F(GrauTest, FetchUpdateDelete) {
   EXPECT_EQ(descr, "Cônjuge");
   EXPECT_EQ(grau, 1);
   EXPECT_EQ(sf, "N");
+}
 
+TEST_F(GrauTest, FetchOfTheDescriptionAlone) {
+  Seed(Postgres());
+  std::int32_t key = 2;
   std::string only;
   g.BusDescrGrauParentesco(Postgres(), desc, key, only);
   EXPECT_EQ(only, "Cônjuge");
-
-  descr = "Companheiro(a)";
-  grau = 200;
-  sf = "S";
-  g.AltTipoGrauParentesco(Postgres(), desc, user, machine, key, descr, grau, sf);
-  EXPECT_EQ(Cell("SELECT DescrGrauParentesco || '|' || GrauParentesco || '|' || SalarioFamilia"
-                 " FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 2"),
-            "Companheiro(a)|200|S");
-  EXPECT_EQ(Cell("SELECT DescrGrauParentesco FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 1"), "Filho");
-
-  std::int32_t missing = 99;
-  g.AltTipoGrauParentesco(Postgres(), desc, user, machine, missing, descr, grau, sf);
-  g.ExcTipoGrauParentesco(Postgres(), desc, user, machine, key);
-  g.ExcTipoGrauParentesco(Postgres(), desc, user, machine, missing);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoGrauParentesco WHERE CodGrauParentesco = 2"), 0);
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoGrauParentesco"), 4);
 }
 
-TEST_F(GrauTest, FetchErrors) {
+TEST_F(GrauTest, UpdateRewritesTheDegreeAndTheFlag) {
+  Seed(Postgres());
+  std::int32_t key = 2;
+  std::string descr = "Companheiro(a)", sf = "S";
+  std::uint8_t grau = 200;
+  g.AltTipoGrauParentesco(Postgres(), desc, user, machine, key, descr, grau, sf);
+  EXPECT_EQ(Row(2), "Companheiro(a)|200|S");
+  EXPECT_EQ(
+      qvtest::Cell(Postgres(), "SELECT DescrGrauParentesco FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 1"),
+      "Filho");
+}
+
+TEST_F(GrauTest, FetchStopsAtTheFirstNullOrAnOverflow) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsTipoGrauParentesco VALUES (5, NULL, 1, 'S'), (6, 'Sem grau', NULL, 'S'),"
                            " (7, 'Grau alto', 300, 'S'), (8, 'Sem flag', 2, NULL)");
   struct Case {
@@ -120,70 +154,36 @@ TEST_F(GrauTest, FetchErrors) {
     EXPECT_EQ(grau, k.grau) << k.key;
     EXPECT_EQ(sf, k.sf) << k.key;
   }
-  std::int32_t key = 77;
-  std::string descr = "old";
-  desc.clear();
-  g.BusDescrGrauParentesco(Postgres(), desc, key, descr);
-  EXPECT_EQ(desc, "3021    Quorvel");
-  EXPECT_EQ(descr, "old");
 }
 
-TEST_F(GrauTest, SuccessLeavesDescErrAlone) {
-  Seed(Postgres());
-  desc = "texto anterior";
-  Variant list;
-  Variant n1 = kNull, n2 = kNull, n3 = kNull, n4 = kNull;
-  g.CarTipoGrauParentesco(Postgres(), desc, list, n1, n2, n3, n4);
-  EXPECT_EQ(Insert("Sobrinho", 3, "N"), 14);
-  EXPECT_EQ(desc, "texto anterior");
-}
-
-struct ListCase {
-  const char* name;
-  Variant cod, descr, grau, sf;
-  const char* keys;  // in description order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;  // where SQLite differs
-};
-
-class GrauListTest : public GrauTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class GrauListTest : public qvtest::ListTest<GrauTest> {};
 
 TEST_P(GrauListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), cod = k.cod, descr = k.descr, grau = k.grau, sf = k.sf;
-  g.CarTipoGrauParentesco(conn, desc, list, cod, descr, grau, sf);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) return;
-  const auto rows = qvtest::Rows(list);
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodGrauParentesco"), Variant("DescrGrauParentesco"),
-                                           Variant("GrauParentesco"), Variant("SalarioFamilia")}));
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(4);
+  Variant list = qvtest::kUntouchedList;
+  g.CarTipoGrauParentesco(conn(), desc, list, f[0], f[1], f[2], f[3]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodGrauParentesco", "DescrGrauParentesco", "GrauParentesco", "SalarioFamilia"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, GrauListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", kNull, kNull, kNull, kNull, "4 2 13 1 3"},
-            ListCase{"OnlyTheLast", kNull, kNull, kNull, Variant("S"), "13 1"},
-            ListCase{"KeyExactly", Variant(std::int32_t{3}), kNull, kNull, kNull, "3"},
-            ListCase{"KeyAsText", Variant("13"), kNull, kNull, kNull, "13"},
-            // Off PostgreSQL UPPER goes, and SQLite's LIKE folds ASCII letters only.
-            ListCase{"LowerCasePortuguese", kNull, Variant("%ô%"), kNull, kNull, "4 2", ""},
-            ListCase{"UpperCasedValue", kNull, Variant("irmã%"), kNull, kNull, "3", ""},
-            ListCase{"UpperCasedAscii", kNull, Variant("fil%"), kNull, kNull, "1"},
-            ListCase{"Degree", kNull, kNull, Variant(std::int16_t{2}), kNull, "4 3"},
-            ListCase{"DegreeAsText", kNull, kNull, Variant("1"), kNull, "2 13 1"},
-            ListCase{"Several", kNull, Variant("%"), Variant(1.0), Variant("S"), "13 1"},
-            ListCase{"NoMatch", kNull, Variant("ZZ%"), kNull, kNull, ""},
-            ListCase{"QuoteInText", kNull, Variant("x' OR '1'='1"), kNull, kNull, ""},
-            ListCase{"InjectionInDegree", kNull, kNull, Variant("1 OR 1=1"), kNull, "", "13    Quorvel"},
-            ListCase{"EmptyDegree", kNull, kNull, Variant(), kNull, "", "13    Quorvel"},
-            ListCase{"EmptyTextDegree", kNull, kNull, Variant(""), kNull, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+// Keys in description order.
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "4 2 13 1 3"},
+    {"OnlyTheLast", {kNull, kNull, kNull, Variant("S")}, "13 1"},
+    {"KeyExactly", {Variant(std::int32_t{3})}, "3"},
+    {"KeyAsText", {Variant("13")}, "13"},
+    {"LowerCasePortuguese", {kNull, Variant("%ô%")}, "4 2"},
+    {"UpperCasedValue", {kNull, Variant("irmã%")}, "3"},
+    {"UpperCasedAscii", {kNull, Variant("fil%")}, "1"},
+    {"Degree", {kNull, kNull, Variant(std::int16_t{2})}, "4 3"},
+    {"DegreeAsText", {kNull, kNull, Variant("1")}, "2 13 1"},
+    {"Several", {kNull, Variant("%"), Variant(1.0), Variant("S")}, "13 1"},
+    {"InjectionInDegree", {kNull, kNull, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyDegree", {kNull, kNull, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextDegree", {kNull, kNull, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, GrauListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(GrauTest, QuotedKeyFilterIsStillOneValue) {
   Seed(Postgres());
@@ -199,89 +199,95 @@ TEST_F(GrauTest, QuotedKeyFilterIsStillOneValue) {
 }
 
 TEST_F(GrauTest, Statements) {
-  const qvtest::StatementCase<GrauTest> cases[] = {
+  std::int32_t key = 7;
+  std::string d = "A", s = "S";
+  std::uint8_t grau = 2;
+  Variant list;
+  const qvtest::StatementCase<> cases[] = {
       {"BusDescr",
-       [](GrauTest& t) {
-         std::int32_t key = 7;
-         std::string d;
-         t.g.BusDescrGrauParentesco(Postgres(), t.desc, key, d);
+       [&] {
+         key = 7;
+         std::string only;
+         g.BusDescrGrauParentesco(Postgres(), desc, key, only);
        },
        {"SELECT RhsTipoGrauParentesco.DescrGrauParentesco FROM   RhsTipoGrauParentesco "
         "WHERE  RhsTipoGrauParentesco.CodGrauParentesco = 7"}},
       {"Exc",
-       [](GrauTest& t) {
-         std::int32_t key = 7;
-         t.g.ExcTipoGrauParentesco(Postgres(), t.desc, t.user, t.machine, key);
+       [&] {
+         key = 7;
+         g.ExcTipoGrauParentesco(Postgres(), desc, user, machine, key);
        },
        {"DELETE FROM RhsTipoGrauParentesco WHERE CodGrauParentesco = 7"}},
       {"CarKey",
-       [](GrauTest& t) {
-         Variant list, cod(std::int32_t{3}), n1 = kNull, n2 = kNull, n3 = kNull;
-         t.g.CarTipoGrauParentesco(Postgres(), t.desc, list, cod, n1, n2, n3);
+       [&] {
+         Variant cod(std::int32_t{3}), n1 = kNull, n2 = kNull, n3 = kNull;
+         g.CarTipoGrauParentesco(Postgres(), desc, list, cod, n1, n2, n3);
        },
        {"SELECT RhsTipoGrauParentesco.* FROM   RhsTipoGrauParentesco WHERE (CodGrauParentesco) = '3' "
         "ORDER BY DescrGrauParentesco"}},
       {"CarAll",
-       [](GrauTest& t) {
-         Variant list, cod = kNull, d("fil%"), grau(2.0), sf("S");
-         t.g.CarTipoGrauParentesco(Postgres(), t.desc, list, cod, d, grau, sf);
+       [&] {
+         Variant cod = kNull, fil("fil%"), degree(2.0), flag("S");
+         g.CarTipoGrauParentesco(Postgres(), desc, list, cod, fil, degree, flag);
        },
        {"SELECT RhsTipoGrauParentesco.* FROM   RhsTipoGrauParentesco WHERE UPPER(DescrGrauParentesco) LIKE "
         "'FIL%' AND GrauParentesco = 2 AND SalarioFamilia = 'S' ORDER BY DescrGrauParentesco"}},
       {"CarOffPostgres",
-       [](GrauTest& t) {
-         Variant list, cod = kNull, d("fil%"), n2 = kNull, n3 = kNull;
-         t.g.CarTipoGrauParentesco(qvtest::Sqlite(), t.desc, list, cod, d, n2, n3);
+       [&] {
+         Variant cod = kNull, fil("fil%"), n2 = kNull, n3 = kNull;
+         g.CarTipoGrauParentesco(qvtest::Sqlite(), desc, list, cod, fil, n2, n3);
        },
        {"SELECT RhsTipoGrauParentesco.* FROM   RhsTipoGrauParentesco WHERE (DescrGrauParentesco) LIKE 'FIL%' "
         "ORDER BY DescrGrauParentesco"}},
       {"Bus",
-       [](GrauTest& t) {
-         std::int32_t key = 7;
-         std::string d, s;
-         std::uint8_t grau = 0;
-         t.g.BusTipoGrauParentesco(Postgres(), t.desc, key, d, grau, s);
+       [&] {
+         key = 7;
+         std::string x, y;
+         std::uint8_t z = 0;
+         g.BusTipoGrauParentesco(Postgres(), desc, key, x, z, y);
        },
        {"SELECT * FROM   RhsTipoGrauParentesco WHERE  CodGrauParentesco = 7"}},
       {"Alt",
-       [](GrauTest& t) {
-         std::int32_t key = 7;
-         std::string d = "A", s = "S";
-         std::uint8_t grau = 2;
-         t.g.AltTipoGrauParentesco(Postgres(), t.desc, t.user, t.machine, key, d, grau, s);
+       [&] {
+         key = 7;
+         g.AltTipoGrauParentesco(Postgres(), desc, user, machine, key, d, grau, s);
        },
        {"UPDATE RhsTipoGrauParentesco SET DescrGrauParentesco = 'A', GrauParentesco = 2, SalarioFamilia = 'S' "
         "WHERE CodGrauParentesco = 7"}},
       {"Inc",
-       [](GrauTest& t) {
-         std::int32_t key = 7;
-         std::string d = "A", s = "S";
-         std::uint8_t grau = 2;
-         t.g.IncTipoGrauParentesco(Postgres(), t.desc, t.user, t.machine, key, d, grau, s);
+       [&] {
+         key = 7;
+         g.IncTipoGrauParentesco(Postgres(), desc, user, machine, key, d, grau, s);
        },
        {"SELECT MAX(CodGrauParentesco) AS MaxCod FROM RhsTipoGrauParentesco",
         "INSERT INTO RhsTipoGrauParentesco (CodGrauParentesco, DescrGrauParentesco, GrauParentesco, "
         "SalarioFamilia) VALUES ( 1, 'A',  2, 'S') "}},
   };
-  qvtest::ExpectStatements(*this, cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoGrauParentesco"); });
+  qvtest::ExpectStatements(cases, [] { qvtest::Exec(Postgres(), "DELETE FROM RhsTipoGrauParentesco"); });
 }
 
-TEST_F(GrauTest, DispatchByName) {
-  Seed(Postgres());
-  com::DispatchObject<quorvel::classTipoGrauParentesco> object;
-  const Variant conn(std::shared_ptr<automation::Object>(qvtest::PostgresConnection()));
+class GrauDispatchTest : public GrauTest {
+ protected:
+  void SetUp() override { Seed(Postgres()); }
+  com::DispatchObject<classTipoGrauParentesco> object;
+  const Variant conn{std::shared_ptr<automation::Object>(qvtest::PostgresConnection())};
+};
+
+TEST_F(GrauDispatchTest, FetchGivesTheDegreeAsAByte) {
   std::vector<Variant> bus{conn, Variant(""), Variant("3"), Variant(), Variant(), Variant()};
-  com::CallResult r = object.Invoke("bustipograuparentesco", bus);
+  const com::CallResult r = object.Invoke("bustipograuparentesco", bus);
   ASSERT_FALSE(r.failed()) << r.error.description;
   EXPECT_EQ(r.value, Variant(true));
   EXPECT_EQ(bus[2], Variant(std::int32_t{3}));
   EXPECT_EQ(bus[3], Variant("Irmão"));
   EXPECT_EQ(bus[4], Variant(std::uint8_t{2}));
   EXPECT_EQ(bus[5], Variant("N"));
+}
 
+TEST_F(GrauDispatchTest, InsertOfADegreeBeyondAByteFailsTheCall) {
   std::vector<Variant> inc{conn, Variant(""), Variant("u"), Variant("m"), Variant(), Variant("Primo"),
                            Variant("300"), Variant("N")};
-  r = object.Invoke("IncTipoGrauParentesco", inc);
+  const com::CallResult r = object.Invoke("IncTipoGrauParentesco", inc);
   EXPECT_TRUE(r.failed()) << "300 is no byte";
   EXPECT_EQ(r.error.number, 6);
   EXPECT_EQ(inc[1], Variant(""));

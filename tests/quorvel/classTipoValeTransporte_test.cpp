@@ -15,7 +15,6 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
-using qvtest::Keys;
 
 const Variant kNull(Null);
 const Variant N = kNull;
@@ -129,13 +128,13 @@ TEST_F(TipoValeTransporteTest, NextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsTipoValeTransporte (CodTipoValeTransporte) VALUES (41)");
   Write(true, key, values);
   EXPECT_EQ(key, 42);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTipoValeTransporte (CodTipoValeTransporte) VALUES (2147483647)");
-  qvtest::Trace trace;
-  Write(true, key, values);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTipoValeTransporte"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsTipoValeTransporte (CodTipoValeTransporte) VALUES (2147483647)", "RhsTipoValeTransporte",
+      [&] {
+        Write(true, key, values);
+        return key;
+      },
+      desc);
 }
 
 TEST_F(TipoValeTransporteTest, Delete) {
@@ -188,58 +187,42 @@ TEST_F(TipoValeTransporteTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, descr, valor, quant, transp, nome, ativado;
-  const char* keys;  // in description order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;
-};
-
-class TipoValeTransporteListTest : public TipoValeTransporteTest,
-                                   public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class TipoValeTransporteListTest : public qvtest::ListTest<TipoValeTransporteTest> {};
 
 TEST_P(TipoValeTransporteListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), f[] = {k.cod, k.descr, k.valor, k.quant, k.transp, k.nome, k.ativado};
-  c.CarTipoValeTransporte(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  EXPECT_EQ(Joined(qvtest::Rows(list)[0]), "CodTipoValeTransporte|DescrTipoValeTransporte|ValorUnitario|"
-                                           "QuantComercializada|CodTransp|DataUltimaCompra|QuantUltimaCompra|Ativado");
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(7);
+  Variant list = qvtest::kUntouchedList;
+  c.CarTipoValeTransporte(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodTipoValeTransporte", "DescrTipoValeTransporte", "ValorUnitario", "QuantComercializada",
+                            "CodTransp", "DataUltimaCompra", "QuantUltimaCompra", "Ativado"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, TipoValeTransporteListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", N, N, N, N, N, N, N, "10 2 11 1"},  // Ô sorts after the ASCII letters
-            ListCase{"OnlyTheLast", N, N, N, N, N, N, Variant("S"), "10 1"},
-            ListCase{"KeyPattern", Variant("1%"), N, N, N, N, N, N, "10 11 1"},
-            ListCase{"LowerCaseDescription", N, Variant("%ô%"), N, N, N, N, N, "2 1", ""},
-            ListCase{"AsciiDescription", N, Variant("b%"), N, N, N, N, N, "10"},
-            ListCase{"PriceWithDecimalComma", N, N, Variant("12,75"), N, N, N, N, "1"},
-            ListCase{"PriceAsDouble", N, N, Variant(2.5), N, N, N, N, "2"},
-            ListCase{"Quantity", N, N, N, Variant(std::int32_t{1000}), N, N, N, "2"},
-            ListCase{"Carrier", N, N, N, N, Variant("2"), N, N, "2 11"},
-            ListCase{"CarrierName", N, N, N, N, N, Variant("%árvore"), N, "2 11"},
-            ListCase{"Several", Variant("%"), Variant("%"), Variant(12.75), Variant("500"),
-                     Variant(std::int32_t{1}), Variant("%"), Variant("S"), "1"},
-            ListCase{"NoMatch", N, Variant("zz%"), N, N, N, N, N, ""},
-            ListCase{"QuoteInKey", Variant("1' OR '1'='1"), N, N, N, N, N, N, ""},
-            ListCase{"QuoteInFlag", N, N, N, N, N, N, Variant("S' OR '1'='1"), ""},
-            ListCase{"InjectionInPrice", N, N, Variant("1 OR 1=1"), N, N, N, N, "", "13    Quorvel"},
-            ListCase{"InjectionInCarrier", N, N, N, N, Variant("1 OR 1=1"), N, N, "", "13    Quorvel"},
-            ListCase{"EmptyQuantity", N, N, N, Variant(), N, N, N, "", "13    Quorvel"},
-            ListCase{"EmptyTextCarrier", N, N, N, N, Variant(""), N, N, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "10 2 11 1"},  // Ô sorts after the ASCII letters
+    {"OnlyTheLast", {N, N, N, N, N, N, Variant("S")}, "10 1"},
+    {"KeyPattern", {Variant("1%")}, "10 11 1"},
+    {"LowerCaseDescription", {N, Variant("%ô%")}, "2 1"},
+    {"AsciiDescription", {N, Variant("b%")}, "10"},
+    {"PriceWithDecimalComma", {N, N, Variant("12,75")}, "1"},
+    {"PriceAsDouble", {N, N, Variant(2.5)}, "2"},
+    {"Quantity", {N, N, N, Variant(std::int32_t{1000})}, "2"},
+    {"Carrier", {N, N, N, N, Variant("2")}, "2 11"},
+    {"CarrierName", {N, N, N, N, N, Variant("%árvore")}, "2 11"},
+    {"Several",
+     {Variant("%"), Variant("%"), Variant(12.75), Variant("500"), Variant(std::int32_t{1}), Variant("%"), Variant("S")},
+     "1"},
+    {"NoMatch", {N, Variant("zz%")}, ""},
+    {"QuoteInKey", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInFlag", {N, N, N, N, N, N, Variant("S' OR '1'='1")}, ""},
+    {"InjectionInPrice", {N, N, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"InjectionInCarrier", {N, N, N, N, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyQuantity", {N, N, N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextCarrier", {N, N, N, N, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, TipoValeTransporteListTest, qvtest::OnBothDatabases(kListCases),
+                         qvtest::DatabaseCaseName());
 
 TEST_F(TipoValeTransporteTest, ListFormatsThePriceAndKeepsNulls) {
   struct Case {
@@ -271,6 +254,9 @@ TEST_F(TipoValeTransporteTest, ListFormatsThePriceAndKeepsNulls) {
     EXPECT_EQ(got, k.rows) << k.name;
     EXPECT_TRUE(rows[1][2].is_string()) << k.name;
   }
+}
+
+TEST_F(TipoValeTransporteTest, ListOnAnEmptyTableGivesTheCaptions) {
   qvtest::Exec(Postgres(), "DELETE FROM RhsTipoValeTransporte");
   Variant list, f[7] = {N, N, N, N, N, N, N};
   c.CarTipoValeTransporte(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);

@@ -14,7 +14,6 @@ namespace {
 using automation::Null;
 using automation::Variant;
 using qvtest::Postgres;
-using qvtest::Keys;
 
 const Variant kNull(Null);
 
@@ -137,13 +136,13 @@ TEST_F(TransportadorTest, NextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsTransportador (CodTransp) VALUES (41)");
   Inc(key, values);
   EXPECT_EQ(key, 42);
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTransportador (CodTransp) VALUES (2147483647)");
-  qvtest::Trace trace;
-  Inc(key, values);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsTransportador"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsTransportador (CodTransp) VALUES (2147483647)", "RhsTransportador",
+      [&] {
+        Inc(key, values);
+        return key;
+      },
+      desc);
 }
 
 TEST_F(TransportadorTest, DeleteLeavesTheRest) {
@@ -294,59 +293,41 @@ TEST_F(TransportadorTest, Fetch) {
   }
 }
 
-struct ListCase {
-  const char* name;
-  Variant cod, nome, bairro, cidade, uf, bairroC, cidadeC, ufC;
-  const char* keys;  // in name order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;
-};
-
-class TransportadorListTest : public TransportadorTest,
-                              public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class TransportadorListTest : public qvtest::ListTest<TransportadorTest> {};
 
 TEST_P(TransportadorListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), f[] = {k.cod, k.nome, k.bairro, k.cidade, k.uf, k.bairroC, k.cidadeC, k.ufC};
-  c.CarTransportador(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  const auto rows = qvtest::Rows(list);
-  EXPECT_EQ(Joined(rows[0]), "CodTransp|NomeTransp|NomeCidade|UFTransp");
-  EXPECT_EQ(Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  Seed(conn());
+  auto f = Args(8);
+  Variant list = qvtest::kUntouchedList;
+  c.CarTransportador(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
+  ExpectList(desc, list, qvtest::Texts({"CodTransp", "NomeTransp", "NomeCidade", "UFTransp"}));
 }
 
 const Variant N = kNull;
-INSTANTIATE_TEST_SUITE_P(
-    All, TransportadorListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", N, N, N, N, N, N, N, N, "10 11 2 1"},
-            ListCase{"OnlyTheLast", N, N, N, N, N, N, N, Variant("SP"), "10 1"},
-            ListCase{"KeyPattern", Variant("1_"), N, N, N, N, N, N, N, "10 11"},
-            ListCase{"LowerCaseName", N, Variant("%viação%"), N, N, N, N, N, N, "10 1", ""},
-            ListCase{"AsciiName", N, Variant("%bonde%"), N, N, N, N, N, N, "11"},
-            ListCase{"District", N, N, Variant("centro"), N, N, N, N, N, "11 2 1"},
-            ListCase{"CompanyCity", N, N, N, Variant(std::int32_t{1}), N, N, N, N, "11 1"},
-            ListCase{"PurchaseCityAsDigits", N, N, N, N, N, N, Variant("2"), N, "1"},
-            ListCase{"Several", Variant("%"), N, Variant("%"), Variant("1"), Variant("SP"), Variant("bela%"),
-                     Variant(std::int32_t{2}), Variant("SP"), "1"},
-            ListCase{"NoMatch", N, Variant("zz%"), N, N, N, N, N, N, ""},
-            ListCase{"QuoteInKey", Variant("1' OR '1'='1"), N, N, N, N, N, N, N, ""},
-            ListCase{"QuoteInName", N, Variant("x' OR '1'='1"), N, N, N, N, N, N, ""},
-            ListCase{"QuoteInState", N, N, N, N, N, N, N, Variant("SP' OR '1'='1"), ""},
-            ListCase{"InjectionInCity", N, N, N, Variant("1 OR 1=1"), N, N, N, N, "", "13    Quorvel"},
-            ListCase{"EmptyCity", N, N, N, Variant(), N, N, N, N, "", "13    Quorvel"},
-            ListCase{"EmptyTextPurchaseCity", N, N, N, N, N, N, Variant(""), N, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "10 11 2 1"},
+    {"OnlyTheLast", {N, N, N, N, N, N, N, Variant("SP")}, "10 1"},
+    {"KeyPattern", {Variant("1_")}, "10 11"},
+    {"LowerCaseName", {N, Variant("%viação%")}, "10 1"},
+    {"AsciiName", {N, Variant("%bonde%")}, "11"},
+    {"District", {N, N, Variant("centro")}, "11 2 1"},
+    {"CompanyCity", {N, N, N, Variant(std::int32_t{1})}, "11 1"},
+    {"PurchaseCityAsDigits", {N, N, N, N, N, N, Variant("2")}, "1"},
+    {"Several",
+     {Variant("%"), N, Variant("%"), Variant("1"), Variant("SP"), Variant("bela%"), Variant(std::int32_t{2}),
+      Variant("SP")},
+     "1"},
+    {"NoMatch", {N, Variant("zz%")}, ""},
+    {"QuoteInKey", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInName", {N, Variant("x' OR '1'='1")}, ""},
+    {"QuoteInState", {N, N, N, N, N, N, N, Variant("SP' OR '1'='1")}, ""},
+    {"InjectionInCity", {N, N, N, Variant("1 OR 1=1")}, "", "13    Quorvel"},
+    {"EmptyCity", {N, N, N, Variant()}, "", "13    Quorvel"},
+    {"EmptyTextPurchaseCity", {N, N, N, N, N, N, Variant("")}, "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, TransportadorListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
-TEST_F(TransportadorTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
+TEST_F(TransportadorTest, ListKeepsNulls) {
   Variant list, f[8] = {N, N, N, N, N, N, N, N};
   c.CarTransportador(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
   const auto rows = qvtest::Rows(list);
@@ -354,6 +335,10 @@ TEST_F(TransportadorTest, ListKeepsNullsAndEmptyTableGivesTheCaptions) {
   EXPECT_EQ(rows[1], (std::vector<Variant>{Variant(std::int32_t{10}), Variant("Auto Viação Recife"), kNull,
                                            Variant("PE")}));
   EXPECT_EQ(Joined(rows[4]), "1|Viação Cometa|São Paulo|SP");
+}
+
+TEST_F(TransportadorTest, ListOnAnEmptyTableGivesTheCaptions) {
+  Variant list, f[8] = {N, N, N, N, N, N, N, N};
   qvtest::Exec(Postgres(), "DELETE FROM RhsTransportador");
   c.CarTransportador(Postgres(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
   EXPECT_EQ(desc, "");

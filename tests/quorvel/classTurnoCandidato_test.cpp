@@ -1,7 +1,6 @@
 // classTurnoCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "platform/automation/convert.h"
@@ -48,14 +47,15 @@ TEST_F(TurnoCandidatoTest, InsertAllocatesTheNextKey) {
   qvtest::Exec(Postgres(), "INSERT INTO RhsTurnoCandidato VALUES (41, 1, 'x')");
   EXPECT_EQ(Insert(8, "O'Brien"), 42);
   EXPECT_EQ(Row(42), "8|O'Brien");
-  qvtest::Exec(Postgres(), "INSERT INTO RhsTurnoCandidato VALUES (2147483647, 1, 'x')");
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(7, "Tarde"), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
 }
 
-TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
+TEST_F(TurnoCandidatoTest, InsertSendsNothingWhenTheNextKeyOverflows) {
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "INSERT INTO RhsTurnoCandidato VALUES (2147483647, 1, 'x')", "RhsTurnoCandidato",
+      [&] { return Insert(7, "Tarde"); }, desc);
+}
+
+TEST_F(TurnoCandidatoTest, Fetch) {
   struct Case {
     std::int32_t key;
     const char* desc;
@@ -74,6 +74,9 @@ TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
     EXPECT_EQ(desc, k.desc) << k.key;
     EXPECT_EQ(std::to_string(key) + "|" + std::to_string(candidate) + "|" + shift, k.outputs);
   }
+}
+
+TEST_F(TurnoCandidatoTest, UpdateRewritesItsRowAlone) {
   desc = "texto anterior";
   std::int32_t key = 3, candidate = 18, missing = 99;
   std::string shift = "x' OR '1'='1";
@@ -81,6 +84,12 @@ TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
   c.AltTurnoCandidato(Postgres(), desc, user, machine, missing, candidate, shift);
   EXPECT_EQ(Row(3), "18|x' OR '1'='1");
   EXPECT_EQ(Row(1), "12|Manhã");
+  EXPECT_EQ(desc, "texto anterior");
+}
+
+TEST_F(TurnoCandidatoTest, DeleteRemovesItsRowAlone) {
+  desc = "texto anterior";
+  std::int32_t key = 3, missing = 99;
   c.ExcTurnoCandidato(Postgres(), desc, user, machine, key);
   c.ExcTurnoCandidato(Postgres(), desc, user, machine, missing);
   EXPECT_EQ(desc, "texto anterior");
@@ -88,46 +97,28 @@ TEST_F(TurnoCandidatoTest, FetchUpdateDelete) {
   EXPECT_EQ(qvtest::Count(Postgres(), "RhsTurnoCandidato"), 4);
 }
 
-struct ListCase {
-  const char* name;
-  Variant candidate, shift;
-  const char* keys;  // sorted
-};
-
-class TurnoCandidatoListTest : public TurnoCandidatoTest,
-                               public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class TurnoCandidatoListTest : public qvtest::ListTest<TurnoCandidatoTest> {};
 
 TEST_P(TurnoCandidatoListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  Variant list("replaced"), a = k.candidate, b = k.shift;
-  c.CarTurnoCandidato(conn, desc, list, a, b);
-  EXPECT_EQ(desc, "");
-  EXPECT_EQ(qvtest::Rows(list)[0], (std::vector<Variant>{Variant("CodRegTurnoCandidato"), Variant("CodCandidato"),
-                                                         Variant("DescrTurnoCandidato")}));
-  std::vector<std::int32_t> keys;
-  for (const Variant& v : qvtest::Column(list, 0)) keys.push_back(automation::CLng(v));
-  std::sort(keys.begin(), keys.end());
-  std::string text;
-  for (auto key : keys) text += (text.empty() ? "" : " ") + std::to_string(key);
-  EXPECT_EQ(text, k.keys);
+  Seed(conn());
+  auto f = Args(2);
+  Variant list = qvtest::kUntouchedList;
+  c.CarTurnoCandidato(conn(), desc, list, f[0], f[1]);
+  ExpectList(desc, list,
+             qvtest::Texts({"CodRegTurnoCandidato", "CodCandidato", "DescrTurnoCandidato"}), qvtest::SortedKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, TurnoCandidatoListTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(ListCase{"None", kN, kN, "1 2 3 4 5"},
-                                         ListCase{"Candidate", Variant(std::int32_t{12}), kN, "1 2"},
-                                         ListCase{"CandidatePattern", Variant("12%"), kN, "1 2 3"},
-                                         ListCase{"ShiftExactly", kN, Variant("Manhã"), "1 3"},
-                                         ListCase{"Both", Variant("12"), Variant("Manhã"), "1"},
-                                         ListCase{"EmptyCandidate", Variant(""), kN, ""},
-                                         ListCase{"QuoteInCandidate", Variant("1' OR '1'='1"), kN, ""},
-                                         ListCase{"QuoteInShift", kN, Variant("x' OR '1'='1"), ""})),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param) ? "Postgres_" : "Sqlite_") + std::get<1>(info.param).name;
-    });
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "1 2 3 4 5"},
+    {"Candidate", {Variant(std::int32_t{12})}, "1 2"},
+    {"CandidatePattern", {Variant("12%")}, "1 2 3"},
+    {"ShiftExactly", {kN, Variant("Manhã")}, "1 3"},
+    {"Both", {Variant("12"), Variant("Manhã")}, "1"},
+    {"EmptyCandidate", {Variant("")}, ""},
+    {"QuoteInCandidate", {Variant("1' OR '1'='1")}, ""},
+    {"QuoteInShift", {kN, Variant("x' OR '1'='1")}, ""},
+};
+INSTANTIATE_TEST_SUITE_P(All, TurnoCandidatoListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(TurnoCandidatoTest, Statements) {
   struct Case {

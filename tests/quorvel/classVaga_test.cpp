@@ -14,6 +14,7 @@ namespace {
 using automation::Date;
 using automation::Null;
 using automation::Variant;
+using qvtest::Filters;
 using qvtest::Postgres;
 
 const Variant kNull(Null);
@@ -137,13 +138,9 @@ TEST_F(VagaTest, InsertAllocatesTheNextKey) {
 }
 
 TEST_F(VagaTest, InsertSendsNothingWhenTheNextKeyOverflows) {
-  qvtest::Exec(Postgres(), "UPDATE RhsVaga SET CodVaga = 2147483647 WHERE CodVaga = 12");
   Columns k;
-  qvtest::Trace trace;
-  EXPECT_EQ(Insert(k), 0);
-  EXPECT_EQ(desc, "6    Quorvel");
-  EXPECT_FALSE(trace.Sent("INSERT"));
-  EXPECT_EQ(qvtest::Count(Postgres(), "RhsVaga"), 4);
+  qvtest::ExpectInsertRefusedAtTheLastKey(
+      "UPDATE RhsVaga SET CodVaga = 2147483647 WHERE CodVaga = 12", "RhsVaga", [&] { return Insert(k); }, desc);
 }
 
 TEST_F(VagaTest, OptionalValuesOnInsertAndUpdate) {
@@ -303,73 +300,51 @@ TEST_F(VagaTest, FetchErrors) {
   EXPECT_EQ(f.sexo, "M");
 }
 
-struct ListCase {
-  const char* name;
-  std::vector<std::pair<int, Variant>> filters;  // argument index 0..17 and value
-  const char* keys;                              // in list order
-  const char* desc = "";
-  const char* sqlite_keys = nullptr;
-};
-
-class VagaListTest : public VagaTest, public ::testing::WithParamInterface<std::tuple<bool, ListCase>> {};
+class VagaListTest : public qvtest::ListTest<VagaTest> {};
 
 TEST_P(VagaListTest, Filters) {
-  const auto& [postgres, k] = GetParam();
-  ado::Connection& conn = postgres ? qvtest::Postgres() : qvtest::Sqlite();
-  Seed(conn);
-  std::vector<Variant> f(18, kNull);
-  for (const auto& [i, v] : k.filters) f[static_cast<std::size_t>(i)] = v;
-  Variant list("replaced");
-  c.CarVaga(conn, desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12],
+  Seed(conn());
+  auto f = Args(18);
+  Variant list = qvtest::kUntouchedList;
+  c.CarVaga(conn(), desc, list, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12],
             f[13], f[14], f[15], f[16], f[17]);
-  EXPECT_EQ(desc, k.desc);
-  if (*k.desc) {
-    EXPECT_EQ(list, Variant("replaced"));
-    return;
-  }
-  const auto rows = qvtest::Rows(list);
-  EXPECT_EQ(rows[0], (std::vector<Variant>{Variant("CodVaga"), Variant("NomeFil"), Variant("NomeCargo"),
-                                           Variant("DescrTipoContrato"), Variant("QuantSolicitada"),
-                                           Variant("QuantSelecionada"), Variant("QuantContratada"),
-                                           Variant("Status"), Variant("CodFilial"), Variant("CodCargo")}));
-  EXPECT_EQ(qvtest::Keys(list), std::string(!postgres && k.sqlite_keys ? k.sqlite_keys : k.keys));
+  ExpectList(desc, list,
+             qvtest::Texts({"CodVaga", "NomeFil", "NomeCargo", "DescrTipoContrato", "QuantSolicitada",
+                            "QuantSelecionada", "QuantContratada", "Status", "CodFilial", "CodCargo"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, VagaListTest,
-    ::testing::Combine(
-        ::testing::Bool(),
-        ::testing::Values(
-            ListCase{"None", {}, "3 1 2 12", "", "12 3 1 2"},  // Null names sort first on SQLite
-            ListCase{"KeyPattern", {{0, Variant("1%")}}, "1 12", "", "12 1"},
-            ListCase{"Branch", {{1, Variant("10")}}, "1 2"},
-            ListCase{"BranchName", {{2, Variant("%paulo")}}, "1 2"},
-            ListCase{"BranchNamePortuguese", {{2, Variant("matriz são%")}}, "1 2", ""},
-            ListCase{"Position", {{3, Variant(std::int32_t{1})}}, "3 1"},
-            ListCase{"PositionName", {{4, Variant("vig%")}}, "2"},
-            ListCase{"Reason", {{5, Variant(std::int32_t{2})}}, "2"},
-            ListCase{"ContractType", {{6, Variant("2")}}, "2"},
-            ListCase{"SalaryWithDecimalComma", {{7, Variant("950,50")}}, "3 1 2"},
-            ListCase{"Salary", {{7, Variant(3500.5)}}, "3 1"},
-            ListCase{"TransportVoucher", {{8, Variant("S")}}, "3 1"},
-            ListCase{"MealVoucher", {{9, Variant("N")}}, "3 12", "", "12 3"},
-            ListCase{"MedicalPlan", {{10, Variant("S")}}, "3 2"},
-            ListCase{"PharmacyPlan", {{11, Variant("S")}}, "3"},
-            ListCase{"MinimumAge", {{12, Variant(std::int32_t{20})}}, "3"},
-            ListCase{"MaximumAge", {{13, Variant("30")}}, "1"},
-            ListCase{"Sex", {{14, Variant("F")}}, "1"},
-            ListCase{"Degree", {{15, Variant(std::int32_t{2})}}, "1 2 12", "", "12 1 2"},
-            ListCase{"Status", {{16, Variant("A")}}, "3 1"},
-            ListCase{"ClosingReason", {{17, Variant(std::int32_t{1})}}, "2"},
-            ListCase{"Several", {{0, Variant("%")}, {12, Variant(std::int32_t{18})}, {16, Variant("A")}}, "3 1"},
-            ListCase{"EmptyStatus", {{16, Variant("")}}, ""},
-            ListCase{"QuoteInStatus", {{16, Variant("x' OR '1'='1")}}, ""},
-            ListCase{"QuoteInKey", {{0, Variant("1' OR '1'='1")}}, ""},
-            ListCase{"InjectionInAge", {{12, Variant("1 OR 1=1")}}, "", "13    Quorvel"},
-            ListCase{"EmptyAge", {{13, Variant()}}, "", "13    Quorvel"},
-            ListCase{"EmptyTextSalary", {{7, Variant("")}}, "", "13    Quorvel"},
-            ListCase{"TextReason", {{17, Variant("abc")}}, "", "13    Quorvel"})),
-    qvtest::DatabaseCaseName());
+const qvtest::ListCase kListCases[] = {
+    {"None", {}, "3 1 2 12", "", "12 3 1 2"},  // Null names sort first on SQLite
+    {"KeyPattern", Filters::At({{0, Variant("1%")}}), "1 12", "", "12 1"},
+    {"Branch", Filters::At({{1, Variant("10")}}), "1 2"},
+    {"BranchName", Filters::At({{2, Variant("%paulo")}}), "1 2"},
+    {"BranchNamePortuguese", Filters::At({{2, Variant("matriz são%")}}), "1 2"},
+    {"Position", Filters::At({{3, Variant(std::int32_t{1})}}), "3 1"},
+    {"PositionName", Filters::At({{4, Variant("vig%")}}), "2"},
+    {"Reason", Filters::At({{5, Variant(std::int32_t{2})}}), "2"},
+    {"ContractType", Filters::At({{6, Variant("2")}}), "2"},
+    {"SalaryWithDecimalComma", Filters::At({{7, Variant("950,50")}}), "3 1 2"},
+    {"Salary", Filters::At({{7, Variant(3500.5)}}), "3 1"},
+    {"TransportVoucher", Filters::At({{8, Variant("S")}}), "3 1"},
+    {"MealVoucher", Filters::At({{9, Variant("N")}}), "3 12", "", "12 3"},
+    {"MedicalPlan", Filters::At({{10, Variant("S")}}), "3 2"},
+    {"PharmacyPlan", Filters::At({{11, Variant("S")}}), "3"},
+    {"MinimumAge", Filters::At({{12, Variant(std::int32_t{20})}}), "3"},
+    {"MaximumAge", Filters::At({{13, Variant("30")}}), "1"},
+    {"Sex", Filters::At({{14, Variant("F")}}), "1"},
+    {"Degree", Filters::At({{15, Variant(std::int32_t{2})}}), "1 2 12", "", "12 1 2"},
+    {"Status", Filters::At({{16, Variant("A")}}), "3 1"},
+    {"ClosingReason", Filters::At({{17, Variant(std::int32_t{1})}}), "2"},
+    {"Several", Filters::At({{0, Variant("%")}, {12, Variant(std::int32_t{18})}, {16, Variant("A")}}), "3 1"},
+    {"EmptyStatus", Filters::At({{16, Variant("")}}), ""},
+    {"QuoteInStatus", Filters::At({{16, Variant("x' OR '1'='1")}}), ""},
+    {"QuoteInKey", Filters::At({{0, Variant("1' OR '1'='1")}}), ""},
+    {"InjectionInAge", Filters::At({{12, Variant("1 OR 1=1")}}), "", "13    Quorvel"},
+    {"EmptyAge", Filters::At({{13, Variant()}}), "", "13    Quorvel"},
+    {"EmptyTextSalary", Filters::At({{7, Variant("")}}), "", "13    Quorvel"},
+    {"TextReason", Filters::At({{17, Variant("abc")}}), "", "13    Quorvel"},
+};
+INSTANTIATE_TEST_SUITE_P(All, VagaListTest, qvtest::OnBothDatabases(kListCases), qvtest::DatabaseCaseName());
 
 TEST_F(VagaTest, Statements) {
   struct Case {

@@ -49,16 +49,10 @@ TEST_F(ComponentTest, RegisterAndUnregister) {
   EXPECT_TRUE(com::CreateObject("Quorvel.classBanco"));
 }
 
-class ComponentCallTest : public ComponentTest, public ::testing::WithParamInterface<bool> {
- protected:
-  std::shared_ptr<ado::Connection> conn() const {
-    return GetParam() ? qvtest::PostgresConnection() : qvtest::SqliteConnection();
-  }
-  Variant ConnRH() const { return Variant(std::shared_ptr<automation::Object>(conn())); }
-};
+class ComponentCallTest : public qvtest::DatabaseTest<ComponentTest> {};
 
-TEST_P(ComponentCallTest, ByReferenceResults) {
-  qvtest::Exec(*conn(), "DELETE FROM RhsConselho");
+TEST_P(ComponentCallTest, InsertGivesTheNewKeyBackInTheCallersVariant) {
+  qvtest::Exec(conn(), "DELETE FROM RhsConselho");
   auto conselho = com::CreateObject("quorvel.CLASSCONSELHO");
   std::vector<Variant> inc{ConnRH(), Variant(""), Variant("ana"), Variant("pc1"), Variant(), Variant("CRM"),
                            Variant("Medicina")};
@@ -67,28 +61,44 @@ TEST_P(ComponentCallTest, ByReferenceResults) {
   EXPECT_EQ(r.value, Variant(true));
   EXPECT_EQ(inc[1], Variant(""));
   EXPECT_EQ(inc[4], Variant(std::int32_t{1}));  // the new key, back in the caller's Variant
+}
 
+class ComponentCouncilTest : public ComponentCallTest {
+ protected:
+  void SetUp() override {
+    qvtest::Exec(conn(), "DELETE FROM RhsConselho; INSERT INTO RhsConselho VALUES (1, 'CRM', 'Medicina')");
+  }
+  std::shared_ptr<com::IDispatch> conselho = com::CreateObject("Quorvel.classConselho");
+};
+
+TEST_P(ComponentCouncilTest, FetchWritesTheOutputsAndLeavesDescErr) {
   std::vector<Variant> bus{ConnRH(), Variant("texto"), Variant("1"), Variant(), Variant()};
-  r = conselho->Invoke("BusConselho", bus);
+  const com::CallResult r = conselho->Invoke("BusConselho", bus);
   ASSERT_FALSE(r.failed());
   EXPECT_EQ(bus[1], Variant("texto")) << "DescErr untouched by a successful call";
   EXPECT_EQ(bus[2], Variant(std::int32_t{1}));
   EXPECT_EQ(bus[3], Variant("CRM"));
   EXPECT_EQ(bus[4], Variant("Medicina"));
+}
 
+TEST_P(ComponentCouncilTest, ListGivesAnArray) {
   std::vector<Variant> car{ConnRH(), Variant(""), Variant(), Variant(Null), Variant("c%"), Variant(Null)};
-  r = conselho->Invoke("CarConselho", car);
+  const com::CallResult r = conselho->Invoke("CarConselho", car);
   ASSERT_FALSE(r.failed());
   ASSERT_TRUE(car[2].is_array());
   EXPECT_EQ(car[2].as_array().ubound(2), 1);
   EXPECT_EQ(car[2].as_array().at(1, 1), Variant("CRM"));
+}
 
-  // A trapped failure: the call succeeds, DescErr holds the error.
+// A trapped failure: the call succeeds, DescErr holds the error.
+TEST_P(ComponentCouncilTest, TrappedFailureIsASuccessfulCallWithDescErr) {
   std::vector<Variant> missing{ConnRH(), Variant(""), Variant(std::int32_t{99}), Variant(""), Variant("")};
-  r = conselho->Invoke("BusConselho", missing);
+  const com::CallResult r = conselho->Invoke("BusConselho", missing);
   ASSERT_FALSE(r.failed());
   EXPECT_EQ(missing[1], Variant("3021    Quorvel"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Databases, ComponentCouncilTest, ::testing::Bool(), qvtest::DatabaseName);
 
 // One data-access layer per process: the host's statement trace sees the
 // statements of the class that the loaded library created, in order.
@@ -171,7 +181,6 @@ TEST_P(ComponentCallTest, MethodTablesInInterfaceOrder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Databases, ComponentCallTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Databases, ComponentCallTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

@@ -88,6 +88,17 @@ bool Trace::Sent(std::string_view prefix) const {
   return false;
 }
 
+void ExpectInsertRefusedAtTheLastKey(std::string_view sql, std::string_view table,
+                                     const std::function<std::int32_t()>& insert, const std::string& desc) {
+  Exec(Postgres(), sql);
+  const long rows = Count(Postgres(), table);
+  Trace trace;
+  EXPECT_EQ(insert(), 0);
+  EXPECT_EQ(desc, "6    Quorvel");
+  EXPECT_FALSE(trace.Sent("INSERT")) << "no insert after a failed next key";
+  EXPECT_EQ(Count(Postgres(), table), rows);
+}
+
 std::vector<std::vector<Variant>> Rows(const Variant& array) {
   const auto& a = array.as_array();
   std::vector<std::vector<Variant>> rows;
@@ -97,6 +108,17 @@ std::vector<std::vector<Variant>> Rows(const Variant& array) {
     rows.push_back(std::move(row));
   }
   return rows;
+}
+
+std::vector<Variant> Captions(const Variant& list) {
+  const auto rows = Rows(list);
+  return rows.empty() ? std::vector<Variant>{} : rows.front();
+}
+
+std::vector<Variant> Texts(std::initializer_list<const char*> texts) {
+  std::vector<Variant> out;
+  for (const char* t : texts) out.emplace_back(t);
+  return out;
 }
 
 std::vector<Variant> Column(const Variant& array, long c) {
@@ -123,7 +145,8 @@ std::string RowsText(const Variant& array) {
 
 std::string Keys(const Variant& list, long column) {
   std::string out;
-  for (const Variant& v : Column(list, column)) out += (out.empty() ? "" : " ") + automation::CStr(v);
+  for (const Variant& v : Column(list, column))
+    out += (out.empty() ? "" : " ") + (v.is_null() ? std::string("Null") : automation::CStr(v));
   return out;
 }
 
@@ -134,6 +157,43 @@ std::string SortedKeys(const Variant& list) {
   std::string out;
   for (long k : keys) out += (out.empty() ? "" : " ") + std::to_string(k);
   return out;
+}
+
+Filters::Filters(std::initializer_list<Variant> in_order) {
+  std::size_t at = 0;
+  for (const Variant& v : in_order) given_.emplace_back(at++, v);
+}
+
+Filters Filters::At(std::initializer_list<std::pair<std::size_t, Variant>> by_position) {
+  Filters f;
+  f.given_.assign(by_position.begin(), by_position.end());
+  return f;
+}
+
+std::vector<Variant> Filters::Args(std::size_t count) const {
+  std::vector<Variant> args(count, Variant(automation::Null));
+  for (const auto& [at, v] : given_) args.at(at) = v;
+  return args;
+}
+
+void ExpectListed(const ListCase& k, bool postgres, const std::string& desc, const Variant& list,
+                  const std::vector<Variant>& captions, const KeyReader& keys) {
+  const char* expected_desc = !postgres && k.sqlite_desc ? k.sqlite_desc : k.desc;
+  EXPECT_EQ(desc, expected_desc);
+  if (*expected_desc) {
+    EXPECT_EQ(list, kUntouchedList);
+    return;
+  }
+  ASSERT_TRUE(list.is_array()) << "no list";
+  if (!captions.empty()) {
+    EXPECT_EQ(Captions(list), captions);
+  }
+  const std::string expected = !postgres && k.sqlite_keys ? k.sqlite_keys : k.keys;
+  EXPECT_EQ(keys ? keys(list) : Keys(list), expected);
+}
+
+void ExpectStatements(const std::vector<StatementCase<>>& cases, const std::function<void()>& before) {
+  ExpectStatements<std::vector<StatementCase<>>>(cases, before);
 }
 
 }  // namespace qvtest

@@ -8,25 +8,20 @@
 
 #include "platform/com/client.h"
 #include "platform/com/registry.h"
-#include "tests/quorvel/health.h"
+#include "tests/quorvel/fixture.h"
 #include "tests/quorvel/registration.h"
 
 namespace {
 
 using automation::Variant;
-using qvhealth::kNull;
+using qvtest::kNull;
 
-class HealthComponentTest : public ::testing::TestWithParam<bool> {
+class HealthComponentTest : public qvtest::DatabaseTest<> {
  protected:
   static void SetUpTestSuite() {
     registry_ = std::make_unique<qvtest::PrivateRegistry>("quorvel-health", QUORVEL_LIBRARY);
   }
   static void TearDownTestSuite() { registry_.reset(); }
-  ado::Connection& conn() const { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
-  Variant ConnRH() const {
-    return Variant(
-        std::shared_ptr<automation::Object>(GetParam() ? qvtest::PostgresConnection() : qvtest::SqliteConnection()));
-  }
   static std::unique_ptr<qvtest::PrivateRegistry> registry_;
 };
 
@@ -53,7 +48,7 @@ TEST_P(HealthComponentTest, OneCallOfEachClass) {
        "BusDescrTipoExame",
        {Variant("3"), Variant()},
        [](const auto& a) { EXPECT_EQ(a[3], Variant("Audiometria")); }},
-      {"classEPI", "CarEPI", {Variant(), kNull, kNull}, [](const auto& a) { EXPECT_EQ(qvhealth::Col(a[2]), "7"); }},
+      {"classEPI", "CarEPI", {Variant(), kNull, kNull}, [](const auto& a) { EXPECT_EQ(qvtest::Keys(a[2]), "7"); }},
       {"classEPIPerfilCargo",
        "IncEPIPerfilCargo",
        {u, m, Variant(), Variant("1"), Variant("7")},
@@ -102,11 +97,10 @@ TEST_P(HealthComponentTest, OneCallOfEachClass) {
     EXPECT_EQ(args[1], Variant("")) << k.cls;
     k.check(args);
   }
-  EXPECT_EQ(qvhealth::Cell(conn(), "SELECT IdadeMin FROM RhsPerfilCargo WHERE CodRegPerfilCargo = 1"), "18");
+  EXPECT_EQ(qvtest::Cell(conn(), "SELECT IdadeMin FROM RhsPerfilCargo WHERE CodRegPerfilCargo = 1"), "18");
   EXPECT_EQ(qvtest::Count(conn(), "RhsExameMedico WHERE DiasPerdidos = 1.5"), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, HealthComponentTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Both, HealthComponentTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

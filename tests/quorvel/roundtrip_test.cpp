@@ -168,13 +168,12 @@ const Trip kTrips[] = {
      Variant(std::int32_t{3})},
 };
 
-class RoundTripTest : public ::testing::TestWithParam<bool> {};
+class RoundTripTest : public qvtest::DatabaseTest<> {};
 
 TEST_P(RoundTripTest, WrittenValuesAreFoundByTheirOwnFilters) {
   automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
-  ado::Connection& db = GetParam() ? qvtest::Postgres() : qvtest::Sqlite();
-  const Variant conn(std::shared_ptr<automation::Object>(GetParam() ? qvtest::PostgresConnection()
-                                                                    : qvtest::SqliteConnection()));
+  ado::Connection& db = conn();
+  const Variant conn = ConnRH();
   for (const Trip& k : kTrips) {
     qvtest::Exec(db, std::string("DELETE FROM ") + k.table);
     if (k.seed) qvtest::Exec(db, k.seed);
@@ -198,7 +197,6 @@ TEST_P(RoundTripTest, WrittenValuesAreFoundByTheirOwnFilters) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Databases, RoundTripTest, ::testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Postgres" : "Sqlite"); });
+INSTANTIATE_TEST_SUITE_P(Databases, RoundTripTest, ::testing::Bool(), qvtest::DatabaseName);
 
 }  // namespace

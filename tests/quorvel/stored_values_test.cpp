@@ -30,16 +30,14 @@ using automation::Variant;
 
 const Variant kNull(Null);
 
-class StoredValuesTest : public ::testing::TestWithParam<bool> {
+class StoredValuesTest : public qvtest::DatabaseTest<> {
  protected:
-  ado::Connection& Conn() { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
-  void Exec(std::string_view sql) { qvtest::Exec(Conn(), sql); }
+  void Exec(std::string_view sql) { qvtest::Exec(conn(), sql); }
 
   automation::ScopedRegionalSettings brazil_{automation::RegionalSettings::brazil()};
   std::string desc, user = "ana", machine = "estacao1";
 };
 
-std::string DatabaseName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Postgres" : "Sqlite"; }
 
 // A raise of 1.05 is found by the index 1.05, and read back as 1.05.
 TEST_P(StoredValuesTest, SingleIndexIsFoundByItsOwnFilter) {
@@ -53,17 +51,17 @@ TEST_P(StoredValuesTest, SingleIndexIsFoundByItsOwnFilter) {
     automation::Date date = DateSerial(2024, 5, 1);
     float written = index;
     double amount = 1234.56;
-    c.IncRemuneracao(Conn(), desc, user, machine, key, employee, date, written, amount, reason);
+    c.IncRemuneracao(conn(), desc, user, machine, key, employee, date, written, amount, reason);
     ASSERT_EQ(desc, "");
 
     Variant list, by_employee(kNull), by_date(kNull), by_index(index), by_reason(kNull);
-    c.CarRemuneracao(Conn(), desc, list, by_employee, by_date, by_index, by_reason);
+    c.CarRemuneracao(conn(), desc, list, by_employee, by_date, by_index, by_reason);
     EXPECT_EQ(desc, "");
     EXPECT_EQ(qvtest::Keys(list), std::to_string(key)) << index;
 
     float read = -1;
     std::string name, reason_text;
-    c.BusRemuneracao(Conn(), desc, key, employee, name, date, read, amount, reason, reason_text);
+    c.BusRemuneracao(conn(), desc, key, employee, name, date, read, amount, reason, reason_text);
     EXPECT_EQ(read, index);
     EXPECT_EQ(amount, 1234.56);
   }
@@ -77,16 +75,16 @@ TEST_P(StoredValuesTest, FractionalDaysLostAreFound) {
   automation::Date date = DateSerial(2024, 9, 10);
   std::string apto = "Apto", riscos = "", complementares = "", medico = "Dra. Ana";
   float days = 1.1f;
-  c.IncExameMedico(Conn(), desc, user, machine, key, employee, type, date, apto, riscos, complementares, medico,
+  c.IncExameMedico(conn(), desc, user, machine, key, employee, type, date, apto, riscos, complementares, medico,
                    registration, council, days);
   ASSERT_EQ(desc, "");
   for (const Variant& filter : {Variant(days), Variant(1.1), Variant("1,1")}) {
     Variant list, a(kNull), b(kNull), d(kNull), e(kNull), f(kNull), g(kNull), h(filter);
-    c.CarExameMedico(Conn(), desc, list, a, b, d, e, f, g, h);
+    c.CarExameMedico(conn(), desc, list, a, b, d, e, f, g, h);
     EXPECT_EQ(desc, "");
     EXPECT_EQ(qvtest::Keys(list), std::to_string(key)) << automation::CStr(filter);
   }
-  EXPECT_EQ(automation::CSng(qvtest::Scalar(Conn(), "SELECT DiasPerdidos FROM RhsExameMedico")), 1.1f);
+  EXPECT_EQ(automation::CSng(qvtest::Scalar(conn(), "SELECT DiasPerdidos FROM RhsExameMedico")), 1.1f);
 }
 
 // Ages with a fraction keep it: a profile for 18.5 to 60.4, a vacancy from 18.5.
@@ -99,11 +97,11 @@ TEST_P(StoredValuesTest, FractionalAgesKeepTheirFraction) {
   Variant min(18.5), max(60.4);
   std::string sex = "F";
   std::uint8_t years = 1, months = 6;
-  profiles.IncPerfilCargo(Conn(), desc, user, machine, key, branch, position, min, max, sex, grade, years, months);
+  profiles.IncPerfilCargo(conn(), desc, user, machine, key, branch, position, min, max, sex, grade, years, months);
   ASSERT_EQ(desc, "");
   Variant read_min, read_max;
   std::string branch_name, position_name, grade_name;
-  profiles.BusPerfilCargo(Conn(), desc, key, branch, branch_name, position, position_name, read_min, read_max, sex,
+  profiles.BusPerfilCargo(conn(), desc, key, branch, branch_name, position, position_name, read_min, read_max, sex,
                           grade, grade_name, years, months);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(automation::CDbl(read_min), 18.5);
@@ -129,7 +127,7 @@ TEST_P(StoredValuesTest, FractionalAgesKeepTheirFraction) {
         n9(kNull), n10(kNull), n11(kNull), n12(kNull), n13(kNull), n14(kNull), n15(kNull), n16(kNull),
         age_min = k.min, age_max = k.max;
     desc.clear();
-    vacancies.CarVaga(Conn(), desc, list, n, n2, n3, n4, n5, n6, n7, n8, n9, n10, n11, n12, age_min, age_max, n13,
+    vacancies.CarVaga(conn(), desc, list, n, n2, n3, n4, n5, n6, n7, n8, n9, n10, n11, n12, age_min, age_max, n13,
                       n14, n15, n16);
     EXPECT_EQ(desc, "");
     EXPECT_EQ(qvtest::SortedKeys(list), k.keys) << k.name;
@@ -145,18 +143,18 @@ TEST_P(StoredValuesTest, KnowledgeCodesThatAreNoNumber) {
   for (const char* code : {"x", "", " ", "9x"}) {
     std::string key = code, parent = "old", descr = "old", code_path = "old", descr_path = "old";
     desc.clear();
-    c.BusConhecimento(Conn(), desc, key, parent, descr, code_path, descr_path);
+    c.BusConhecimento(conn(), desc, key, parent, descr, code_path, descr_path);
     EXPECT_EQ(desc, "3021    Quorvel") << code;
     EXPECT_EQ(parent, "old");
     desc.clear();
-    c.ExcConhecimento(Conn(), desc, user, machine, key);
+    c.ExcConhecimento(conn(), desc, user, machine, key);
     EXPECT_EQ(desc, "") << code;
   }
-  EXPECT_EQ(qvtest::Count(Conn(), "RhsConhecimento"), 2);
+  EXPECT_EQ(qvtest::Count(conn(), "RhsConhecimento"), 2);
 
   std::string key, parent = "10", descr = "C", code_path, descr_path;
   desc.clear();
-  c.IncConhecimento(Conn(), desc, user, machine, key, parent, descr, code_path, descr_path);
+  c.IncConhecimento(conn(), desc, user, machine, key, parent, descr, code_path, descr_path);
   EXPECT_EQ(desc, "");
   EXPECT_EQ(key, "11");
   EXPECT_EQ(code_path, ".9.10.11.");
@@ -170,11 +168,11 @@ TEST_P(StoredValuesTest, BankNumbersInTextJoinTheBankRegister) {
        "INSERT INTO RhsBanco (NumBanco, NomeBanco) VALUES (1, 'Banco do Brasil'), (341, 'Itaú');"
        "INSERT INTO RhsDadosFuncionario (CodFuncionario, NumBancoPagto) VALUES"
        " (1, '001'), (2, '1'), (3, '341'), (4, ''), (5, 'x'), (6, NULL), (7, '0341')");
-  EXPECT_EQ(qvtest::Cell(Conn(), "SELECT COUNT(RhsBanco.NomeBanco) FROM RhsDadosFuncionario"
+  EXPECT_EQ(qvtest::Cell(conn(), "SELECT COUNT(RhsBanco.NomeBanco) FROM RhsDadosFuncionario"
                                  " LEFT JOIN RhsBanco ON RhsBanco.NumBanco = RhsDadosFuncionario.NumBancoPagto"
                                  " WHERE CodFuncionario IN (1, 2, 3, 7)"),
             "4");
-  EXPECT_EQ(qvtest::Cell(Conn(), "SELECT COUNT(RhsBanco.NomeBanco) FROM RhsDadosFuncionario"
+  EXPECT_EQ(qvtest::Cell(conn(), "SELECT COUNT(RhsBanco.NomeBanco) FROM RhsDadosFuncionario"
                                  " LEFT JOIN RhsBanco ON RhsBanco.NumBanco = RhsDadosFuncionario.NumBancoPagto"
                                  " WHERE CodFuncionario IN (4, 5, 6)"),
             "0");
@@ -196,13 +194,13 @@ TEST_P(StoredValuesTest, BackslashInALikePattern) {
   for (const Case& k : cases) {
     Variant list, cod(kNull), sigla(k.pattern), nome(kNull);
     desc.clear();
-    c.CarConselho(Conn(), desc, list, cod, sigla, nome);
+    c.CarConselho(conn(), desc, list, cod, sigla, nome);
     EXPECT_EQ(desc, "") << k.pattern;
     EXPECT_EQ(qvtest::SortedKeys(list), k.keys) << k.pattern;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Databases, StoredValuesTest, ::testing::Bool(), DatabaseName);
+INSTANTIATE_TEST_SUITE_P(Databases, StoredValuesTest, ::testing::Bool(), qvtest::DatabaseName);
 
 // The plans of the knowledge lists and of the bank joins over a table large
 // enough for the planner to choose: a hash or merge join, or an index look-up

@@ -67,16 +67,15 @@ class Rival {
   ado::ScopedTrace trace_;
 };
 
-class LostKeyTest : public ::testing::TestWithParam<bool> {
+class LostKeyTest : public qvtest::DatabaseTest<> {
  protected:
   void SetUp() override {
     qvtest::Exec(conn(), "DROP INDEX IF EXISTS RhsConselhoSigla; DELETE FROM RhsConselho; DELETE FROM RhsConhecimento");
   }
-  ado::Connection& conn() const { return GetParam() ? qvtest::Postgres() : qvtest::Sqlite(); }
 
   // A rival that takes the council keys.
   Rival Councils(int times) const {
-    return Rival(GetParam(), "RhsConselho",
+    return Rival(postgres(), "RhsConselho",
                  "(CodConselho, SiglaConselho, NomeConselho) SELECT COALESCE(MAX(CodConselho), 0) + 1, 'R', 'rival'",
                  times);
   }
@@ -125,7 +124,7 @@ TEST_P(LostKeyTest, TakesTheNextKeyAgain) {
 }
 
 TEST_P(LostKeyTest, TextKeyAndItsPaths) {
-  Rival rival(GetParam(), "RhsConhecimento",
+  Rival rival(postgres(), "RhsConhecimento",
               "(CodConhec, CodPaiConhec, DescrConhec, CodCompletoConhec, DescrCompletaConhec)"
               " SELECT CAST(COALESCE(MAX(CAST(CodConhec AS integer)), 0) + 1 AS varchar(20)),"
               " '', 'rival', '.r.', '> rival >'",
@@ -180,8 +179,7 @@ TEST_P(LostKeyTest, RecognisesEachDialectsDuplicate) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, LostKeyTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Postgres" : "Sqlite"; });
+INSTANTIATE_TEST_SUITE_P(Both, LostKeyTest, ::testing::Bool(), qvtest::DatabaseName);
 
 // Eight writers, each on its own connection and thread, 200 inserts each.
 struct Call {

@@ -1,19 +1,27 @@
 #include "tests/support/testdb.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
+
+extern char** environ;
 
 namespace testdb {
 namespace {
@@ -99,6 +107,119 @@ std::string PsqlCommand(const std::string& socket_dir, std::string_view database
          std::string(database) + "'";
 }
 
+// One psql process on one database, fed the fixtures' SQL through a socket:
+// a psql started for every statement cost the tests most of their time. After
+// the SQL it echoes a marker; psql stops at the first error (ON_ERROR_STOP),
+// so the marker not coming means the error in its log, and the next SQL
+// starts a new psql.
+class PsqlSession {
+ public:
+  PsqlSession(std::string socket_dir, std::string database, fs::path log)
+      : socket_dir_(std::move(socket_dir)), database_(std::move(database)), log_(std::move(log)) {}
+  ~PsqlSession() { Stop(); }
+  PsqlSession(const PsqlSession&) = delete;
+  PsqlSession& operator=(const PsqlSession&) = delete;
+
+  void Run(std::string_view sql) {
+    std::lock_guard lock(mutex_);
+    if (pid_ < 0) Start();
+    const auto log_size = fs::exists(log_) ? fs::file_size(log_) : 0;
+    const std::string marker = "qv-testdb-done-" + std::to_string(++batches_);
+    // The newline ends a closing comment, the semicolon a closing statement.
+    std::string input(sql);
+    input += "\n;\n\\echo " + marker + "\n";
+    if (!Send(input) || !Await(marker + "\n")) {
+      Stop();
+      std::string message = ReadFile(log_);
+      message = Trimmed(message.size() > log_size ? message.substr(log_size) : message);
+      Fail("psql on " + database_ + " failed: " + (message.empty() ? "no answer" : message));
+    }
+  }
+
+ private:
+  void Start() {
+    int in[2], out[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, in) != 0 ||
+        socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, out) != 0)
+      Fail("cannot make the sockets of psql");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[1], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log_.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    std::vector<std::string> args = {"psql", "-X", "-q", "-v", "ON_ERROR_STOP=1", "-o", "/dev/null",
+                                     "-h", socket_dir_, "-U", "postgres", "-d", database_};
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::string encoding = "PGCLIENTENCODING=UTF8";  // the fixtures are UTF-8 whatever the locale
+    std::vector<char*> envp{encoding.data()};
+    for (char** e = environ; *e; ++e) {
+      if (!std::string_view(*e).starts_with("PGCLIENTENCODING=")) envp.push_back(*e);
+    }
+    envp.push_back(nullptr);
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, "psql", &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(in[1]);
+    close(out[1]);
+    if (rc != 0) {
+      close(in[0]);
+      close(out[0]);
+      Fail("cannot start psql");
+    }
+    pid_ = pid;
+    to_psql_ = in[0];
+    from_psql_ = out[0];
+    received_.clear();
+  }
+
+  void Stop() {
+    if (pid_ < 0) return;
+    close(to_psql_);  // end of input: psql quits
+    close(from_psql_);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+  }
+
+  bool Send(std::string_view text) const {
+    while (!text.empty()) {
+      const ssize_t n = send(to_psql_, text.data(), text.size(), MSG_NOSIGNAL);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+
+  // Reads until the line `line`; false when psql ends first.
+  bool Await(const std::string& line) {
+    constexpr int kPatienceMs = 300'000;  // an unterminated literal would wait for ever
+    char buffer[4096];
+    while (received_.find(line) == std::string::npos) {
+      pollfd p{from_psql_, POLLIN, 0};
+      const int ready = poll(&p, 1, kPatienceMs);
+      if (ready < 0 && errno == EINTR) continue;
+      if (ready <= 0) return false;
+      const ssize_t n = read(from_psql_, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      received_.append(buffer, static_cast<std::size_t>(n));
+    }
+    received_.clear();
+    return true;
+  }
+
+  std::string socket_dir_, database_;
+  fs::path log_;
+  std::mutex mutex_;
+  pid_t pid_ = -1;
+  int to_psql_ = -1, from_psql_ = -1;
+  int batches_ = 0;
+  std::string received_;
+};
+
 std::string PostgresSection(const std::string& name, const std::string& socket_dir, const std::string& database,
                             bool ansi = false) {
   return "[" + name + "]\n"
@@ -172,6 +293,7 @@ class Session {
   }
 
   ~Session() {
+    sessions_.clear();
     for (const auto& name : databases_) {
       try {
         Psql("postgres", "DROP DATABASE IF EXISTS \"" + name + "\" WITH (FORCE);");
@@ -251,12 +373,17 @@ class Session {
     WriteFile(odbcini_, section, /*append=*/true);
   }
 
-  // The SQL goes through a file: psql stops reading at the first error.
-  void Psql(std::string_view database, std::string_view sql) {
-    const fs::path file = folder_ / ("psql-" + std::to_string(++runs_) + ".sql");
-    WriteFile(file, sql);
-    Run(PsqlCommand(cluster_.socket_dir(), database) + " -f '" + file.string() + "'", fs::path(file) += ".err");
-    fs::remove(file);
+  // The SQL goes to the database's own psql session, which stops at the first error.
+  void Psql(const std::string& database, std::string_view sql) {
+    PsqlSession* session = nullptr;
+    {
+      std::lock_guard lock(sessions_mutex_);
+      auto& s = sessions_[database];
+      if (!s)
+        s = std::make_unique<PsqlSession>(cluster_.socket_dir(), database, folder_ / ("psql-" + database + ".log"));
+      session = s.get();
+    }
+    session->Run(sql);
   }
 
  private:
@@ -266,7 +393,8 @@ class Session {
   Databases db_;
   std::vector<std::string> databases_;
   std::mutex mutex_;
-  std::atomic<int> runs_ = 0;
+  std::mutex sessions_mutex_;
+  std::map<std::string, std::unique_ptr<PsqlSession>> sessions_;
 };
 
 Session& TheSession() {

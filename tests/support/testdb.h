@@ -37,8 +37,10 @@ const Databases& Get();
 // `ansi` takes psqlODBC's ANSI driver (psqlodbca.so) instead of the Unicode one.
 void AddDataSource(const std::string& name, bool postgres, const std::string& database_or_path, bool ansi = false);
 
-// Runs SQL text (one or more statements) outside ODBC, for fixtures.
-// A failure throws std::runtime_error with the database's message.
+// Runs SQL text (one or more statements) outside ODBC, for fixtures: on
+// PostgreSQL through one psql session per database, kept for the program's
+// life (a SET lasts into the next call). A failure throws std::runtime_error
+// with the database's message.
 void ExecPostgres(std::string_view sql);
 void ExecSqlite(std::string_view sql);
 
