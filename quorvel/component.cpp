@@ -1,11 +1,14 @@
 // libquorvel.so: the four entry points of the component over its classes (quorvel/classes.cmake).
 #include "component_classes.h"
+#include "platform/com/object.h"
 #include "platform/com/server.h"
 
 namespace {
 
+const com::ClassEntry kClasses[] = {QV_COMPONENT_CLASSES};
+
 com::Server& Component() {
-  static com::Server server(quorvel::ComponentClasses());
+  static com::Server server(kClasses);
   return server;
 }
 
