@@ -16,6 +16,7 @@ namespace {
 
 namespace t = win::testing;
 using qvtest::KestrinTest;
+using qvtest::Visibility;
 
 // Callers' values: flags (with sentinels beyond the table), position, format.
 struct Values {
@@ -267,11 +268,6 @@ INSTANTIATE_TEST_SUITE_P(Members, DataLabels, ::testing::ValuesIn(Members()),
 
 // --- Each member's own rules -------------------------------------------------
 
-struct Visibility {
-  int id;
-  bool visible;
-};
-
 struct SwitchCase {
   const char* name;
   std::function<int(Values&)> call;
@@ -285,15 +281,7 @@ class Switches : public KestrinTest, public ::testing::WithParamInterface<Switch
 TEST_P(Switches, HideTheirBoxes) {
   const SwitchCase& c = GetParam();
   Values v = Sentinels();
-  std::vector<Visibility> seen;
-  t::User user;
-  user.OnDialog([&](win::HWND dlg) {
-    for (const Visibility& e : c.expected) seen.push_back({e.id, t::IsVisible(dlg, e.id)});
-    t::PressKey(dlg, t::Key::Escape);
-  });
-  c.call(v);
-  ASSERT_EQ(seen.size(), c.expected.size());
-  for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i].visible, c.expected[i].visible) << seen[i].id;
+  EXPECT_EQ(qvtest::WronglyShown([&] { c.call(v); }, c.expected), std::vector<int>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(

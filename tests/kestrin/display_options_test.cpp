@@ -17,6 +17,7 @@ namespace {
 
 namespace t = win::testing;
 using qvtest::KestrinTest;
+using qvtest::Visibility;
 
 constexpr short kSentinel = 40;
 
@@ -282,11 +283,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Switches that show or hide boxes ------------------------------------------
 
-struct Visibility {
-  int id;
-  bool visible;
-};
-
 struct SwitchCase {
   const char* name;
   std::function<int(Values&)> call;
@@ -302,15 +298,7 @@ TEST_P(Switches, ShowOrHideTheirBoxes) {
   const SwitchCase& c = GetParam();
   Values v;
   if (c.master_flag >= 0) v.flags[static_cast<std::size_t>(c.master_flag)] = 1;
-  std::vector<int> wrong;
-  t::User user;
-  user.OnDialog([&](win::HWND dlg) {
-    for (const Visibility& e : c.expected)
-      if (t::IsVisible(dlg, e.id) != e.visible) wrong.push_back(e.id);
-    t::PressKey(dlg, t::Key::Escape);
-  });
-  c.call(v);
-  EXPECT_EQ(wrong, std::vector<int>{});
+  EXPECT_EQ(qvtest::WronglyShown([&] { c.call(v); }, c.expected), std::vector<int>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -42,5 +43,25 @@ class KestrinTest : public ::testing::Test {
   RecordingHost host_;
   std::unique_ptr<win::ResourceModule> module_;
 };
+
+// A box and whether it should show.
+struct Visibility {
+  int id;
+  bool visible;
+};
+
+// The ids of `expected` that show otherwise in the dialog `open` opens
+// (closed with Escape once looked at).
+inline std::vector<int> WronglyShown(const std::function<void()>& open, const std::vector<Visibility>& expected) {
+  std::vector<int> wrong;
+  win::testing::User user;
+  user.OnDialog([&](win::HWND dlg) {
+    for (const Visibility& e : expected)
+      if (win::testing::IsVisible(dlg, e.id) != e.visible) wrong.push_back(e.id);
+    win::testing::PressKey(dlg, win::testing::Key::Escape);
+  });
+  open();
+  return wrong;
+}
 
 }  // namespace qvtest

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,7 +14,6 @@
 #include "platform/automation/convert.h"
 #include "platform/automation/error.h"
 #include "platform/com/client.h"
-#include "platform/com/registry.h"
 #include "tests/quorvel/fixture.h"
 #include "tests/quorvel/registration.h"
 
@@ -23,31 +21,12 @@ namespace {
 
 using automation::Null;
 using automation::Variant;
-namespace fs = std::filesystem;
 
 const char* const kClasses[] = {"Quorvel.classConselho", "Quorvel.classBanco", "Quorvel.classDadosPessoais"};
 
-class ComponentTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    registry_ = std::make_unique<qvtest::PrivateRegistry>("quorvel-component", QUORVEL_LIBRARY);
-  }
-  static void TearDownTestSuite() { registry_.reset(); }
-  static std::unique_ptr<qvtest::PrivateRegistry> registry_;
-};
+using ComponentTest = qvtest::RegisteredTest;
 
-std::unique_ptr<qvtest::PrivateRegistry> ComponentTest::registry_;
-
-TEST_F(ComponentTest, RegisterAndUnregister) {
-  const auto file = com::RegistryPath();
-  for (const char* name : kClasses)
-    EXPECT_EQ(com::Registry::Load(file).Find(name), fs::canonical(QUORVEL_LIBRARY).string()) << name;
-  com::RegisterServer(QUORVEL_LIBRARY, /*unregister=*/true);
-  for (const char* name : kClasses) EXPECT_FALSE(com::Registry::Load(file).Find(name)) << name;
-  EXPECT_THROW(com::CreateObject("Quorvel.classBanco"), automation::Error);
-  com::RegisterServer(QUORVEL_LIBRARY);
-  EXPECT_TRUE(com::CreateObject("Quorvel.classBanco"));
-}
+TEST_F(ComponentTest, RegisterAndUnregister) { qvtest::ExpectRegisteredAndUnregistered(kClasses); }
 
 class ComponentCallTest : public qvtest::DatabaseTest<ComponentTest> {};
 

@@ -2,12 +2,8 @@
 // by name, created through the registry, answering dispatch on both databases.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <vector>
 
-#include "platform/com/client.h"
-#include "platform/com/registry.h"
 #include "tests/quorvel/fixture.h"
 #include "tests/quorvel/registration.h"
 
@@ -16,16 +12,7 @@ namespace {
 using automation::Variant;
 using qvtest::kNull;
 
-class HealthComponentTest : public qvtest::DatabaseTest<> {
- protected:
-  static void SetUpTestSuite() {
-    registry_ = std::make_unique<qvtest::PrivateRegistry>("quorvel-health", QUORVEL_LIBRARY);
-  }
-  static void TearDownTestSuite() { registry_.reset(); }
-  static std::unique_ptr<qvtest::PrivateRegistry> registry_;
-};
-
-std::unique_ptr<qvtest::PrivateRegistry> HealthComponentTest::registry_;
+class HealthComponentTest : public qvtest::DatabaseTest<qvtest::RegisteredTest> {};
 
 TEST_P(HealthComponentTest, OneCallOfEachClass) {
   qvtest::Exec(conn(),
@@ -36,14 +23,8 @@ TEST_P(HealthComponentTest, OneCallOfEachClass) {
                "INSERT INTO RhsTipoExameMedico VALUES (3, 'Audiometria', 1, 'S');"
                "INSERT INTO RhsEPI VALUES (7, 'Luva');"
                "INSERT INTO RhsExameAgendado (CodExameAgendado, Medico) VALUES (1, 'Dr. Paulo')");
-  struct Case {
-    const char* cls;
-    const char* method;
-    std::vector<Variant> args;  // after ConnRH and DescErr
-    std::function<void(const std::vector<Variant>&)> check;
-  };
   const Variant u("u"), m("m");
-  const Case cases[] = {
+  const qvtest::ComponentCall calls[] = {
       {"classTipoExameMedico",
        "BusDescrTipoExame",
        {Variant("3"), Variant()},
@@ -87,16 +68,7 @@ TEST_P(HealthComponentTest, OneCallOfEachClass) {
          EXPECT_EQ(qvtest::Elements(a[2]), (std::vector<Variant>{Variant("Dr. Paulo"), Variant()}));
        }},
   };
-  for (const Case& k : cases) {
-    auto object = com::CreateObject(std::string("Quorvel.") + k.cls);
-    ASSERT_TRUE(object) << k.cls;
-    std::vector<Variant> args{ConnRH(), Variant("")};
-    args.insert(args.end(), k.args.begin(), k.args.end());
-    const com::CallResult r = object->Invoke(k.method, args);
-    ASSERT_FALSE(r.failed()) << k.cls << ": " << r.error.description;
-    EXPECT_EQ(args[1], Variant("")) << k.cls;
-    k.check(args);
-  }
+  qvtest::MakeComponentCalls(ConnRH(), calls);
   EXPECT_EQ(qvtest::Cell(conn(), "SELECT IdadeMin FROM RhsPerfilCargo WHERE CodRegPerfilCargo = 1"), "18");
   EXPECT_EQ(qvtest::Count(conn(), "RhsExameMedico WHERE DiasPerdidos = 1.5"), 1);
 }

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,10 +43,8 @@ Outcome Hrapp(const std::vector<std::string>& args) {
   return run;
 }
 
-class HrappTest : public ::testing::Test {
+class HrappTest : public qvtest::RegisteredTest {
  protected:
-  static void SetUpTestSuite() { registry_ = std::make_unique<qvtest::PrivateRegistry>("hrapp-test", QUORVEL_LIBRARY); }
-  static void TearDownTestSuite() { registry_.reset(); }
   void SetUp() override {
     qvtest::Exec(qvtest::Sqlite(),
                  "DELETE FROM RhsConselho; DELETE FROM RhsBanco; DELETE FROM RhsDadosPessoais;"
@@ -55,10 +52,7 @@ class HrappTest : public ::testing::Test {
                  "INSERT INTO RhsDadosPessoais (CodIndividual, Nome, Bairro, DataNasc) VALUES"
                  " (1, 'Ana', 'Centro', '1990-01-01'), (2, 'Bia', 'Jardins', '1991-01-01');");
   }
-  static std::unique_ptr<qvtest::PrivateRegistry> registry_;
 };
-
-std::unique_ptr<qvtest::PrivateRegistry> HrappTest::registry_;
 
 struct Case {
   const char* name;
