@@ -34,7 +34,8 @@ Dialect DialectOfDbms(std::string_view dbms_name) noexcept {
 bool LoadsSqliteExtension(std::string_view connection_string) noexcept {
   const std::size_t at = connection_string.find("LoadExt=");
   if (at == std::string_view::npos) return false;
-  const std::string_view value = connection_string.substr(at).substr(0, connection_string.substr(at).find(';'));
+  std::string_view value = connection_string.substr(at);
+  value = value.substr(0, value.find(';'));
   return value.find("qv_sqlite_ext") != std::string_view::npos;
 }
 

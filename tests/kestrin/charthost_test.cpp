@@ -73,8 +73,10 @@ TEST_F(KestrinTest, CharthostRefusesMalformedArguments) {
                        {"DLOG_TablLine", {"1,y"}, "not a number: y"}};
   t::User user;
   for (const Bad& c : cases) {
+    const charthost::DialogEntry* entry = charthost::FindDialog(c.dialog);
+    ASSERT_NE(entry, nullptr) << c.dialog;
     std::ostringstream out, err;
-    EXPECT_FALSE(charthost::FindDialog(c.dialog)->run(c.args, out, err)) << c.dialog;
+    EXPECT_FALSE(entry->run(c.args, out, err)) << c.dialog;
     EXPECT_NE(err.str().find(c.error), std::string::npos) << c.dialog << ": " << err.str();
     EXPECT_EQ(out.str(), "") << c.dialog;
   }

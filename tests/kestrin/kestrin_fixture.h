@@ -51,16 +51,20 @@ struct Visibility {
 };
 
 // The ids of `expected` that show otherwise in the dialog `open` opens
-// (closed with Escape once looked at).
+// (closed with Escape once looked at); all of them when no dialog opened.
 inline std::vector<int> WronglyShown(const std::function<void()>& open, const std::vector<Visibility>& expected) {
   std::vector<int> wrong;
+  bool opened = false;
   win::testing::User user;
   user.OnDialog([&](win::HWND dlg) {
+    opened = true;
     for (const Visibility& e : expected)
       if (win::testing::IsVisible(dlg, e.id) != e.visible) wrong.push_back(e.id);
     win::testing::PressKey(dlg, win::testing::Key::Escape);
   });
   open();
+  if (!opened)
+    for (const Visibility& e : expected) wrong.push_back(e.id);
   return wrong;
 }
 
