@@ -82,6 +82,34 @@ std::string OptionalNumber(const Variant& value) { return value.is_null() ? "Nul
 
 namespace {
 
+// Digits and LIKE wildcards around one decimal separator, after an optional sign.
+bool IsNumberPattern(std::string_view text, std::string_view separator) {
+  if (text.starts_with('-') || text.starts_with('+')) text.remove_prefix(1);
+  const auto at = text.find(separator);
+  if (at == std::string_view::npos) return false;
+  const auto figures = [](std::string_view part) {
+    return part.find_first_not_of("0123456789_%") == std::string_view::npos;
+  };
+  const std::string_view whole = text.substr(0, at);
+  const std::string_view fraction = text.substr(at + separator.size());
+  return !(whole.empty() && fraction.empty()) && figures(whole) && figures(fraction);
+}
+
+}  // namespace
+
+std::string NumberPattern(const Variant& value) {
+  // A Boolean is no number to a filter: it keeps its text.
+  if (value.is_numeric() && value.type() != automation::VarType::Boolean) return Quote(Number(value));
+  if (value.type() != automation::VarType::String) return Text(value);
+  const std::string& separator = automation::regional().decimal_separator;
+  std::string text = value.as_string();
+  if (!separator.empty() && separator != "." && IsNumberPattern(text, separator))
+    text.replace(text.find(separator), separator.size(), ".");
+  return Quote(text);
+}
+
+namespace {
+
 // CDate, but Empty is no date here (CDate would make it 1899-12-30).
 automation::Date GivenDate(const Variant& value) {
   if (value.is_empty()) automation::raise(automation::err::kTypeMismatch);

@@ -36,6 +36,12 @@ std::string TextOrEmpty(const Variant& value);
 std::string Number(const Variant& value);
 // "Null" for Null, otherwise Number.
 std::string OptionalNumber(const Variant& value);
+// The quoted LIKE pattern for a column that holds fractions, written as the
+// databases write its numbers: a number as Number writes it (a decimal
+// point); a text of digits and the wildcards _ and %, with an optional sign
+// and the regional decimal separator once, with that separator made a point
+// ("45,5" -> '45.5', "4_,5" -> '4_.5'); any other value as Text.
+std::string NumberPattern(const Variant& value);
 
 // 'yyyy/mm/dd' of a date. Null raises 94, Empty and text that is no date 13.
 std::string Date(const Variant& value);

@@ -43,7 +43,7 @@ void classPeriodicidadeExame::CarPeriodicidadeExame(ado::Connection& ConnRH, std
     where.Add(pkCodTipoExame, "RhsExamePerfilCargo.CodTipoExame LIKE ", sql::Text);
     where.Add(pnDescrTipoExame, "UPPER(DescrTipoExame) LIKE ", sql::UpperText);
     // The joined profile table has an IdadeMin too: the filter names the rule's.
-    where.Add(pnIdadeMin, "RhsPeriodicidadeExame.IdadeMin LIKE ", sql::Text);
+    where.Add(pnIdadeMin, "RhsPeriodicidadeExame.IdadeMin LIKE ", sql::NumberPattern);
     where.Add(pnAnos, "Anos LIKE ", sql::Text);
     where.Add(pnMeses, "Meses LIKE ", sql::Text);
     where.Add(pnDias, "Dias LIKE ", sql::Text);

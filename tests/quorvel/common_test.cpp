@@ -239,6 +239,42 @@ TEST(LiteralTest, OptionalValuesAndSingles) {
   EXPECT_EQ(sql::Single(1.5f), "csng('1.5')");
 }
 
+TEST(LiteralTest, NumberPatternsAsTheDatabasesWriteNumbers) {
+  automation::ScopedRegionalSettings brazil(automation::RegionalSettings::brazil());
+  struct Case {
+    Variant value;
+    const char* want;
+  };
+  const Case cases[] = {
+      {Variant(45.5), "'45.5'"},
+      {Variant(45.5f), "'45.5'"},
+      {Variant(std::int32_t{45}), "'45'"},
+      {Variant(automation::Decimal{"45.50"}), "'45.50'"},
+      {Variant("45,5"), "'45.5'"},
+      {Variant("-45,5"), "'-45.5'"},
+      {Variant("4_,5"), "'4_.5'"},
+      {Variant("%,5"), "'%.5'"},
+      {Variant("45,%"), "'45.%'"},
+      {Variant("45.5"), "'45.5'"},
+      {Variant("45%"), "'45%'"},
+      // Not a number: as given.
+      {Variant(","), "','"},
+      {Variant("4,5,6"), "'4,5,6'"},
+      {Variant("1.045,5"), "'1.045,5'"},
+      {Variant(" 45,5"), "' 45,5'"},
+      {Variant("a,b"), "'a,b'"},
+      {Variant("4',5"), "'4'',5'"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(sql::NumberPattern(c.value), c.want) << automation::CStr(c.value);
+
+  automation::RegionalSettings point;
+  point.decimal_separator = ".";
+  point.thousands_separator = ",";
+  automation::ScopedRegionalSettings us(point);
+  EXPECT_EQ(sql::NumberPattern(Variant(45.5)), "'45.5'");
+  EXPECT_EQ(sql::NumberPattern(Variant("4,5")), "'4,5'");
+}
+
 TEST(ReadBackTest, SameAsWritingTheTextAndReadingItBack) {
   automation::RegionalSettings point;
   point.decimal_separator = ".";

@@ -22,6 +22,7 @@
 #include "quorvel/administration/classTipoValeTransporte.h"
 #include "quorvel/administration/classValeRefeicao.h"
 #include "quorvel/health/classExameMedico.h"
+#include "quorvel/health/classPeriodicidadeExame.h"
 #include "quorvel/health/classTipoExameMedico.h"
 #include "quorvel/personnel/classCargo.h"
 #include "quorvel/personnel/classContratoFuncionario.h"
@@ -54,7 +55,7 @@ struct Trip {
   const char* car;
   const char* filter;  // the list's filter on that column
   std::vector<Variant> finds;
-  Variant misses;
+  std::vector<Variant> misses;
   const char* seed = nullptr;  // rows the list joins to
   std::vector<std::pair<std::string_view, Variant>> also = {};  // further values of the insert
 };
@@ -102,70 +103,74 @@ const std::vector<Variant> kDayForms{kDay, Variant("05/03/2024"), Variant("2024/
 const Trip kTrips[] = {
     {"RaiseIndex", Make<quorvel::classRemuneracao>, "RhsRemuneracao", "IncRemuneracao", "pnIndiceAumento",
      Variant(1.05f), "CarRemuneracao", "pnIndiceAumento", {Variant(1.05), Variant("1,05"), Variant(1.05f)},
-     Variant(1.06)},
+     {Variant(1.06)}},
     {"RaiseDate", Make<quorvel::classRemuneracao>, "RhsRemuneracao", "IncRemuneracao", "pnDataAumento", kDay,
-     "CarRemuneracao", "pnDataAumento", kDayForms, Variant(DateSerial(2024, 3, 6))},
+     "CarRemuneracao", "pnDataAumento", kDayForms, {Variant(DateSerial(2024, 3, 6))}},
     {"DailyHours", Make<quorvel::classContratoFuncionario>, "RhsContratoFuncionario", "IncContratoFuncionario",
      "pnHorasDiarias", Variant(8.8), "CarContratoFuncionario", "pnHorasDiarias",
      {Variant(8.8), Variant("8,8"), Variant(8.8f), Variant(TimeSerial(8, 48, 0)), Variant("08:48"), Variant("8:48")},
-     Variant("08:30")},
+     {Variant("08:30")}},
     {"WeeklyHours", Make<quorvel::classContratoFuncionario>, "RhsContratoFuncionario", "IncContratoFuncionario",
      "pnHorasSemanais", Variant(18.5), "CarContratoFuncionario", "pnHorasSemanais",
-     {Variant(18.5), Variant("18,5"), Variant(TimeSerial(18, 30, 0)), Variant("18:30")}, Variant(18.6)},
+     {Variant(18.5), Variant("18,5"), Variant(TimeSerial(18, 30, 0)), Variant("18:30")}, {Variant(18.6)}},
     {"OvertimeHours", Make<quorvel::classContratoFuncionario>, "RhsContratoFuncionario", "IncContratoFuncionario",
      "pnHorasExtrasNaoExcedentes", Variant(1.1), "CarContratoFuncionario", "pnHorasExtrasNaoExcedentes",
-     {Variant(1.1), Variant("1,1")}, Variant(1.2)},
+     {Variant(1.1), Variant("1,1")}, {Variant(1.2)}},
     {"OvertimeSurcharge", Make<quorvel::classContratoFuncionario>, "RhsContratoFuncionario",
      "IncContratoFuncionario", "pnAcrescimoNaoExcedentes", Variant(0.3), "CarContratoFuncionario",
-     "pnAcrescimoNaoExcedentes", {Variant(0.3), Variant("0,3"), Variant(0.3f)}, Variant(0.4)},
+     "pnAcrescimoNaoExcedentes", {Variant(0.3), Variant("0,3"), Variant(0.3f)}, {Variant(0.4)}},
     {"ContractDuration", Make<quorvel::classContratoFuncionario>, "RhsContratoFuncionario",
      "IncContratoFuncionario", "pnDuracaoContr", Variant(std::int32_t{12}), "CarContratoFuncionario",
-     "pnDuracaoContr", {Variant(std::int32_t{12}), Variant("12"), Variant(12.0)}, Variant(std::int32_t{13})},
+     "pnDuracaoContr", {Variant(std::int32_t{12}), Variant("12"), Variant(12.0)}, {Variant(std::int32_t{13})}},
     {"ContractIssue", Make<quorvel::classContratoFuncionario>, "RhsContratoFuncionario", "IncContratoFuncionario",
      "pnDataEmissaoContr", kDay, "CarContratoFuncionario", "pnDataEmissaoContr", kDayForms,
-     Variant(DateSerial(2024, 3, 4))},
+     {Variant(DateSerial(2024, 3, 4))}},
     {"DaysLost", Make<quorvel::classExameMedico>, "RhsExameMedico", "IncExameMedico", "pnDiasPerdidos",
-     Variant(1.1), "CarExameMedico", "pnDiasPerdidos", {Variant(1.1), Variant("1,1"), Variant(1.1f)}, Variant(1.2)},
+     Variant(1.1), "CarExameMedico", "pnDiasPerdidos", {Variant(1.1), Variant("1,1"), Variant(1.1f)}, {Variant(1.2)}},
+    {"ExamRuleMinimumAge", Make<quorvel::classPeriodicidadeExame>, "RhsPeriodicidadeExame",
+     "IncPeriodicidadeExame", "pnIdadeMin", Variant(45.5), "CarPeriodicidadeExame", "pnIdadeMin",
+     {Variant(45.5), Variant(45.5f), Variant("45,5"), Variant("45.5"), Variant("45%"), Variant("4_,5")},
+     {Variant(45.6), Variant("45,6"), Variant("4_,6")}},
     {"ExamDate", Make<quorvel::classExameMedico>, "RhsExameMedico", "IncExameMedico", "pnDataExame", kDay,
-     "CarExameMedico", "pnDataExame", kDayForms, Variant(DateSerial(2023, 3, 5))},
+     "CarExameMedico", "pnDataExame", kDayForms, {Variant(DateSerial(2023, 3, 5))}},
     {"VacancyMinimumAge", Make<quorvel::classVaga>, "RhsVaga", "IncVaga", "pnIdadeMin", Variant(18.5), "CarVaga",
-     "pnIdadeMin", {Variant(18.5), Variant("18,5"), Variant(18.4)}, Variant(18.6)},
+     "pnIdadeMin", {Variant(18.5), Variant("18,5"), Variant(18.4)}, {Variant(18.6)}},
     {"VacancyMaximumAge", Make<quorvel::classVaga>, "RhsVaga", "IncVaga", "pnIdadeMax", Variant(40.5), "CarVaga",
-     "pnIdadeMax", {Variant(40.5), Variant("40,5"), Variant(40.6)}, Variant(40.4)},
+     "pnIdadeMax", {Variant(40.5), Variant("40,5"), Variant(40.6)}, {Variant(40.4)}},
     {"VacancySalary", Make<quorvel::classVaga>, "RhsVaga", "IncVaga", "pnSalarioOferecido", Variant(1234.56),
-     "CarVaga", "pnSalarioOferecido", {Variant(1234.56), Variant("1234,56")}, Variant(1234.57)},
+     "CarVaga", "pnSalarioOferecido", {Variant(1234.56), Variant("1234,56")}, {Variant(1234.57)}},
     {"PositionFloor", Make<quorvel::classCargo>, "RhsCargo", "IncCargo", "pnPisoCargo", Variant(1.05), "CarCargo",
-     "pnPisoCargo", {Variant(1.05), Variant("1,05")}, Variant(1.06)},
+     "pnPisoCargo", {Variant(1.05), Variant("1,05")}, {Variant(1.06)}},
     {"VoucherPrice", Make<quorvel::classTipoValeTransporte>, "RhsTipoValeTransporte", "IncTipoValeTransporte",
      "pnValorUnitario", Variant(1.05), "CarTipoValeTransporte", "pnValorUnitario", {Variant(1.05), Variant("1,05")},
-     Variant(1.1)},
+     {Variant(1.1)}},
     {"UnionContribution", Make<quorvel::classContrSindical>, "RhsContrSindical", "IncContrSindical",
      "pnValorContribuicao", Variant(0.3), "CarContrSindical", "pnValorContribuicao", {Variant(0.3), Variant("0,3")},
-     Variant(0.31)},
+     {Variant(0.31)}},
     {"VacationAcquisitionStart", Make<quorvel::classFerias>, "RhsFerias", "IncFerias", "pnInicioAquisicao", kDay,
-     "CarFerias", "pnInicioAquisicao", {kDay, Variant("2024/03/05")}, Variant(DateSerial(2024, 3, 6)), nullptr,
+     "CarFerias", "pnInicioAquisicao", {kDay, Variant("2024/03/05")}, {Variant(DateSerial(2024, 3, 6))}, nullptr,
      {{"pnDtSolicitacao", kDay}}},
     {"VacationStart", Make<quorvel::classFerias>, "RhsFerias", "IncFerias", "pnInicioFerias", kDay, "CarFerias",
-     "pnInicioFerias", {kDay}, Variant(DateSerial(2024, 3, 6)), nullptr, {{"pnDtSolicitacao", kDay}}},
+     "pnInicioFerias", {kDay}, {Variant(DateSerial(2024, 3, 6))}, nullptr, {{"pnDtSolicitacao", kDay}}},
     {"VacationEnd", Make<quorvel::classFerias>, "RhsFerias", "IncFerias", "pnFimFerias", kDay, "CarFerias",
-     "pnFimFerias", {kDay, Variant("2024/03/05")}, Variant(DateSerial(2024, 3, 6)), nullptr,
+     "pnFimFerias", {kDay, Variant("2024/03/05")}, {Variant(DateSerial(2024, 3, 6))}, nullptr,
      {{"pnDtSolicitacao", kDay}}},
     {"AnnotationDate", Make<quorvel::classAnotacao>, "RhsAnotacao", "IncAnotacao", "pnDataAnotacao", kDay,
-     "CarAnotacao", "pnDataAnotacao", kDayForms, Variant(DateSerial(2024, 4, 5))},
+     "CarAnotacao", "pnDataAnotacao", kDayForms, {Variant(DateSerial(2024, 4, 5))}},
     {"MealVoucherDate", Make<quorvel::classValeRefeicao>, "RhsValeRefeicao", "IncValeRefeicao", "pnDataRetirada",
-     kDay, "CarValeRefeicao", "pnDataRetirada", kDayForms, Variant(DateSerial(2024, 3, 6))},
+     kDay, "CarValeRefeicao", "pnDataRetirada", kDayForms, {Variant(DateSerial(2024, 3, 6))}},
     {"ReferralDate", Make<quorvel::classEncaminhamento>, "RhsEncaminhamento", "IncEncaminhamento",
      "pnDataEncaminhamento", kDay, "CarEncaminhamento", "pnDataEncaminhamento", kDayForms,
-     Variant(DateSerial(2024, 3, 6))},
+     {Variant(DateSerial(2024, 3, 6))}},
     {"HiringDate", Make<quorvel::classDadosFuncionario>, "RhsDadosFuncionario", "IncDadosFuncionario",
-     "pnDataAdmissao", kDay, "CarDadosFuncionario", "pnDataAdmissao", kDayForms, Variant(DateSerial(2024, 3, 6)),
+     "pnDataAdmissao", kDay, "CarDadosFuncionario", "pnDataAdmissao", kDayForms, {Variant(DateSerial(2024, 3, 6))},
      "DELETE FROM RhsDadosPessoais; INSERT INTO RhsDadosPessoais (CodIndividual, Nome) VALUES (1, 'Ana')"},
     {"DaysOff", Make<quorvel::classTipoExameMedico>, "RhsTipoExameMedico", "IncTipoExameMedico", "pnDiasDeParada",
      Variant(std::int32_t{3}), "CarTipoExameMedico", "pnDiasDeParada", {Variant(std::int32_t{3}), Variant("3"),
-     Variant(3.0)}, Variant(std::int32_t{4})},
+     Variant(3.0)}, {Variant(std::int32_t{4})}},
     {"KnowledgeLevel", Make<quorvel::classConhecVaga>, "RhsConhecVaga", "IncConhecVaga", "pnNivelConhecVaga",
      Variant(std::int32_t{2}), "CarConhecVaga", "pnNivelConhecVaga", {Variant(std::int32_t{2}), Variant("2")},
-     Variant(std::int32_t{3})},
+     {Variant(std::int32_t{3})}},
 };
 
 class RoundTripTest : public qvtest::DatabaseTest<> {};
@@ -193,7 +198,8 @@ TEST_P(RoundTripTest, WrittenValuesAreFoundByTheirOwnFilters) {
     };
     for (const Variant& filter : k.finds)
       EXPECT_EQ(found(filter), 1) << k.name << " by " << automation::CStr(filter);
-    EXPECT_EQ(found(k.misses), 0) << k.name << " by " << automation::CStr(k.misses);
+    for (const Variant& filter : k.misses)
+      EXPECT_EQ(found(filter), 0) << k.name << " by " << automation::CStr(filter);
   }
 }
 
