@@ -4,6 +4,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeView>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -13,6 +21,7 @@
 #include "platform/win/common_dialogs.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog.h"
+#include "platform/win/language.h"
 #include "platform/win/resource.h"
 #include "platform/win/testing.h"
 #include "platform/win/window.h"
@@ -508,6 +517,44 @@ TEST_F(Window, FailuresOpenTheLogAndTheWindowWaitsForTheRun) {
   EXPECT_EQ(user.shell_requests()[0].file, (folder.path() / "SendrikLog.txt").string());
   EXPECT_NE(ReadAll(folder.path() / "SendrikLog.txt").find("Total de Camandos: 1 de 2\n"), std::string::npos);
   Db().Exec("DELETE FROM fauversaodb");
+}
+
+// Qt's own texts in the program's windows are in its language, and the file
+// dialog's columns show sizes, types and dates whole.
+TEST_F(Window, TheFileDialogSpeaksTheProgramsLanguageAndShowsItsColumnsWhole) {
+  const win::QtLanguage qt_texts(sendrik::kLanguage);
+  ASSERT_TRUE(qt_texts.loaded()) << "Qt's translations (qt6-translations-l10n)";
+  const std::string script = folder.Write("Script0001.spt", std::string(349, '-')).string();
+  ChooseScript(script);  // the dialog opens in the script's folder
+  std::vector<std::string> texts;  // without their access-key marks
+  auto add = [&texts](const QString& text) { texts.push_back(QString(text).remove('&').toStdString()); };
+  user.ShowFileDialogs([&add] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+      add(dialog->findChild<QLabel*>(name)->text());
+    for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) add(button->text());
+    auto* view = dialog->findChild<QTreeView*>();
+    ASSERT_NE(view, nullptr);
+    // The folder is read in the background.
+    for (int pass = 0; pass < 200 && view->model()->rowCount(view->rootIndex()) == 0; ++pass)
+      QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(view->model()->rowCount(view->rootIndex()), 1);
+    QApplication::processEvents();
+    QHeaderView* header = view->header();
+    for (int column = 0; column < header->count(); ++column) {
+      if (header->isSectionHidden(column)) continue;
+      SCOPED_TRACE(view->model()->headerData(column, Qt::Horizontal).toString().toStdString());
+      EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
+      if (column > 0) {
+        const QAbstractItemView* items = view;  // the size hint is public there
+        EXPECT_GE(header->sectionSize(column), items->sizeHintForColumn(column));
+      }
+    }
+  });
+  ASSERT_TRUE(ui::Click(main, ids::kCmdScript));
+  EXPECT_THAT(texts, ElementsAre("Procurar em:", "Nome do arquivo:", "Arquivos do tipo:", "Abrir", "Cancelar"));
+  EXPECT_EQ(ui::Text(main, ids::kTxtScript), script);  // cancelled: the last choice stays
 }
 
 TEST_F(Window, AllScriptsRunsTheNumberedSeries) {
