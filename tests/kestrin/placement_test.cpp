@@ -51,7 +51,7 @@ TEST_P(UnderWindowManager, APromptOpensAtTheOwnersClientArea) {
   win::ShowWindow(frame_, win::SW_SHOW);
   if (owner.moved_by_the_user) {
     ASSERT_TRUE(xtest::WaitUntilManaged(t::NativeWindow(frame_)));
-    ASSERT_TRUE(xtest::Drag(frame_, {240, -8}, {240 + 150, -8 + 90}));  // by its title bar
+    ASSERT_TRUE(xtest::MoveByWindowManager(t::NativeWindow(frame_), -150, -90));
   }
   SetDialogsDLLFrameWnd(frame_);
   win::POINT dialog{-1, -1}, client{-2, -2};

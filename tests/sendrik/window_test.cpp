@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QTreeView>
 
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -519,13 +520,40 @@ TEST_F(Window, FailuresOpenTheLogAndTheWindowWaitsForTheRun) {
   Db().Exec("DELETE FROM fauversaodb");
 }
 
+// An environment variable set while it lives.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* was = getenv(name)) was_ = was;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (was_) setenv(name_, was_->c_str(), 1);
+    else unsetenv(name_);
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> was_;
+};
+
 // Qt's own texts in the program's windows are in its language, and the file
-// dialog's columns show sizes, types and dates whole.
-TEST_F(Window, TheFileDialogSpeaksTheProgramsLanguageAndShowsItsColumnsWhole) {
+// dialog's columns show sizes, types and dates whole (also on the X server).
+TEST(FileDialog, SpeaksTheProgramsLanguageAndShowsItsColumnsWhole) {
   const win::QtLanguage qt_texts(sendrik::kLanguage);
   ASSERT_TRUE(qt_texts.loaded()) << "Qt's translations (qt6-translations-l10n)";
+  TempFolder folder;
+  // Qt keeps the dialog's column widths in the user's settings: none here.
+  const ScopedVariable settings("XDG_CONFIG_HOME", (folder.path() / "config").string());
   const std::string script = folder.Write("Script0001.spt", std::string(349, '-')).string();
-  ChooseScript(script);  // the dialog opens in the script's folder
+  ui::User user;
+  sendrik::MainWindow window{Module().handle(), folder.path() / "SendrikLog.txt"};
+  const win::HWND main = window.Create();
+  ASSERT_NE(main, nullptr);
+  user.AnswerFileDialogs([&script](const win::OpenFileName&) { return script; });
+  ASSERT_TRUE(ui::Click(main, ids::kCmdScript));  // the dialog opens in the script's folder from now on
   std::vector<std::string> texts;  // without their access-key marks
   auto add = [&texts](const QString& text) { texts.push_back(QString(text).remove('&').toStdString()); };
   user.ShowFileDialogs([&add] {
@@ -536,25 +564,25 @@ TEST_F(Window, TheFileDialogSpeaksTheProgramsLanguageAndShowsItsColumnsWhole) {
     for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) add(button->text());
     auto* view = dialog->findChild<QTreeView*>();
     ASSERT_NE(view, nullptr);
-    // The folder is read in the background.
+    // The folder is read in the background, then laid out.
     for (int pass = 0; pass < 200 && view->model()->rowCount(view->rootIndex()) == 0; ++pass)
       QApplication::processEvents(QEventLoop::AllEvents, 10);
     ASSERT_EQ(view->model()->rowCount(view->rootIndex()), 1);
-    QApplication::processEvents();
+    for (int pass = 0; pass < 10; ++pass) QApplication::processEvents(QEventLoop::AllEvents, 10);
     QHeaderView* header = view->header();
-    for (int column = 0; column < header->count(); ++column) {
+    const QAbstractItemView* items = view;  // the size hint is public there
+    for (int column = 1; column < header->count(); ++column) {
       if (header->isSectionHidden(column)) continue;
       SCOPED_TRACE(view->model()->headerData(column, Qt::Horizontal).toString().toStdString());
       EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
-      if (column > 0) {
-        const QAbstractItemView* items = view;  // the size hint is public there
-        EXPECT_GE(header->sectionSize(column), items->sizeHintForColumn(column));
-      }
+      EXPECT_GE(header->sectionSize(column), items->sizeHintForColumn(column));
+      EXPECT_GT(items->sizeHintForColumn(column), 0);
     }
   });
   ASSERT_TRUE(ui::Click(main, ids::kCmdScript));
   EXPECT_THAT(texts, ElementsAre("Procurar em:", "Nome do arquivo:", "Arquivos do tipo:", "Abrir", "Cancelar"));
   EXPECT_EQ(ui::Text(main, ids::kTxtScript), script);  // cancelled: the last choice stays
+  ASSERT_TRUE(ui::Click(main, ids::kCmdSair));
 }
 
 TEST_F(Window, AllScriptsRunsTheNumberedSeries) {

@@ -158,6 +158,35 @@ win::POINT FramePosition(unsigned long window) {
   return at;
 }
 
+bool MoveByWindowManager(unsigned long window, int dx, int dy) {
+  const win::POINT client = ScreenPosition(window), frame = FramePosition(window);
+  {
+    DisplayPtr d = Open();
+    if (!d) return false;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = AtomOf(d.get(), "_NET_MOVERESIZE_WINDOW");
+    e.xclient.format = 32;
+    constexpr long kNorthWest = 1, kX = 1 << 8, kY = 1 << 9, kFromTheUser = 2 << 12;
+    e.xclient.data.l[0] = kNorthWest | kX | kY | kFromTheUser;  // the frame's corner
+    e.xclient.data.l[1] = frame.x + dx;
+    e.xclient.data.l[2] = frame.y + dy;
+    if (XSendEvent(d.get(), DefaultRootWindow(d.get()), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &e) == 0)
+      return false;
+    XSync(d.get(), False);
+  }
+  QElapsedTimer clock;
+  clock.start();
+  for (win::POINT now = client; clock.elapsed() < 5000; now = ScreenPosition(window)) {
+    if (now.x == client.x + dx && now.y == client.y + dy) return WaitUntilManaged(window);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+  return false;
+}
+
 bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }
 
 bool Key(win::HWND window, std::string_view key_name) {

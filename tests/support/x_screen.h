@@ -53,5 +53,9 @@ bool RequestClose(unsigned long window);
 win::POINT ScreenPosition(unsigned long window);
 // The top-left corner of the window manager's frame around the window on the screen.
 win::POINT FramePosition(unsigned long window);
+// The window manager moves the window by (dx, dy) at the user's request (as
+// from a pager's or the user's own tool); true once it has (and the program
+// has heard of it).
+bool MoveByWindowManager(unsigned long window, int dx, int dy);
 
 }  // namespace xtest
