@@ -392,8 +392,9 @@ INT_PTR Dialog::Run(LPARAM init) {
 }
 
 // A dialog its procedure did not move opens at its template's position from
-// the owner's client area, as the owner stands on the screen: once shown, it
-// is placed by the window manager, which the dialog waits for (a little).
+// the owner's client area, as the owner stands on the screen. An owner just
+// shown is first placed by the window manager: the dialog waits for that (a
+// little).
 void Dialog::PlaceOverOwner() {
   QWidget* owner = parentWidget();
   if (owner == nullptr) return;

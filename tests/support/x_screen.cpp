@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QThread>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -80,6 +81,21 @@ std::vector<unsigned long> Items(Display* d, unsigned long window, std::string_v
   return std::vector<unsigned long>(items, items + count);
 }
 
+// A request to the window manager about a window, sent to the root window as
+// the conventions of managers say.
+bool AskWindowManager(Display* d, unsigned long window, std::string_view message, std::array<long, 3> data) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = AtomOf(d, message);
+  e.xclient.format = 32;
+  for (std::size_t i = 0; i < data.size(); ++i) e.xclient.data.l[i] = data[i];
+  const bool sent =
+      XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e) != 0;
+  XSync(d, False);
+  return sent;
+}
+
 }  // namespace
 
 bool WindowManagerRunning() {
@@ -125,18 +141,8 @@ std::vector<std::string> AtomNames(unsigned long window, std::string_view name) 
 
 bool RequestClose(unsigned long window) {
   DisplayPtr d = Open();
-  if (!d) return false;
-  XEvent e{};
-  e.xclient.type = ClientMessage;
-  e.xclient.window = window;
-  e.xclient.message_type = AtomOf(d.get(), "_NET_CLOSE_WINDOW");
-  e.xclient.format = 32;
-  e.xclient.data.l[0] = CurrentTime;
-  e.xclient.data.l[1] = 2;  // from a pager or the user's own tool
-  const bool sent = XSendEvent(d.get(), DefaultRootWindow(d.get()), False,
-                               SubstructureRedirectMask | SubstructureNotifyMask, &e) != 0;
-  XSync(d.get(), False);
-  return sent;
+  constexpr long kFromTheUser = 2;  // a pager or the user's own tool
+  return d && AskWindowManager(d.get(), window, "_NET_CLOSE_WINDOW", {CurrentTime, kFromTheUser, 0});
 }
 
 win::POINT ScreenPosition(unsigned long window) {
@@ -162,20 +168,10 @@ bool MoveByWindowManager(unsigned long window, int dx, int dy) {
   const win::POINT client = ScreenPosition(window), frame = FramePosition(window);
   {
     DisplayPtr d = Open();
-    if (!d) return false;
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = window;
-    e.xclient.message_type = AtomOf(d.get(), "_NET_MOVERESIZE_WINDOW");
-    e.xclient.format = 32;
-    constexpr long kNorthWest = 1, kX = 1 << 8, kY = 1 << 9, kFromTheUser = 2 << 12;
-    e.xclient.data.l[0] = kNorthWest | kX | kY | kFromTheUser;  // the frame's corner
-    e.xclient.data.l[1] = frame.x + dx;
-    e.xclient.data.l[2] = frame.y + dy;
-    if (XSendEvent(d.get(), DefaultRootWindow(d.get()), False, SubstructureRedirectMask | SubstructureNotifyMask,
-                   &e) == 0)
+    constexpr long kNorthWest = 1, kX = 1 << 8, kY = 1 << 9, kFromTheUser = 2 << 12;  // the frame's corner
+    if (!d || !AskWindowManager(d.get(), window, "_NET_MOVERESIZE_WINDOW",
+                                {kNorthWest | kX | kY | kFromTheUser, frame.x + dx, frame.y + dy}))
       return false;
-    XSync(d.get(), False);
   }
   QElapsedTimer clock;
   clock.start();
