@@ -49,7 +49,10 @@ int main(int argc, char** argv) {
   const auto path = ModulePath();
   const auto module = win::ResourceModule::Load(path.string(), &error);
   if (!module) {
-    win::MessageBox(nullptr, "Não foi possível ler " + path.string() + ": " + error, {}, win::MB_ICONSTOP);
+    // The reader's own (English) account of the fault goes to standard error, out of the box.
+    std::fprintf(stderr, "sendrik: %s\n", error.c_str());
+    win::MessageBox(nullptr, "Não foi possível ler os modelos das janelas do Sendrik:\n" + path.string(), {},
+                    win::MB_ICONSTOP);
     return 1;
   }
   sendrik::MainWindow window(module->handle(), sendrik::DefaultLogPath());
