@@ -1,4 +1,4 @@
-// The value prompts under a window manager (openbox): they open at their
+// The value prompts under a window manager (fluxbox): they open at their
 // template's place from the owner's client area, as the owner stands on the
 // screen, wherever the manager put the owner or the user moved it.
 
@@ -51,7 +51,7 @@ TEST_P(UnderWindowManager, APromptOpensAtTheOwnersClientArea) {
   win::ShowWindow(frame_, win::SW_SHOW);
   if (owner.moved_by_the_user) {
     ASSERT_TRUE(xtest::WaitUntilManaged(t::NativeWindow(frame_)));
-    ASSERT_TRUE(xtest::MoveByWindowManager(t::NativeWindow(frame_), -150, -90));
+    ASSERT_TRUE(xtest::MoveByWindowManager(t::NativeWindow(frame_), 150, 90));
   }
   SetDialogsDLLFrameWnd(frame_);
   win::POINT dialog{-1, -1}, client{-2, -2};

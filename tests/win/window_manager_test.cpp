@@ -1,5 +1,6 @@
-// Message boxes under a window manager (openbox): what a box asks of the
-// manager, what its close box does, and buttons that show their text alone.
+// Message boxes under a window manager (fluxbox): what a box asks of the
+// manager, what the manager offers, what its close box does, and buttons that
+// show their text alone.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ bool AsksForClose(const std::vector<unsigned long>& hints) {
 // What the user found on the box, and whether it was still up after a close request.
 struct Seen {
   std::vector<unsigned long> hints;
+  std::vector<std::string> allowed_actions;
   std::vector<std::string> buttons_with_icons;
   bool open_after_close = false;
   bool found = false;
@@ -55,6 +58,7 @@ class CloseBoxUser {
     const auto window = static_cast<unsigned long>(box->winId());
     EXPECT_TRUE(xtest::WaitUntilManaged(window));
     seen_.hints = xtest::Property(window, "_MOTIF_WM_HINTS");
+    seen_.allowed_actions = xtest::AtomNames(window, "_NET_WM_ALLOWED_ACTIONS");
     for (QAbstractButton* button : box->buttons())
       if (!button->icon().isNull()) seen_.buttons_with_icons.push_back(button->text().toStdString());
     EXPECT_TRUE(xtest::RequestClose(window));
@@ -94,6 +98,10 @@ TEST_P(UnderWindowManager, OnlyABoxThatCanBeCancelledOffersToCloseAndNoButtonHas
   const Seen& seen = user.seen();
   ASSERT_TRUE(seen.found);
   EXPECT_EQ(AsksForClose(seen.hints), c.closes) << "functions " << (seen.hints.size() > 1 ? seen.hints[1] : 0);
+  EXPECT_FALSE(seen.allowed_actions.empty()) << "the manager published no allowed actions";
+  const bool offered = std::find(seen.allowed_actions.begin(), seen.allowed_actions.end(), "_NET_WM_ACTION_CLOSE") !=
+                       seen.allowed_actions.end();
+  EXPECT_EQ(offered, c.closes) << "the manager's close action";
   EXPECT_EQ(seen.open_after_close, !c.closes);
   EXPECT_TRUE(seen.buttons_with_icons.empty()) << seen.buttons_with_icons.front();
 }
