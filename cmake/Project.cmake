@@ -64,6 +64,8 @@ set(QV_TESTDB_RUNS_DIR ${CMAKE_BINARY_DIR}/testdb-runs)
 # Folder of the private X servers of the test runs (tests/support/xserver), the same way.
 set(QV_XSERVER_RUNS_DIR ${CMAKE_BINARY_DIR}/xserver-runs)
 set(QV_XSERVER_SCRIPT ${PROJECT_SOURCE_DIR}/tests/support/xserver)
+# The same for the X servers with a window manager (fixture "wm"), beside them.
+set(QV_WM_XSERVER_RUNS_DIR ${CMAKE_BINARY_DIR}/xserver-wm-runs)
 
 # qv_links_target(var wanted libs...): var is ON when one of the libraries is
 # the target `wanted` or links it, directly or through others.
@@ -98,7 +100,8 @@ endfunction()
 # qv_add_test(name SOURCES... [LIBS ...] [LABELS ...] [FIXTURES ...] [ENV ...]):
 # one test program, one CTest entry (GoogleTest main). FIXTURES testdb also
 # tells the program where the test run's cluster is (QV_TESTDB_RUNS); FIXTURES
-# xserver runs it on the test run's X server with Qt's xcb platform.
+# xserver runs it on the test run's X server with Qt's xcb platform, FIXTURES
+# wm on the run's other X server, where a window manager (openbox) runs.
 function(qv_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;FIXTURES;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -121,6 +124,9 @@ function(qv_add_test_run name)
   if("xserver" IN_LIST T_FIXTURES)
     add_test(NAME ${name} COMMAND ${QV_XSERVER_SCRIPT} exec ${QV_XSERVER_RUNS_DIR} $<TARGET_FILE:${T_PROGRAM}> ${T_ARGS})
     set(env ${T_ENV})
+  elseif("wm" IN_LIST T_FIXTURES)
+    add_test(NAME ${name} COMMAND ${QV_XSERVER_SCRIPT} exec ${QV_WM_XSERVER_RUNS_DIR} $<TARGET_FILE:${T_PROGRAM}> ${T_ARGS})
+    set(env ${T_ENV})
   else()
     add_test(NAME ${name} COMMAND ${T_PROGRAM} ${T_ARGS})
     set(env "QT_QPA_PLATFORM=offscreen" ${T_ENV})
@@ -136,9 +142,11 @@ function(qv_add_test_run name)
   if(T_FIXTURES)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
   endif()
+  # One screen each: the windows of two programs at once would cover each other.
   if("xserver" IN_LIST T_FIXTURES)
-    # One screen: the windows of two programs at once would cover each other.
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver_screen)
+  elseif("wm" IN_LIST T_FIXTURES)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wm_screen)
   endif()
 endfunction()
 
@@ -162,17 +170,23 @@ function(qv_sanitizer_environment var fixtures)
   set(${var} ${env} PARENT_SCOPE)
 endfunction()
 
-# qv_add_screenshot_test(name PNG file [EXPECT regex] COMMAND program args...):
-# a program run offscreen that must exit 0, print what EXPECT matches and
-# leave a real PNG picture (cmake/RunScreenshot.cmake).
+# qv_add_screenshot_test(name PNG file [EXPECT regex] [WORKING_DIRECTORY folder]
+#                        COMMAND program args...):
+# a program run offscreen (in folder, made at configure time) that must exit 0,
+# print what EXPECT matches and leave a real PNG picture (cmake/RunScreenshot.cmake).
 function(qv_add_screenshot_test name)
-  cmake_parse_arguments(T "" "PNG;EXPECT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "" "PNG;EXPECT;WORKING_DIRECTORY" "COMMAND" ${ARGN})
   set(defines "-DPNG=${T_PNG}")
   if(DEFINED T_EXPECT)
     list(APPEND defines "-DEXPECT=${T_EXPECT}")
   endif()
+  set(folder "")
+  if(DEFINED T_WORKING_DIRECTORY)
+    file(MAKE_DIRECTORY ${T_WORKING_DIRECTORY})
+    set(folder WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  endif()
   add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} ${defines} -P ${PROJECT_SOURCE_DIR}/cmake/RunScreenshot.cmake
-                                -- ${T_COMMAND})
+                                -- ${T_COMMAND} ${folder})
   set(env "QT_QPA_PLATFORM=offscreen")
   qv_sanitizer_environment(env "")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/automation/program.h"
+#include "platform/win/language.h"
 #include "platform/win/msgbox.h"
 #include "platform/win/resource.h"
 #include "platform/win/window.h"
@@ -40,11 +41,18 @@ int main(int argc, char** argv) {
     return 2;
   }
   win::SetProgramTitle("Sendrik");
+  const win::QtLanguage qt_texts(sendrik::kLanguage);
+  if (!qt_texts.loaded())
+    std::fprintf(stderr, "sendrik: Qt's texts in %s are not installed (qt6-translations-l10n): they stay in English\n",
+                 std::string(sendrik::kLanguage).c_str());
   std::string error;
   const auto path = ModulePath();
   const auto module = win::ResourceModule::Load(path.string(), &error);
   if (!module) {
-    win::MessageBox(nullptr, "Não foi possível ler " + path.string() + ": " + error, {}, win::MB_ICONSTOP);
+    // The reader's own (English) account of the fault goes to standard error, out of the box.
+    std::fprintf(stderr, "sendrik: %s\n", error.c_str());
+    win::MessageBox(nullptr, "Não foi possível ler os modelos das janelas do Sendrik:\n" + path.string(), {},
+                    win::MB_ICONSTOP);
     return 1;
   }
   sendrik::MainWindow window(module->handle(), sendrik::DefaultLogPath());

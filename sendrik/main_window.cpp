@@ -201,8 +201,9 @@ void MainWindow::EndWait() {
   wait_.reset();
 }
 
-void MainWindow::OpenDocument(const std::filesystem::path& file) {
-  win::ShellExecute(window_, "open", file.string(), {}, {}, win::SW_SHOWNORMAL);
+bool MainWindow::OpenDocument(const std::filesystem::path& file) {
+  constexpr int kOpened = 32;  // results above it are successes
+  return win::ShellExecute(window_, "open", file.string(), {}, {}, win::SW_SHOWNORMAL) > kOpened;
 }
 
 }  // namespace sendrik

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/win/types.h"
 #include "platform/win/window.h"
@@ -14,6 +15,10 @@ namespace sendrik {
 
 // "Sendrik" and the program's version: major.minor.revision.
 std::string WindowCaption();
+
+// The program's language, which the texts Qt shows in its windows take too
+// (win::QtLanguage): the file dialog, the buttons of the message boxes.
+inline constexpr std::string_view kLanguage = "pt_BR";
 
 class MainWindow final : public RunView {
  public:
@@ -33,7 +38,7 @@ class MainWindow final : public RunView {
   void SetScriptText(std::string_view full_path) override;
   void BeginWait(std::string_view status) override;
   void EndWait() override;
-  void OpenDocument(const std::filesystem::path& file) override;
+  bool OpenDocument(const std::filesystem::path& file) override;
 
  private:
   win::LRESULT Procedure(win::HWND window, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam);

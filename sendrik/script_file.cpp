@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <system_error>
 #include <utility>
 
 #include "platform/automation/text.h"
+#include "sendrik/system_error.h"
 
 namespace sendrik {
 namespace {
@@ -20,13 +20,11 @@ constexpr std::size_t kChunk = std::size_t{1} << 16;
 // What a line too long to send keeps of its beginning, for the log.
 constexpr std::size_t kShownBytes = 200;
 
-std::string Reason(int error) { return std::error_code(error, std::generic_category()).message(); }
-
 // Non-blocking, so that a FIFO or a device never makes the caller wait; the
 // kind is checked on the open file itself.
 int OpenRegularFile(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throw FileError(Reason(errno));
+  if (fd < 0) throw FileError(SystemErrorText(errno));
   struct stat st {};
   int error = 0;
   if (::fstat(fd, &st) != 0) {
@@ -40,7 +38,7 @@ int OpenRegularFile(const std::filesystem::path& path) {
   }
   if (error == 0) return fd;
   ::close(fd);
-  throw FileError(error < 0 ? std::string("not a regular file") : Reason(error));
+  throw FileError(error < 0 ? std::string("não é um arquivo comum") : SystemErrorText(error));
 }
 
 // The beginning of a line cut before a character that may be incomplete.
@@ -90,7 +88,7 @@ bool ScriptReader::Refill() {
     if (n < 0) {
       const int error = errno;
       buffer_.resize(kept);
-      throw FileError(Reason(error));
+      throw FileError(SystemErrorText(error));
     }
     buffer_.resize(kept + static_cast<std::size_t>(n));
     if (n == 0) {

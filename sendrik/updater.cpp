@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <system_error>
 #include <utility>
 
 #include "platform/ado/ado.h"
@@ -16,6 +15,7 @@
 #include "platform/automation/text.h"
 #include "sendrik/numbered.h"
 #include "sendrik/script_file.h"
+#include "sendrik/system_error.h"
 #include "sendrik/version_check.h"
 
 namespace sendrik {
@@ -31,6 +31,7 @@ constexpr std::string_view kWaitMessage = "Aguarde enquanto o Sendrik executa o 
 constexpr std::string_view kSuccess = "Atualização concluída com sucesso!";
 constexpr std::string_view kSomeFailed = "Alguns comandos de Atualização não puderam ser Executados!";
 constexpr std::string_view kCustomScript = "Script Personalizado, é passado um por vez!";
+constexpr std::string_view kLogNotShown = "Nenhum programa do sistema abriu o log das falhas. O log está em:\n";
 
 // Sets a flag for its lifetime.
 class FlagScope {
@@ -109,13 +110,13 @@ struct FileCloser {
 // Writes the lines, each ended by a line feed; the reason of a failure, or "".
 std::string WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-  if (!file) return std::error_code(errno, std::generic_category()).message();
+  if (!file) return SystemErrorText(errno);
   for (const std::string& line : lines) {
     if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() || std::fputc('\n', file.get()) == EOF) {
-      return std::error_code(errno, std::generic_category()).message();
+      return SystemErrorText(errno);
     }
   }
-  if (std::fclose(file.release()) != 0) return std::error_code(errno, std::generic_category()).message();
+  if (std::fclose(file.release()) != 0) return SystemErrorText(errno);
   return {};
 }
 
@@ -237,7 +238,8 @@ bool Updater::ReportFailures(const std::string& data_source, const std::string& 
     return false;
   }
   Message(kSomeFailed, win::MB_ICONEXCLAMATION);
-  view_.OpenDocument(log_path_);
+  if (!view_.OpenDocument(log_path_))
+    Message(std::string(kLogNotShown) + std::filesystem::absolute(log_path_).string(), win::MB_ICONINFORMATION);
   return false;
 }
 

@@ -31,8 +31,8 @@ class RunView {
   virtual void BeginWait(std::string_view status) = 0;
   // Status line cleared, cursor restored.
   virtual void EndWait() = 0;
-  // The shell's "open" of a file.
-  virtual void OpenDocument(const std::filesystem::path& file) = 0;
+  // The shell's "open" of a file; false when nothing could show it.
+  virtual bool OpenDocument(const std::filesystem::path& file) = 0;
 };
 
 // The lines of the failure log.

@@ -34,7 +34,7 @@ class QuietView : public sendrik::RunView {
   void SetScriptText(std::string_view) override {}
   void BeginWait(std::string_view) override {}
   void EndWait() override {}
-  void OpenDocument(const std::filesystem::path&) override {}
+  bool OpenDocument(const std::filesystem::path&) override { return true; }
 
  private:
   std::string script_;

@@ -91,6 +91,10 @@ int main(int argc, char** argv) {
     Usage(std::cerr);
     return 2;
   }
+  // Files are where the user said from the folder the program started in: the
+  // new-chart dialog moves the process to its gallery folder.
+  for (std::string* file : {&screenshot, &module_path})
+    if (!file->empty()) *file = std::filesystem::absolute(*file).string();
   const charthost::DialogEntry* dialog = charthost::FindDialog(rest[0]);
   if (!dialog) dialog = charthost::FindNewChartDialog(rest[0]);
   if (!dialog) {

@@ -3,7 +3,6 @@
 #include "platform/win/internal.h"
 
 #include <QColorDialog>
-#include <QTimer>
 
 namespace win {
 namespace {
@@ -40,13 +39,7 @@ bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside) 
   QColorDialog dialog(parent);
   dialog.setOption(QColorDialog::DontUseNativeDialog);
   dialog.setCurrentColor(Colour(request.Flags & CC_RGBINIT ? request.rgbResult : RGB(0, 0, 0)));
-  if (inside) {
-    QTimer::singleShot(0, &dialog, [&dialog, &inside] {
-      inside();
-      if (dialog.isVisible()) dialog.reject();
-    });
-  }
-  bool chosen = dialog.exec() == QDialog::Accepted;
+  bool chosen = ExecWith(dialog, inside) == QDialog::Accepted;
   for (int i = 0; i < custom; ++i) request.lpCustColors[i] = Colorref(QColorDialog::customColor(i));
   if (chosen) request.rgbResult = Colorref(dialog.selectedColor());
   return chosen;

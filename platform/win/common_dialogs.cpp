@@ -3,6 +3,9 @@
 #include "platform/win/internal.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTimer>
+#include <QTreeView>
 
 namespace win {
 namespace {
@@ -16,6 +19,17 @@ QString QtFilter(std::string_view filter) {
   return out.join(";;");
 }
 
+// The columns of the detail view as wide as their contents (sizes, types and
+// dates whole); the name takes what is left.
+void FitColumns(QFileDialog& dialog) {
+  for (QTreeView* view : dialog.findChildren<QTreeView*>()) {
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+}
+
 }  // namespace
 
 bool GetOpenFileName(OpenFileName& request) {
@@ -25,16 +39,34 @@ bool GetOpenFileName(OpenFileName& request) {
     request.file = *chosen;
     return true;
   }
-  if (!detail::HaveGuiApplication()) return false;
+  return detail::RunOpenFileDialog(request, {});
+}
+
+namespace detail {
+
+int ExecWith(QDialog& dialog, const std::function<void()>& inside) {
+  if (inside) {
+    QTimer::singleShot(0, &dialog, [&dialog, &inside] {
+      inside();
+      if (dialog.isVisible()) dialog.reject();
+    });
+  }
+  return dialog.exec();
+}
+
+bool RunOpenFileDialog(OpenFileName& request, const std::function<void()>& inside) {
+  if (!HaveGuiApplication()) return false;
   QWidget* parent = nullptr;
-  if (WindowHandle* owner = detail::Live(request.owner)) parent = owner->widget->window();
-  QFileDialog dialog(parent, detail::Q(request.title), detail::Q(request.initial_folder), QtFilter(request.filter));
+  if (WindowHandle* owner = Live(request.owner)) parent = owner->widget->window();
+  QFileDialog dialog(parent, Q(request.title), Q(request.initial_folder), QtFilter(request.filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  if (!request.file.empty()) dialog.selectFile(detail::Q(request.file));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  request.file = detail::S(dialog.selectedFiles().front());
+  FitColumns(dialog);
+  if (!request.file.empty()) dialog.selectFile(Q(request.file));
+  if (ExecWith(dialog, inside) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  request.file = S(dialog.selectedFiles().front());
   return true;
 }
 
+}  // namespace detail
 }  // namespace win

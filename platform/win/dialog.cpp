@@ -8,11 +8,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <unordered_set>
 
@@ -346,6 +349,8 @@ Dialog::Dialog(QWidget* parent, const DialogTemplate& t, const ResourceModule& m
   DialogFontMetrics m = FontMetrics(t.font_face, t.font_size);
   RECT size = DialogUnitsToPixels(m, 0, 0, t.cx, t.cy);
   setFixedSize(size.width(), size.height());
+  RECT position = DialogUnitsToPixels(m, t.x, t.y, 0, 0);
+  template_position_ = QPoint(position.left, position.top);
   QButtonGroup* run = nullptr;
   int order = 0;
   for (const ControlTemplate& c : t.controls) CreateControl(this, this, c, m, &module, &run)->order = order++;
@@ -372,6 +377,7 @@ INT_PTR Dialog::Run(LPARAM init) {
     if (WindowHandle* first = FirstTabStop(this)) first->widget->setFocus();
   }
   ShowDefaultButton(this);
+  if (!testAttribute(Qt::WA_Moved)) PlaceOverOwner();
   if (auto& hook = Automation().dialog_opened) {
     QPointer<Dialog> guard(this);
     auto opened = hook;
@@ -383,6 +389,25 @@ INT_PTR Dialog::Run(LPARAM init) {
   exec();
   running_ = false;
   return result_;
+}
+
+// A dialog its procedure did not move opens at its template's position from
+// the owner's client area, as the owner stands on the screen. An owner just
+// shown is first placed by the window manager: the dialog waits for that (a
+// little).
+void Dialog::PlaceOverOwner() {
+  QWidget* owner = parentWidget();
+  if (owner == nullptr) return;
+  if (QWindow* shown = owner->windowHandle(); shown && shown->isVisible() && !shown->isExposed()) {
+    constexpr int kPlacingMs = 2000;
+    QElapsedTimer waited;
+    waited.start();
+    while (!shown->isExposed() && waited.elapsed() < kPlacingMs) {
+      QCoreApplication::processEvents();
+      if (!shown->isExposed()) QThread::msleep(5);
+    }
+  }
+  move(ScreenOrigin(owner) + template_position_);
 }
 
 void Dialog::End(INT_PTR result) {

@@ -141,6 +141,14 @@ QRect ButtonFocusFrame(const QRect& button);
 // What the access key of a control does (its "&" letter was typed).
 void AccessKeyAction(WindowHandle* control);
 
+// Asks the window manager not to offer the close function for a top-level
+// window (its close box, its menu's Close), in the Motif hints that window
+// managers read; creates the native window. Nothing off an X server.
+void OfferNoCloseFunction(QWidget* window);
+// Where a top-level window's own area begins on the screen: asked of the X
+// server (the window manager's last move reaches Qt a little later), else Qt's.
+QPoint ScreenOrigin(QWidget* window);
+
 // The dialog of the layer.
 class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
  public:
@@ -165,11 +173,14 @@ class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
   bool focusNextPrevChild(bool next) override { return FocusNextTabStop(this, next); }
 
  private:
+  void PlaceOverOwner();
+
   DLGPROC proc_;
   INT_PTR result_ = 0;
   bool ended_ = false;
   bool running_ = false;
   std::string template_name_;
+  QPoint template_position_;  // pixels from the owner's client area
 };
 
 // Creates one control of a template as a child of parent.
@@ -273,6 +284,12 @@ QV_EXPORT AutomationHooks& Automation();
 // The real colour chooser; `inside` (when set) runs inside its modal loop, and
 // a chooser still open after it is cancelled.
 QV_EXPORT bool RunColorChooser(CHOOSECOLOR& request, const std::function<void()>& inside);
+// Runs a modal dialog; `inside`, when given, runs in its loop once it shows,
+// then the dialog is cancelled. The dialog's result.
+QV_EXPORT int ExecWith(QDialog& dialog, const std::function<void()>& inside);
+// The open-file dialog, with `inside` run in its modal loop once it shows
+// (then it is cancelled) when given.
+QV_EXPORT bool RunOpenFileDialog(OpenFileName& request, const std::function<void()>& inside);
 
 }  // namespace detail
 }  // namespace win

@@ -1,10 +1,12 @@
 // The Qt message box behind win::MessageBox: owned by the caller's window,
-// drawn in the layer's font.
+// drawn in the layer's font, its buttons with their texts alone.
 
 #include "platform/win/internal.h"
 #include "platform/win/msgbox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QThread>
@@ -12,7 +14,8 @@
 namespace win::detail {
 namespace {
 
-// A Yes/No box has no Cancel: Escape and the close box do not answer it.
+// A Yes/No box has no Cancel: Escape and the close box do not answer it (the
+// window manager is asked not to offer the close box; not all of them listen).
 class NoEscape final : public QObject {
  public:
   using QObject::QObject;
@@ -48,10 +51,13 @@ std::optional<int> QtMessageBox(const MessageBoxRequest& r) {
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setWindowFlag(Qt::WindowCloseButtonHint, false);
       box.installEventFilter(new NoEscape(&box));
+      OfferNoCloseFunction(&box);
       break;
     case MB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
   }
+  // Some platform themes give the standard buttons icons (a tick on OK).
+  for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
   switch (box.exec()) {
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;

@@ -73,6 +73,7 @@ struct User::State {
   std::vector<ColorChooserRequest> colors;
   std::function<std::optional<COLORREF>(CHOOSECOLOR&)> color_answer;
   std::function<void()> color_shown;
+  std::function<void()> file_shown;
   int left_open = 0;
   Action after_step;
   State* previous_user = nullptr;
@@ -116,6 +117,11 @@ User::User() : state_(std::make_unique<State>()) {
   };
   detail::Automation().open_file = [s](const OpenFileName& r) -> std::optional<std::string> {
     s->files.push_back(r);
+    if (s->file_shown) {
+      OpenFileName shown = r;
+      detail::RunOpenFileDialog(shown, s->file_shown);
+      return std::nullopt;
+    }
     return s->file_answer ? s->file_answer(r) : std::nullopt;
   };
   detail::Automation().choose_color = [s](CHOOSECOLOR& r) -> std::optional<COLORREF> {
@@ -155,6 +161,7 @@ void User::AnswerColorChoosers(std::function<std::optional<COLORREF>(CHOOSECOLOR
   state_->color_answer = std::move(answer);
 }
 void User::ShowColorChoosers(std::function<void()> action) { state_->color_shown = std::move(action); }
+void User::ShowFileDialogs(std::function<void()> action) { state_->file_shown = std::move(action); }
 const std::vector<ColorChooserRequest>& User::color_choosers() const { return state_->colors; }
 const std::vector<MessageBoxRequest>& User::message_boxes() const { return state_->boxes; }
 const std::vector<unsigned>& User::beeps() const { return state_->beeps; }
@@ -430,6 +437,11 @@ RECT ScreenRect(HWND window) {
   if (!h) return {};
   QPoint origin = h->widget->mapToGlobal(QPoint(0, 0));
   return RECT{origin.x(), origin.y(), origin.x() + h->widget->width(), origin.y() + h->widget->height()};
+}
+
+unsigned long NativeWindow(HWND window) {
+  WindowHandle* h = Live(window);
+  return h ? static_cast<unsigned long>(h->widget->window()->winId()) : 0;
 }
 
 Image ScreenGrab(HWND window) {

@@ -75,6 +75,9 @@ class User {
   void AnswerShellRequests(int result);
   // Open-file dialogs: the file chosen, or nullopt to cancel (the default).
   void AnswerFileDialogs(std::function<std::optional<std::string>(const OpenFileName&)> answer);
+  // Open-file dialogs open for real: the action runs inside the dialog's modal
+  // loop (QApplication::activeModalWidget() is the dialog), then it is cancelled.
+  void ShowFileDialogs(std::function<void()> action);
 
   const std::vector<MessageBoxRequest>& message_boxes() const;
   const std::vector<unsigned>& beeps() const;
@@ -148,6 +151,8 @@ Image ScreenGrab(HWND window);
 void LetEventLoopRun(HWND window);
 // A window's area on the screen (global coordinates).
 RECT ScreenRect(HWND window);
+// The window system's id of a window's top-level window (on X, its window).
+unsigned long NativeWindow(HWND window);
 // A control's rectangle in its dialog's client coordinates.
 RECT ControlRect(HWND dialog, int id);
 

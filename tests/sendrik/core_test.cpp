@@ -3,14 +3,18 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/automation/error.h"
 #include "sendrik/data_sources.h"
 #include "sendrik/numbered.h"
 #include "sendrik/script_file.h"
+#include "sendrik/system_error.h"
 #include "sendrik/updater.h"
 #include "sendrik/version_check.h"
 #include "tests/sendrik/temp_folder.h"
@@ -114,21 +118,34 @@ TEST(ScriptFile, ALineOverTheLimitIsAFaultOfItsOwn) {
 }
 
 // Only a regular file is read: anything else is refused at once with the
-// reason, a FIFO without waiting for a writer.
+// reason in the program's language, a FIFO without waiting for a writer.
 TEST(ScriptFile, OnlyARegularFileOpens) {
   TempFolder folder;
   const auto fifo = folder.path() / "fila.spt";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  for (const std::filesystem::path& path :
-       {folder.path() / "missing.spt", folder.path(), fifo, std::filesystem::path("/dev/zero")}) {
+  const std::pair<std::filesystem::path, std::string_view> cases[] = {
+      {folder.path() / "missing.spt", "o arquivo ou a pasta não existe"},
+      {folder.path() / "missing" / "s.spt", "o arquivo ou a pasta não existe"},
+      {folder.path(), "é uma pasta"},
+      {fifo, "não é um arquivo comum"},
+      {"/dev/zero", "não é um arquivo comum"},
+  };
+  for (const auto& [path, reason] : cases) {
     SCOPED_TRACE(path);
     try {
       ScriptReader reader(path);
       ADD_FAILURE() << "opened";
     } catch (const FileError& e) {
-      EXPECT_STRNE(e.what(), "");
+      EXPECT_EQ(e.what(), reason);
     }
   }
+}
+
+// The system's reasons in Portuguese; one it does not know by its number.
+TEST(SystemError, ReasonsAreWordedInPortuguese) {
+  EXPECT_EQ(sendrik::SystemErrorText(EACCES), "permissão negada");
+  EXPECT_EQ(sendrik::SystemErrorText(ENOSPC), "não há espaço livre no disco");
+  EXPECT_EQ(sendrik::SystemErrorText(EHWPOISON), "erro " + std::to_string(EHWPOISON) + " do sistema");
 }
 
 struct LineCase {

@@ -78,13 +78,17 @@ class FakeView : public sendrik::RunView {
     if (on_wait) on_wait();
   }
   void EndWait() override { ++ends; }
-  void OpenDocument(const std::filesystem::path& file) override { opened.push_back(file); }
+  bool OpenDocument(const std::filesystem::path& file) override {
+    opened.push_back(file);
+    return opens;
+  }
 
   std::string data_source;
   std::string script;
   std::vector<std::string> script_history;
   std::vector<std::string> statuses;
   std::vector<std::filesystem::path> opened;
+  bool opens = true;  // a program of the desktop shows what is opened
   int waits = 0;
   int ends = 0;
   std::function<void()> on_wait;  // the one pass of pending events

@@ -215,6 +215,19 @@ TEST_F(Run, ErrorTextsWithAccentsReachTheLogWhole) {
   EXPECT_TRUE(log[9].ends_with("Error while executing the query")) << log[9];
 }
 
+// Where no program of the desktop shows the log, a box says where it is.
+TEST_F(Run, ALogThatNothingShowsIsNamedWithItsFullPath) {
+  view.opens = false;
+  EXPECT_FALSE(RunText("SELEC 1\n"));
+  EXPECT_THAT(view.opened, ElementsAre(updater.log_path()));
+  EXPECT_THAT(boxes.boxes,
+              ElementsAre(Box{std::string(kSomeFailed), kExclamation},
+                          Box{"Nenhum programa do sistema abriu o log das falhas. O log está em:\n" +
+                                  updater.log_path().string(),
+                              kInfo}));
+  EXPECT_TRUE(updater.log_path().is_absolute());
+}
+
 TEST_F(Run, AnUnwritableLogIsReportedAndTheRunFails) {
   Updater elsewhere(view, folder.path() / "sem-pasta" / "SendrikLog.txt");
   view.script = folder.Write("Falha.spt", "SELEC 1\n").string();

@@ -4,6 +4,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeView>
+
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -13,6 +22,7 @@
 #include "platform/win/common_dialogs.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog.h"
+#include "platform/win/language.h"
 #include "platform/win/resource.h"
 #include "platform/win/testing.h"
 #include "platform/win/window.h"
@@ -508,6 +518,71 @@ TEST_F(Window, FailuresOpenTheLogAndTheWindowWaitsForTheRun) {
   EXPECT_EQ(user.shell_requests()[0].file, (folder.path() / "SendrikLog.txt").string());
   EXPECT_NE(ReadAll(folder.path() / "SendrikLog.txt").find("Total de Camandos: 1 de 2\n"), std::string::npos);
   Db().Exec("DELETE FROM fauversaodb");
+}
+
+// An environment variable set while it lives.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* was = getenv(name)) was_ = was;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (was_) setenv(name_, was_->c_str(), 1);
+    else unsetenv(name_);
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> was_;
+};
+
+// Qt's own texts in the program's windows are in its language, and the file
+// dialog's columns show sizes, types and dates whole (also on the X server).
+TEST(FileDialog, SpeaksTheProgramsLanguageAndShowsItsColumnsWhole) {
+  const win::QtLanguage qt_texts(sendrik::kLanguage);
+  ASSERT_TRUE(qt_texts.loaded()) << "Qt's translations (qt6-translations-l10n)";
+  TempFolder folder;
+  // Qt keeps the dialog's column widths in the user's settings: none here.
+  const ScopedVariable settings("XDG_CONFIG_HOME", (folder.path() / "config").string());
+  const std::string script = folder.Write("Script0001.spt", std::string(349, '-')).string();
+  ui::User user;
+  sendrik::MainWindow window{Module().handle(), folder.path() / "SendrikLog.txt"};
+  const win::HWND main = window.Create();
+  ASSERT_NE(main, nullptr);
+  user.AnswerFileDialogs([&script](const win::OpenFileName&) { return script; });
+  ASSERT_TRUE(ui::Click(main, ids::kCmdScript));  // the dialog opens in the script's folder from now on
+  std::vector<std::string> texts;  // without their access-key marks
+  auto add = [&texts](const QString& text) { texts.push_back(QString(text).remove('&').toStdString()); };
+  user.ShowFileDialogs([&add] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+      add(dialog->findChild<QLabel*>(name)->text());
+    for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) add(button->text());
+    auto* view = dialog->findChild<QTreeView*>();
+    ASSERT_NE(view, nullptr);
+    // The folder is read in the background, then laid out.
+    for (int pass = 0; pass < 200 && view->model()->rowCount(view->rootIndex()) == 0; ++pass)
+      QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(view->model()->rowCount(view->rootIndex()), 1);
+    for (int pass = 0; pass < 10; ++pass) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QHeaderView* header = view->header();
+    const QAbstractItemView* items = view;  // the size hint is public there
+    for (int column = 1; column < header->count(); ++column) {
+      if (header->isSectionHidden(column)) continue;
+      SCOPED_TRACE(view->model()->headerData(column, Qt::Horizontal).toString().toStdString());
+      EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
+      EXPECT_GE(header->sectionSize(column), items->sizeHintForColumn(column));
+      EXPECT_GT(items->sizeHintForColumn(column), 0);
+    }
+  });
+  ASSERT_TRUE(ui::Click(main, ids::kCmdScript));
+  EXPECT_THAT(texts, ElementsAre("Procurar em:", "Nome do arquivo:", "Arquivos do tipo:", "Abrir", "Cancelar"));
+  EXPECT_EQ(ui::Text(main, ids::kTxtScript), script);  // cancelled: the last choice stays
+  ASSERT_TRUE(ui::Click(main, ids::kCmdSair));
 }
 
 TEST_F(Window, AllScriptsRunsTheNumberedSeries) {

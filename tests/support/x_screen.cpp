@@ -1,7 +1,11 @@
 #include "tests/support/x_screen.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -56,7 +60,128 @@ bool Done(Display* d, win::HWND window, bool sent) {
   return sent;
 }
 
+Atom AtomOf(Display* d, std::string_view name) { return XInternAtom(d, std::string(name).c_str(), False); }
+
+struct FreeX {
+  void operator()(void* p) const { XFree(p); }
+};
+
+std::vector<unsigned long> Items(Display* d, unsigned long window, std::string_view name) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* raw = nullptr;
+  if (XGetWindowProperty(d, window, AtomOf(d, name), 0, 1024, False, AnyPropertyType, &type, &format, &count, &after,
+                         &raw) != Success)
+    return {};
+  std::unique_ptr<unsigned char, FreeX> data(raw);
+  if (!data || format != 32) return {};
+  // Xlib hands 32-bit items as longs.
+  const auto* items = reinterpret_cast<const unsigned long*>(data.get());
+  return std::vector<unsigned long>(items, items + count);
+}
+
+// A request to the window manager about a window, sent to the root window as
+// the conventions of managers say.
+bool AskWindowManager(Display* d, unsigned long window, std::string_view message, std::array<long, 3> data) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = AtomOf(d, message);
+  e.xclient.format = 32;
+  for (std::size_t i = 0; i < data.size(); ++i) e.xclient.data.l[i] = data[i];
+  const bool sent =
+      XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e) != 0;
+  XSync(d, False);
+  return sent;
+}
+
 }  // namespace
+
+bool WindowManagerRunning() {
+  DisplayPtr d = Open();
+  return d && !Items(d.get(), DefaultRootWindow(d.get()), "_NET_SUPPORTING_WM_CHECK").empty();
+}
+
+bool WaitUntilManaged(unsigned long window) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 5000) {
+    {
+      DisplayPtr d = Open();
+      if (d && !Items(d.get(), window, "WM_STATE").empty() && !Items(d.get(), window, "_NET_FRAME_EXTENTS").empty())
+        break;
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+  // Then what the program hears of its placement.
+  for (int pass = 0; pass < 10; ++pass) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+  return !Property(window, "WM_STATE").empty();
+}
+
+std::vector<unsigned long> Property(unsigned long window, std::string_view name) {
+  DisplayPtr d = Open();
+  return d ? Items(d.get(), window, name) : std::vector<unsigned long>{};
+}
+
+std::vector<std::string> AtomNames(unsigned long window, std::string_view name) {
+  DisplayPtr d = Open();
+  std::vector<std::string> names;
+  if (!d) return names;
+  for (unsigned long atom : Items(d.get(), window, name)) {
+    std::unique_ptr<char, FreeX> text(XGetAtomName(d.get(), atom));
+    if (text) names.emplace_back(text.get());
+  }
+  return names;
+}
+
+bool RequestClose(unsigned long window) {
+  DisplayPtr d = Open();
+  constexpr long kFromTheUser = 2;  // a pager or the user's own tool
+  return d && AskWindowManager(d.get(), window, "_NET_CLOSE_WINDOW", {CurrentTime, kFromTheUser, 0});
+}
+
+win::POINT ScreenPosition(unsigned long window) {
+  DisplayPtr d = Open();
+  int x = 0, y = 0;
+  Window child = 0;
+  if (d) XTranslateCoordinates(d.get(), window, DefaultRootWindow(d.get()), 0, 0, &x, &y, &child);
+  return {x, y};
+}
+
+win::POINT FramePosition(unsigned long window) {
+  win::POINT at = ScreenPosition(window);
+  // left, right, top, bottom
+  std::vector<unsigned long> extents = Property(window, "_NET_FRAME_EXTENTS");
+  if (extents.size() == 4) {
+    at.x -= static_cast<int>(extents[0]);
+    at.y -= static_cast<int>(extents[2]);
+  }
+  return at;
+}
+
+bool MoveByWindowManager(unsigned long window, int dx, int dy) {
+  const win::POINT client = ScreenPosition(window), frame = FramePosition(window);
+  {
+    DisplayPtr d = Open();
+    constexpr long kNorthWest = 1, kX = 1 << 8, kY = 1 << 9, kFromTheUser = 2 << 12;  // the frame's corner
+    if (!d || !AskWindowManager(d.get(), window, "_NET_MOVERESIZE_WINDOW",
+                                {kNorthWest | kX | kY | kFromTheUser, frame.x + dx, frame.y + dy}))
+      return false;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  for (win::POINT now = client; clock.elapsed() < 5000; now = ScreenPosition(window)) {
+    if (now.x == client.x + dx && now.y == client.y + dy) return WaitUntilManaged(window);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+  return false;
+}
 
 bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }
 

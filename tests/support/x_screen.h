@@ -6,7 +6,9 @@
 // run as in a user's pause.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/win/types.h"
 
@@ -31,5 +33,29 @@ bool Click(win::HWND window, win::POINT at, std::string_view held = {});
 bool Drag(win::HWND window, win::POINT from, win::POINT to);
 
 inline std::uint32_t Rgb(std::uint32_t argb) { return argb & 0xFFFFFFu; }
+
+// --- Under a window manager (the CTest fixture "wm") -------------------------
+// Windows are named by their X ids (win::testing::NativeWindow, QWidget::winId).
+
+// True when a window manager runs on the server.
+bool WindowManagerRunning();
+// Runs the event loop until the window manager manages the window (it is
+// mapped in its frame), at most a few seconds; false when it never does.
+bool WaitUntilManaged(unsigned long window);
+// The 32-bit items of a window's property (_MOTIF_WM_HINTS, _NET_FRAME_EXTENTS);
+// empty when it has none.
+std::vector<unsigned long> Property(unsigned long window, std::string_view name);
+// The names of the atoms of a property (_NET_WM_ALLOWED_ACTIONS).
+std::vector<std::string> AtomNames(unsigned long window, std::string_view name);
+// Asks the window manager to close the window, as its close box does (_NET_CLOSE_WINDOW).
+bool RequestClose(unsigned long window);
+// Where the window's own area begins on the screen, as the server has it.
+win::POINT ScreenPosition(unsigned long window);
+// The top-left corner of the window manager's frame around the window on the screen.
+win::POINT FramePosition(unsigned long window);
+// The window manager moves the window by (dx, dy) at the user's request (as
+// from a pager's or the user's own tool); true once it has (and the program
+// has heard of it).
+bool MoveByWindowManager(unsigned long window, int dx, int dy);
 
 }  // namespace xtest
