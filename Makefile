@@ -34,14 +34,19 @@ fuzz: deps
 	BUILD_FUZZ=$(BUILD_FUZZ) scripts/run-fuzz
 
 # A packager's build: without the tests (no GoogleTest or Benchmark needed),
-# Release, warnings as errors, installed into $(BUILD_PACKAGE)/prefix and
-# checked as a packager's tools would check it (tests/install/check-prefix).
+# Release, warnings as errors, with a distribution's settings (the prefix
+# /usr, the multiarch library folder, no run paths), staged with DESTDIR into
+# $(BUILD_PACKAGE)/staging and checked as a Debian packager would
+# (tests/install/check-distribution: check-prefix, the split into packages,
+# lintian, the staged programs, find_package without the programs).
+MULTIARCH ?= $(shell gcc -print-multiarch)
+DISTRIBUTION_FLAGS = -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_LIBDIR=lib/$(MULTIARCH) -DCMAKE_SKIP_INSTALL_RPATH=ON
 package: deps
-	cmake --preset package -B $(BUILD_PACKAGE) $(CMAKE_FLAGS)
+	cmake --preset package -B $(BUILD_PACKAGE) $(DISTRIBUTION_FLAGS) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
-	rm -rf $(BUILD_PACKAGE)/prefix
-	cmake --install $(BUILD_PACKAGE) --prefix $(BUILD_PACKAGE)/prefix
-	tests/install/check-prefix $(BUILD_PACKAGE)/prefix $(BUILD_PACKAGE) --source .
+	rm -rf $(BUILD_PACKAGE)/staging
+	DESTDIR=$(CURDIR)/$(BUILD_PACKAGE)/staging cmake --install $(BUILD_PACKAGE)
+	tests/install/check-distribution $(BUILD_PACKAGE)/staging $(BUILD_PACKAGE) --source .
 
 ci: fuzz package test-sanitize test
 

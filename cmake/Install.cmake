@@ -25,7 +25,7 @@ foreach(var QV_BIN_TO_LIB QV_BIN_TO_MODULES QV_BIN_TO_DATA QV_MODULES_TO_LIB QV_
   string(REGEX REPLACE "/$" "" ${var} "${${var}}")
 endforeach()
 
-option(QV_INSTALL_REGISTRY "Register Quorvel's classes in the installed system registry" ON)
+option(QV_INSTALL_REGISTRY "Register Quorvel's classes in the installed system registry (not in a staged install)" ON)
 
 # qv_install(TARGETS t... [HEADERS h...] [C_INTERFACE DESCRIPTION text]):
 # installs libraries, modules and programs, each a component of the package
@@ -153,8 +153,10 @@ function(qv_install_package)
   if(NOT installed)
     return()
   endif()
-  # Direct dependencies of each component. Programs and modules are loaded,
-  # not linked: their users need nothing of what they link.
+  # Direct dependencies of each component, and the file it imports (relative
+  # to the prefix), by which the package config tells whether it is
+  # installed. Programs and modules are loaded, not linked: their users need
+  # nothing of what they link, and no library needs them.
   set(components "")
   foreach(t IN LISTS installed)
     get_target_property(name ${t} EXPORT_NAME)
@@ -162,9 +164,14 @@ function(qv_install_package)
     set(deps_${name} "")
     set(packages_${name} "")
     get_target_property(type ${t} TYPE)
-    if(type STREQUAL "EXECUTABLE" OR type STREQUAL "MODULE_LIBRARY")
+    if(type STREQUAL "EXECUTABLE")
+      set(file_${name} "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:${t}>")
+      continue()
+    elseif(type STREQUAL "MODULE_LIBRARY")
+      set(file_${name} "${QV_INSTALL_MODULEDIR}/$<TARGET_FILE_NAME:${t}>")
       continue()
     endif()
+    set(file_${name} "${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${t}>")
     foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
       get_target_property(libraries ${t} ${property})
       foreach(item IN LISTS libraries)
@@ -180,7 +187,8 @@ function(qv_install_package)
   endforeach()
   # Each component's closure, its dependencies before it.
   string(CONCAT text "# The components of the package Quorvel: for each, the components it needs\n"
-                     "# (dependencies first) and the packages they need (NAME or NAME:COMPONENT).\n"
+                     "# (dependencies first), the packages they need (NAME or NAME:COMPONENT) and\n"
+                     "# the file it imports, relative to the prefix.\n"
                      "set(_quorvel_components ${components})\n")
   foreach(name IN LISTS components)
     # Depth-first: a component goes after everything it needs.
@@ -207,11 +215,12 @@ function(qv_install_package)
       list(APPEND packages ${packages_${c}})
     endforeach()
     list(REMOVE_DUPLICATES packages)
-    string(APPEND text "set(_quorvel_${name}_requires ${order})\nset(_quorvel_${name}_packages ${packages})\n")
+    string(APPEND text "set(_quorvel_${name}_requires ${order})\nset(_quorvel_${name}_packages ${packages})\n"
+                       "set(_quorvel_${name}_file \"${file_${name}}\")\n")
     install(EXPORT Quorvel_${name} NAMESPACE Quorvel:: FILE Quorvel-${name}-targets.cmake
             DESTINATION ${QV_INSTALL_CMAKEDIR})
   endforeach()
-  file(WRITE ${PROJECT_BINARY_DIR}/QuorvelComponents.cmake "${text}")
+  file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/QuorvelComponents.cmake CONTENT "${text}")
   configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/QuorvelConfig.cmake.in
     ${PROJECT_BINARY_DIR}/QuorvelConfig.cmake INSTALL_DESTINATION ${QV_INSTALL_CMAKEDIR}
     PATH_VARS QV_INSTALL_MODULEDIR)
@@ -223,11 +232,12 @@ function(qv_install_package)
   qv_install_registry()
 endfunction()
 
-# qv_install_registry(): the installed regsvr registers the installed
-# component in the installed system registry (SYSCONFDIR/qvcom/registry,
-# below DESTDIR), with a path relative to the registry. Not when cross-compiling
-# (the programs cannot run here) or with -DQV_INSTALL_REGISTRY=OFF: then a
-# package runs `regsvr --system LIBDIR/quorvel/libquorvel.so` when it is installed.
+# qv_install_registry(): the installed quorvel-regsvr registers the installed
+# component in the installed system registry (SYSCONFDIR/qvcom/registry), with
+# a path relative to the registry. Not in a staged install (DESTDIR: the
+# package's scripts run `quorvel-regsvr --system LIBDIR/quorvel/libquorvel.so`
+# when it is installed, see cmake/InstallRegistry.cmake), nor when
+# cross-compiling (the programs cannot run here), nor with -DQV_INSTALL_REGISTRY=OFF.
 function(qv_install_registry)
   if(NOT (QV_INSTALL_REGISTRY AND TARGET quorvel AND TARGET regsvr) OR CMAKE_CROSSCOMPILING)
     return()
@@ -235,5 +245,6 @@ function(qv_install_registry)
   install(CODE "
     set(QV_REGSVR \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:regsvr>\")
     set(QV_COMPONENT \"${QV_INSTALL_MODULEDIR}/$<TARGET_FILE_NAME:quorvel>\")
+    set(QV_LIBDIR \"${CMAKE_INSTALL_LIBDIR}\")
     include(\"${PROJECT_SOURCE_DIR}/cmake/InstallRegistry.cmake\")")
 endfunction()

@@ -9,6 +9,7 @@
 #include "platform/win/gdi.h"
 #include "platform/win/msgbox.h"
 #include "platform/win/shell.h"
+#include "sendrik/banner.h"
 #include "sendrik/centre.h"
 #include "sendrik/connections_dialog.h"
 #include "sendrik/resource_ids.h"
@@ -105,6 +106,7 @@ void MainWindow::Start(win::HWND window) {
   window_ = window;
   win::SetWindowText(window, WindowCaption());
   CentreOnScreen(window);
+  win::Image_SetBitmap(win::GetDlgItem(window, ids::kImage1), DrawBanner());
   win::CheckRadioButton(window, ids::kOptTodosScript, ids::kOptUmScript, ids::kOptUmScript);
 }
 

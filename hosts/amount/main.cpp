@@ -1,5 +1,5 @@
-// amount VALUE...: writes each amount in words with libverbanum's extenso.
-// amount --help | --version
+// quorvel-amount VALUE...: writes each amount in words with libverbanum's extenso.
+// quorvel-amount --help | --version
 //
 // Each value gets a blank-filled buffer; the words it receives are printed in
 // UTF-8, one line per value. A value that gives no words (an error, or an
@@ -24,14 +24,15 @@ namespace {
 constexpr std::size_t kBufferSize = 512;  // more than the longest amount in words
 
 constexpr const char* kUsage =
-    "usage: amount [--] VALUE...\n"
-    "       amount --help | --version\n"
+    "usage: quorvel-amount [--] VALUE...\n"
+    "       quorvel-amount --help | --version\n"
     "  Writes each amount of money (R$ 1.234,56) in Brazilian Portuguese words, one line each\n"
     "  (an empty line for a value that gives no words, named on standard error).\n"
     "  Exit status 1 when a value gives no words, 2 without a value or with an unknown option.\n";
 
 int Usage(const char* problem, std::string_view argument) {
-  std::fprintf(stderr, "amount: %s%.*s\n%s", problem, static_cast<int>(argument.size()), argument.data(), kUsage);
+  std::fprintf(stderr, "quorvel-amount: %s%.*s\n%s", problem, static_cast<int>(argument.size()), argument.data(),
+               kUsage);
   return 2;
 }
 
@@ -44,7 +45,8 @@ bool IsOption(std::string_view argument) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "amount", QV_VERSION, kUsage)) return *status;
+  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "quorvel-amount", QV_VERSION, kUsage))
+    return *status;
   std::vector<std::string_view> values;
   bool options = true;
   for (int i = 1; i < argc; ++i) {
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
     if (length <= 0) {
       status = 1;
       if (message.empty()) message = "an amount of zero has no words";
-      std::fprintf(stderr, "amount: %.*s: %s\n", static_cast<int>(value.size()), value.data(), message.c_str());
+      std::fprintf(stderr, "quorvel-amount: %.*s: %s\n", static_cast<int>(value.size()), value.data(), message.c_str());
       std::printf("\n");
       continue;
     }

@@ -1,9 +1,9 @@
-// charthost: the chart engine's stand-in. Initialises Kestrin with a host
+// quorvel-charthost: the chart engine's stand-in. Initialises Kestrin with a host
 // object, the resource module and a frame window, opens one of its dialogs
 // with the values given and prints what the dialog wrote back.
 //
-//   charthost [--screenshot FILE [--confirm]] [--redraw-all-bars VALUE] [--help-flag N] [--no-font]
-//             [--module PATH] DIALOG [ARGS...]
+//   quorvel-charthost [--screenshot FILE [--confirm]] [--redraw-all-bars VALUE] [--help-flag N]
+//                     [--no-font] [--module PATH] DIALOG [ARGS...]
 
 #include "hosts/charthost/dialogs.h"
 #include "hosts/charthost/host.h"
@@ -32,9 +32,9 @@
 namespace {
 
 void Usage(std::ostream& out) {
-  out << "usage: charthost [--screenshot FILE [--confirm]] [--redraw-all-bars VALUE] [--help-flag N] [--no-font]\n"
-         "                 [--module PATH] DIALOG [ARGS...]\n"
-         "       charthost --help | --version\n"
+  out << "usage: quorvel-charthost [--screenshot FILE [--confirm]] [--redraw-all-bars VALUE] [--help-flag N]\n"
+         "                         [--no-font] [--module PATH] DIALOG [ARGS...]\n"
+         "       quorvel-charthost --help | --version\n"
          "  FLAGS is a comma-separated list of 16-bit values (1,0,1); missing arguments are 0\n"
          "  (FORMAT 1). With --screenshot the dialog (or colour chooser) opens offscreen, is saved\n"
          "  as PNG and cancelled, or confirmed with OK after --confirm. --redraw-all-bars has\n"
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) {
-        std::cerr << "charthost: " << a << " needs a value\n";
+        std::cerr << "quorvel-charthost: " << a << " needs a value\n";
         std::exit(2);
       }
       return argv[++i];
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
       int v = 0;
       auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
       if (ec != std::errc() || end != text.data() + text.size() || v < -32768 || v > 32767) {
-        std::cerr << "charthost: --redraw-all-bars needs a 16-bit value: " << text << "\n";
+        std::cerr << "quorvel-charthost: --redraw-all-bars needs a 16-bit value: " << text << "\n";
         return 2;
       }
       redraw_value = static_cast<short>(v);
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
       Usage(std::cout);
       return 0;
     } else if (a == "--version") {
-      std::cout << "charthost " QV_VERSION "\n";
+      std::cout << "quorvel-charthost " QV_VERSION "\n";
       return 0;
     } else rest.push_back(a);
   }
@@ -98,23 +98,23 @@ int main(int argc, char** argv) {
   const charthost::DialogEntry* dialog = charthost::FindDialog(rest[0]);
   if (!dialog) dialog = charthost::FindNewChartDialog(rest[0]);
   if (!dialog) {
-    std::cerr << "charthost: unknown dialog " << rest[0] << "\n";
+    std::cerr << "quorvel-charthost: unknown dialog " << rest[0] << "\n";
     Usage(std::cerr);
     return 2;
   }
   if (confirm && screenshot.empty()) {
-    std::cerr << "charthost: --confirm goes with --screenshot\n";
+    std::cerr << "quorvel-charthost: --confirm goes with --screenshot\n";
     return 2;
   }
   constexpr std::string_view kTableLines = "DLOG_TablLine";
   if (redraw_value && std::string_view(dialog->name) != kTableLines) {
-    std::cerr << "charthost: --redraw-all-bars goes with " << kTableLines << "\n";
+    std::cerr << "quorvel-charthost: --redraw-all-bars goes with " << kTableLines << "\n";
     return 2;
   }
   std::string error;
   auto module = win::ResourceModule::Load(module_path, &error);
   if (!module) {
-    std::cerr << "charthost: " << error << "\n";
+    std::cerr << "quorvel-charthost: " << error << "\n";
     return 1;
   }
 
@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
   win::DestroyWindow(frame);
   if (screenshot.empty()) return ok ? 0 : 1;
   // A screenshot needs a dialog that opened (a message box or a failed dialog has none).
-  if (!opened) std::cerr << "charthost: no dialog opened, cannot write " << screenshot << "\n";
-  else if (!saved) std::cerr << "charthost: cannot write " << screenshot << "\n";
+  if (!opened) std::cerr << "quorvel-charthost: no dialog opened, cannot write " << screenshot << "\n";
+  else if (!saved) std::cerr << "quorvel-charthost: cannot write " << screenshot << "\n";
   return ok && saved ? 0 : 1;
 }

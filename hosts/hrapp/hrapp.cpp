@@ -1,9 +1,9 @@
-// hrapp: the HR application's stand-in. Creates a business object by class
+// quorvel-hrapp: the HR application's stand-in. Creates a business object by class
 // name through the component model, calls one method by name and prints its
 // result, DescErr and every by-reference argument.
 //
-//   hrapp [--connect "CONNECTION STRING"] [--trace] CLASS METHOD [ARG ...]
-//   hrapp --help | --version
+//   quorvel-hrapp [--connect "CONNECTION STRING"] [--trace] CLASS METHOD [ARG ...]
+//   quorvel-hrapp --help | --version
 //
 // Exit status: 0 DescErr empty (or a warning), 1 DescErr holds an error,
 // 2 usage error, 3 failed call.
@@ -53,15 +53,15 @@ std::string DefaultConnection() {
 }
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: hrapp [--connect \"CONNECTION STRING\"] [--trace] CLASS METHOD [ARG ...]\n"
-         "       hrapp --help | --version\n"
+  out << "usage: quorvel-hrapp [--connect \"CONNECTION STRING\"] [--trace] CLASS METHOD [ARG ...]\n"
+         "       quorvel-hrapp --help | --version\n"
          "  ARG: null, empty, 12, 1.5, 2024-03-05, text, \"quoted text\", JSON arrays like [[null,\"obs\",55,\"\",\"\"]]\n"
          "  --trace: each statement and the driver's message of each failure on standard error\n"
          "  The default connection is the SQLite demo database " << DemoDatabase().string() << "\n";
 }
 
 int Usage(const std::string& message) {
-  std::cerr << "hrapp: " << message << "\n";
+  std::cerr << "quorvel-hrapp: " << message << "\n";
   PrintUsage(std::cerr);
   return kUsage;
 }
@@ -141,7 +141,7 @@ std::optional<fs::path> SqliteFile(std::string_view cs) {
 int Run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) return PrintUsage(std::cout), 0;
-  if (!args.empty() && args[0] == "--version") return std::cout << "hrapp " QV_VERSION "\n", 0;
+  if (!args.empty() && args[0] == "--version") return std::cout << "quorvel-hrapp " QV_VERSION "\n", 0;
   std::string connection;
   bool trace_statements = false;
   std::size_t i = 0;
@@ -174,15 +174,16 @@ int Run(int argc, char** argv) {
   try {
     object = com::CreateObject(class_name);
   } catch (const automation::Error& e) {
-    std::cerr << "hrapp: cannot create " << class_name << ": " << e.description() << "\n";
+    std::cerr << "quorvel-hrapp: cannot create " << class_name << ": " << e.description() << "\n";
     return kFailedCall;
   }
   const com::MethodInfo* method = object->FindMethod(rest[1]);
   if (!method) {
     std::string known;
     for (const auto& m : object->Methods()) known += "\n  " + Signature(m);
-    return Usage("unknown method " + rest[1] + " of " + class_name + "; its methods (hrapp gives the connection and " +
-                 "DescErr itself, the command line the rest):" + known);
+    return Usage("unknown method " + rest[1] + " of " + class_name +
+                 "; its methods (quorvel-hrapp gives the connection and DescErr itself, the command line the rest):" +
+                 known);
   }
 
   const std::vector<std::string> given(rest.begin() + 2, rest.end());
@@ -190,7 +191,8 @@ int Run(int argc, char** argv) {
   for (const auto& p : method->params) wanted += !ByHost(p);
   if (given.size() != wanted)
     return Usage(method->name + " takes " + std::to_string(wanted) + " argument(s), " + std::to_string(given.size()) +
-                 " given: " + Signature(*method, /*given_only=*/true) + " (hrapp gives the connection and DescErr itself)");
+                 " given: " + Signature(*method, /*given_only=*/true) +
+                 " (quorvel-hrapp gives the connection and DescErr itself)");
 
   auto conn = std::make_shared<ado::Connection>();
   std::vector<Variant> values;
@@ -214,26 +216,26 @@ int Run(int argc, char** argv) {
   std::error_code ec;
   if (connection.empty()) {
     if (!fs::exists(DemoDatabase(), ec)) {
-      std::cerr << "hrapp: the demo database " << DemoDatabase().string()
+      std::cerr << "quorvel-hrapp: the demo database " << DemoDatabase().string()
                 << " does not exist (make demo creates it), or give --connect\n";
       return kFailedCall;
     }
     connection = DefaultConnection();
   } else if (const auto file = SqliteFile(connection); file && !fs::exists(*file, ec)) {
-    std::cerr << "hrapp: the SQLite database " << file->string()
+    std::cerr << "quorvel-hrapp: the SQLite database " << file->string()
               << " does not exist (the driver would create it empty); create it with the schema's apply\n";
     return kFailedCall;
   }
 
   std::optional<ado::ScopedTrace> trace;
   if (trace_statements) {
-    trace.emplace([](std::string_view statement) { std::cerr << "hrapp: statement: " << statement << "\n"; },
-                  [](std::string_view message) { std::cerr << "hrapp: driver: " << message << "\n"; });
+    trace.emplace([](std::string_view statement) { std::cerr << "quorvel-hrapp: statement: " << statement << "\n"; },
+                  [](std::string_view message) { std::cerr << "quorvel-hrapp: driver: " << message << "\n"; });
   }
   try {
     conn->Open(connection);
   } catch (const automation::Error& e) {
-    std::cerr << "hrapp: cannot open the connection: " << e.description() << "\n";
+    std::cerr << "quorvel-hrapp: cannot open the connection: " << e.description() << "\n";
     return kFailedCall;
   }
 
@@ -274,9 +276,9 @@ int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
   } catch (const automation::Error& e) {
-    std::cerr << "hrapp: error " << e.number() << ": " << e.description() << "\n";
+    std::cerr << "quorvel-hrapp: error " << e.number() << ": " << e.description() << "\n";
   } catch (const std::exception& e) {
-    std::cerr << "hrapp: " << e.what() << "\n";
+    std::cerr << "quorvel-hrapp: " << e.what() << "\n";
   }
   return kFailedCall;
 }

@@ -49,7 +49,8 @@ struct Holder {
 std::string NotRegistered(std::string_view library) {
   const std::string lib(library);
   return "registered neither in " + RegistryPath().string() + " nor in " + SystemRegistryPath().string() +
-         "; register its component with: regsvr " + lib + " (or, for every user, regsvr --system " + lib + ")";
+         "; register its component with: quorvel-regsvr " + lib + " (or, for every user, quorvel-regsvr --system " + lib +
+         ")";
 }
 
 std::shared_ptr<IDispatch> CreateObject(std::string_view class_name) {

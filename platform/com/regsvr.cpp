@@ -1,5 +1,5 @@
-// regsvr [-u] [--system] LIBRARY: registers (or with -u unregisters) a component's classes.
-// regsvr --help | --version
+// quorvel-regsvr [-u] [--system] LIBRARY: registers (or with -u unregisters) a component's classes.
+// quorvel-regsvr --help | --version
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -13,8 +13,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: regsvr [-u] [--system] LIBRARY\n"
-    "       regsvr --help | --version\n"
+    "usage: quorvel-regsvr [-u] [--system] LIBRARY\n"
+    "       quorvel-regsvr --help | --version\n"
     "  Registers the classes of a component library (Quorvel: PREFIX/lib/quorvel/libquorvel.so) in the\n"
     "  user's class registry ($QV_COM_REGISTRY, else $XDG_CONFIG_HOME/qvcom/registry, by default\n"
     "  ~/.config/qvcom/registry); --system: in the system's (PREFIX/etc/qvcom/registry, read for every\n"
@@ -28,7 +28,8 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "regsvr", QV_VERSION, kUsage)) return *status;
+  if (const auto status = automation::AnswerHelpOrVersion(argc, argv, "quorvel-regsvr", QV_VERSION, kUsage))
+    return *status;
   bool unregister = false;
   bool system = false;
   int i = 1;
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
       ++i;
       break;
     } else {
-      std::fprintf(stderr, "regsvr: unknown option %s\n", argv[i]);
+      std::fprintf(stderr, "quorvel-regsvr: unknown option %s\n", argv[i]);
       return Usage();
     }
   }
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
                 com::RegistrationPath().string().c_str());
     return 0;
   } catch (const automation::Error& e) {
-    std::fprintf(stderr, "regsvr: %s\n", e.description().c_str());
+    std::fprintf(stderr, "quorvel-regsvr: %s\n", e.description().c_str());
     return 1;
   }
 }

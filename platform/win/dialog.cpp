@@ -311,8 +311,11 @@ WindowHandle* CreateControl(QWidget* parent, WindowHandle* owner, const ControlT
     }
     case ControlKind::Image: {
       auto* i = new detail::Image(parent);
-      std::string path = module && !module->folder().empty() ? module->folder() + "/" + t.text : t.text;
-      i->setPixmap(QPixmap(Q(path)));
+      // No file: the program gives the picture (Image_SetBitmap).
+      if (!t.text.empty()) {
+        std::string path = module && !module->folder().empty() ? module->folder() + "/" + t.text : t.text;
+        i->setPixmap(QPixmap(Q(path)));
+      }
       i->setScaledContents(true);
       h = i;
       break;

@@ -189,6 +189,13 @@ void Bitmap::set_pixel(int x, int y, COLORREF color) {
   if (!empty() && impl_->image.valid(x, y)) impl_->image.setPixelColor(x, y, Colour(color));
 }
 
+bool Image_SetBitmap(HWND image, const Bitmap& picture) {
+  WindowHandle* w = detail::Live(image);
+  if (!w || w->kind != WindowKind::Control || w->control != ControlKind::Image) return false;
+  static_cast<detail::Image*>(w)->setPixmap(picture.empty() ? QPixmap() : QPixmap::fromImage(picture.impl()->image));
+  return true;
+}
+
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
   WindowHandle* h = detail::Live(window);
   if (!h || !h->canvas || !paint) return nullptr;

@@ -110,6 +110,11 @@ class QV_EXPORT Bitmap {
   std::unique_ptr<Impl> impl_;
 };
 
+// An image control shows a copy of the picture, scaled to the control (the
+// program's own picture, as STM_SETIMAGE gives one); false when the handle is
+// not an image control.
+QV_EXPORT bool Image_SetBitmap(HWND image, const Bitmap& picture);
+
 // The device context.
 struct DeviceContext;
 using HDC = DeviceContext*;

@@ -167,7 +167,7 @@ TEST_F(ComponentTest, AnUnregisteredClassNamesBothRegistriesAndRegsvr) {
     com::CreateObject("Amostra.classAmostra");
     ADD_FAILURE();
   } catch (const automation::Error& e) {
-    for (const std::string& part : {registry_.string(), system_registry_.string(), std::string("regsvr ")})
+    for (const std::string& part : {registry_.string(), system_registry_.string(), std::string("quorvel-regsvr ")})
       EXPECT_NE(e.description().find(part), std::string::npos) << part << " in " << e.description();
   }
 }

@@ -167,7 +167,8 @@ TEST_F(Window, OpensCentredWithItsCaptionTextsAndOptions) {
   ASSERT_TRUE(ui::Click(main, ids::kOptTodosScript));
   EXPECT_FALSE(ui::IsChecked(main, ids::kOptUmScript));
 
-  // The banner across the top, the panel behind the fields, and around them the
+  // The banner across the top, drawn as the window opens (its title in white
+  // letters on the blue), the panel behind the fields, and around them the
   // grey bands: lighter above, darker below.
   const win::RECT banner = ui::ControlRect(main, ids::kImage1);
   EXPECT_EQ(banner.width(), 480);
@@ -175,6 +176,10 @@ TEST_F(Window, OpensCentredWithItsCaptionTextsAndOptions) {
   const ui::Image image = ui::Grab(main);
   const std::uint32_t sky = image.at(banner.left + 400, banner.top + 5);
   EXPECT_LT((sky >> 16) & 0xFF, sky & 0xFF);  // the banner's blue, not a grey band
+  int white = 0;
+  for (int y = banner.top + 8; y < banner.top + 36; ++y)
+    for (int x = banner.left + 95; x < banner.left + 230; ++x) white += (image.at(x, y) & 0xFFFFFF) == 0xFFFFFFu;
+  EXPECT_GT(white, 200) << "no title on the banner";
   auto grey = [&](int x, int y) {
     const std::uint32_t p = image.at(x, y);
     EXPECT_EQ(p & 0xFF, (p >> 8) & 0xFF) << x << "," << y;

@@ -73,7 +73,7 @@ TEST(AmountHost, PrintsTheWordsInUtf8OneLinePerValue) {
 TEST(AmountHost, ValuesWithoutWordsFail) {
   struct Case {
     const char* value;
-    const char* message;  // after "amount: VALUE: " on standard error
+    const char* message;  // after "quorvel-amount: VALUE: " on standard error
   } const cases[] = {
       {"abc", "Nenhum valor foi informado"},
       {"1.5", "Pontuação incorreta"},
@@ -84,7 +84,7 @@ TEST(AmountHost, ValuesWithoutWordsFail) {
     const Outcome run = Amount({"1", c.value, "2"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, " um real\n\n dois reais\n");
-    EXPECT_EQ(run.err, "amount: " + std::string(c.value) + ": " + c.message + "\n");
+    EXPECT_EQ(run.err, "quorvel-amount: " + std::string(c.value) + ": " + c.message + "\n");
   }
 }
 
@@ -96,9 +96,9 @@ TEST(AmountHost, OptionsAreNotAmounts) {
     int status;
     const char* err;  // found on standard error
   } const cases[] = {
-      {{"--bogus"}, 2, "amount: unknown option --bogus"},
-      {{"1", "-x"}, 2, "amount: unknown option -x"},
-      {{"--", "-x"}, 1, "amount: -x: "},
+      {{"--bogus"}, 2, "quorvel-amount: unknown option --bogus"},
+      {{"1", "-x"}, 2, "quorvel-amount: unknown option -x"},
+      {{"--", "-x"}, 1, "quorvel-amount: -x: "},
       {{"-1"}, 0, ""},
   };
   for (const auto& c : cases) {
@@ -107,7 +107,7 @@ TEST(AmountHost, OptionsAreNotAmounts) {
     EXPECT_EQ(run.status, c.status);
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
     if (c.status == 2) {
-      EXPECT_NE(run.err.find("usage: amount"), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find("usage: quorvel-amount"), std::string::npos) << run.err;
     }
   }
 }

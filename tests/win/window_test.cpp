@@ -272,6 +272,26 @@ TEST_F(Windows, ImageControlShowsItsPicture) {
   fs::remove_all(folder);
 }
 
+// A program's own picture, drawn in memory: shown scaled to the control, over
+// a template whose file does not exist; other controls refuse it.
+TEST_F(Windows, ImageControlTakesADrawnPicture) {
+  auto module = ResourceModule::Parse(
+      "dialog \"W\" { size 100 40\n image 7 \"missing.png\" 0 0 40 20\n static 8 \"x\" 50 0 20 10 }\n");
+  ASSERT_NE(module, nullptr);
+  HWND w = CreateWindowFromTemplate(module->handle(), "W", {});
+  ASSERT_NE(w, nullptr);
+  Bitmap picture(4, 2, RGB(0, 0, 255));
+  picture.set_pixel(0, 0, RGB(255, 0, 0));
+  EXPECT_TRUE(Image_SetBitmap(GetDlgItem(w, 7), picture));
+  EXPECT_FALSE(Image_SetBitmap(GetDlgItem(w, 8), picture));
+  EXPECT_FALSE(Image_SetBitmap(nullptr, picture));
+  const RECT r = t::ControlRect(w, 7);
+  t::Image image = t::Grab(w);
+  EXPECT_EQ(image.at(r.left + 2, r.top + 2) & 0xFFFFFF, 0xFF0000u);      // the top left pixel, scaled
+  EXPECT_EQ(image.at(r.right - 3, r.bottom - 3) & 0xFFFFFF, 0x0000FFu);  // the rest
+  DestroyWindow(w);
+}
+
 // --- Drawing ------------------------------------------------------------------
 
 struct PixelCase {

@@ -1,14 +1,13 @@
-// Draws the main window's 480 x 63 banner and writes it as PNG.
-//   sendrik_banner OUTPUT.png
+#include "sendrik/banner.h"
 
+#include <QColor>
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <cstdio>
 
+namespace sendrik {
 namespace {
 
 // A database drum: three stacked discs.
@@ -50,13 +49,8 @@ void DrawArrow(QPainter& p, QPointF from, QPointF to) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
-    return 2;
-  }
-  QGuiApplication app(argc, argv);
-  QImage image(480, 63, QImage::Format_RGB32);
+win::Bitmap DrawBanner() {
+  QImage image(kBannerWidth, kBannerHeight, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
 
@@ -71,7 +65,9 @@ int main(int argc, char** argv) {
   DrawArrow(p, QPointF(14, 31.5), QPointF(34, 31.5));
   DrawDrum(p, QRectF(44, 8, 34, 47));
 
+  // The dialogs' face; where it is missing, the one the font configuration offers instead.
   QFont title("DejaVu Sans");
+  title.setStyleHint(QFont::SansSerif);
   title.setPixelSize(30);
   title.setBold(true);
   p.setFont(title);
@@ -81,15 +77,20 @@ int main(int argc, char** argv) {
   p.drawText(QPointF(95, 34), "Sendrik");
 
   QFont subtitle("DejaVu Sans");
+  subtitle.setStyleHint(QFont::SansSerif);
   subtitle.setPixelSize(12);
   p.setFont(subtitle);
   p.setPen(QColor(0xd6, 0xea, 0xf5));
-  p.drawText(QPointF(97, 52), "Atualização da Base de Dados");
+  p.drawText(QPointF(97, 52), QString::fromUtf8("Atualização da Base de Dados"));
   p.end();
 
-  if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
-    return 1;
+  win::Bitmap banner(kBannerWidth, kBannerHeight, win::RGB(0, 0, 0));
+  for (int y = 0; y < kBannerHeight; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < kBannerWidth; ++x)
+      banner.set_pixel(x, y, win::RGB(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
   }
-  return 0;
+  return banner;
 }
+
+}  // namespace sendrik
