@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,12 @@ using Flags = std::array<short, 16>;
 
 constexpr std::uint32_t kDark = 0x828282;   // RGB(130, 130, 130): the flag is set
 constexpr std::uint32_t kLight = 0xC0C0C0;  // RGB(192, 192, 192)
+
+namespace lines {
+constexpr int kFirst = 8000;  // the first sample, where the focus is at open
+constexpr int kSelectAll = 8054;
+constexpr int kClearAll = 8055;
+}  // namespace lines
 
 // The samples of each flag: 0-11 one each, 12 and 13 three, 14 and 15 twelve.
 std::vector<int> SamplesOf(int flag) {
@@ -87,8 +94,8 @@ TEST_F(OnScreen, SamplesChangeOnTheScreenAsTheUserClicks) {
       {"a single line off", 8000, With({3, 12})},
       {"one sample of three switches all three", 8024, With({3, 12, 13})},
       {"one sample of twelve switches all twelve", 8035, With({3, 12, 13, 15})},
-      {"Select All", 8054, With({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})},
-      {"Clear All", 8055, Flags{}},
+      {"Select All", lines::kSelectAll, With({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})},
+      {"Clear All", lines::kClearAll, Flags{}},
       {"and on again", 8046, With({14})},
   };
   Flags flags = With({0, 12});
@@ -106,6 +113,71 @@ TEST_F(OnScreen, SamplesChangeOnTheScreenAsTheUserClicks) {
     EXPECT_EQ(user.left_open(), 0);
   }
   EXPECT_EQ(flags, steps.back().shown);
+}
+
+// The samples in the dialog's tab order.
+std::vector<int> SamplesInTabOrder() {
+  std::vector<int> ids;
+  for (int flag : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
+    for (int id : SamplesOf(flag)) ids.push_back(id);
+  return ids;
+}
+
+// How a sample looks without the focus, with its line off and on.
+struct SampleLooks {
+  std::vector<std::uint32_t> off, on;
+};
+
+// What is wrong with a focused sample's picture: a pixel that tells "on" from
+// "off" without the focus shows otherwise, or nothing shows the focus.
+std::string FocusedSampleFault(const std::vector<std::uint32_t>& focused, const SampleLooks& looks, bool on) {
+  const std::vector<std::uint32_t>& plain = on ? looks.on : looks.off;
+  if (focused.size() != plain.size() || looks.off.size() != looks.on.size()) return "not on the screen";
+  int telling = 0, hidden = 0;
+  for (std::size_t i = 0; i < plain.size(); ++i) {
+    if (looks.off[i] == looks.on[i]) continue;
+    ++telling;
+    hidden += focused[i] != plain[i];
+  }
+  if (hidden > 0)
+    return "the focus hides " + std::to_string(hidden) + " of the " + std::to_string(telling) +
+           " pixels that show the state";
+  if (focused == plain) return "the focus does not show";
+  return {};
+}
+
+// Each sample keeps its line's state readable while it has the focus: as the
+// dialog opens, after a click (which gives the focus) and after Space.
+TEST_F(OnScreen, TheFocusedSampleShowsItsStateAndTheFocus) {
+  const std::vector<int> samples = SamplesInTabOrder();
+  t::User user;
+  user.OnDialog([&](win::HWND dialog) {
+    ASSERT_TRUE(xtest::Activate(dialog));
+    ASSERT_TRUE(t::HasFocus(dialog, lines::kFirst));
+    auto picture = [&](const t::Image& screen, int id) { return xtest::Pixels(screen, t::ControlRect(dialog, id)); };
+    const std::vector<std::uint32_t> at_open = picture(t::ScreenGrab(dialog), lines::kFirst);
+    // Without the focus (on a button): every sample on, then every one off.
+    std::map<int, SampleLooks> looks;
+    xtest::Click(dialog, Centre(dialog, lines::kSelectAll));
+    t::Image all_on = t::ScreenGrab(dialog);
+    xtest::Click(dialog, Centre(dialog, lines::kClearAll));
+    t::Image all_off = t::ScreenGrab(dialog);
+    for (int id : samples) looks[id] = {picture(all_off, id), picture(all_on, id)};
+    EXPECT_EQ(FocusedSampleFault(at_open, looks[lines::kFirst], true), "") << "sample " << lines::kFirst << " at open";
+    auto focused = [&](int id) { return picture(t::ScreenGrab(dialog), id); };
+    for (int id : samples) {
+      xtest::Click(dialog, Centre(dialog, id));
+      ASSERT_TRUE(t::HasFocus(dialog, id)) << "sample " << id;
+      EXPECT_EQ(FocusedSampleFault(focused(id), looks[id], true), "") << "sample " << id << " clicked on";
+      xtest::Key(dialog, "space");
+      EXPECT_EQ(FocusedSampleFault(focused(id), looks[id], false), "") << "sample " << id << " off by Space";
+    }
+    xtest::Click(dialog, Centre(dialog, win::IDOK));
+  });
+  Flags flags = With({0});
+  ASSERT_EQ(DLOG_TablLine(flags.data()), 1);
+  EXPECT_EQ(user.left_open(), 0);
+  EXPECT_EQ(flags, Flags{}) << "every line was switched on and off again";
 }
 
 // Radios that show and hide fields: after each click the screen shows the

@@ -196,13 +196,7 @@ TEST_F(GridOnScreen, TabFollowsTheTemplateAndTheListShowsItsFocus) {
   EXPECT_EQ(user.left_open(), 0);
 }
 
-// The pixels of a band of the screen.
-std::vector<std::uint32_t> Pixels(const win::testing::Image& screen, win::RECT r) {
-  std::vector<std::uint32_t> out;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) out.push_back(xtest::Rgb(screen.at(x, y)));
-  return out;
-}
+using xtest::Pixels;
 
 // A button's outer frame (its two top rows): where the default look shows.
 std::vector<std::uint32_t> Frame(const win::testing::Image& screen, HWND dialog, int id) {

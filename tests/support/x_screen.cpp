@@ -58,6 +58,13 @@ bool Done(Display* d, win::HWND window, bool sent) {
 
 }  // namespace
 
+std::vector<std::uint32_t> Pixels(const win::testing::Image& picture, win::RECT r) {
+  std::vector<std::uint32_t> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(Rgb(picture.at(x, y)));
+  return out;
+}
+
 bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }
 
 bool Key(win::HWND window, std::string_view key_name) {

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
+#include "platform/win/testing.h"
 #include "platform/win/types.h"
 
 namespace xtest {
@@ -31,5 +33,8 @@ bool Click(win::HWND window, win::POINT at, std::string_view held = {});
 bool Drag(win::HWND window, win::POINT from, win::POINT to);
 
 inline std::uint32_t Rgb(std::uint32_t argb) { return argb & 0xFFFFFFu; }
+
+// The colours of a rectangle of a picture, row by row.
+std::vector<std::uint32_t> Pixels(const win::testing::Image& picture, win::RECT r);
 
 }  // namespace xtest

@@ -79,13 +79,7 @@ class OnScreen : public ::testing::Test {
   std::vector<int> pressed_;
 };
 
-// The pixels of a control's rectangle, or of a band of it, as the screen shows them.
-std::vector<std::uint32_t> Pixels(const t::Image& screen, win::RECT r) {
-  std::vector<std::uint32_t> out;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) out.push_back(xtest::Rgb(screen.at(x, y)));
-  return out;
-}
+using xtest::Pixels;
 
 std::vector<std::uint32_t> Picture(HWND dlg, int id) { return Pixels(t::ScreenGrab(dlg), t::ControlRect(dlg, id)); }
 
