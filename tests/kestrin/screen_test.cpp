@@ -3,14 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "hosts/charthost/dialogs.h"
 #include "kestrin/kestrin.h"
+#include "platform/win/dialog.h"
 #include "platform/win/testing.h"
 #include "tests/kestrin/kestrin_fixture.h"
 #include "tests/support/x_screen.h"
@@ -178,6 +182,90 @@ TEST_F(OnScreen, TheFocusedSampleShowsItsStateAndTheFocus) {
   ASSERT_EQ(DLOG_TablLine(flags.data()), 1);
   EXPECT_EQ(user.left_open(), 0);
   EXPECT_EQ(flags, Flags{}) << "every line was switched on and off again";
+}
+
+// Every list and combo box of a dialog shows the focus when it has it: on a
+// list's current item (selected: the dialog's own choice, or an item the user
+// clicked in a multi-select list) a mark that stands out against the
+// highlight; on a combo box's field.
+struct ChoiceCase {
+  const char* dialog;
+  std::vector<std::string> args;  // charthost's: every list and combo shown
+};
+
+class ChoicesOnScreen : public OnScreen, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ChoicesOnScreen, ShowTheFocusOnTheCurrentItem) {
+  const ChoiceCase& c = GetParam();
+  const charthost::DialogEntry* entry = charthost::FindDialog(c.dialog);
+  ASSERT_NE(entry, nullptr) << c.dialog;
+  int checked = 0;
+  t::User user;
+  user.OnDialog([&](win::HWND dlg) {
+    ASSERT_TRUE(xtest::Activate(dlg));
+    const win::DialogTemplate* tpl = module_->dialog(win::DialogTemplateName(dlg));
+    ASSERT_NE(tpl, nullptr);
+    for (const win::ControlTemplate& control : tpl->controls) {
+      const int id = control.id;
+      if (control.kind != win::ControlKind::ListBox && control.kind != win::ControlKind::ComboBox) continue;
+      ASSERT_TRUE(t::IsVisible(dlg, id) && t::IsEnabled(dlg, id)) << id << " not shown with these arguments";
+      win::RECT item = t::ControlRect(dlg, id);
+      if (control.style.multi_select) {
+        item = t::ItemRect(dlg, id, 0);
+        xtest::Click(dlg, {item.left + item.width() / 2, item.top + item.height() / 2});
+      } else {
+        for (int tabs = 0; tabs < 40 && !t::HasFocus(dlg, id); ++tabs) xtest::Key(dlg, "Tab");
+        if (control.kind == win::ControlKind::ListBox) item = t::ItemRect(dlg, id, t::Selection(dlg, id));
+      }
+      ASSERT_TRUE(t::HasFocus(dlg, id)) << id;
+      t::Image focused = t::ScreenGrab(dlg);
+      xtest::Key(dlg, "Tab");
+      ASSERT_FALSE(t::HasFocus(dlg, id)) << id;
+      EXPECT_EQ(xtest::FocusMarkFault(focused, t::ScreenGrab(dlg), item), "") << "control " << id;
+      ++checked;
+    }
+    xtest::Key(dlg, "Escape");
+  });
+  std::ostringstream out, err;
+  EXPECT_TRUE(entry->run(c.args, out, err)) << err.str();
+  EXPECT_EQ(user.left_open(), 0);
+  EXPECT_GT(checked, 0) << "no list or combo box in " << c.dialog;
+}
+
+const std::string kAllFlags = "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1";
+
+// Each opens the template of its name.
+const std::vector<ChoiceCase> kChoiceCases = {
+    {"DLOG_NumberFormat", {"3"}},
+    {"DLOG_AxisSplit", {"0,1,0,1,1", "0"}},
+    {"DLOG_ScatOpt", {kAllFlags}},
+    {"DLOG_SpecOpt", {kAllFlags}},
+    {"DLOG_BarOpt", {kAllFlags}},
+    {"DLOG_HistOpt", {kAllFlags}},
+    {"DLOG_LineOpt", {kAllFlags}},
+    {"DLOG_AreaOpt", {kAllFlags}},
+    {"DLOG_HiloOpt", {kAllFlags}},
+    {"DLOG_SpecDisp", {kAllFlags}},
+    {"DLOG_HiloDisp", {kAllFlags, "0", "0", "0", "1", "1", "1"}},
+    {"DLOG_ScatDisp", {kAllFlags, "0", "0", "0", "1", "1"}},
+    {"DLOG_HistDisp", {kAllFlags}},
+    {"DLOG_BarDisp", {kAllFlags, "0", "0", "1", "1"}},
+    {"DLOG_BarDisplayOptions", {"1,1,1,1,1,1"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, ChoicesOnScreen, ::testing::ValuesIn(kChoiceCases),
+                         [](const auto& info) { return std::string(info.param.dialog); });
+
+// The cases hold every template of the module that has a list or a combo box.
+TEST_F(OnScreen, EveryTemplateWithAListOrAComboBoxIsLookedAt) {
+  for (const win::DialogTemplate& tpl : module_->dialogs()) {
+    bool choices = std::any_of(tpl.controls.begin(), tpl.controls.end(), [](const win::ControlTemplate& c) {
+      return c.kind == win::ControlKind::ListBox || c.kind == win::ControlKind::ComboBox;
+    });
+    bool looked_at = std::any_of(kChoiceCases.begin(), kChoiceCases.end(),
+                                 [&](const ChoiceCase& c) { return tpl.name.text() == c.dialog; });
+    EXPECT_EQ(looked_at, choices) << tpl.name.text();
+  }
 }
 
 // Radios that show and hide fields: after each click the screen shows the

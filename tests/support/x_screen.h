@@ -6,6 +6,7 @@
 // run as in a user's pause.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,5 +37,13 @@ inline std::uint32_t Rgb(std::uint32_t argb) { return argb & 0xFFFFFFu; }
 
 // The colours of a rectangle of a picture, row by row.
 std::vector<std::uint32_t> Pixels(const win::testing::Image& picture, win::RECT r);
+
+// What is wrong with the focus shown on a list's current item or a combo
+// box's field: `item` (in the pictures' coordinates) as the screen shows it
+// with the focus and without. Empty when the focus changes the item and
+// enough of the change (a quarter of the item's outline) stands out against
+// what is there without the focus: a mark in nearly the highlight's own
+// colour does not count.
+std::string FocusMarkFault(const win::testing::Image& focused, const win::testing::Image& unfocused, win::RECT item);
 
 }  // namespace xtest
