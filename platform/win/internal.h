@@ -264,6 +264,14 @@ class QV_EXPORT ListBox final : public QListWidget, public WindowHandle {
  public:
   explicit ListBox(QWidget* parent) : QListWidget(parent), WindowHandle(this, WindowKind::Control) {}
   bool programmatic = false;  // set while the layer changes the selection
+
+ protected:
+  // While focused, the dotted frame on the current item (the first when
+  // there is none), over the highlight too.
+  void paintEvent(QPaintEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 };
 
 class QV_EXPORT Image final : public QLabel, public WindowHandle {

@@ -324,6 +324,40 @@ void PushButton::paintEvent(QPaintEvent* e) {
   DrawFocusFrame(painter, ButtonFocusFrame(rect()));
 }
 
+void ListBox::paintEvent(QPaintEvent* e) {
+  QListWidget::paintEvent(e);
+  if (!hasFocus()) return;
+  // Where the keys act: the current item, else the first (an empty list's first line).
+  QRect item;
+  if (count() > 0) {
+    item = visualItemRect(currentItem() ? currentItem() : this->item(0));
+  } else {
+    QStyleOptionViewItem line;
+    initViewItemOption(&line);
+    line.features |= QStyleOptionViewItem::HasDisplay;
+    line.text = QStringLiteral(" ");
+    QSize size = style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, {}, this);
+    item = QRect(0, 0, viewport()->width(), size.height());
+  }
+  QPainter painter(viewport());
+  DrawFocusFrame(painter, item);
+}
+
+void ListBox::focusInEvent(QFocusEvent* e) {
+  QListWidget::focusInEvent(e);
+  viewport()->update();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* e) {
+  QListWidget::focusOutEvent(e);
+  viewport()->update();
+}
+
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QListWidget::currentChanged(current, previous);
+  viewport()->update();
+}
+
 void StaticText::paintEvent(QPaintEvent* e) {
   QChar letter = Mnemonic(Q(raw));
   if (letter.isNull() || frameWidth() != 0 || text().isEmpty()) {

@@ -64,7 +64,9 @@ class OwnerButton final : public QObject {
     }
     QPainter p(button);
     p.drawImage(0, 0, button->canvas->image);
-    if (button->hasFocus()) DrawFocusFrame(p, ButtonFocusFrame(button->rect()));  // where the focus is
+    // The focus on the button's outline: whatever the owner drew inside shows
+    // whole, however thin the button (a line sample keeps its colour).
+    if (button->hasFocus()) DrawFocusFrame(p, button->rect());
     return true;  // the owner's picture instead of Qt's button
   }
 

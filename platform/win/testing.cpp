@@ -476,4 +476,16 @@ RECT ControlRect(HWND dialog, int id) {
   return RECT{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
 
+RECT ItemRect(HWND dialog, int id, int index) {
+  WindowHandle* h = Child(dialog, id);
+  if (!h || h->control != ControlKind::ListBox) return {};
+  auto* l = static_cast<detail::ListBox*>(h);
+  if (index < 0 || index >= l->count()) return {};
+  QWidget* viewport = l->viewport();
+  QRect r = l->visualItemRect(l->item(index)) & viewport->rect();
+  if (r.isEmpty()) return {};
+  r.translate(viewport->mapTo(l->parentWidget(), QPoint(0, 0)));
+  return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 }  // namespace win::testing

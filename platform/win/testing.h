@@ -155,6 +155,9 @@ RECT ScreenRect(HWND window);
 unsigned long NativeWindow(HWND window);
 // A control's rectangle in its dialog's client coordinates.
 RECT ControlRect(HWND dialog, int id);
+// A list item's rectangle in its dialog's client coordinates, as far as the
+// list shows it; empty when the list has no such item.
+RECT ItemRect(HWND dialog, int id, int index);
 
 // The user's click on an item of a multi-select list: toggles it and
 // notifies LBN_SELCHANGE when the list has the notify style. False when the

@@ -196,13 +196,26 @@ TEST_F(GridOnScreen, TabFollowsTheTemplateAndTheListShowsItsFocus) {
   EXPECT_EQ(user.left_open(), 0);
 }
 
-// The pixels of a band of the screen.
-std::vector<std::uint32_t> Pixels(const win::testing::Image& screen, win::RECT r) {
-  std::vector<std::uint32_t> out;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) out.push_back(xtest::Rgb(screen.at(x, y)));
-  return out;
+// A focused list marks its current item so that the mark stands out against
+// the highlight: the categories (focused at open), then the thumbnails.
+TEST_F(GridOnScreen, EachFocusedListMarksItsCurrentItem) {
+  win::testing::User user;
+  user.OnDialog([&](HWND dialog) {
+    ASSERT_TRUE(xtest::Activate(dialog));
+    for (int id : {mirolan::kCategoryList, mirolan::kThumbnailList}) {
+      ASSERT_TRUE(win::testing::HasFocus(dialog, id)) << id;
+      const win::RECT item = win::testing::ItemRect(dialog, id, win::testing::Selection(dialog, id));
+      const win::testing::Image focused = win::testing::ScreenGrab(dialog);
+      xtest::Key(dialog, "Tab");
+      EXPECT_EQ(xtest::FocusMarkFault(focused, win::testing::ScreenGrab(dialog), item), "") << "list " << id;
+    }
+    xtest::Key(dialog, "Escape");
+  });
+  EXPECT_EQ(PromptNewDialog(&block_), mirolan::kNotChosen);
+  EXPECT_EQ(user.left_open(), 0);
 }
+
+using xtest::Pixels;
 
 // A button's outer frame (its two top rows): where the default look shows.
 std::vector<std::uint32_t> Frame(const win::testing::Image& screen, HWND dialog, int id) {

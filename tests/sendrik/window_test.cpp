@@ -638,4 +638,27 @@ TEST_F(OnScreen, TheKeyboardDrivesTheOptionsAndTheButtons) {
   EXPECT_FALSE(win::IsWindow(main)) << "Enter on \"Sair\" closes the window";
 }
 
+// The data-source list marks the entry the user clicked while it has the
+// focus, so that the mark stands out against the entry's highlight.
+TEST_F(OnScreen, TheDataSourceListMarksTheClickedEntry) {
+  Db();
+  user.OnDialog("fauConexoes", [](win::HWND dialog) {
+    ASSERT_TRUE(xtest::Activate(dialog));
+    const win::RECT entry = ui::ItemRect(dialog, ids::kLstOdbc, 0);
+    ASSERT_GT(entry.height(), 0) << "no entry shown";
+    ASSERT_TRUE(xtest::Click(dialog, {(entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2}));
+    ASSERT_EQ(ui::Selection(dialog, ids::kLstOdbc), 0);
+    ASSERT_TRUE(ui::HasFocus(dialog, ids::kLstOdbc));
+    const ui::Image focused = ui::ScreenGrab(dialog);
+    ASSERT_TRUE(xtest::Key(dialog, "Tab"));
+    ASSERT_FALSE(ui::HasFocus(dialog, ids::kLstOdbc));
+    EXPECT_EQ(xtest::FocusMarkFault(focused, ui::ScreenGrab(dialog), entry), "");
+    ASSERT_TRUE(ui::Click(dialog, ids::kConexoesSair));
+  });
+  ASSERT_TRUE(ui::Click(main, ids::kCommand2));
+  EXPECT_THAT(user.dialogs_opened(), ElementsAre("fauConexoes"));
+  EXPECT_EQ(user.left_open(), 0);
+  Close();
+}
+
 }  // namespace sendrik_test

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -181,6 +182,37 @@ bool MoveByWindowManager(unsigned long window, int dx, int dy) {
     QThread::msleep(10);
   }
   return false;
+}
+
+std::vector<std::uint32_t> Pixels(const win::testing::Image& picture, win::RECT r) {
+  std::vector<std::uint32_t> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.push_back(Rgb(picture.at(x, y)));
+  return out;
+}
+
+std::string FocusMarkFault(const win::testing::Image& focused, const win::testing::Image& unfocused, win::RECT item) {
+  if (item.width() <= 0 || item.height() <= 0) return "no item";
+  if (focused.width != unfocused.width || focused.height != unfocused.height || item.left < 0 || item.top < 0 ||
+      item.right > focused.width || item.bottom > focused.height)
+    return "not on the screen";
+  auto channel = [](std::uint32_t c, int shift) { return static_cast<int>((c >> shift) & 0xFFu); };
+  int changed = 0, standing_out = 0;
+  for (int y = item.top; y < item.bottom; ++y)
+    for (int x = item.left; x < item.right; ++x) {
+      std::uint32_t a = Rgb(focused.at(x, y)), b = Rgb(unfocused.at(x, y));
+      if (a == b) continue;
+      ++changed;
+      int distance = 0;
+      for (int shift : {0, 8, 16}) distance += std::abs(channel(a, shift) - channel(b, shift));
+      standing_out += distance >= 192;
+    }
+  int needed = (item.width() + item.height()) / 2;
+  if (changed == 0) return "looks the same with the focus and without";
+  if (standing_out < needed)
+    return std::to_string(changed) + " pixels change with the focus, " + std::to_string(standing_out) +
+           " stand out (" + std::to_string(needed) + " needed)";
+  return {};
 }
 
 bool OnXServer() { return QGuiApplication::platformName() == "xcb"; }

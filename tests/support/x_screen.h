@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/win/testing.h"
 #include "platform/win/types.h"
 
 namespace xtest {
@@ -57,5 +58,16 @@ win::POINT FramePosition(unsigned long window);
 // from a pager's or the user's own tool); true once it has (and the program
 // has heard of it).
 bool MoveByWindowManager(unsigned long window, int dx, int dy);
+
+// The colours of a rectangle of a picture, row by row.
+std::vector<std::uint32_t> Pixels(const win::testing::Image& picture, win::RECT r);
+
+// What is wrong with the focus shown on a list's current item or a combo
+// box's field: `item` (in the pictures' coordinates) as the screen shows it
+// with the focus and without. Empty when the focus changes the item and
+// enough of the change (a quarter of the item's outline) stands out against
+// what is there without the focus: a mark in nearly the highlight's own
+// colour does not count.
+std::string FocusMarkFault(const win::testing::Image& focused, const win::testing::Image& unfocused, win::RECT item);
 
 }  // namespace xtest

@@ -42,7 +42,31 @@ dialog "RADIOS" {
   button IDOK "OK" 70 48 50 14 default
   button IDCANCEL "Cancel" 132 48 50 14
 }
+dialog "LISTS" {
+  caption "Lists"
+  font "MS Sans Serif" 8
+  size 200 100
+  listbox 301 "" 8 8 60 40 vscroll notify border
+  listbox 302 "" 72 8 60 40 vscroll multiselect notify border
+  listbox 303 "" 136 8 56 40 vscroll notify border
+  combobox 304 "" 8 54 80 60 vscroll
+  button IDOK "OK" 70 80 50 14 default
+  button IDCANCEL "Cancel" 132 80 50 14
+}
 )";
+
+constexpr int kSingle = 301, kMulti = 302, kEmpty = 303, kCombo = 304;
+
+// The lists of "LISTS": three entries, the second chosen where one is; the third list empty.
+void FillLists(HWND dlg) {
+  for (const char* entry : {"one", "two", "three"}) {
+    win::ListBox_AddString(win::GetDlgItem(dlg, kSingle), entry);
+    win::ListBox_AddString(win::GetDlgItem(dlg, kMulti), entry);
+    win::ComboBox_AddString(win::GetDlgItem(dlg, kCombo), entry);
+  }
+  win::ListBox_SetCurSel(win::GetDlgItem(dlg, kSingle), 1);
+  win::ComboBox_SetCurSel(win::GetDlgItem(dlg, kCombo), 1);
+}
 
 class OnScreen : public ::testing::Test {
  protected:
@@ -65,6 +89,7 @@ class OnScreen : public ::testing::Test {
                                [this](HWND dlg, win::UINT msg, win::WPARAM wp, win::LPARAM) -> win::INT_PTR {
                                  if (msg == win::WM_INITDIALOG) {
                                    win::CheckDlgButton(dlg, kTwo, win::BST_CHECKED);
+                                   FillLists(dlg);
                                    return 1;
                                  }
                                  if (msg != win::WM_COMMAND || win::HIWORD(wp) != win::BN_CLICKED) return 0;
@@ -79,13 +104,7 @@ class OnScreen : public ::testing::Test {
   std::vector<int> pressed_;
 };
 
-// The pixels of a control's rectangle, or of a band of it, as the screen shows them.
-std::vector<std::uint32_t> Pixels(const t::Image& screen, win::RECT r) {
-  std::vector<std::uint32_t> out;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) out.push_back(xtest::Rgb(screen.at(x, y)));
-  return out;
-}
+using xtest::Pixels;
 
 std::vector<std::uint32_t> Picture(HWND dlg, int id) { return Pixels(t::ScreenGrab(dlg), t::ControlRect(dlg, id)); }
 
@@ -191,5 +210,46 @@ TEST_P(FirstFocus, IsDrawnWhenTheDialogOpens) {
 INSTANTIATE_TEST_SUITE_P(Controls, FirstFocus,
                          ::testing::Values(FirstFocusCase{"BUTTONS", kFast}, FirstFocusCase{"RADIOS", kTwo}),
                          [](const auto& info) { return std::string(info.param.dialog); });
+
+constexpr int kFirstLine = -1;  // an empty list's: as high as an entry of the first list
+constexpr int kWhole = -2;      // the control's rectangle (a combo box)
+
+struct ListFocusCase {
+  const char* what;
+  int control;
+  int click;  // the item the user clicks to give the focus; -1: Tab to the control
+  int item;   // where the focus shows: an item, kFirstLine or kWhole
+};
+
+class ListFocus : public OnScreen, public ::testing::WithParamInterface<ListFocusCase> {};
+
+// A focused list marks its current item so that the mark stands out against
+// the item's highlight (or the list's background): the picture of the item
+// with the focus against the one without.
+TEST_P(ListFocus, StandsOutOnTheCurrentItem) {
+  const ListFocusCase& c = GetParam();
+  Open("LISTS", [&](HWND dlg) {
+    if (c.click >= 0) {
+      win::RECT r = t::ItemRect(dlg, c.control, c.click);
+      xtest::Click(dlg, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    for (int tabs = 0; tabs < 8 && !t::HasFocus(dlg, c.control); ++tabs) xtest::Key(dlg, "Tab");
+    ASSERT_TRUE(t::HasFocus(dlg, c.control));
+    win::RECT item = c.item >= 0 ? t::ItemRect(dlg, c.control, c.item) : t::ControlRect(dlg, c.control);
+    if (c.item == kFirstLine) item.bottom = item.top + t::ItemRect(dlg, kSingle, 0).height() + 2;  // and the border
+    t::Image focused = t::ScreenGrab(dlg);
+    xtest::Key(dlg, "Tab");
+    ASSERT_FALSE(t::HasFocus(dlg, c.control));
+    EXPECT_EQ(xtest::FocusMarkFault(focused, t::ScreenGrab(dlg), item), "");
+    xtest::Key(dlg, "Escape");
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, ListFocus,
+                         ::testing::Values(ListFocusCase{"SelectedItemAtOpen", kSingle, -1, 1},
+                                           ListFocusCase{"ClickedItemOfAMultiSelectList", kMulti, 2, 2},
+                                           ListFocusCase{"EmptyList", kEmpty, -1, kFirstLine},
+                                           ListFocusCase{"ComboBox", kCombo, -1, kWhole}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
