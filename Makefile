@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The project's commands. See README.md. Each build folder is configured
 # with a preset of CMakePresets.json (dev, sanitize, package, fuzz), so that
 # an IDE and CI configure the same way.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # FindSQLiteODBC: the SQLite ODBC driver (sqliteodbc; Debian's libsqliteodbc),
 # which the programs and tests name in their connection strings.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation in the usual GNU places: libraries in LIBDIR, modules loaded by
 # path (the component, the SQLite extension) in the private LIBDIR/quorvel,
 # programs in BINDIR, public headers below INCLUDEDIR/quorvel with the tree's

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Part of the install script (qv_install_registry): the installed regsvr
 # registers the installed component in the installed system registry.
 # QV_REGSVR, QV_COMPONENT and QV_LIBDIR are relative to the prefix (or absolute).

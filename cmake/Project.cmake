@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiler settings shared by every target of the project.
 
 set(QV_WARNINGS -Wall -Wextra)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs a program that saves a screenshot and checks what it gave: its exit
 # status, its output (when EXPECT is given) and a PNG file that is really there.
 #

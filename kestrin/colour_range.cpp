@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour selection with the platform's colour chooser, and the colour range:
 // a start colour, an end colour and a number of steps, previewed as a row
 // of colour bands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Curve fitting of a 2D chart and the legend: options with validated counts.
 
 #include "kestrin/dialog_kit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data-label option dialogs: a few flag boxes, one master box that shows
 // the label position and number format, and each member's own switches.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kestrin/dialog_kit.h"
 
 #include "kestrin/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small pieces the option dialogs share on top of the frame: check state,
 // numeric fields and the standard dialog procedure.

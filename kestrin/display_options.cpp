@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The display option dialogs: a chart type's display switches as check boxes
 // over the caller's flag array, select-all and clear-all buttons, and for some
 // members a label position and number format shown by a master box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kestrin/frame.h"
 
 #include "platform/vantrel/vantrel.h"

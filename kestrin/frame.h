@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The machinery every Kestrin dialog shares: the library's state, check-box
 // tables and the copy of the caller's flags, master boxes and their groups,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Grid lines of 2D and 3D charts and the placement of 3D text.
 
 #include "kestrin/dialog_kit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Histogram intervals and the table-chart dialogs: division into parts,
 // statistics rows and the table lines with their owner-drawn samples.
 

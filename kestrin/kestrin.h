@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Kestrin: the chart engine's option dialogs, one exported C function each.
 // The chart engine (the host) initialises the library with its host object,

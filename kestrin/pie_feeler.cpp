@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pie feeler: the label line of a pie slice, shaped by dragging three
 // handles on a drawing of one slice (a control of the window class
 // "PieFeelerClass"). The handles' places are three percentages.

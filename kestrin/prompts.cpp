@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small prompts: which hi-lo series, the orientation of the chart's data, and
 // one or two text values.
 

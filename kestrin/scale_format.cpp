@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The axis dialogs: the scale range, the standard number format and which
 // series go on the second value axis.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library's exports and its application object.
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mirolan/files.h"
 
 #include <fcntl.h>

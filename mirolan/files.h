@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Folders and file names as the dialog needs them: listing with a wildcard,
 // the current directory, joining and splitting paths ("/" separates).

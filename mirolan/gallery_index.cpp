@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mirolan/gallery_index.h"
 
 #include "platform/automation/text.h"

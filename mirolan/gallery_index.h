@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A gallery's index file: one category a line, the subfolder, a comma and
 // the label. A line without a comma is skipped; the line end ("\n" or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The category list of the new-chart dialog: the categories of a gallery
 // folder, from the gallery's index file or, without one, its subfolders.

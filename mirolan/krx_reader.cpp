@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart-file reader: opens the file, reads the thumbnail and/or the
 // description through the SDK, and releases everything on every path.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Mirolan: the chart engine's new-chart dialog ("Select a Chart Template")
 // and its chart-file reader.

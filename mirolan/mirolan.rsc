@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Mirolan's own resources: the new-chart dialog (2120) and the setup file
 # dialog's template (2121). Dialog units of "MS Sans Serif" 7 (5 x 12 base
 # units): the thumbnail list's client area holds three 88-pixel cells beside

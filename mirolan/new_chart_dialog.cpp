@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mirolan/new_chart_dialog.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The new-chart dialog (template 2120): gallery categories on the left, the
 // templates of the chosen category as thumbnails on the right.

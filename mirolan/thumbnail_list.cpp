@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mirolan/thumbnail_list.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The thumbnail list of the new-chart dialog: the chart files of a category
 // as pictures, `columns` to a row, with a red frame on the selected one. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The platform's shared libraries are built with hidden visibility: only the
 // classes and functions marked QV_EXPORT are part of their public interface.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The component's classes, one a line as <area>/<class>: the one list a class
 # is added to. Each is built from quorvel/<area>/<class>.cpp into qv_quorvel,
 # listed in the component's table (component_classes.h, generated from this

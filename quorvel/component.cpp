@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libquorvel.so: the four entry points of the component over its classes (quorvel/classes.cmake).
 #include "component_classes.h"
 #include "platform/com/object.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/banner.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's banner (Image1): 480 x 63 pixels, drawn when the window
 // opens, so that its text comes from the fonts of the machine Sendrik runs on

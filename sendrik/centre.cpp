@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/centre.h"
 
 #include "platform/win/window.h"

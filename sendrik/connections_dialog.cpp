@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/connections_dialog.h"
 
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/data_sources.h"
 
 #include <algorithm>

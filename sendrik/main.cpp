@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sendrik: brings a database up to date with .spt scripts over an ODBC data source.
 //
 //   sendrik [--help | --version]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/main_window.h"
 
 #include <array>

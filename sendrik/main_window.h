@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window "Sendrik": the data source and script fields, the two run
 // options and the status line, over the run logic of Updater.

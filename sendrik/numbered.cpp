@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/numbered.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The numbered scripts of a folder: Script0012.spt, Script13.spt, Script14.spt ...
 

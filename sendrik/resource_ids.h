@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Control ids of the two windows' templates (sendrik.rc names them too).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/script_file.h"
 
 #include <fcntl.h>

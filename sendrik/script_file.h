@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Script files: read one line at a time, each line decoded on its own.
 

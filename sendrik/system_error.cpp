@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/system_error.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/updater.h"
 
 #include <pwd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The update run of the main window: one script, or a numbered series of them,
 // over an ODBC data source, with the version check and the failure log.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sendrik/version_check.h"
 
 #include <cmath>

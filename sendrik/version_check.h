@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The version check of the lines that record a script in fauversaodb.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Windows-1252 text: the bytes of extenso's words and messages. The way back
 // to UTF-8 is automation::Cp1252ToUtf8 (platform/automation/text.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verbanum/extenso.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* The amount in words: libverbanum.so's one export. */
 #ifndef VERBANUM_EXTENSO_H
 #define VERBANUM_EXTENSO_H

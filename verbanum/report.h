@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How extenso tells the user of an error. The library shows the platform's
 // message box; a program that compiles the sources itself may link its own.

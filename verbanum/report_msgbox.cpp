@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verbanum/report.h"
 
 #include "platform/automation/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verbanum/tables.h"
 
 #include "verbanum/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // extenso's word tables (Windows-1252; every word begins with a blank).
 

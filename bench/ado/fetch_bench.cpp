@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fetch speed of the ado layer against plain ODBC calls on the same
 // PostgreSQL database: 200,000 rows of 10 columns (integers, doubles, dates,
 // texts), every value read. Prints the times and the ratio ado / raw.

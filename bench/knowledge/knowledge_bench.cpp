@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CarConhecCandidato, CarConhecVaga and CarConhecPerfilCargo over a tree of
 // 2,000 nodes and 5,000 or 50,000 rows each on PostgreSQL, against the raw
 // fetch of the statement each one sends, in the same run. Prints the figures.

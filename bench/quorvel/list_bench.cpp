@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CarDadosPessoais over 10,000 and 100,000 people on PostgreSQL against the
 // raw fetch of the same statement in the same run. Prints the figures.
 #include <cstdio>

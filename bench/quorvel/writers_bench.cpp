@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Concurrent inserts on PostgreSQL: eight writers, each on its own
 // connection, insert 200 records each into one table: as threads of this
 // program calling the classes directly, as processes calling libquorvel.so

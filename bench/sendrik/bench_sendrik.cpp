@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 50,000 single-line INSERT statements through the update run against
 // `psql -f` of the same statements on the same database, in the same run.
 // Prints both times and their ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calls per second of extenso over a fixed mix of amounts, on one thread.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The automation text parsers (CDbl, CDate, Val, the integer conversions and
 // Format patterns) and the UTF-8 / Windows-1252 functions on any byte string: no crash, no
 // sanitizer report, only the runtime's own errors, and the round trips hold.

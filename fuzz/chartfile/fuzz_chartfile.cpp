@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Chart files on any bytes, read as the thumbnail window and the chart
 // engine read them: no crash, no sanitizer report, no file or input
 // information left open, texts within their buffers, pictures within the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing that the SDK's DibBlt does, which the readers under test never
 // reach: each of these stops the run if it is.
 #include <cstdlib>

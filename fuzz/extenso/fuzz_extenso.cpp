@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // extenso on any byte string: no crash, no sanitizer report, and the contract
 // on the caller's buffer holds. The message box is hooked to answer OK silently.
 

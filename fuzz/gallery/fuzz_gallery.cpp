@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gallery index files on any bytes (the first line stands for the gallery
 // folder): no crash, no sanitizer report; every category comes from one line
 // of at most 255 characters and is UTF-8 whatever the bytes, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Resource scripts on any bytes: no crash, no sanitizer report; a refused
 // script says where, an accepted one gives templates the dialog layer can
 // lay out and strings that copy within their buffers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sendrik's .spt scripts on any bytes: no crash, no sanitizer report. The
 // lines are UTF-8 without line ends or NUL bytes, the commands keep their length, a
 // version line's values are cut out or refused with 5 (never anything else),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-amount VALUE...: writes each amount in words with libverbanum's extenso.
 // quorvel-amount --help | --version
 //

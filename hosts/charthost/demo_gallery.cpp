@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // mirolan_demo_gallery ROOT: writes a small gallery of chart templates of our
 // own under ROOT/Gallery (an index of categories and a few chart files with
 // drawn thumbnails) for charthost and for trying the new-chart dialog.

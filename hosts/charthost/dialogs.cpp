@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hosts/charthost/dialogs.h"
 #include "hosts/charthost/option_dialogs.h"
 

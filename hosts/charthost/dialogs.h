@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The dialogs charthost can open: each parses its arguments, calls the
 // library and prints what it wrote back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hosts/charthost/host.h"
 
 namespace charthost {

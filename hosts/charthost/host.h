@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chart engine's host object: context help is printed (or recorded), the
 // dialog font is "MS Sans Serif" 8 unless the host is told to have none.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The chart engine's resource module for Kestrin: dialog templates (by name)
 # and strings 3018-3038. Positions in dialog units of "MS Sans Serif" 8.
 # Every option dialog has OK, Cancel and Help (3963) in a column on the right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-charthost: the chart engine's stand-in. Initialises Kestrin with a host
 // object, the resource module and a frame window, opens one of its dialogs
 // with the values given and prints what the dialog wrote back.

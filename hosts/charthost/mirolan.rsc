@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The chart engine's resource module for Mirolan: the new-chart dialog
 # (template 2120). Dialog units of "MS Sans Serif" 7. The setup file dialog's
 # template (2121) is left out, so its button, were it shown, would open

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hosts/charthost/new_chart.h"
 
 #include "mirolan/mirolan.h"

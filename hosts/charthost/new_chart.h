@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The new-chart dialog of Mirolan in charthost: its resource module
 // (mirolan.rsc beside the Kestrin module, else the library's own templates)

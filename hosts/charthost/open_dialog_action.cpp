@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hosts/charthost/open_dialog_action.h"
 
 #include <cctype>

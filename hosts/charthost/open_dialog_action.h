@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the host does to one of its dialogs while the dialog is open, as the
 // chart engine can: charthost calls RedrawUpdateAllBars on an open table-line

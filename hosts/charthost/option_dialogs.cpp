@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hosts/charthost/option_dialogs.h"
 
 #include "kestrin/kestrin.h"

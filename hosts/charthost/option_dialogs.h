@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The option dialogs beyond the data labels (display, grid lines, scales,
 // tables, curve fit and legend) in charthost's table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hosts/hrapp/arguments.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-hrapp: the HR application's stand-in. Creates a business object by class
 // name through the component model, calls one method by name and prints its
 // result, DescErr and every by-reference argument.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Data access over ODBC in the shape of ADO: Connection, Recordset, Field.
 // Every failure raises automation::Error: a driver failure carries

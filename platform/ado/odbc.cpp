@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ado/odbc.h"
 
 #include <algorithm>

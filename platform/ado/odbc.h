@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ODBC mechanics behind the ado classes: handle ownership, diagnostics as
 // automation errors, and the text forms exchanged with drivers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ado/values.h"
 
 #include <algorithm>

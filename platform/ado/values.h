@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Driver values into automation values: dates and times as automation dates,
 // numeric text as Decimal.

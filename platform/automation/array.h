@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // VariantArray: a 1-D or 2-D array of Variants with bounds per dimension,
 // stored column-major as automation arrays are (the first index varies fastest).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // VB-style conversions of Variants, with the runtime's errors:
 // Null into a typed value raises 94, text that is no number 13, a value out

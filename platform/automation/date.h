@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Automation dates: days from 1899-12-30, the fraction being the time of day.
 // Before 1899-12-30 the integer part (toward zero) is the day and the absolute

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The automation error: a number, a description and a source, raised as an
 // exception by the platform and caught by the callers' error traps, and any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text forms: CStr, the text of doubles and singles, Format, MonthName.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/automation/number_text.h"
 
 #include <algorithm>

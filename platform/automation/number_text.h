@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Internal: exact decimal digits behind the number conversions, parsing of
 // number texts and VB's text forms of numbers.

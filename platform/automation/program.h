@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The running program's folder (the runtime's App.Path), the data files
 // that a program keeps beside it in a build tree or in its data folder once

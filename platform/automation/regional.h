@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Regional settings in one place, defaulting to the Brazilian setting.
 

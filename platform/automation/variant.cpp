@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/automation/variant.h"
 
 #include "platform/automation/array.h"

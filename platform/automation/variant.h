@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Variant: the automation value type. Holds Empty, Null, the integer kinds,
 // Single, Double, Decimal, Date, String (UTF-8), Boolean, an object reference

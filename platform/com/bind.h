@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Binds a class's member functions to dispatch: the method table of a class
 // is a list of com::Method<&Class::Name>("Name", {"param", ...}) entries; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a class's header names of bind.h: its description, declared only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/com/client.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The client side: create an object by its registered class name, call a
 // registered component's registration entry points.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dispatch by name: the interface every creatable object answers, the type
 // description of its methods, and the outcome of a call.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The creatable object: a C++ object of class C answering dispatch through
 // its class's method table, and the entry by which a component lists it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/com/registry.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The registries of in-process classes: text files of lines "name=library path".
 // A class is looked up in the user's registry first, then in the system's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-regsvr [-u] [--system] LIBRARY: registers (or with -u unregisters) a component's classes.
 // quorvel-regsvr --help | --version
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/com/server.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The server side of an in-process component: what its four exported entry
 // points do, given the component's list of classes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/vantrel/chartfile.h"
 
 #include <fcntl.h>

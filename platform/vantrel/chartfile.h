@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stand-in for the chart engine's SDK, second part: chart files, their
 // thumbnails and descriptions, file I/O blocks, the drawing of a picture and

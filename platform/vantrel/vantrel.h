@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stand-in for the chart engine's SDK: plain C functions that the chart
 // dialogs call, and the C++ side that a host uses to feed them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The platform's colour chooser with the caller's 16 custom colours.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/common_dialogs.h"
 
 #include "platform/win/internal.h"

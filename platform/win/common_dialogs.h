@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The platform's common dialogs: the open-file dialog (the colour chooser
 // comes with its caller).

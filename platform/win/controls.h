@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Controls addressed by handle or by dialog and id. Text is UTF-8.
 

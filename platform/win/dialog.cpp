@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/dialog.h"
 
 #include "platform/win/owner_button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/gdi.h"
 
 #include "platform/win/internal.h"

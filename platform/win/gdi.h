@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fonts, pens, brushes, bitmaps and the device context over QPainter.
 //

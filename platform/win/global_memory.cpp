@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/global_memory.h"
 
 #include <mutex>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Global memory blocks: movable blocks handed between a library and its
 // caller by handle (pictures of the chart engine travel this way). A handle

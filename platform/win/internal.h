@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Inside the layer: every window of the layer is a Qt widget that is also a
 // WindowHandle; HWND is the WindowHandle's address, valid while it is live.

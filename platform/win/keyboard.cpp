@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog manager's keys, shared by dialogs and top-level windows: access
 // keys ("&" letters) of labels and buttons, arrow keys inside option groups,
 // Tab in template order with one stop per option group, Enter on a focused

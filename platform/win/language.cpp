@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/language.h"
 
 #include "platform/win/internal.h"

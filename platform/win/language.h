@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The language of the texts that Qt itself shows in a program's windows: the
 // buttons of message boxes, the open-file dialog, the colour chooser. They are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/msgbox.h"
 
 #include <dlfcn.h>

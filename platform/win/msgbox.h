@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The message box. With a Qt application object it is a real modal box;
 // without one it writes caption and text to standard error and answers OK

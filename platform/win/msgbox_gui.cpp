@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt message box behind win::MessageBox: owned by the caller's window,
 // drawn in the layer's font, its buttons with their texts alone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/multiselect_list.h"
 
 #include "platform/win/dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Multi-select list boxes (`listbox ... multiselect` in a template): a click
 // on an item selects or deselects it, leaving the others as they are. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user's clicks on multi-select lists.
 #include "platform/win/dialog.h"
 #include "platform/win/internal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/owner_button.h"
 
 #include "platform/win/gdi.h"

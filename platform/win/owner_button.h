@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Owner-drawn push buttons (`button ... ownerdraw` in a template).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/owner_list.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Owner-drawn fixed list boxes (`listbox ... ownerdraw` in a template) and
 // sub-classing of controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/resource.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Resource modules: dialog templates and string tables in a text format of
 // our own (see docs/user-interface.md), loaded at run time.

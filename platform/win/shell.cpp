@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/shell.h"
 
 #include "platform/win/internal.h"

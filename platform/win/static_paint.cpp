@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/static_paint.h"
 
 #include "platform/win/gdi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Static controls that their dialog colours or their procedure paints.
 //

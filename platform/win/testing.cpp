@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/testing.h"
 
 #include "platform/win/controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Test automation: a test acts as the user inside every modal loop.
 //

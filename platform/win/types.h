@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Handles, message parameters, geometry and the numbers of messages and
 // notifications of the user-interface layer. Numbered as the platform's

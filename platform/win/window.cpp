@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/window.h"
 
 #include "platform/win/internal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Top-level windows, window geometry, the screen, the wait cursor, pending
 // events and beeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Window classes of the caller's, mouse capture and the active window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a top-level window asks of the X window manager beyond Qt's flags.
 
 #include "platform/win/internal.h"

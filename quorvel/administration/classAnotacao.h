@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classAnotacao: dated annotations on the employees (RhsAnotacao) with the
 // employee's name and the annotation type.

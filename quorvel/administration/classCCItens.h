@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classCCItens: the items (lines) of payslips (FlpCCItens). A private class:
 // the library creates it for classFerias; callers cannot create it.

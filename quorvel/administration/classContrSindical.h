@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classContrSindical: the employees' union contributions (RhsContrSindical).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classFaixaAquisFerias.h"
 
 #include "platform/com/bind.h"

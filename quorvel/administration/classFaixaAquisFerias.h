@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classFaixaAquisFerias: vacation days by the number of absences, looked up
 // in the absence brackets (RhsFaixaAquisFerias), read only.

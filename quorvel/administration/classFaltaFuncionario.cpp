@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classFaltaFuncionario.h"
 
 #include "platform/automation/convert.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classFaltaFuncionario: the absences of the employees (RhsFaltaFuncionario)
 // with the employee's name and the absence type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classFerias.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classFerias: the vacation records of the employees (RhsFerias).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classSindicato: the register of trade unions (RhsSindicato).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classSolicValeTransporte.h"
 
 #include "platform/automation/convert.h"

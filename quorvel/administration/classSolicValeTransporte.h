@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classSolicValeTransporte: the employees' transport-voucher requests
 // (RhsSolicValeTransporte).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTipoAnotacao: the register of annotation types (RhsTipoAnotacao).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTipoFalta: the absence types (RhsTipoFalta), read only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classTipoValeTransporte.h"
 
 #include "platform/automation/convert.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTipoValeTransporte: the transport-voucher types (RhsTipoValeTransporte),
 // each sold by a carrier of RhsTransportador.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classTransportador.h"
 
 #include "platform/com/bind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTransportador: the transport carriers (RhsTransportador), with the
 // company's address and the voucher purchase point.

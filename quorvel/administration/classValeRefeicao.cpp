@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/administration/classValeRefeicao.h"
 
 #include "platform/com/bind.h"

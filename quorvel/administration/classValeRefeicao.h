@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classValeRefeicao: the employees' meal-voucher withdrawals (RhsValeRefeicao).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/common/adjustment.h"
 
 #include "platform/automation/error.h"

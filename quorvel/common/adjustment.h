@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The statement written for the connection's dialect: the dialect
 // adjustment (fAjustaSql) and the forms that differ on SQLite.

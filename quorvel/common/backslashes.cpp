@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/common/backslashes.h"
 
 #include "quorvel/common/dialect.h"

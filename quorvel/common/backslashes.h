@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Backslashes as PostgreSQL reads them: the statement as it is sent.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/common/column_table.h"
 
 namespace quorvel::sql {

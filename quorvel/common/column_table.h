@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole-record inserts and updates, both written from one table of columns:
 // each column's name, its literal, and the blanks and separators around it in

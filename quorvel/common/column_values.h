@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Values in the form a column of the connection's database keeps them.
 // PostgreSQL converts a literal to its column's type on input: it reads a

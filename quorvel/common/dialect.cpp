@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/common/dialect.h"
 
 #include "platform/com/dispatch.h"

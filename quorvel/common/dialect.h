@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which database a connection reached, and so which statements it gets:
 // PostgreSQL's as written, SQLite's with its own adjustments, or those of

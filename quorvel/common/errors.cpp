@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/common/errors.h"
 
 namespace quorvel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The error procedure (pTrataErro) and the library's identification text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Result arrays whose columns are the record set's own fields, for the
 // methods that read tables they know only by name.

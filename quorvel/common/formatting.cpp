@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/common/formatting.h"
 
 #include "platform/automation/convert.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Values as the statements write them: fFormataNumeroSql, fFormataDataSql,
 // fFormataHoraSql.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A statement's text split as PostgreSQL's lexer splits it around quotes:
 // plain literals ('...', a doubled quote standing for one), escape literals

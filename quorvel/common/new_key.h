@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Inserts whose key is the next key of the table (fProxCodigo). Two writers
 // may read the same largest key and try the same new key; the one whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The mechanics of the record methods: the error trap, execution, the three
 // result arrays, copying fields into typed out-parameters, the next key.

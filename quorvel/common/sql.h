@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Statement building: the literal of each kind of value, and the filter
 // clause of the list methods. Text literals double every embedded quote, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classConhecPerfilCargo: the knowledge that position profiles require
 // (RhsConhecPerfilCargo), with the nodes' data from the knowledge tree.

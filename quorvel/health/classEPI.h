@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classEPI: the protective-equipment catalogue (RhsEPI), read only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classEPIPerfilCargo: the protective equipment that position profiles
 // require (RhsEPIPerfilCargo), with the equipment's name from RhsEPI.

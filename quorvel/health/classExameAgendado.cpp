@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/health/classExameAgendado.h"
 
 #include "platform/automation/convert.h"

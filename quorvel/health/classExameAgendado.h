@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classExameAgendado: appointments for employees' medical exams
 // (RhsExameAgendado), with pick lists of the places, doctors and

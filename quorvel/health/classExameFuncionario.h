@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classExameFuncionario: the exams assigned to employees
 // (RhsExameFuncionario); the list reads each employee's unit name from CadCa

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/health/classExameMedico.h"
 
 #include "platform/com/bind.h"

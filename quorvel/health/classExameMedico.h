@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classExameMedico: the results of employees' occupational medical exams
 // (RhsExameMedico).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classExamePerfilCargo: the medical exams that position profiles call for
 // (RhsExamePerfilCargo), with the exam type's description.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/health/classPerfilCargo.h"
 
 #include "platform/com/bind.h"

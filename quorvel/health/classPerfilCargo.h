@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classPerfilCargo: position profiles (RhsPerfilCargo), the requirements of
 // a position at a branch.

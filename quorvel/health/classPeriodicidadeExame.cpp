@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/health/classPeriodicidadeExame.h"
 
 #include "platform/com/bind.h"

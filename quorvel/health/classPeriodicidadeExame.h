@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classPeriodicidadeExame: the periodicity rules of the exams of position
 // profiles (RhsPeriodicidadeExame), one per minimum age.

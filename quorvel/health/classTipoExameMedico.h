@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTipoExameMedico: the catalogue of occupational medical exam types
 // (RhsTipoExameMedico).

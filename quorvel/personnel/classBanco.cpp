@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classBanco.h"
 
 #include "platform/com/bind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classBanco: reads the bank register (RhsBanco); no class writes it.
 

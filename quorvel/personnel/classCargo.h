@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classCargo: the register of positions (RhsCargo) with their occupation
 // codes (RhsCBO).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classConselho.h"
 
 #include "platform/com/bind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classConselho: the register of professional councils (RhsConselho).
 

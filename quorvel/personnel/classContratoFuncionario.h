@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classContratoFuncionario: the employment contracts of the employees
 // (RhsContratoFuncionario); a contract without closing date is open.

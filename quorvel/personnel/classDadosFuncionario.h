@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classDadosFuncionario: the employment records (RhsDadosFuncionario) of the
 // people of RhsDadosPessoais, and the vacation base date kept with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classDadosPessoais.h"
 
 #include "platform/automation/array.h"

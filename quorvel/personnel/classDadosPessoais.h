@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classDadosPessoais: the register of persons (RhsDadosPessoais), candidates
 // and employees alike.

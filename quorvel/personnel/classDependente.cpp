@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classDependente.h"
 
 #include <cmath>

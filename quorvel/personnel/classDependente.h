@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classDependente: the dependants of employees (RhsDependente), their ages
 // and the counts payroll needs.

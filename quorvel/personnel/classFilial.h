@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classFilial: the employer's branches (RhsFilial). The caller chooses the
 // key of a new branch.

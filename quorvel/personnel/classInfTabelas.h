@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classInfTabelas: generic maintenance of the application's auxiliary
 // tables, named by the caller, and their catalogue (FauTabelasAuxiliares).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classRelatorios.h"
 
 #include "platform/automation/array.h"

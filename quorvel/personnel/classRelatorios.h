@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classRelatorios: the report catalogue (RhsRelatorios) and the scratch
 // table of report codes (TempRegistros, shared by every caller).

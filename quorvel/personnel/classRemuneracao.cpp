@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classRemuneracao.h"
 
 #include "platform/automation/error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classRemuneracao: the history of salary raises of each employee
 // (RhsRemuneracao), with their reasons (RhsMotivoAumento).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTipoContrato: the catalogue of contract types (RhsTipoContrato).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/personnel/classTipoGrauParentesco.h"
 
 #include "platform/com/bind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTipoGrauParentesco: the catalogue of kinship degrees (RhsTipoGrauParentesco).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/recruitment/classCargoCandidato.h"
 
 #include "platform/com/bind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classCargoCandidato: the positions a candidate wants (RhsCargoCandidato),
 // with the position's name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/recruitment/classConhecCandidato.h"
 
 #include "platform/com/bind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classConhecCandidato: what a candidate knows (RhsConhecCandidato), with the
 // node's description and paths from the knowledge tree.

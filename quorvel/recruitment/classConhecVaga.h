@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classConhecVaga: the knowledge a vacancy requires (RhsConhecVaga), with the
 // node's description and paths from the knowledge tree.

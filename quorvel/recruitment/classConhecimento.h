@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classConhecimento: the knowledge tree (RhsConhecimento), keyed by text codes,
 // each node carrying its code path and description path.

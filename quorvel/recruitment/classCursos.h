@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classCursos: the courses a person has taken (RhsCursos), with the person's name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/recruitment/classDadosCandidato.h"
 
 #include "platform/automation/clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classDadosCandidato: the candidate file (RhsDadosCandidato), one record per
 // applicant, tied to a person of RhsDadosPessoais.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/recruitment/classEncaminhamento.h"
 
 #include "platform/automation/convert.h"

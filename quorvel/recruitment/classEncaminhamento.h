@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classEncaminhamento: referrals of candidates to vacancies (RhsEncaminhamento)
 // with their issue, selection and hiring marks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classEscolaridadeCandidato: a candidate's schooling (RhsEscolaridadeCandidato),
 // with the level's description.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classExperCandidato: a candidate's previous jobs (RhsExperCandidato).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classMotivoEncerramento: the reasons for which a vacancy is closed (RhsMotivoEncerramento).
 

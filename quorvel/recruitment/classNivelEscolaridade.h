@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classNivelEscolaridade: the schooling levels (RhsNivelEscolaridade).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quorvel/recruitment/classTurnoCandidato.h"
 
 #include "platform/com/bind.h"

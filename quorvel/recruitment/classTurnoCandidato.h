@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classTurnoCandidato: the work shifts a candidate accepts (RhsTurnoCandidato).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // classVaga: the vacancies that a branch opens for a position (RhsVaga).
 

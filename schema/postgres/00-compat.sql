@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Functions and operators that the HR statements expect of the database.
 -- The statements run unchanged; everything they need is defined here.
 

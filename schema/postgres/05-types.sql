@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Column types that only PostgreSQL needs spelt out. The table files name
 -- them; SQLite takes the same names by its affinity rules (see README.md).
 

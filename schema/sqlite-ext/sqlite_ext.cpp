@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SQLite extension: the functions the HR statements call that SQLite lacks.
 //   cstr(x)  (also CStr: SQLite names are case-insensitive)  x as text, Null stays Null
 //   now()    the current local date and time, "yyyy-mm-dd hh:mm:ss"

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Professional councils, banks, the person register and the lookups that
 -- the person fetch joins.
 

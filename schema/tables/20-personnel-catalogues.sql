@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Kinship degrees, contract types, positions with their occupation codes,
 -- the catalogue of auxiliary tables, the report catalogue and the scratch
 -- table of report codes.

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The register of units (read only by the library, on a second connection).
 CREATE TABLE CadCa (
   CodCa integer NOT NULL PRIMARY KEY,

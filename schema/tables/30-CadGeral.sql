@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The general register (read only by the library): the names of branches
 -- and other entities by their general code.
 CREATE TABLE CadGeral (

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Payslip headers (filled outside the library): 'NOR' normal, 'FER' vacation.
 CREATE TABLE FlpCCCabecalho (
   CodContracheque integer NOT NULL PRIMARY KEY,

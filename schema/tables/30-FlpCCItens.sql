@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Payslip items (lines): each of a payslip (FlpCCCabecalho) and a payroll event detail.
 CREATE TABLE FlpCCItens (
   CodItemDetalheCC integer NOT NULL PRIMARY KEY,

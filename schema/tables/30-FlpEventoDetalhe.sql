@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Payroll event details (filled outside the library).
 CREATE TABLE FlpEventoDetalhe (
   CodEventoDet integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Dated annotations on the employees (RhsDadosFuncionario), each of a type (RhsTipoAnotacao).
 CREATE TABLE RhsAnotacao (
   CodRegAnotacao integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The positions that a candidate wants.
 CREATE TABLE RhsCargoCandidato (
   CodRegCargoCandidato integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- What a candidate knows, by node of the knowledge tree.
 CREATE TABLE RhsConhecCandidato (
   CodRegConhecCandidato integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The knowledge that a vacancy requires, by node of the knowledge tree.
 CREATE TABLE RhsConhecVaga (
   CodRegConhecVaga integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The knowledge tree. Every statement writes CodConhec as quoted text and
 -- compares it as text; MAX(CodConhec) must be the numerically greatest code
 -- (see README.md): knowledge_code_text is a text domain ordered by number

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Union contributions of employees, one row per contribution.
 CREATE TABLE RhsContrSindical (
   CodRegContrSindical integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Employment contracts of the employees; a Null closing date is an open contract.
 CREATE TABLE RhsContratoFuncionario (
   CodRegContratoFuncionario integer NOT NULL PRIMARY KEY,

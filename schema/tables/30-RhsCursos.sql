@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Courses that a person has taken.
 CREATE TABLE RhsCursos (
   CodRegCurso integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The candidate file: one row per applicant, tied to a person of RhsDadosPessoais.
 CREATE TABLE RhsDadosCandidato (
   CodIndividual integer,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Employment records: one row per employment of a person (RhsDadosPessoais).
 -- Bank numbers are kept as text ('' means none is written as Null).
 CREATE TABLE RhsDadosFuncionario (

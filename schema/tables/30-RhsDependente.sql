@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Dependants of employees (RhsDadosFuncionario).
 CREATE TABLE RhsDependente (
   CodDep integer NOT NULL PRIMARY KEY,

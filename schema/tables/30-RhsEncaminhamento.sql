@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Referrals of candidates to vacancies.
 CREATE TABLE RhsEncaminhamento (
   CodEncaminhamento integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- A candidate's schooling, one row per course of study.
 CREATE TABLE RhsEscolaridadeCandidato (
   CodRegEscolaridadeCandidato integer NOT NULL PRIMARY KEY,

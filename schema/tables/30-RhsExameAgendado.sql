@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Appointments for employees' medical exams.
 CREATE TABLE RhsExameAgendado (
   CodExameAgendado integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The exams assigned to each employee, with their own interval.
 CREATE TABLE RhsExameFuncionario (
   CodExameFuncionario integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Results of the occupational medical exams employees have taken.
 CREATE TABLE RhsExameMedico (
   CodRegExameMedico integer NOT NULL PRIMARY KEY,

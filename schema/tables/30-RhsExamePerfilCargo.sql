@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The medical exams a position profile calls for.
 CREATE TABLE RhsExamePerfilCargo (
   CodRegExamePerfil integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- A candidate's previous jobs.
 CREATE TABLE RhsExperCandidato (
   CodRegExperCandidato integer NOT NULL PRIMARY KEY,

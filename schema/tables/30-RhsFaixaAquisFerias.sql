@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Absence brackets of an acquisition period: up to Teto absences grant
 -- NrDiasAGozar vacation days. Filled outside the library; brackets may
 -- share a ceiling, so Teto is no key.

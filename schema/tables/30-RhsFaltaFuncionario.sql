@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Absences of the employees (RhsDadosFuncionario), each of a type (RhsTipoFalta).
 CREATE TABLE RhsFaltaFuncionario (
   CodRegFaltaFuncionario integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Vacation records of the employees. DtBaseAnterior keeps the employee's
 -- previous vacation base date.
 CREATE TABLE RhsFerias (

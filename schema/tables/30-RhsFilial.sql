@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Branches of the company.
 CREATE TABLE RhsFilial (
   CodFilial integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Reasons of salary raises (filled outside the library).
 CREATE TABLE RhsMotivoAumento (
   CodMotivoAumento integer NOT NULL PRIMARY KEY,

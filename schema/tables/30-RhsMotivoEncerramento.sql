@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Reasons for which a vacancy is closed.
 CREATE TABLE RhsMotivoEncerramento (
   CodMotivoEncerramento integer NOT NULL PRIMARY KEY,

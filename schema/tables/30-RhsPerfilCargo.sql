@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Position profiles: what a position at a branch requires.
 CREATE TABLE RhsPerfilCargo (
   CodRegPerfilCargo integer NOT NULL PRIMARY KEY,

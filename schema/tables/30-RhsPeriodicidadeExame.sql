@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Periodicity rules of a profile's exam, by minimum age.
 CREATE TABLE RhsPeriodicidadeExame (
   CodRegPeriodicidade integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Salary raises of the employees.
 CREATE TABLE RhsRemuneracao (
   CodRegRemuneracao integer NOT NULL PRIMARY KEY,

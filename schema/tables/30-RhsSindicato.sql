@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Unions.
 CREATE TABLE RhsSindicato (
   CodSindicato integer NOT NULL PRIMARY KEY,

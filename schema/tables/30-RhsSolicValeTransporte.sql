@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Employees' transport-voucher requests.
 CREATE TABLE RhsSolicValeTransporte (
   CodRegSolicValeTransporte integer NOT NULL PRIMARY KEY,

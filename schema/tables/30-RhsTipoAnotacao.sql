@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Annotation types with their two flags, kept as the caller writes them.
 CREATE TABLE RhsTipoAnotacao (
   CodTipoAnotacao integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Occupational medical exam types.
 CREATE TABLE RhsTipoExameMedico (
   CodTipoExame integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Absence types; Justificativa 'J' marks a justified absence.
 CREATE TABLE RhsTipoFalta (
   CodTipoFalta integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Salary types (filled outside the library).
 CREATE TABLE RhsTipoSalario (
   CodTipoSalario smallint NOT NULL PRIMARY KEY,

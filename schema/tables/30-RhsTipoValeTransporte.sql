@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Transport-voucher types, each sold by one carrier.
 CREATE TABLE RhsTipoValeTransporte (
   CodTipoValeTransporte integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Transport carriers: the company's address and the voucher purchase point.
 CREATE TABLE RhsTransportador (
   CodTransp integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Vacancies that a branch opens for a position.
 CREATE TABLE RhsVaga (
   CodVaga integer NOT NULL PRIMARY KEY,

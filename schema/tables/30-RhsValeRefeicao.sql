@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Meal-voucher withdrawals of employees.
 CREATE TABLE RhsValeRefeicao (
   CodRegValeRefeicao integer NOT NULL PRIMARY KEY,

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- The version table of the database update program: each update script adds
 -- its row with its two version values (d.dd.nnnn).
 CREATE TABLE fauversaodb (

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connection, Recordset and Field on PostgreSQL (psqlODBC) and SQLite (sqliteodbc).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two databases the ado tests run on, as a test parameter.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the statements expect of each database: PostgreSQL's compatibility
 // functions and operators, SQLite's extension functions.
 #include <gtest/gtest.h>

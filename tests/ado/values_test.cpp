@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Driver values into automation values, and the text forms of the Unicode entry points.
 #include <gtest/gtest.h>
 

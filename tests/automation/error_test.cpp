@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any exception as the number and description of its error.
 #include <gtest/gtest.h>
 

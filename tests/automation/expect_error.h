@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // EXPECT_AUTOMATION_ERROR(statement, number): the statement raises automation::Error `number`.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/automation/array.h"
 #include "platform/automation/variant.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The component model end to end: registration in the registry file, creation
 // by class name through the class factory, unloading.
 #include <gtest/gtest.h>

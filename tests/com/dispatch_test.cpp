@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dispatch by name over a class's method table.
 #include <gtest/gtest.h>
 

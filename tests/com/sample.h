@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small class for the component-model tests: typed, Variant and object
 // parameters, a function value, and a method that fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A test component with one creatable class and one private class.
 #include "platform/com/server.h"
 #include "tests/com/sample.h"

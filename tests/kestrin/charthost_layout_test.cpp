@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every dialog charthost can open, as it shows at start and after each click
 // of its check boxes and radios: the layout check on what is visible then,
 // with the texts and combo entries the dialog set.

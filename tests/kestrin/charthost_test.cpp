@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // charthost's dialogs: arguments in, the values written back out.
 
 #include "hosts/charthost/dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour selection and the colour range with its preview.
 
 #include "kestrin/frame.h"

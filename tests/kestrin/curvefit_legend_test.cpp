@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Curve fitting and legend dialogs.
 
 #include "kestrin/frame.h"

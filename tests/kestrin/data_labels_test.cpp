@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The seven data-label dialogs: one table of their shared shape, and each
 // member's own rules.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The display option dialogs: one table of the members' boxes and buttons,
 // then each member's own rules.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules every Kestrin dialog shares, shown on the data-label dialogs.
 
 #include "kestrin/frame.h"

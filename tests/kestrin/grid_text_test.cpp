@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Grid-line and 3D text dialogs.
 
 #include "kestrin/frame.h"

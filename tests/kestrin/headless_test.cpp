@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A host without a Qt application object: dialogs report failure, boxes print.
 
 #include "kestrin/kestrin.h"

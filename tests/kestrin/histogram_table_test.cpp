@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Histogram intervals, table division, statistics and lines.
 
 #include "kestrin/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A host, the chart host's resource module and the library initialised with them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every dialog charthost opens, driven from the keyboard: Tab visits the
 // controls in the template's order with one stop per option group (its
 // selected option), and Enter and Escape from every tab stop do what they do

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart dialogs as a keyboard user meets them on a real X server: access
 // keys of labels and buttons, arrow keys in option groups, Enter on an
 // owner-drawn sample, what charthost prints, the default look on the button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Layout checks of dialog templates and of dialogs as they are open:
 // - every control inside its dialog;

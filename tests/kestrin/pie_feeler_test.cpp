@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pie feeler: its drawing, the drags of its three handles and their bounds.
 
 #include "kestrin/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The value prompts under a window manager (fluxbox): they open at their
 // template's place from the owner's client area, as the owner stands on the
 // screen, wherever the manager put the owner or the user moved it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hi-lo series choice, the data orientation and the value prompts.
 
 #include "kestrin/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scale range, number format and axis split.
 
 #include "kestrin/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A Kestrin dialog on a real X server: the table-line samples change on the
 // user's clicks, and the screen shows each sample as its flag says.
 

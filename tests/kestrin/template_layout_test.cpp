@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout of every template of every resource module the programs ship:
 // the chart engine's modules for Kestrin and Mirolan, Mirolan's own and the
 // update program's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The new-chart dialog as the user meets it: PromptNewDialog and its block.
 
 #include "platform/win/dialog.h"

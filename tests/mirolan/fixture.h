@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Temporary folders of chart files for the tests, and the process's current
 // directory put back after each test (the dialog changes it).

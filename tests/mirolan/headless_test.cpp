@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Without a Qt application object the dialog shows nothing and reports 1.
 
 #include <gtest/gtest.h>

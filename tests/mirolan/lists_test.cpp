@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two lists of the new-chart dialog: categories of a gallery folder and
 // the thumbnails of a category, with their mouse, keys and drawing.
 

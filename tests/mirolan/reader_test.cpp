@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart-file reader: the order of the SDK calls, the statuses and the
 // rule for the description text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The new-chart dialog on a real X server: the thumbnail grid's keys and mouse
 // as the user gives them, and the red frame where the screen shows it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart engine's SDK stand-in: chart files, pictures, I/O blocks.
 
 #include <gtest/gtest.h>

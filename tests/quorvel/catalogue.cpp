@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/quorvel/catalogue.h"
 
 #include <algorithm>

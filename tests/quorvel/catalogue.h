@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The checks that every small code/description catalogue class answers
 // alike. A class's test names its table and columns and says how its methods

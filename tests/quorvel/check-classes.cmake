@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DSOURCE=<source root> -P check-classes.cmake: every class header of
 # quorvel/ is in the component's list (quorvel/classes.cmake), which builds,
 # registers and tests it, and every listed class has its test file and is

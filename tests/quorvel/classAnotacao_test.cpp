@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classAnotacao against PostgreSQL.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classBanco: a catalogue of banks, read only, keyed by the bank's number.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classCCItens against PostgreSQL.
 #include <gtest/gtest.h>
 

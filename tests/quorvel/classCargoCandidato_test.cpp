@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classCargoCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classConhecPerfilCargo against PostgreSQL, its list on SQLite too.
 #include "quorvel/health/classConhecPerfilCargo.h"
 

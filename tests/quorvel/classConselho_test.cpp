@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classConselho: a catalogue of professional councils, their abbreviation and name.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classDadosCandidato against PostgreSQL, its list and the situation update on SQLite too.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classDadosFuncionario against PostgreSQL, the dialect on SQLite.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classDadosPessoais: the candidate search, against PostgreSQL.
 #include <gtest/gtest.h>
 

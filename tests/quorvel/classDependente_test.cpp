@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classDependente against PostgreSQL, ages, the bulk switch and the list on SQLite too.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classEPIPerfilCargo against PostgreSQL, its list on SQLite too.
 #include "quorvel/health/classEPIPerfilCargo.h"
 

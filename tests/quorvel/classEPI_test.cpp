@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classEPI: a catalogue of protective equipment, its list alone.
 #include "quorvel/health/classEPI.h"
 

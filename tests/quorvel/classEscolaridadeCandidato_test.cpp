@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classEscolaridadeCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 

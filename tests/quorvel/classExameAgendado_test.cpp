@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classExameAgendado against PostgreSQL, its lists on SQLite too.
 #include "quorvel/health/classExameAgendado.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classExameFuncionario against PostgreSQL, its list on SQLite too; the unit
 // names come from the second connection.
 #include "quorvel/health/classExameFuncionario.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classExameMedico against PostgreSQL; its list, its writes and the single-precision form on SQLite too.
 #include "quorvel/health/classExameMedico.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classExamePerfilCargo against PostgreSQL, its list on SQLite too.
 #include "quorvel/health/classExamePerfilCargo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classExperCandidato against PostgreSQL, its list on SQLite too.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classFaixaAquisFerias against PostgreSQL and SQLite.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classFerias: vacation pay and event averages, against PostgreSQL.
 #include <gtest/gtest.h>
 

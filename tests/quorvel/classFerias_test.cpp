@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classFerias against PostgreSQL and SQLite.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classFilial against PostgreSQL, its list and insert on SQLite too.
 #include <gtest/gtest.h>
 

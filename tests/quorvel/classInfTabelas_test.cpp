@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classInfTabelas on both databases: field descriptions, whole tables, the
 // catalogue and the writers from (column, literal) pairs.
 #include <gtest/gtest.h>

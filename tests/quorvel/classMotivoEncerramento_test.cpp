@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classMotivoEncerramento: a catalogue of the reasons a vacancy closes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classNivelEscolaridade: a catalogue of the levels of schooling.
 #include <gtest/gtest.h>
 

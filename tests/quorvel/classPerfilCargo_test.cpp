@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classPerfilCargo against PostgreSQL, its list on SQLite too.
 #include "quorvel/health/classPerfilCargo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classPeriodicidadeExame against PostgreSQL, its list on SQLite too.
 #include "quorvel/health/classPeriodicidadeExame.h"
 

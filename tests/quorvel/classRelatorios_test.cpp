@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classRelatorios on both databases: the report catalogue and the scratch codes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classTipoAnotacao: a catalogue of annotation types, with their two flags.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classTipoContrato: a catalogue of contract types, with their five other texts.
 #include <gtest/gtest.h>
 

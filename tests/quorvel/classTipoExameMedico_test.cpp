@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classTipoExameMedico: a catalogue of medical exam types, with their days off and flag.
 #include "quorvel/health/classTipoExameMedico.h"
 

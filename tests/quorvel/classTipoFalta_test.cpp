@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classTipoFalta: a catalogue of absence types, its list alone, the
 // justification shown in words.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classTipoGrauParentesco: a catalogue of kinship degrees, its key compared exactly.
 #include <gtest/gtest.h>
 

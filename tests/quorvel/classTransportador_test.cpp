@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classTransportador against PostgreSQL, its list and name test on SQLite too.
 #include <gtest/gtest.h>
 

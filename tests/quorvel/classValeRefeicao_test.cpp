@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // classValeRefeicao against PostgreSQL.
 #include <gtest/gtest.h>
 

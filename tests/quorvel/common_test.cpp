@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shared procedures and statement building, without a database.
 #include <gtest/gtest.h>
 

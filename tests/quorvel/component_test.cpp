@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libquorvel.so through the component model: registration, creation by
 // class name, dispatch by method name on both databases.
 #include <gmock/gmock.h>

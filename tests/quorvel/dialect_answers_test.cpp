@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The same calls over the same rows answer alike on PostgreSQL and SQLite:
 // text compared without regard to case (LIKE and the upper-cased
 // equalities, accented letters in any case), date arithmetic across a month

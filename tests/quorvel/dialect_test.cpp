@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialect adjustment on both databases: SQLite loses the three words
 // outside literals, PostgreSQL keeps them; csng's text reads back the same.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Connections to the test databases, statement capture and small readers
 // shared by the business-object tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The position-profile and health classes through libquorvel.so: registered
 // by name, created through the registry, answering dispatch on both databases.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile values on the writers and filters, on both databases and on a
 // PostgreSQL database that reads backslashes as escapes: the value is stored
 // or found exactly, or the call fails with 13; nothing else changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hrapp end to end on SQLite: each kind of output and each exit status.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hrapp's argument conversion and table output.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

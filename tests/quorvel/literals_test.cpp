@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The statement's pieces around quotes, and the passes that walk them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A whole person record for the person-register tests, with sound defaults.
 

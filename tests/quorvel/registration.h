@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A class registry of the test program's own, in a temporary folder, with
 // libquorvel.so registered in it for as long as it lives; and calls of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Values keep their meaning from caller to database and back: a value written
 // through a class's own insert is found again through its own list filter by
 // the same value, given as a number, as text with a decimal comma and, where

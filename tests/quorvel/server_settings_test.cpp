@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The classes on PostgreSQL databases set up as legacy servers keep them:
 // string, date and locale settings, LATIN1 and WIN1252 databases through the
 // Unicode and the ANSI drivers. In each, a text (accents, quotes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exact statements of the three classes, where the text is the behaviour.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the database keeps of the values the library writes, on both
 // databases: fractions not exact in binary are read back and found again by
 // the classes' own filters, knowledge codes that are no number are simply not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inserts that lose their new key to another writer: taken again and retried,
 // the key handed back is the one written; a bounded number of attempts; a
 // duplicate in another unique key is not retried. Then eight real writers at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parts of the update program that need no database.
 
 #include <gtest/gtest.h>

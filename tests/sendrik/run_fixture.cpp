@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/sendrik/run_fixture.h"
 
 #include <ostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A database of its own for a test program, a recording main window and the
 // message boxes of a run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Script runs of the update program against a real PostgreSQL data source.
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data-source list over the driver manager, with data sources of the
 // test's own ODBC ini file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two windows of the update program, driven as the user drives them,
 // against a real PostgreSQL data source.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/testdb.h"
 
 #include <fcntl.h>

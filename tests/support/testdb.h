@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Test databases: every test program gets its own fresh PostgreSQL database on
 // the private cluster of the test run (tests/support/testdb) and its own SQLite

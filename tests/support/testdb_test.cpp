@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test-database harness: data sources, fixtures outside ODBC, extra DSNs.
 #include "tests/support/testdb.h"
 

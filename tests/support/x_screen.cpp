@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/x_screen.h"
 
 #include <QCoreApplication>

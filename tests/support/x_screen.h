@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Tests on a real X server (the CTest fixture "xserver"): the user's keys and
 // mouse go through the server (its XTEST extension), and what the screen

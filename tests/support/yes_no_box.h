@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A user who tries to get rid of a Yes/No message box: once a box is up (it
 // is looked for from the event loop), Escape, then its close box, then Yes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/vantrel/vantrel.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // extenso when its copy of the input cannot be allocated. The program's array
 // new can be told to fail once.
 

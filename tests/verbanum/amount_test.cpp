@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The amount host, run as a program.
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // extenso through the static library, with the message box intercepted.
 
 #include <gtest/gtest.h>

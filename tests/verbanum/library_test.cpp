@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libverbanum.so as a host loads it: extenso found by name, and without a
 // display its messages go to standard error in UTF-8.
 

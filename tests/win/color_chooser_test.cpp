@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour chooser: what a test's user sees and answers, and the chooser
 // without an answer.
 

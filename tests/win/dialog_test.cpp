@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog manager, controls and automation, through a small module.
 
 #include "platform/win/controls.h"

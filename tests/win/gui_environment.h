@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One Qt application per test program, the offscreen screen pinned.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Without a Qt application object nothing shows: dialogs fail, boxes print.
 
 #include "platform/win/dialog.h"

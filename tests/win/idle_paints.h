@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Paint events of an idle program: what the event loop paints while nothing
 // happens. A window that has been shown paints nothing more until something

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box in a Qt program that has not loaded the user-interface
 // layer: libqv_msgbox links no Qt, yet shows the layer's Qt box, which it
 // loads once the program has a QApplication; without one, and from another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Multi-select list boxes: the user's clicks toggle items, the procedure
 // reads and sets the selection of several items.
 

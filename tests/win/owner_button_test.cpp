@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Owner-drawn buttons: draw requests on paint, press and release, clicked on
 // release, and the owner's picture on screen.
 

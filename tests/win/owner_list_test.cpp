@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Owner-drawn lists and sub-classing: drawing asked of the owner, item data,
 // input as messages to the list's procedure, the standard list handling.
 

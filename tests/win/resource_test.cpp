@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/win/controls.h"
 #include "platform/win/resource.h"
 

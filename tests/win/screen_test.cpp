@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a keyboard user sees of a dialog on a real X server: where the focus
 // is, from the moment the dialog opens, and which push button Enter presses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell's "open": the desktop's opener (xdg-open) takes the file, and a
 // missing or failing opener is a failure the caller can tell the user about.
 #include "platform/win/shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Statics coloured by their dialog (WM_CTLCOLORSTATIC) and painted by a
 // sub-classed procedure.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window classes: registration, the class's window in a dialog with its
 // messages, its background and mouse capture.
 

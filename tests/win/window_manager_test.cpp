@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message boxes under a window manager (fluxbox): what a box asks of the
 // manager, what the manager offers, what its close box does, and buttons that
 // show their text alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Top-level windows, their painting and the drawing context.
 
 #include "platform/win/common_dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calls the set-up entry points of libkestrin.so and libmirolan.so (no
 // dialog opens) and prints what they return.
 #include <iostream>

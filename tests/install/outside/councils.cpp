@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // councils CONNECTION: on a database made with the schema, inserts a
 // council through Quorvel.classConselho (created by name from the class
 // registry) and reads it back through the same object.

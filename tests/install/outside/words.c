@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Prints each amount of the command line in words, "AMOUNT:WORDS": a C
  * program, built against the prefix through the package config or pkg-config. */
 #include <stdint.h>

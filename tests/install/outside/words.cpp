@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints each amount of the command line in words: "AMOUNT:WORDS".
 #include <cstdint>
 #include <cstdio>

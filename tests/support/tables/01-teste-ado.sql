@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: MIT
 -- Table of the data-access layer's own tests: one column of every value kind.
 CREATE TABLE QvTesteAdo (
   CodTeste integer NOT NULL PRIMARY KEY,
