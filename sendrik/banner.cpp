@@ -55,13 +55,13 @@ win::Bitmap DrawBanner() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
 
-  QLinearGradient sky(0, 0, 480, 63);
+  QLinearGradient sky(0, 0, kBannerWidth, kBannerHeight);
   sky.setColorAt(0, QColor(0x0f, 0x2c, 0x4c));
   sky.setColorAt(0.6, QColor(0x1f, 0x5c, 0x85));
   sky.setColorAt(1, QColor(0x3a, 0x8d, 0xb0));
   p.fillRect(image.rect(), sky);
   p.setPen(QPen(QColor(255, 255, 255, 40), 1));
-  for (int x = -63; x < 480; x += 14) p.drawLine(x, 63, x + 63, 0);
+  for (int x = -kBannerHeight; x < kBannerWidth; x += 14) p.drawLine(x, kBannerHeight, x + kBannerHeight, 0);
 
   DrawArrow(p, QPointF(14, 31.5), QPointF(34, 31.5));
   DrawDrum(p, QRectF(44, 8, 34, 47));

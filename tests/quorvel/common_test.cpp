@@ -249,6 +249,8 @@ TEST(LiteralTest, NumberPatternsAsTheDatabasesWriteNumbers) {
   const Case cases[] = {
       {Variant(45.5), "'45.5'"},
       {Variant(45.5f), "'45.5'"},
+      {Variant(1.05), "'1.05'"},
+      {Variant(1.05f), "'1.05'"},
       {Variant(std::int32_t{45}), "'45'"},
       {Variant(automation::Decimal{"45.50"}), "'45.50'"},
       {Variant("45,5"), "'45.5'"},
