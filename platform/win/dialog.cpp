@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QShowEvent>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -411,7 +412,34 @@ void Dialog::PlaceOverOwner() {
       if (!shown->isExposed()) QThread::msleep(5);
     }
   }
-  move(ScreenOrigin(owner) + template_position_);
+  move(PlaceOnOwner());
+  placed_on_owner_ = true;
+}
+
+QPoint Dialog::PlaceOnOwner() const { return ScreenOrigin(parentWidget()) + template_position_; }
+
+// A window manager may still place the dialog its own way (a position it
+// judged off the screen, an owner it had not finished placing): once the
+// dialog is on the screen, it is put back where PlaceOverOwner meant it.
+void Dialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (placed_on_owner_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+}
+
+bool Dialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    KeepPlaceOnOwner();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Dialog::KeepPlaceOnOwner() {
+  if (!placed_on_owner_ || parentWidget() == nullptr) return;
+  placed_on_owner_ = false;
+  const QMargins frame = windowHandle()->frameMargins();
+  const QPoint meant = PlaceOnOwner();
+  if (ScreenOrigin(this) - QPoint(frame.left(), frame.top()) != meant) windowHandle()->setFramePosition(meant);
 }
 
 void Dialog::End(INT_PTR result) {

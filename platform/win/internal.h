@@ -169,12 +169,16 @@ class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void reject() override;
   void accept() override {}
   bool focusNextPrevChild(bool next) override { return FocusNextTabStop(this, next); }
 
  private:
   void PlaceOverOwner();
+  QPoint PlaceOnOwner() const;
+  void KeepPlaceOnOwner();
 
   DLGPROC proc_;
   INT_PTR result_ = 0;
@@ -182,6 +186,7 @@ class QV_EXPORT Dialog final : public QDialog, public WindowHandle {
   bool running_ = false;
   std::string template_name_;
   QPoint template_position_;  // pixels from the owner's client area
+  bool placed_on_owner_ = false;  // by PlaceOverOwner, checked once shown
 };
 
 // Creates one control of a template as a child of parent.
