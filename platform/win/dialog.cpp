@@ -435,7 +435,6 @@ bool Dialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Dialog::KeepPlaceOnOwner() {
-  if (!placed_on_owner_ || parentWidget() == nullptr) return;
   placed_on_owner_ = false;
   const QMargins frame = windowHandle()->frameMargins();
   const QPoint meant = PlaceOnOwner();
